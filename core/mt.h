@@ -1,0 +1,13 @@
+// mt.h -- the one random generator: MT19937, seeded with the time at start and with
+// the level's seed at each level start so a level replays its draws.
+#pragma once
+
+#include <cstdint>
+
+void mt_seed(uint32_t seed);
+// Next 32-bit output; seeds itself with 5489 when never seeded.
+uint32_t mt_rand(void);
+// (r & 0x7fff) / 32767 in [0, 1]: the game's usual fraction.
+float mt_rand_unit(void);
+// (r & 0x7fff) * 2/32767 - 1 in [-1, 1].
+float mt_rand_signed(void);
