@@ -48,3 +48,11 @@ FILE *file_open(const char *path, const char *mode)
     }
     return f;
 }
+
+void file_free_textures(void)
+{
+}
+
+void file_free_textures_level(void)
+{
+}

@@ -14,6 +14,12 @@ int file_exists_size(const char *path);
 // fopen, or null with "*** [file] failed to fopen" unless quiet.
 FILE *file_open(const char *path, const char *mode);
 
+// Releases every decoded bitmap of the preload cache: at shut-down, at a video restart
+// and when the front end reloads its graphics.
+void file_free_textures(void);
+// The same, when a level is freed.
+void file_free_textures_level(void);
+
 constexpr int FILE_DIR_SIZE = 256;  // the asset folder prefixes are short relative paths
 
 // Asset folder prefixes, relative to the working directory, built by init_game:
