@@ -1,4 +1,5 @@
-// lifecycle.cpp -- the program's start-up, shut-down, level set-up and video restart.
+// lifecycle.cpp -- the program's start-up, shut-down, level set-up and video restart,
+// each in its fixed order.
 
 #include "game/lifecycle.h"
 
@@ -7,15 +8,45 @@
 #include "core/mem.h"
 #include "core/mt.h"
 #include "game/frame.h"
+#include "game/gameinfo.h"
+#include "game/hud.h"
+#include "game/level_driver.h"
+#include "game/menu.h"
 #include "game/settings.h"
 #include "platform/input.h"
+#include "platform/sound.h"
+#include "platform/zwin.h"
+#include "render/batch.h"
+#include "render/camera.h"
+#include "render/font.h"
+#include "render/footprint.h"
+#include "render/hudgfx.h"
+#include "render/particle.h"
+#include "render/tex.h"
+#include "render/title.h"
+#include "render/zgl.h"
 
 #include <cstdarg>
 #include <cstdio>
-#include <ctime>
 
 char *g_language;
 float g_language_num;
+char g_level_name[LEVEL_NAME_SIZE];
+time_t g_level_start_time;
+
+constexpr int LIFECYCLE_GL_CHECK_LEVEL = 21;   // place number of init_level's GL error check
+constexpr int LIFECYCLE_LEVEL_ALIGNMENT = 8;
+
+static void lifecycle_init_gl(void)
+{
+    zgl_init_gl();
+    zgl_setup_view(g_video_width, g_video_height);
+    zgl_texture_init();
+    title_load_fonts();
+}
+
+const LifecycleDisplay LIFECYCLE_DISPLAY_DEFAULT = {zwin_reset_video, lifecycle_init_gl};
+LifecycleDisplay g_lifecycle_display = LIFECYCLE_DISPLAY_DEFAULT;
 
 // One asset folder prefix; the parts are short literals, so a cut would be a bug.
 static void init_asset_dir(char dst[FILE_DIR_SIZE], const char *fmt, ...) __attribute__((format(printf, 2, 3)));
@@ -55,25 +86,21 @@ int init_game(void)
 {
     con_printf("[init] init_game");
     mt_seed((uint32_t)time(nullptr));
+    camera_defaults();
     init_asset_dirs();
     init_console_vars();
-    // render_fullscreen starts at -1, so either the saved line or the fallback
-    // changes it and its handler opens the first video mode.
+    // render_fullscreen starts at -1, so the saved line or the fallback changes it and
+    // its handler opens the first video mode.
     con_config(1);
+    if (g_render_fullscreen == -1.0f) {
+        // A hand-edited or cut "config.cfg" without a usable render_fullscreen line
+        // would leave the program without a window.
+        char fallback[] = "render_fullscreen 1";
+        con_exec(fallback);
+    }
+    menu_init();
     game_frame_enter();
     con_printf("[init] done init_game\n");
-    return 0;
-}
-
-int init_level(void)
-{
-    return 0;
-}
-
-int free_level(void)
-{
-    con_printf("[init] start free_level");
-    con_printf("[init] done free_level\n");
     return 0;
 }
 
@@ -81,10 +108,52 @@ int free_game(void)
 {
     con_printf("[init] start free_game");
     free_level();
+    file_free_textures();
+    sound_shutdown();
     game_frame_leave();
+    menu_free_languages();
     mem_report(1);
+    zgl_stop();
     con_printf("[init] done free_game\n");
     con_save_config();
+    return 0;
+}
+
+int init_level(void)
+{
+    snprintf(g_level_name, sizeof(g_level_name), "level%d", g_level_number);
+    con_printf("\n[init] start init_level %s", g_level_name);
+    g_level_start_time = time(nullptr);
+    g_f2_flag = 0;
+    menu_start(1);
+    sound_load_ambient();
+    zgl_texture_init();
+    particle_init_holders();
+    title_load_fonts();
+    scorepop_alloc();
+    hud_init_level();
+    hudgfx_load();
+    game_session_start();
+    zgl_check_error(LIFECYCLE_GL_CHECK_LEVEL);
+    input_reset();
+    zgl_set_pixel_alignment(LIFECYCLE_LEVEL_ALIGNMENT);
+    con_printf("[init] done init_level");
+    return 0;
+}
+
+int free_level(void)
+{
+    con_printf("[init] start free_level");
+    zgl_flush();
+    zbatch_unlock_arrays();
+    zgl_flush_and_forget_floor();
+    zgl_texture_free_all();
+    game_session_end();
+    particle_info();
+    scorepop_free();
+    footprint_free();
+    file_free_textures_level();
+    con_printf("[init] done free_level\n");
     return 0;
 }
 
@@ -94,4 +163,19 @@ void restart(const char *name, float *value)
     (void)value;
     settings_clamp();
     con_printf(" [init] restart");
+
+    // Tear down everything that belongs to the old mode and context.
+    zgl_flush();
+    file_free_textures();
+    sound_shutdown();
+    input_shutdown();
+    zgl_flush_and_forget_floor();
+    zgl_texture_free_all();
+    zgl_stop();
+    zgl_flush();
+
+    g_lifecycle_display.set_mode();
+    g_lifecycle_display.init_gl();
+    sound_init();
+    input_init();
 }

@@ -4,7 +4,11 @@
 
 #include "core/con.h"
 
+#include <cstring>
+
 float g_mouse_speed = 1.0f;
+
+static const char BIND_FILE[] = "bindwin32.cfg";
 
 void input_cmd_bind(int argc, char **argv)
 {
@@ -17,4 +21,16 @@ void input_register_config(void)
     g_mouse_speed = 1.0f;
     con_add_float_var("mouse_speed", &g_mouse_speed, nullptr);
     con_add_command("bind", -1, input_cmd_bind);
+}
+
+void input_load_binds(void)
+{
+    char name[sizeof(BIND_FILE)];
+    memcpy(name, BIND_FILE, sizeof(name));
+    char *argv[] = {name, nullptr};
+    con_exec_file(1, argv);
+}
+
+void input_write_binds(void)
+{
 }

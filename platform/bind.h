@@ -8,3 +8,7 @@ extern float g_mouse_speed;
 void input_register_config(void);
 // The "bind" command: "bind <entity> <target>".
 void input_cmd_bind(int argc, char **argv);
+// Executes "bindwin32.cfg" through the console (a missing file is logged by the file layer).
+void input_load_binds(void);
+// Writes the bindings to "bindwin32.cfg".
+void input_write_binds(void);

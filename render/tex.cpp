@@ -35,6 +35,14 @@ void zgl_reset_draw_state(void)
 {
 }
 
+void zgl_blend_normal(void)
+{
+}
+
+void zgl_blend_additive(void)
+{
+}
+
 void zgl_bitmap_rename(const char *old_name, const char *new_name)
 {
     (void)old_name;

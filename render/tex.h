@@ -39,5 +39,9 @@ void zgl_texture_free_all(void);
 void floor_forget_texture(void);
 // End of every frame: blending off, normal blend function, nothing bound.
 void zgl_reset_draw_state(void);
+// Switch the blend function to normal (source alpha, one minus source alpha) or
+// additive (source alpha, one) when it is not already.
+void zgl_blend_normal(void);
+void zgl_blend_additive(void);
 // The body of c_change_bitmap: later loads of old_name use new_name.
 void zgl_bitmap_rename(const char *old_name, const char *new_name);

@@ -7,6 +7,7 @@
 #include "core/con.h"
 #include "platform/bind.h"
 #include "platform/input.h"
+#include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
 
@@ -23,8 +24,16 @@ void exec(std::string line)
 
 class Settings : public ::testing::Test {
 protected:
-    void SetUp() override { init_console_vars(); }
-    void TearDown() override { con_config(0); }
+    void SetUp() override
+    {
+        headless::install();
+        init_console_vars();
+    }
+    void TearDown() override
+    {
+        con_config(0);
+        headless::restore();
+    }
     TempDir dir{true};
     LogCapture log;
 };

@@ -1,0 +1,13 @@
+// footprint.h -- two pools of short-lived floor effects: the footprints that walking
+// enemies leave and the floating score numbers of kills.
+#pragma once
+
+// Draws the live footprints into the face batch and ages them by g_frame_dt.
+void footprint_draw(void);
+// Frees the footprint pool (at level release).
+void footprint_free(void);
+// Allocates and clears / frees the score-number pool (level set-up / release).
+void scorepop_alloc(void);
+void scorepop_free(void);
+// Draws the live score numbers and ages them by dt.
+void scorepop_update_draw(float dt);

@@ -1,0 +1,7 @@
+// hudgfx.cpp -- HUD graphics.
+
+#include "render/hudgfx.h"
+
+void hudgfx_load(void)
+{
+}

@@ -1,0 +1,15 @@
+// particle.cpp -- particle emitters and their particles.
+
+#include "render/particle.h"
+
+void particle_init_holders(void)
+{
+}
+
+void particle_info(void)
+{
+}
+
+void particle_update_draw(void)
+{
+}

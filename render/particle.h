@@ -1,0 +1,10 @@
+// particle.h -- the particle system: emitters started by animation events, stepped and
+// drawn once per frame into the face batch.
+#pragma once
+
+// Every holder free; counts 0 (at level set-up).
+void particle_init_holders(void);
+// Logs the template count and high-water mark, then releases every holder (at level release).
+void particle_info(void);
+// Steps and draws every live emitter (once per drawn game frame).
+void particle_update_draw(void);

@@ -1,0 +1,379 @@
+// The frame function with a fake clock and recording draw hooks: the 10 ms gate, the
+// intake of pending ticks, and the screen state machine with its transitions.
+
+#include "game/frame.h"
+
+#include "core/con.h"
+#include "core/shell.h"
+#include "game/gameinfo.h"
+#include "game/level_driver.h"
+#include "game/lifecycle.h"
+#include "game/menu.h"
+#include "platform/input.h"
+#include "render/zgl.h"
+#include "tests/game/headless.h"
+#include "tests/support/log_capture.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int TICK_SENTINEL = -7;   // g_ticks_left before any game tick ran
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        headless::install();
+        init_console_vars();
+        input_reset();
+        g_menu_choice = 0;
+        g_game_over = 0;
+        g_menu_input = 0;
+        g_app_quit = 0;
+        g_level_number = 101;
+        game_frame_enter();
+        g_last_frame_ms = 0;
+        g_ticks_left = TICK_SENTINEL;
+        headless::calls().clear();
+    }
+
+    void TearDown() override
+    {
+        game_frame_leave();
+        headless::restore();
+        con_config(0);
+        input_reset();
+        g_menu_input = 0;
+        g_game_over = 0;
+        g_app_quit = 0;
+    }
+
+    // Queues n samples as the sampler would: slot written, write index and count advanced.
+    void queue(int n)
+    {
+        for (int i = 0; i < n; i++) {
+            int w = g_input_write;
+            g_input_ring[w] = sample;
+            g_input_write = (w + 1) & INPUT_RING_MASK;
+            g_input_pending += 1;
+        }
+    }
+
+    // 10 ms later with n new ticks: one pass of the main loop.
+    int frame(int ticks = 1)
+    {
+        headless::now_ms() += 10;
+        queue(ticks);
+        return game_frame_main();
+    }
+
+    // One-tick frames until the screen state changes; the number of frames run.
+    int frames_until_screen_changes(int limit)
+    {
+        int start = g_screen_mode;
+        for (int i = 1; i <= limit; i++) {
+            frame();
+            if (g_screen_mode != start) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    void enter_screen(int screen)
+    {
+        g_screen_mode = screen;
+        g_mode_frames = 0;
+        g_fade = (screen == SCREEN_IN_GAME) ? -1.0f : 0.0f;
+    }
+
+    TempDir dir{true};
+    LogCapture log;
+    InputFrame sample{};
+};
+
+class FrameGate : public FrameTest {};
+class FrameStates : public FrameTest {};
+
+TEST_F(FrameGate, NineMillisecondsAfterTheLastFrameReturnAtOnce)
+{
+    enter_screen(SCREEN_IN_GAME);
+    g_last_frame_ms = 5000;
+    headless::now_ms() = 5009;
+    queue(5);
+    EXPECT_EQ(game_frame_main(), 0);
+    EXPECT_EQ(g_input_pending, 5) << "the ticks wait for the next frame";
+    EXPECT_TRUE(headless::calls().empty());
+
+    headless::now_ms() = 5010;
+    EXPECT_EQ(game_frame_main(), 1);
+    EXPECT_EQ(g_input_pending, 0);
+    EXPECT_EQ(g_last_frame_ms, 5010u);
+    EXPECT_EQ(g_frame_steps, 5);
+}
+
+TEST_F(FrameGate, GateSurvivesTheClockWrapping)
+{
+    enter_screen(SCREEN_IN_GAME);
+    g_last_frame_ms = 0xfffffff8u;
+    headless::now_ms() = 3;   // 11 ms later
+    queue(1);
+    EXPECT_EQ(game_frame_main(), 1);
+    EXPECT_EQ(g_last_frame_ms, 3u);
+}
+
+TEST_F(FrameGate, ExactlyHundredPendingTicksRunHundredSteps)
+{
+    enter_screen(SCREEN_IN_GAME);
+    EXPECT_EQ(frame(100), 1);
+    EXPECT_EQ(g_frame_steps, 100);
+    EXPECT_EQ(g_frame_dt, 100.0f);
+    EXPECT_EQ(g_input_read, g_input_write.load()) << "every queued sample was replayed";
+    EXPECT_EQ(g_ticks_left, 1) << "the last tick is told it is the last";
+    EXPECT_EQ(headless::calls(), (std::vector<std::string>{"game_clear", "game_draw"}));
+}
+
+TEST_F(FrameGate, HundredAndOneTicksRunNoneAndResetTheInput)
+{
+    enter_screen(SCREEN_IN_GAME);
+    g_last_frame_ms = 1000;
+    g_player_input[0].move[0] = 0.5f;
+    EXPECT_EQ(frame(101), 0);
+    EXPECT_EQ(g_ticks_left, TICK_SENTINEL) << "no game tick ran";
+    EXPECT_EQ(g_input_write, 0) << "input_reset cleared the ring";
+    EXPECT_EQ(g_input_read, 0);
+    EXPECT_EQ(g_input_pending, 0);
+    EXPECT_EQ(g_player_input[0].move[0], 0.0f);
+    EXPECT_EQ(g_last_frame_ms, 1000u) << "the next pass tries again at once";
+    EXPECT_TRUE(headless::calls().empty());
+}
+
+TEST_F(FrameGate, FrameWithoutTickDrawsNothing)
+{
+    enter_screen(SCREEN_TITLE_1);
+    g_last_frame_ms = 1000;
+    EXPECT_EQ(frame(0), 0);
+    EXPECT_TRUE(headless::calls().empty());
+    EXPECT_EQ(g_last_frame_ms, 1000u);
+    EXPECT_EQ(g_mode_frames, 0);
+}
+
+TEST_F(FrameStates, TitleScreensWalkToTheMenuAfterFiveHundredFrames)
+{
+    EXPECT_EQ(g_screen_mode, SCREEN_TITLE_1);
+    EXPECT_EQ(g_fade, -1.0f);
+    frame();
+    EXPECT_EQ(headless::calls(),
+              (std::vector<std::string>{"front_clear 8", "front_overlay 8", "front_pages 8"}))
+        << "no logo while the fade is below 0";
+    EXPECT_EQ(frames_until_screen_changes(1000), 500) << "the first frame plus 500 more";
+    EXPECT_EQ(g_screen_mode, SCREEN_TITLE_2);
+    EXPECT_EQ(g_fade, 0.0f);
+    EXPECT_EQ(g_mode_frames, 0);
+    EXPECT_GT(headless::count("front_logo 0"), 0);
+    EXPECT_EQ(frames_until_screen_changes(1000), 501);
+    EXPECT_EQ(g_screen_mode, SCREEN_MENU);
+    EXPECT_GT(headless::count("front_logo 1"), 0);
+
+    headless::calls().clear();
+    frame();
+    EXPECT_EQ(headless::calls(),
+              (std::vector<std::string>{"front_clear 3", "front_overlay 3", "front_pages 3"}));
+    EXPECT_EQ(g_menu_input, 1);
+}
+
+TEST_F(FrameStates, MissingLogoEndsTheTitleOnceTheFadeIsUp)
+{
+    headless::logo_result() = 0;
+    int frames = frames_until_screen_changes(1000);
+    EXPECT_GE(frames, 100);
+    EXPECT_LE(frames, 101) << "the fade climbs from -1 by 0.01 a frame";
+    EXPECT_EQ(headless::count("front_logo 0"), 1);
+    EXPECT_EQ(g_screen_mode, SCREEN_TITLE_2);
+}
+
+TEST_F(FrameStates, KeyHeldAfterThirtyFramesSkipsTheTitle)
+{
+    sample.keys = INPUT_KEY_SELECT;
+    EXPECT_EQ(frames_until_screen_changes(1000), 31);
+    EXPECT_EQ(g_screen_mode, SCREEN_TITLE_2);
+    EXPECT_EQ(frames_until_screen_changes(1000), 31);
+    EXPECT_EQ(g_screen_mode, SCREEN_MENU);
+}
+
+TEST_F(FrameStates, KeyReleasedWithinThirtyFramesDoesNotSkip)
+{
+    sample.keys = INPUT_KEY_SELECT;
+    for (int i = 0; i < 30; i++) {
+        frame();
+    }
+    sample.keys = 0;
+    EXPECT_EQ(frames_until_screen_changes(1000), 471);
+}
+
+TEST_F(FrameStates, PlayStartsTheLevelThenPlaysItInTheNextFrames)
+{
+    enter_screen(SCREEN_MENU);
+    g_hidden_keys = 3;
+    g_f1_flag = 1.0f;
+    g_menu_choice = 1;
+    EXPECT_EQ(frame(), 1);
+    EXPECT_EQ(log.count("[submenu] play"), 1);
+    EXPECT_EQ(g_screen_mode, SCREEN_START_LEVEL);
+    EXPECT_EQ(g_menu_choice, 0);
+    EXPECT_EQ(g_fade, -1.0f);
+    EXPECT_EQ(g_hidden_keys, 1);
+    EXPECT_EQ(g_f1_flag, 0.0f);
+    EXPECT_TRUE(dir.exists("config.cfg")) << "a new game saves the settings";
+    EXPECT_EQ(headless::calls(), (std::vector<std::string>{"front_clear 3"})) << "nothing drawn";
+
+    headless::calls().clear();
+    EXPECT_EQ(frame(), 1);
+    EXPECT_EQ(g_screen_mode, SCREEN_IN_GAME);
+    EXPECT_EQ(g_menu_input, 0);
+    EXPECT_STREQ(g_level_name, "level101");
+    EXPECT_EQ(log.count("\n[init] start init_level level101"), 1);
+    EXPECT_EQ(log.count("[init] start free_level"), 1) << "the old level goes first";
+    EXPECT_EQ(g_session_active, 1);
+    EXPECT_EQ(g_last_frame_ms, headless::now_ms());
+    EXPECT_TRUE(headless::calls().empty()) << "loading draws nothing";
+
+    EXPECT_EQ(frame(), 1);
+    EXPECT_EQ(headless::calls(), (std::vector<std::string>{"game_clear", "game_draw"}));
+    EXPECT_EQ(g_ticks_left, 1);
+}
+
+TEST_F(FrameStates, QuitChoiceEndsTheLoopWithoutDrawing)
+{
+    enter_screen(SCREEN_MENU);
+    g_menu_choice = -1;
+    frame();
+    EXPECT_EQ(g_app_quit, 1);
+    EXPECT_EQ(g_menu_choice, 0);
+    EXPECT_EQ(log.count("[submenu] quit"), 1);
+    EXPECT_EQ(headless::count("front_pages 3"), 0);
+}
+
+TEST_F(FrameStates, ModeChoiceRestartsAndStaysInTheMenu)
+{
+    enter_screen(SCREEN_MENU);
+    g_menu_choice = 2;
+    frame();
+    EXPECT_EQ(log.count("[submenu] mode"), 1);
+    EXPECT_EQ(log.count(" [init] restart"), 1);
+    EXPECT_EQ(headless::count("set_mode"), 1);
+    EXPECT_EQ(g_screen_mode, SCREEN_MENU);
+    EXPECT_EQ(g_menu_choice, 0);
+}
+
+TEST_F(FrameStates, TextureChoiceIsClearedAndTheMenuDrawn)
+{
+    enter_screen(SCREEN_MENU);
+    g_menu_choice = 3;
+    frame(2);
+    EXPECT_EQ(g_menu_choice, 0);
+    EXPECT_EQ(headless::count("front_pages 3"), 1);
+}
+
+TEST_F(FrameStates, NameEntryKeepsTheFadeLow)
+{
+    enter_screen(SCREEN_MENU);
+    g_fade = 0.5f;
+    g_menu_choice = 9;
+    frame();
+    EXPECT_FLOAT_EQ(g_fade, 0.1f);
+    EXPECT_EQ(g_menu_choice, 9);
+}
+
+TEST_F(FrameStates, GameOverRequestShowsTheMenuInTheSameFrame)
+{
+    enter_screen(SCREEN_IN_GAME);
+    g_level_end_request = 1;
+    frame();
+    EXPECT_EQ(g_screen_mode, SCREEN_MENU);
+    EXPECT_EQ(g_level_end_request, 0);
+    EXPECT_EQ(g_mode_frames, 1);
+    EXPECT_FLOAT_EQ(g_fade, 0.01f);
+    EXPECT_EQ(headless::count("game_draw"), 0);
+    EXPECT_EQ(headless::count("front_clear 3"), 1);
+}
+
+TEST_F(FrameStates, LevelCompleteLoadsTheNextLevelAtOnce)
+{
+    for (int request : {2, 3}) {
+        enter_screen(SCREEN_IN_GAME);
+        g_level_end_request = request;
+        g_hue_bag_count = 4;
+        headless::calls().clear();
+        log.clear();
+        frame();
+        EXPECT_EQ(g_screen_mode, SCREEN_IN_GAME) << "state 2 ran in the same frame";
+        EXPECT_EQ(g_level_end_request, 0);
+        EXPECT_EQ(g_hue_bag_count, 3) << "a new background hue was drawn";
+        EXPECT_EQ(log.count("[init] done init_level"), 1);
+        EXPECT_TRUE(headless::calls().empty());
+    }
+}
+
+TEST_F(FrameStates, RequestsAreIgnoredOutsideTheGame)
+{
+    enter_screen(SCREEN_MENU);
+    g_level_end_request = 2;
+    frame();
+    EXPECT_EQ(g_screen_mode, SCREEN_MENU);
+    EXPECT_EQ(g_level_end_request, 2);
+}
+
+TEST_F(FrameStates, PauseStopsGameTicksAndTime)
+{
+    enter_screen(SCREEN_IN_GAME);
+    sample.keys = INPUT_KEY_BACK;
+    frame(3);
+    EXPECT_EQ(g_back_latch, 1);
+    EXPECT_EQ(g_ticks_left, TICK_SENTINEL) << "no game tick while paused";
+    EXPECT_EQ(g_frame_steps, 0);
+    EXPECT_EQ(g_frame_dt, 0.0f);
+    EXPECT_EQ(headless::count("game_draw"), 1) << "the world is still drawn";
+
+    sample.keys = 0;
+    g_back_latch = 2;   // the pause page closing
+    frame();
+    EXPECT_EQ(g_back_latch, 0);
+    EXPECT_EQ(g_frame_dt, 0.0f);
+    frame();
+    EXPECT_EQ(g_ticks_left, 1);
+    EXPECT_EQ(g_frame_dt, 1.0f);
+}
+
+TEST_F(FrameStates, GameOverClearsThePauseLatch)
+{
+    enter_screen(SCREEN_IN_GAME);
+    g_game_over = 1;
+    sample.keys = INPUT_KEY_BACK;
+    frame(2);
+    EXPECT_EQ(g_back_latch, 0);
+    EXPECT_EQ(g_ticks_left, 1);
+}
+
+TEST_F(FrameStates, EndOfLoopPageStartsTheNextLevelAfterSixHundredFrames)
+{
+    enter_screen(SCREEN_END_OF_LOOP);
+    EXPECT_EQ(frames_until_screen_changes(1000), 601);
+    EXPECT_EQ(g_screen_mode, SCREEN_START_LEVEL);
+    EXPECT_EQ(g_fade, -1.0f);
+    EXPECT_GT(headless::count("front_logo 2"), 0);
+    frame();
+    EXPECT_EQ(g_screen_mode, SCREEN_IN_GAME);
+}
+
+TEST_F(FrameStates, TitleScreensTakeNoMenuInput)
+{
+    sample.keys = INPUT_KEY_SELECT;
+    frame(4);
+    EXPECT_EQ(g_input_write, 0) << "input_reset after the screen's ticks were taken";
+    EXPECT_EQ(g_player_input[0].buttons, 0u) << "keys count only after 30 frames";
+}
+
+} // namespace
