@@ -12,7 +12,7 @@ void title_load_draw(void)
 int title_logo_draw(int page)
 {
     (void)page;
-    return 0;
+    return 1;
 }
 
 void title_forget_textures(void)

@@ -1,6 +1,6 @@
 // The whole program under X: start-up log, orderly shut-down on SIGTERM.
 
-#include "tests/support/game_process.h"
+#include "tests/e2e/x_session.h"
 #include "tests/support/temp_dir.h"
 
 #include <csignal>
@@ -12,8 +12,9 @@ TEST(ProgramShell, StartsLogsAndQuitsOnSigterm)
 {
     TempDir root;
     root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
-    GameProcess game(root.file("run"));
-    ASSERT_TRUE(game.started());
+    std::unique_ptr<GameProcess> started = start_game(root.file("run"));
+    ASSERT_TRUE(started);
+    GameProcess &game = *started;
     ASSERT_TRUE(game.wait_for_log("[init] done init_game")) << game.log();
 
     std::string log = game.log();

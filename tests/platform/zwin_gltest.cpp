@@ -7,6 +7,7 @@
 #include "tests/support/log_capture.h"
 
 #include <SDL.h>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -16,7 +17,15 @@ class ZwinWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        // The test X server now and then resets a connection opened right after
+        // another one closed; SDL then reports that it cannot open the display.
+        // Only X: SDL would otherwise fall back to a text-mode driver.
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        int result = -1;
+        for (int attempt = 0; attempt < 5 && result != 0; attempt++) {
+            result = SDL_Init(SDL_INIT_VIDEO);
+        }
+        ASSERT_EQ(result, 0) << SDL_GetError();
         g_render_fullscreen = 0.0f;
         saved_count = zwin_mode_count;
     }

@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 #include <SDL.h>
+#include <cstdlib>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -18,7 +19,15 @@ class ZglContext : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        // The test X server now and then resets a connection opened right after
+        // another one closed; SDL then reports that it cannot open the display.
+        // Only X: SDL would otherwise fall back to a text-mode driver.
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        int result = -1;
+        for (int attempt = 0; attempt < 5 && result != 0; attempt++) {
+            result = SDL_Init(SDL_INIT_VIDEO);
+        }
+        ASSERT_EQ(result, 0) << SDL_GetError();
         g_render_fullscreen = 0.0f;
         g_video_width = 640;
         g_video_height = 480;
