@@ -50,13 +50,6 @@ constexpr float FRAME_FADE_STEP = 0.01f;
 constexpr float FRAME_NAME_ENTRY_FADE = 0.1f;
 constexpr int FRAME_PAUSE_SOUND_GROUP = 1;   // sounds of this group and above stop while paused
 
-// Menu choices.
-constexpr int MENU_CHOICE_QUIT = -1;
-constexpr int MENU_CHOICE_PLAY = 1;
-constexpr int MENU_CHOICE_MODE = 2;
-constexpr int MENU_CHOICE_TEXTURES = 3;
-constexpr int MENU_CHOICE_NAME_ENTRY = 9;
-
 void game_frame_enter(void)
 {
     zbatch_alloc();

@@ -1,8 +1,12 @@
 // menu.h -- the front end's menus: pages, their control and the language texts.
 #pragma once
 
-// The menus' result for the frame function: 0 none, -1 quit, 1 play, 2 apply the video
-// mode, 3 texture settings changed, 9 high-score name entry pending.
+// The menus' result for the frame function: 0 none or one of these.
+constexpr int MENU_CHOICE_QUIT = -1;
+constexpr int MENU_CHOICE_PLAY = 1;
+constexpr int MENU_CHOICE_MODE = 2;          // apply the video mode
+constexpr int MENU_CHOICE_TEXTURES = 3;      // texture settings changed
+constexpr int MENU_CHOICE_NAME_ENTRY = 9;    // high-score name entry pending
 extern int g_menu_choice;
 
 // Languages, menu texts, the high-score file and the main menu page (from init_game).

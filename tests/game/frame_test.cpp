@@ -15,7 +15,9 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -158,6 +160,32 @@ TEST_F(FrameGate, FrameWithoutTickDrawsNothing)
     EXPECT_TRUE(headless::calls().empty());
     EXPECT_EQ(g_last_frame_ms, 1000u);
     EXPECT_EQ(g_mode_frames, 0);
+}
+
+TEST_F(FrameGate, EveryTickOfTheSamplerThreadRunsExactlyOnce)
+{
+    enter_screen(SCREEN_IN_GAME);
+    constexpr int SAMPLES = 5000;
+    std::atomic<bool> done{false};
+    std::thread sampler([&done] {
+        for (int i = 0; i < SAMPLES; i++) {
+            // Keep below the backlog limit, as a 10 ms timer does against a running game.
+            while (g_input_pending.load() >= FRAME_MAX_BACKLOG / 2) {
+                std::this_thread::yield();
+            }
+            input_timer_tick(10, nullptr);
+        }
+        done = true;
+    });
+    long steps = 0;
+    while (!done || g_input_pending.load() > 0) {
+        headless::now_ms() += 10;
+        if (game_frame_main()) {
+            steps += g_frame_steps;
+        }
+    }
+    sampler.join();
+    EXPECT_EQ(steps, SAMPLES);
 }
 
 TEST_F(FrameStates, TitleScreensWalkToTheMenuAfterFiveHundredFrames)

@@ -4,6 +4,9 @@
 
 #include "platform/browser.h"
 
+#include "core/shell.h"
+#include "game/settings.h"
+#include "platform/zwin.h"
 #include "tests/support/temp_dir.h"
 
 #include <cstdlib>
@@ -41,8 +44,8 @@ protected:
         }
     }
 
-    // An executable stub that writes its first argument to "got".
-    void stub(const std::string &name, const std::string &folder = "bin")
+    // An executable fake browser that writes its first argument to "got".
+    void fake_browser(const std::string &name, const std::string &folder = "bin")
     {
         std::string path = folder + "/" + name;
         dir.write(path, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + dir.file("got") + "\"\n");
@@ -62,7 +65,7 @@ protected:
 
 TEST_F(Browser, TildeEntriesAreSearchedBelowHome)
 {
-    stub("galeon");
+    fake_browser("galeon");
     setenv("PATH", "/nonexistent:~/bin", 1);
     EXPECT_EQ(browser_find_in_path("galeon"), 1);
     EXPECT_EQ(browser_find_in_path("opera"), 0);
@@ -91,7 +94,7 @@ TEST_F(Browser, CandidatesJoinFolderAndProgramProperly)
 
 TEST_F(Browser, ProgramInARootEntryIsFound)
 {
-    stub("konqueror", "root");
+    fake_browser("konqueror", "root");
     setenv("HOME", dir.file("root").c_str(), 1);
     setenv("PATH", "~", 1);
     EXPECT_EQ(browser_find_in_path("konqueror"), 1);
@@ -110,8 +113,8 @@ TEST_F(Browser, DirectoriesAndPlainFilesAreNotBrowsers)
 
 TEST_F(Browser, WithoutDisplayOnlyConsoleBrowsersAreTried)
 {
-    stub("links");
-    stub("galeon");
+    fake_browser("links");
+    fake_browser("galeon");
     setenv("PATH", dir.file("bin").c_str(), 1);
     EXPECT_EQ(command("http://x/a"), "galeon 'http://x/a' &");
     unsetenv("DISPLAY");
@@ -123,7 +126,7 @@ TEST_F(Browser, WithoutDisplayOnlyConsoleBrowsersAreTried)
 
 TEST_F(Browser, QuotedFormatsKeepTheAddressOneWord)
 {
-    stub("netscape");
+    fake_browser("netscape");
     setenv("PATH", dir.file("bin").c_str(), 1);
     EXPECT_EQ(command("http://x/it's"),
               "netscape -remote 'openURL(http://x/it'\\''s,new-window)' || netscape 'http://x/it'\\''s' &");
@@ -146,7 +149,7 @@ TEST_F(Browser, BrowserVariableIsAPatternNotAFormat)
 
 TEST_F(Browser, HostileAddressReachesTheBrowserAsOneArgument)
 {
-    stub("recorder");
+    fake_browser("recorder");
     setenv("QUIB_BROWSER", (dir.file("bin/recorder") + " %s").c_str(), 1);
     const std::string url = dir.path() + "/it's a \"dir\"; touch pwned $(touch pwned2) `touch pwned3`/menu/readme.htm";
     EXPECT_EQ(browser_launch(url.c_str()), 0);
@@ -154,6 +157,26 @@ TEST_F(Browser, HostileAddressReachesTheBrowserAsOneArgument)
     EXPECT_FALSE(dir.exists("pwned"));
     EXPECT_FALSE(dir.exists("pwned2"));
     EXPECT_FALSE(dir.exists("pwned3"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Browser, HelpPageIsTheReadmeBelowTheBaseFolder)
+{
+    fake_browser("recorder");
+    setenv("QUIB_BROWSER", (dir.file("bin/recorder") + " %s").c_str(), 1);
+    float saved = g_render_fullscreen;
+    g_render_fullscreen = 0.0f;   // windowed: nothing to leave
+    shell_set_base_dir("/games/it's mine/run");
+    zwin_open_url(8);
+    EXPECT_EQ(dir.read("got"), "/games/it's mine/menu/readme.htm");
+    zwin_open_url(1);
+    std::string score = dir.read("got");
+    EXPECT_EQ(score.substr(score.size() - 14), "/showscore.php");
+    shell_set_base_dir(nullptr);
+    g_render_fullscreen = saved;
 }
 
 } // namespace
