@@ -13,11 +13,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLIMMERFALL_SANITIZ
 cmake --build build-asan -j "$jobs"
 
 # Window, GL and whole-program tests need an X display: a private Xvfb when none is set.
+# -noreset: the server must not reset between one test's client and the next.
 with_display() {
     if [ -n "${DISPLAY:-}" ]; then
         "$@"
     else
-        xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+        xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@"
     fi
 }
 

@@ -1,7 +1,8 @@
 // x_session.h -- starting the program and running X tools under the test X server.
-// The X server that the tests run under (Xvfb here) now and then resets a connection
-// that is opened right after another one closed: SDL then cannot open the display and
-// the program ends at once with -1, and an X tool fails. Both are retried.
+// An X server started without -noreset resets itself whenever its last client leaves,
+// and a connection opened during that reset fails: SDL then cannot open the display and
+// the program ends at once with -1, and an X tool fails. test.sh starts Xvfb with
+// -noreset; a display from elsewhere may not be, so both are retried.
 #pragma once
 
 #include "tests/support/game_process.h"
