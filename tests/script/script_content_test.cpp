@@ -149,6 +149,32 @@ TEST_F(ScriptContent, EverySharedAndTypeScriptRunsInAFreshState)
     }
 }
 
+TEST_F(ScriptContent, LevelScriptsHaveTheLevelShape)
+{
+    for (int level = FIRST_LEVEL; level <= LAST_LEVEL; level++) {
+        script_set_name((level_name(level) + ".lua").c_str());
+        int index = script_find();
+        ASSERT_GE(index, 0);
+        std::string text = record_text(index);
+        const std::string parts[] = {
+            "\ncur_level_num = " + std::to_string(level) + "\n",
+            "\ndofilx(\"everything.lua\")\n",
+            "\nfunction LEVEL_start()\n",
+            "\nfunction LEVEL_gameloop()\n",
+            "\nactor_plopper( \"",
+            "c_no_more_beasties_to_come()",
+        };
+        size_t at = 0;
+        for (const std::string &part : parts) {
+            size_t found = text.find(part, at);
+            EXPECT_NE(found, std::string::npos) << level_name(level) << " lacks " << part;
+            if (found != std::string::npos) {
+                at = found;
+            }
+        }
+    }
+}
+
 // Runs one level as the level driver does: the script, LEVEL_start, then gameloop calls
 // until the script has no more waves. Returns the call that said so (0: never).
 int run_level(int level, int calls)
