@@ -1,0 +1,37 @@
+-- beemspider_1.lua -- the beemspider: stalks the edge of the arena, strings burning
+-- strands to the pylons near it and spits crackling shots.
+
+if c_is_model_preloaded("beemspider_bullet") ~= 0 then
+    dofilx("beemspider_bullet.lua")
+end
+if c_is_model_preloaded("beemspider-fizz") ~= 0 then
+    dofilx("beemspider-fizz.lua")
+end
+
+local t = ACTOR_preload("beemspider_1", "beasties", "beemspider_1")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_random + cmt_anim_to_move + cmt_anim_to_turn
+t[cp_move_speed_min] = 0.07
+t[cp_move_speed_max] = 0.1
+t[cp_move_inertia_accn] = 0.9
+t[cp_random_edge_inner_percent] = 70
+t[cp_random_edge_outer_percent] = 95
+t[cp_turn_speed_still] = 3.0
+t[cp_turn_speed_moving] = 2.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 160
+t[cp_score] = 350
+c_preload_model(t)
+
+c_set_use_anim_for("move_forward", "walk", 80, 120)
+c_set_use_anim_for("turn_left", "turn_l", 80, 120)
+c_set_use_anim_for("turn_right", "turn_r", 80, 120)
+local w = WEAPON_preload("beemspider_bullet")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "jaw_x"
+w[w_reload_random] = 30
+WEAPON_add(w, { 3.0, 2.0 })
+
+-- Strands to every pylon 10 to 30 units away.
+c_add_fizz_between("beemspider-fizz", "beemspider_1", "mainbone_x", "pylon-", "top_x",
+    "barrier_damage_gamer", 100, 10, 30, 0)

@@ -1,0 +1,11 @@
+-- beemspider_bullet.lua -- the beemspider's shot: a crackle of the same light as its
+-- beams. It flies by its own animation and is gone when that ends.
+
+local t = ACTOR_preload("beemspider_bullet", "bullets", "beemspider_bullet")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 90
+t[cp_launch_scale_max] = 90
+t[cp_bullet_spray_angle] = 4
+c_preload_model(t)

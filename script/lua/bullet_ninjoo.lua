@@ -1,0 +1,11 @@
+-- bullet_ninjoo.lua -- the ninjoo's throwing star, quick and spinning. It flies by its own
+-- animation and is gone when that ends.
+
+local t = ACTOR_preload("bullet_ninjoo", "bullets", "bullet_ninjoo")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 80
+t[cp_launch_scale_max] = 80
+t[cp_bullet_spray_angle] = 2
+c_preload_model(t)

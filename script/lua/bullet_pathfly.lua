@@ -1,0 +1,11 @@
+-- bullet_pathfly.lua -- the pathfly's sting: a tiny fast dart. It flies by its own
+-- animation and is gone when that ends.
+
+local t = ACTOR_preload("bullet_pathfly", "bullets", "bullet_pathfly")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 60
+t[cp_launch_scale_max] = 60
+t[cp_bullet_spray_angle] = 6
+c_preload_model(t)

@@ -1,0 +1,11 @@
+-- bullet_pimp.lua -- the powerpimp's shot: a fat pink orb. It flies by its own animation
+-- and is gone when that ends.
+
+local t = ACTOR_preload("bullet_pimp", "bullets", "bullet_pimp")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 150
+t[cp_launch_scale_max] = 150
+t[cp_bullet_spray_angle] = 12
+c_preload_model(t)

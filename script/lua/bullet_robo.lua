@@ -1,0 +1,11 @@
+-- bullet_robo.lua -- the robots' shot: a slow green bolt. It flies by its own animation
+-- and is gone when that ends.
+
+local t = ACTOR_preload("bullet_robo", "bullets", "bullet_robo")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 100
+t[cp_launch_scale_max] = 100
+t[cp_bullet_spray_angle] = 4
+c_preload_model(t)

@@ -1,0 +1,11 @@
+-- bullet_robomom.lua -- Robo Mom's shot: a heavy orange slug. It flies by its own
+-- animation and is gone when that ends.
+
+local t = ACTOR_preload("bullet_robomom", "bullets", "bullet_robomom")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 140
+t[cp_launch_scale_max] = 140
+t[cp_bullet_spray_angle] = 10
+c_preload_model(t)

@@ -1,0 +1,11 @@
+-- bullet_splitworm.lua -- the split worm's spit: a glob that wobbles as it flies. It flies
+-- by its own animation and is gone when that ends.
+
+local t = ACTOR_preload("bullet_splitworm", "bullets", "bullet_splitworm")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 90
+t[cp_launch_scale_max] = 90
+t[cp_bullet_spray_angle] = 8
+c_preload_model(t)

@@ -1,0 +1,11 @@
+-- bullet_trackfly.lua -- the trackfly's sting: a short yellow dart. It flies by its own
+-- animation and is gone when that ends.
+
+local t = ACTOR_preload("bullet_trackfly", "bullets", "bullet_trackfly")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 70
+t[cp_launch_scale_max] = 70
+t[cp_bullet_spray_angle] = 3
+c_preload_model(t)

@@ -1,0 +1,11 @@
+-- bullet_turret2.lua -- the big turrets' shot: a long blue bolt. It flies by its own
+-- animation and is gone when that ends.
+
+local t = ACTOR_preload("bullet_turret2", "bullets", "bullet_turret2")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 110
+t[cp_launch_scale_max] = 110
+t[cp_bullet_spray_angle] = 3
+c_preload_model(t)

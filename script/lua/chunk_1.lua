@@ -1,0 +1,29 @@
+-- chunk_1.lua -- a slab of a broken wall or blocker that tumbles away; shot, it breaks
+-- smaller.
+
+if c_is_model_preloaded("chunk_2") ~= 0 then
+    dofilx("chunk_2.lua")
+end
+
+local t = ACTOR_preload("chunk_1", "beasties", "chunk_1")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_random + cmt_fixed_dirn
+t[cp_move_speed_min] = 0.15
+t[cp_move_speed_max] = 0.3
+t[cp_move_deceleration] = 0.002
+t[cp_move_inertia_accn] = 0.96
+t[cp_spin_speed_min] = 2.0
+t[cp_spin_speed_max] = 6.0
+t[cp_fence_bounce_percent] = 80
+t[cp_launch_scale_min] = 90
+t[cp_launch_scale_max] = 108.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 40
+t[cp_score] = 20
+t[cp_in_beastie_count] = 0
+c_preload_model(t)
+
+-- Rubble settles after a while.
+c_set_trigger_mutate("byebye", "my_time_alive", 5, 7, 1, 1, 100, 100)
+-- Shot, it breaks into smaller rubble.
+c_set_trigger_mutate("chunk_2", "my_health", 0, 0, 2, 2, 90, 110)

@@ -1,0 +1,27 @@
+-- crystal_large.lua -- a great drifting crystal; shattered, it splits into crystals, and
+-- those split again.
+
+if c_is_model_preloaded("crystal_medium") ~= 0 then
+    dofilx("crystal_medium.lua")
+end
+
+local t = ACTOR_preload("crystal_large", "beasties", "crystal")
+t[cp_actor_type] = cat_crystal
+t[cp_move_type] = cmt_random + cmt_fixed_dirn
+t[cp_move_speed_min] = 0.07
+t[cp_move_speed_max] = 0.098
+t[cp_move_inertia_accn] = 0.97
+t[cp_spin_speed_min] = 0.5
+t[cp_spin_speed_max] = 2.0
+t[cp_fence_bounce_percent] = 100
+t[cp_launch_scale_min] = 110
+t[cp_launch_scale_max] = 121.00000000000001
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 180
+t[cp_score] = 200
+c_preload_model(t)
+
+c_set_random_anim("glint", 60, 140, 1, 3)
+
+-- Shattered, it breaks into smaller crystals.
+c_set_trigger_mutate("crystal_medium", "my_health", 0, 0, 2, 3, 90, 110)

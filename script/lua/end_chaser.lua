@@ -1,0 +1,15 @@
+-- end_chaser.lua -- the end chaser: sent after the ships when the clock runs out, it hunts
+-- them relentlessly and shrugs off shots.
+
+local t = ACTOR_preload("end_chaser", "beasties", "end_chaser")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.28
+t[cp_move_speed_max] = 0.34
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 5.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 1000
+t[cp_score] = 0
+t[cp_fade_in_translucent] = 1
+c_preload_model(t)

@@ -1,0 +1,54 @@
+-- geopus.lua -- the geopus: a great crawling octopus that grows a ring of weblobs on its
+-- arms, strings them together with burning strands and spits when they are gone.
+
+if c_is_model_preloaded("weblob_tiny2") ~= 0 then
+    dofilx("weblob_tiny2.lua")
+end
+if c_is_model_preloaded("bullet_splitworm") ~= 0 then
+    dofilx("bullet_splitworm.lua")
+end
+
+local t = ACTOR_preload("geopus", "bosses", "geopus")
+t[cp_actor_type] = cat_geopus
+t[cp_move_type] = cmt_track + cmt_anim_to_move
+t[cp_move_speed_min] = 0.03
+t[cp_move_speed_max] = 0.05
+t[cp_move_inertia_accn] = 0.97
+t[cp_turn_speed_moving] = 0.8
+t[cp_target_stop_dist] = 22.0
+t[cp_weight] = 30.0
+t[cp_hit_power] = 1.0
+t[cp_geopus_style] = 2
+t[cp_num_spawn_min] = 1
+t[cp_num_spawn_max] = 1
+t[cp_scale_spawn_min] = 70
+t[cp_scale_spawn_max] = 80
+t[cp_health_percent] = 3000
+t[cp_score] = 8000
+t[cp_level_end_score] = 4000
+t[cp_in_screen_zoom_box] = 1
+c_preload_model(t)
+
+c_set_use_anim_for("move_forward", "crawl", 80, 120)
+-- A weblob grows on an arm tip every five seconds and hangs there for ten.
+c_set_trigger_spawn("weblob_tiny2", "grow", "arm_tip_x", 50, 5.0, 10.0, 3)
+-- With fewer than two weblobs left it spits at the ship.
+local bare = ACTOR_preload("geopus", "bosses", "geopus")
+bare[cp_actor_type] = cat_geopus
+bare[cp_move_type] = cmt_track + cmt_anim_to_move
+bare[cp_move_speed_min] = 0.05
+bare[cp_move_speed_max] = 0.07
+bare[cp_turn_speed_moving] = 1.2
+bare[cp_weight] = 30.0
+bare[cp_hit_power] = 1.0
+bare[cp_geopus_style] = 2
+bare[cp_health_percent] = 3000
+bare[cp_score] = 8000
+bare[cp_level_end_score] = 4000
+bare[cp_move_target] = "track_player"
+c_set_trigger_state("less_beasties_active", "weblob_tiny2", 2, 2, bare)
+      local w = WEAPON_preload("bullet_splitworm")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "mouth_x"
+w[w_reload_random] = 20
+WEAPON_add(w, { 1.0, 0.3, 0.3, 2.0 })

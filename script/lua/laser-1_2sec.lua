@@ -1,0 +1,10 @@
+-- laser-1_2sec.lua -- Robo Mom's laser: a bolt that lives two seconds, tied to its gun by
+-- a burning beam. It flies by its own animation and is gone when that ends.
+
+local t = ACTOR_preload("laser-1_2sec", "bullets", "laser-1_2sec")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 100
+t[cp_launch_scale_max] = 100
+c_preload_model(t)

@@ -1,0 +1,10 @@
+-- laser-1_3sec.lua -- the big turret's laser: a bolt that lives three seconds, tied to its
+-- gun by a burning beam. It flies by its own animation and is gone when that ends.
+
+local t = ACTOR_preload("laser-1_3sec", "bullets", "laser-1_3sec")
+t[cp_actor_type] = cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_launch_scale_min] = 100
+t[cp_launch_scale_max] = 100
+c_preload_model(t)

@@ -1,0 +1,28 @@
+-- mergeblob_1_big.lua -- the big mergeblob: a quivering mass that crawls after the ship,
+-- sheds droplets as it goes and bursts into them when broken.
+
+if c_is_model_preloaded("mergeblob_1_spawn") ~= 0 then
+    dofilx("mergeblob_1_spawn.lua")
+end
+
+local t = ACTOR_preload("mergeblob_1_big", "beasties", "mergeblob_1")
+t[cp_actor_type] = cat_mergeblob
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.05
+t[cp_move_speed_max] = 0.08
+t[cp_move_inertia_accn] = 0.95
+t[cp_turn_speed_moving] = 1.5
+t[cp_weight] = 3.0
+t[cp_hit_power] = 1.0
+t[cp_num_spawn_min] = 1
+t[cp_num_spawn_max] = 2
+t[cp_scale_spawn_min] = 45
+t[cp_scale_spawn_max] = 55
+t[cp_health_percent] = 300
+t[cp_score] = 400
+c_preload_model(t)
+
+-- Sheds a droplet every two seconds once its wobble is a third through.
+c_set_trigger_spawn("mergeblob_1_spawn", "wobble", "mainbone_x", 33, 2.0, 0, 4)
+-- Broken, it bursts into four to six droplets.
+c_set_trigger_mutate("mergeblob_1_spawn", "my_health", 0, 0, 4, 6, 45, 60)

@@ -1,0 +1,14 @@
+-- mergeblob_1_big_emerge.lua -- the big mergeblob rising out of the floor; after a second
+-- and a half it is the big mergeblob.
+
+if c_is_model_preloaded("mergeblob_1_big") ~= 0 then
+    dofilx("mergeblob_1_big.lua")
+end
+
+local t = ACTOR_preload("mergeblob_1_big_emerge", "beasties", "mergeblob_1")
+t[cp_actor_type] = cat_mergeblob
+t[cp_these_collide_with_me] = 0
+t[cp_score] = 0
+c_preload_model(t)
+
+c_set_trigger_mutate("mergeblob_1_big", "my_time_alive", 1.5, 1.5, 1, 1, 100, 100)

@@ -1,0 +1,17 @@
+-- mergeblob_1_spawn.lua -- a mergeblob droplet: a small blob that wobbles after the ship.
+
+local t = ACTOR_preload("mergeblob_1_spawn", "beasties", "mergeblob_1")
+t[cp_actor_type] = cat_mergeblob
+t[cp_move_type] = cmt_track + cmt_repelled
+t[cp_i_am_repelled_by] = cat_mergeblob
+t[cp_repel_dist] = 3.0
+t[cp_move_speed_min] = 0.12
+t[cp_move_speed_max] = 0.17
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 4.0
+t[cp_launch_scale_min] = 45
+t[cp_launch_scale_max] = 55
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 40
+t[cp_score] = 60
+c_preload_model(t)

@@ -1,0 +1,16 @@
+-- missile_ninjoo.lua -- the ninjoo's homing dart: quick, with a wide turn.
+
+local t = ACTOR_preload("missile_ninjoo", "bullets", "missile_ninjoo")
+t[cp_actor_type] = cat_beastie
+t[cp_hit_power] = 1.0
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.45
+t[cp_move_speed_max] = 0.54
+t[cp_move_inertia_accn] = 0.92
+t[cp_turn_speed_moving] = 3.0
+t[cp_health_percent] = 20
+t[cp_score] = 25
+c_preload_model(t)
+
+-- Burns out after 3.0 seconds.
+c_set_trigger_mutate("byebye", "my_time_alive", 3.0, 3.0, 1, 1, 100, 100)

@@ -1,0 +1,16 @@
+-- missile_pimp.lua -- the powerpimp's homing bomb: slow and persistent.
+
+local t = ACTOR_preload("missile_pimp", "bullets", "missile_pimp")
+t[cp_actor_type] = cat_beastie
+t[cp_hit_power] = 1.0
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.28
+t[cp_move_speed_max] = 0.336
+t[cp_move_inertia_accn] = 0.92
+t[cp_turn_speed_moving] = 2.5
+t[cp_health_percent] = 20
+t[cp_score] = 50
+c_preload_model(t)
+
+-- Burns out after 6.0 seconds.
+c_set_trigger_mutate("byebye", "my_time_alive", 6.0, 6.0, 1, 1, 100, 100)

@@ -1,0 +1,16 @@
+-- missile_robomum.lua -- Robo Mom's rocket: fast and sharp-turning.
+
+local t = ACTOR_preload("missile_robomum", "bullets", "missile_robomum")
+t[cp_actor_type] = cat_beastie
+t[cp_hit_power] = 1.0
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.55
+t[cp_move_speed_max] = 0.66
+t[cp_move_inertia_accn] = 0.92
+t[cp_turn_speed_moving] = 4.0
+t[cp_health_percent] = 20
+t[cp_score] = 40
+c_preload_model(t)
+
+-- Burns out after 3.5 seconds.
+c_set_trigger_mutate("byebye", "my_time_alive", 3.5, 3.5, 1, 1, 100, 100)

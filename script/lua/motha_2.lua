@@ -1,0 +1,57 @@
+-- motha_2.lua -- the motha: a vast moth that drifts after the ships, hatches mothlings
+-- from its belly and fires rockets; wounded, it grows frantic.
+
+if c_is_model_preloaded("motha_2_spawn") ~= 0 then
+    dofilx("motha_2_spawn.lua")
+end
+if c_is_model_preloaded("missile_robomum") ~= 0 then
+    dofilx("missile_robomum.lua")
+end
+
+local t = ACTOR_preload("motha_2", "bosses", "motha_2")
+t[cp_actor_type] = cat_motha
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.04
+t[cp_move_speed_max] = 0.06
+t[cp_move_inertia_accn] = 0.97
+t[cp_turn_speed_moving] = 1.0
+t[cp_target_stop_dist] = 25.0
+t[cp_weight] = 20.0
+t[cp_hit_power] = 1.0
+t[cp_num_spawn_min] = 2
+t[cp_num_spawn_max] = 3
+t[cp_scale_spawn_min] = 40
+t[cp_scale_spawn_max] = 50
+t[cp_health_percent] = 2000
+t[cp_score] = 5000
+t[cp_level_end_score] = 2500
+t[cp_in_screen_zoom_box] = 1
+c_preload_model(t)
+
+-- Mothlings from its belly, one every three seconds of its hatching beat.
+c_set_trigger_spawn("motha_2_spawn", "hatch", "belly_x", 50, 3.0, 0.5, 6)
+local m = WEAPON_preload("missile_robomum")
+m[w_gun_type] = "fire_from_bone"
+m[w_gun_bone_name] = "wing_l_x"
+m[w_barrel_offset] = 3.0
+WEAPON_add(m, { 5.0, 0.5, 5.0 })
+
+-- Below half health it flies faster and its rockets come twice as fast.
+local frantic = ACTOR_preload("motha_2", "bosses", "motha_2")
+frantic[cp_actor_type] = cat_motha
+frantic[cp_move_type] = cmt_track
+frantic[cp_move_speed_min] = 0.08
+frantic[cp_move_speed_max] = 0.11
+frantic[cp_move_inertia_accn] = 0.95
+frantic[cp_turn_speed_moving] = 2.0
+frantic[cp_weight] = 20.0
+frantic[cp_hit_power] = 1.0
+frantic[cp_health_percent] = 2000
+frantic[cp_score] = 5000
+frantic[cp_level_end_score] = 2500
+c_set_trigger_state("my_health", 50, 50, frantic)
+local m2 = WEAPON_preload("missile_robomum")
+m2[w_gun_type] = "fire_from_bone"
+m2[w_gun_bone_name] = "wing_r_x"
+m2[w_barrel_offset] = 3.0
+WEAPON_add(m2, { 2.5, 0.5, 2.5 })

@@ -1,0 +1,14 @@
+-- motha_2_emerge.lua -- the motha unfolding over the arena; after two seconds it takes
+-- wing.
+
+if c_is_model_preloaded("motha_2") ~= 0 then
+    dofilx("motha_2.lua")
+end
+
+local t = ACTOR_preload("motha_2_emerge", "bosses", "motha_2")
+t[cp_actor_type] = cat_motha
+t[cp_these_collide_with_me] = 0
+t[cp_score] = 0
+c_preload_model(t)
+
+c_set_trigger_mutate("motha_2", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)

@@ -1,0 +1,19 @@
+-- motha_2_spawn.lua -- a mothling: hatched by the motha, it swoops at the ship in quick,
+-- erratic dives.
+
+local t = ACTOR_preload("motha_2_spawn", "beasties", "motha_2_spawn")
+t[cp_actor_type] = cat_motha
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.22
+t[cp_move_speed_max] = 0.28
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 5.0
+t[cp_random_trajectory_offset] = 8.0
+t[cp_random_trajectory_offset_delay_min] = 0.3
+t[cp_random_trajectory_offset_delay_max] = 0.8
+t[cp_launch_scale_min] = 40
+t[cp_launch_scale_max] = 50
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 40
+t[cp_score] = 50
+c_preload_model(t)

@@ -1,0 +1,27 @@
+-- pathfly_tiny.lua -- the tiny pathfly: swarms along a path in long lines and stings ships
+-- in its way.
+
+if c_is_model_preloaded("bullet_pathfly") ~= 0 then
+    dofilx("bullet_pathfly.lua")
+end
+
+local t = ACTOR_preload("pathfly_tiny", "beasties", "pathfly_tiny")
+t[cp_actor_type] = cat_flyer
+t[cp_move_type] = cmt_path + cmt_random
+t[cp_move_speed_min] = 0.25
+t[cp_move_speed_max] = 0.3
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 6.0
+t[cp_launch_scale_min] = 50
+t[cp_launch_scale_max] = 60
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 50
+t[cp_score] = 50
+t[cp_bonus_seq_hit] = 8
+t[cp_bonus_seq_score] = 1000
+c_preload_model(t)
+
+local w = WEAPON_preload("bullet_pathfly")
+w[w_reload_random] = 40
+w[w_bullet_scale] = 80
+WEAPON_add(w, { 4.0, 3.0, 5.0 })

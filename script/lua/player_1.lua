@@ -1,0 +1,26 @@
+-- player_1.lua -- ship 1, the arrowhead: quick to turn, light on momentum. Its hull turns
+-- to the direction of travel while the turret turns to the aim; both take the colours of
+-- the player who flies it.
+
+local hull = ACTOR_preload("player_1_hull", "players", "ship_1_hull")
+hull[cp_actor_type] = cat_player
+hull[cp_in_beastie_count] = 0
+-- Height of the turret above the hull.
+hull[cp_bullet_spray_angle] = 2.0
+hull[cp_move_target] = ""
+c_preload_model(hull)
+
+local t = ACTOR_preload("player_1", "players", "ship_1")
+t[cp_actor_type] = cat_player
+t[cp_in_beastie_count] = 0
+-- Top speed in units per tick, and the momentum kept per tick while steering and coasting.
+t[cp_move_speed_min] = 0.0
+t[cp_move_speed_max] = 0.55
+t[cp_move_inertia_accn] = 0.78
+t[cp_move_inertia_decn] = 0.86
+t[cp_fence_bounce_percent] = 60
+-- The hull above is this ship's linked type.
+t[cp_move_target] = "player_1_hull"
+c_preload_model(t)
+
+c_set_random_anim("idle", 80, 120, 2, 5)

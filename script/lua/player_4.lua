@@ -1,0 +1,26 @@
+-- player_4.lua -- ship 4, the hornet: sharp steering, quick to stop. Its hull turns to the
+-- direction of travel while the turret turns to the aim; both take the colours of the
+-- player who flies it.
+
+local hull = ACTOR_preload("player_4_hull", "players", "ship_4_hull")
+hull[cp_actor_type] = cat_player
+hull[cp_in_beastie_count] = 0
+-- Height of the turret above the hull.
+hull[cp_bullet_spray_angle] = 1.8
+hull[cp_move_target] = ""
+c_preload_model(hull)
+
+local t = ACTOR_preload("player_4", "players", "ship_4")
+t[cp_actor_type] = cat_player
+t[cp_in_beastie_count] = 0
+-- Top speed in units per tick, and the momentum kept per tick while steering and coasting.
+t[cp_move_speed_min] = 0.0
+t[cp_move_speed_max] = 0.58
+t[cp_move_inertia_accn] = 0.7
+t[cp_move_inertia_decn] = 0.76
+t[cp_fence_bounce_percent] = 65
+-- The hull above is this ship's linked type.
+t[cp_move_target] = "player_4_hull"
+c_preload_model(t)
+
+c_set_random_anim("idle", 80, 120, 2, 5)

@@ -1,0 +1,26 @@
+-- player_5.lua -- ship 5, the barge: heavy and sure, the widest hull. Its hull turns to
+-- the direction of travel while the turret turns to the aim; both take the colours of the
+-- player who flies it.
+
+local hull = ACTOR_preload("player_5_hull", "players", "ship_5_hull")
+hull[cp_actor_type] = cat_player
+hull[cp_in_beastie_count] = 0
+-- Height of the turret above the hull.
+hull[cp_bullet_spray_angle] = 2.6
+hull[cp_move_target] = ""
+c_preload_model(hull)
+
+local t = ACTOR_preload("player_5", "players", "ship_5")
+t[cp_actor_type] = cat_player
+t[cp_in_beastie_count] = 0
+-- Top speed in units per tick, and the momentum kept per tick while steering and coasting.
+t[cp_move_speed_min] = 0.0
+t[cp_move_speed_max] = 0.48
+t[cp_move_inertia_accn] = 0.84
+t[cp_move_inertia_decn] = 0.9
+t[cp_fence_bounce_percent] = 80
+-- The hull above is this ship's linked type.
+t[cp_move_target] = "player_5_hull"
+c_preload_model(t)
+
+c_set_random_anim("idle", 80, 120, 2, 5)

@@ -1,0 +1,15 @@
+-- player_bullet_1.lua -- a player's shot. player_all.lua runs this script once per slot of
+-- the player bullet table, naming the shot and its look in globals first:
+-- player_bullet_name, player_bullet_model, player_bullet_rate (seconds between shots),
+-- player_bullet_scale (percent) and player_bullet_spray (degrees between three-way shots).
+
+local t = ACTOR_preload(player_bullet_name or "player_bullet_p1", "bullets",
+    player_bullet_model or "bullet_1")
+t[cp_actor_type] = cat_player + cat_bullet
+t[cp_in_beastie_count] = 0
+t[cp_hit_power] = 1.0
+t[cp_player_bullet_rate] = player_bullet_rate or 0.09
+t[cp_launch_scale_min] = player_bullet_scale or 100
+t[cp_launch_scale_max] = player_bullet_scale or 100
+t[cp_bullet_spray_angle] = player_bullet_spray or 0
+c_preload_model(t)

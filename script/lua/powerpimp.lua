@@ -1,0 +1,57 @@
+-- powerpimp.lua -- the powerpimp: a gaudy hovering tyrant that sprays fat orbs in fans and
+-- lobs homing bombs; near death it spins and shoots in every direction.
+
+if c_is_model_preloaded("bullet_pimp") ~= 0 then
+    dofilx("bullet_pimp.lua")
+end
+if c_is_model_preloaded("missile_pimp") ~= 0 then
+    dofilx("missile_pimp.lua")
+end
+
+local t = ACTOR_preload("powerpimp", "bosses", "powerpimp")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_track + cmt_face_gamer
+t[cp_move_speed_min] = 0.06
+t[cp_move_speed_max] = 0.09
+t[cp_move_inertia_accn] = 0.95
+t[cp_turn_speed_still] = 2.0
+t[cp_turn_speed_moving] = 1.5
+t[cp_target_stop_dist] = 24.0
+t[cp_weight] = 20.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 3000
+t[cp_score] = 8000
+t[cp_level_end_score] = 4000
+t[cp_in_screen_zoom_box] = 1
+c_preload_model(t)
+
+local w = WEAPON_preload("bullet_pimp")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "gun_x"
+w[w_reload_random] = 10
+WEAPON_add(w, { 1.2, 0.15, 0.15, 0.15, 0.15 })
+local m = WEAPON_preload("missile_pimp")
+m[w_gun_type] = "fire_from_bone"
+m[w_gun_bone_name] = "hat_x"
+m[w_barrel_offset] = 3.0
+WEAPON_add(m, { 5.0, 4.0 })
+
+-- Below a quarter of its health it spins, spraying orbs all round.
+local spin = ACTOR_preload("powerpimp", "bosses", "powerpimp")
+spin[cp_actor_type] = cat_beastie
+spin[cp_move_type] = cmt_track + cmt_rolly_polly
+spin[cp_rolly_polly_multiply] = 2
+spin[cp_move_speed_min] = 0.1
+spin[cp_move_speed_max] = 0.12
+spin[cp_spin_speed_min] = 6
+spin[cp_spin_speed_max] = 8
+spin[cp_weight] = 20.0
+spin[cp_hit_power] = 1.0
+spin[cp_health_percent] = 3000
+spin[cp_score] = 8000
+spin[cp_level_end_score] = 4000
+c_set_trigger_state("my_health", 25, 25, spin)
+local s = WEAPON_preload("bullet_pimp")
+s[w_gun_type] = "fire_from_bone"
+s[w_gun_bone_name] = "gun_x"
+WEAPON_add(s, { 0.2 })

@@ -1,0 +1,14 @@
+-- powerpimp_emerge.lua -- the powerpimp's grand entrance: it rises in a blaze of light and
+-- after two seconds begins to shoot.
+
+if c_is_model_preloaded("powerpimp") ~= 0 then
+    dofilx("powerpimp.lua")
+end
+
+local t = ACTOR_preload("powerpimp_emerge", "bosses", "powerpimp")
+t[cp_actor_type] = cat_beastie
+t[cp_these_collide_with_me] = 0
+t[cp_score] = 0
+c_preload_model(t)
+
+c_set_trigger_mutate("powerpimp", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)

@@ -1,0 +1,16 @@
+-- powerup_missile.lua -- missiles: homing rockets instead of shots.
+
+local t = ACTOR_preload("powerup_missile", "powerups", "powerup_missile")
+t[cp_actor_type] = cat_ground + cat_player + cat_bullet
+t[cp_in_beastie_count] = 0
+-- The kind of effect and its amount in seconds.
+t[cp_bonus_seq_hit] = 3
+t[cp_target_delay_max] = 8
+-- Seconds on the floor, drop weight, drift speed and the drift kept per tick.
+t[cp_target_delay_min] = 8
+t[cp_spin_speed_min] = 20
+t[cp_move_speed_min] = 0.15
+t[cp_move_inertia_accn] = 0.995
+t[cp_launch_scale_min] = 90
+t[cp_launch_scale_max] = 110
+c_preload_model(t)

@@ -1,0 +1,10 @@
+-- pylon-5_2.lua -- fifth family: twin orbs. Pylons hang on the room's pylon bones: scenery
+-- that neither moves nor takes hits.
+
+local t = ACTOR_preload("pylon-5_2", "pylons", "pylon-5_2")
+t[cp_actor_type] = cat_ground
+t[cp_in_beastie_count] = 0
+t[cp_these_collide_with_me] = 0
+c_preload_model(t)
+
+c_set_random_anim("idle", 60, 140, 1, 4)

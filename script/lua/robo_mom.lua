@@ -1,0 +1,75 @@
+-- robo_mom.lua -- Robo Mom: a towering robot that hatches green walkers, sprays slugs and
+-- rockets and sweeps a laser; below a third of her health she charges.
+
+if c_is_model_preloaded("bullet_robomom") ~= 0 then
+    dofilx("bullet_robomom.lua")
+end
+if c_is_model_preloaded("missile_robomum") ~= 0 then
+    dofilx("missile_robomum.lua")
+end
+if c_is_model_preloaded("laser-1_2sec") ~= 0 then
+    dofilx("laser-1_2sec.lua")
+end
+if c_is_model_preloaded("laserfizz-2sec") ~= 0 then
+    dofilx("laserfizz-2sec.lua")
+end
+if c_is_model_preloaded("robot_green") ~= 0 then
+    dofilx("robot_green.lua")
+end
+
+local t = ACTOR_preload("robo_mom", "bosses", "robo_mom")
+t[cp_actor_type] = cat_robot
+t[cp_move_type] = cmt_track + cmt_anim_to_move
+t[cp_move_speed_min] = 0.05
+t[cp_move_speed_max] = 0.07
+t[cp_move_inertia_accn] = 0.95
+t[cp_turn_speed_still] = 1.5
+t[cp_turn_speed_moving] = 1.0
+t[cp_target_stop_dist] = 20.0
+t[cp_weight] = 25.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 2500
+t[cp_score] = 6000
+t[cp_level_end_score] = 3000
+t[cp_in_screen_zoom_box] = 1
+c_preload_model(t)
+
+c_set_use_anim_for("move_forward", "stomp", 80, 110)
+local w = WEAPON_preload("bullet_robomom")
+w[w_gun_type] = "around_and_updown_aim"
+w[w_gun_bone_name] = "gun_x"
+w[w_shaft_bone_name] = "arm_x"
+w[w_aim_delay] = 0.6
+w[w_reload_random] = 10
+WEAPON_add(w, { 1.5, 0.2, 0.2, 0.2 })
+local m = WEAPON_preload("missile_robomum")
+m[w_gun_type] = "fire_from_bone"
+m[w_gun_bone_name] = "back_x"
+m[w_barrel_offset] = 4.0
+WEAPON_add(m, { 6.0, 0.5, 6.0 })
+local l = WEAPON_preload("laser-1_2sec")
+l[w_gun_type] = "fire_from_bone"
+l[w_gun_bone_name] = "eye_x"
+WEAPON_add(l, { 8.0, 6.0 })
+
+c_add_fizz_between("laserfizz-2sec", "robo_mom", "eye_x", "laser-1_2sec", "mainbone_x",
+    "barrier_damage_gamer", 100, 0, 80, 0)
+
+-- A green walker from her hatch every four seconds.
+c_set_trigger_spawn("robot_green", "hatch", "hatch_x", 60, 4.0, 0, 8)
+
+-- Below a third of her health she charges at the nearest ship.
+local charge = ACTOR_preload("robo_mom", "bosses", "robo_mom")
+charge[cp_actor_type] = cat_robot
+charge[cp_move_type] = cmt_track + cmt_anim_to_move
+charge[cp_move_speed_min] = 0.12
+charge[cp_move_speed_max] = 0.16
+charge[cp_move_inertia_accn] = 0.92
+charge[cp_turn_speed_moving] = 2.0
+charge[cp_weight] = 25.0
+charge[cp_hit_power] = 1.0
+charge[cp_health_percent] = 2500
+charge[cp_score] = 6000
+charge[cp_level_end_score] = 3000
+c_set_trigger_state("my_health", 33, 33, charge)
+c_set_use_anim_for("move_forward", "stomp", 120, 160)

@@ -1,0 +1,29 @@
+-- robot_green.lua -- the green walker: plods toward the nearest ship and fires slow single
+-- shots from its gun arm.
+
+if c_is_model_preloaded("bullet_robo") ~= 0 then
+    dofilx("bullet_robo.lua")
+end
+
+local t = ACTOR_preload("robot_green", "beasties", "robot_green")
+t[cp_actor_type] = cat_robot
+t[cp_move_type] = cmt_track + cmt_anim_to_move
+t[cp_move_speed_min] = 0.08
+t[cp_move_speed_max] = 0.12
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_still] = 3.0
+t[cp_turn_speed_moving] = 2.5
+t[cp_target_delay_min] = 1.0
+t[cp_target_delay_max] = 2.0
+t[cp_hit_power] = 1.0
+t[cp_weight] = 2.0
+t[cp_score] = 150
+c_preload_model(t)
+
+c_set_use_anim_for("move_forward", "walk", 80, 120)
+local w = WEAPON_preload("bullet_robo")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "gun_x"
+w[w_fire_anim_name] = "fire"
+w[w_reload_random] = 20
+WEAPON_add(w, { 3.0, 2.0, 2.5 })

@@ -1,0 +1,27 @@
+-- robot_green_path.lua -- the green walker on patrol: marches along a path round the arena
+-- and shoots whoever comes near.
+
+if c_is_model_preloaded("bullet_robo") ~= 0 then
+    dofilx("bullet_robo.lua")
+end
+
+local t = ACTOR_preload("robot_green_path", "beasties", "robot_green")
+t[cp_actor_type] = cat_robot
+t[cp_move_type] = cmt_path + cmt_random + cmt_anim_to_move
+t[cp_move_speed_min] = 0.12
+t[cp_move_speed_max] = 0.15
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 4.0
+t[cp_hit_power] = 1.0
+t[cp_weight] = 2.0
+t[cp_score] = 150
+c_preload_model(t)
+
+c_set_use_anim_for("move_forward", "walk", 100, 130)
+local w = WEAPON_preload("bullet_robo")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "gun_x"
+w[w_fire_anim_name] = "fire"
+w[w_no_shoot_dist] = 6.0
+w[w_reload_random] = 25
+WEAPON_add(w, { 2.5, 1.5 })

@@ -1,0 +1,35 @@
+-- robot_yellow.lua -- the yellow robot: quicker than the green, it dodges shots, closes in
+-- and fires short bursts.
+
+if c_is_model_preloaded("bullet_robo") ~= 0 then
+    dofilx("bullet_robo.lua")
+end
+
+local t = ACTOR_preload("robot_yellow", "beasties", "robot_yellow")
+t[cp_actor_type] = cat_robot
+t[cp_move_type] = cmt_track + cmt_sidestep_bullet + cmt_anim_to_move
+t[cp_move_speed_min] = 0.12
+t[cp_move_speed_max] = 0.18
+t[cp_move_inertia_accn] = 0.88
+t[cp_burst_length_min] = 1.0
+t[cp_burst_length_max] = 2.0
+t[cp_burst_delay_min] = 0.5
+t[cp_burst_delay_max] = 1.5
+t[cp_turn_speed_still] = 4.0
+t[cp_turn_speed_moving] = 3.5
+t[cp_turn_speed_aiming] = 5.0
+t[cp_hit_power] = 1.0
+t[cp_weight] = 2.0
+t[cp_health_percent] = 150
+t[cp_score] = 250
+c_preload_model(t)
+
+c_set_use_anim_for("move_forward", "walk", 100, 150)
+local w = WEAPON_preload("bullet_robo")
+w[w_gun_type] = "actor_body_aim"
+w[w_gun_bone_name] = "gun_x"
+w[w_fire_anim_name] = "fire"
+w[w_aim_anim_name] = "aim"
+w[w_aim_delay] = 0.5
+w[w_reload_random] = 15
+WEAPON_add(w, { 1.2, 0.25, 0.25 })

@@ -1,0 +1,18 @@
+-- trackfly_1.lua -- the trackfly: a buzzing insect that homes in on the nearest ship and
+-- rams it.
+
+local t = ACTOR_preload("trackfly_1", "beasties", "trackfly_1")
+t[cp_actor_type] = cat_flyer
+t[cp_move_type] = cmt_track
+t[cp_move_speed_min] = 0.18
+t[cp_move_speed_max] = 0.24
+t[cp_move_inertia_accn] = 0.92
+t[cp_turn_speed_moving] = 4.0
+t[cp_random_trajectory_offset] = 6.0
+t[cp_random_trajectory_offset_delay_min] = 0.5
+t[cp_random_trajectory_offset_delay_max] = 1.5
+t[cp_hit_power] = 1.0
+t[cp_score] = 100
+c_preload_model(t)
+
+c_set_random_anim("buzz", 80, 120, 0.5, 2.0)

@@ -1,0 +1,27 @@
+-- trackfly_2.lua -- the stinging trackfly: keeps its distance, circles the ship and stings
+-- from afar.
+
+if c_is_model_preloaded("bullet_trackfly") ~= 0 then
+    dofilx("bullet_trackfly.lua")
+end
+
+local t = ACTOR_preload("trackfly_2", "beasties", "trackfly_2")
+t[cp_actor_type] = cat_flyer
+t[cp_move_type] = cmt_track + cmt_random
+t[cp_move_speed_min] = 0.2
+t[cp_move_speed_max] = 0.26
+t[cp_move_inertia_accn] = 0.9
+t[cp_target_stop_dist] = 20.0
+t[cp_turn_speed_moving] = 4.5
+t[cp_random_trajectory_offset] = 10.0
+t[cp_random_trajectory_offset_delay_min] = 0.5
+t[cp_random_trajectory_offset_delay_max] = 1.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 120
+t[cp_score] = 200
+c_preload_model(t)
+
+c_set_random_anim("buzz", 80, 120, 0.5, 2.0)
+local w = WEAPON_preload("bullet_trackfly")
+w[w_reload_random] = 25
+WEAPON_add(w, { 2.0, 1.5, 2.5 })

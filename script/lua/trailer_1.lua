@@ -1,0 +1,21 @@
+-- trailer_1.lua -- the trailer: follows a path round the arena, dropping a trail of mines
+-- behind it.
+
+if c_is_model_preloaded("trailer_trash") ~= 0 then
+    dofilx("trailer_trash.lua")
+end
+
+local t = ACTOR_preload("trailer_1", "beasties", "trailer_1")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_path + cmt_random
+t[cp_move_speed_min] = 0.16
+t[cp_move_speed_max] = 0.2
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 3.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 150
+t[cp_score] = 300
+c_preload_model(t)
+
+-- A mine every second and a half from its tail.
+c_set_trigger_spawn("trailer_trash", "trail", "tail_x", 0, 1.5, 0, 3)

@@ -1,0 +1,14 @@
+-- trailer_1_emerge.lua -- the trailer rising out of the floor; after a second it sets off
+-- as the trailer.
+
+if c_is_model_preloaded("trailer_1") ~= 0 then
+    dofilx("trailer_1.lua")
+end
+
+local t = ACTOR_preload("trailer_1_emerge", "beasties", "trailer_1")
+t[cp_actor_type] = cat_beastie
+t[cp_these_collide_with_me] = 0
+t[cp_score] = 0
+c_preload_model(t)
+
+c_set_trigger_mutate("trailer_1", "my_time_alive__pass_path", 1.0, 1.0, 1, 1, 100, 100)

@@ -1,0 +1,23 @@
+-- wall_1_flat.lua -- the sliding wall: a flat slab that crosses the arena on a straight
+-- line and bounces off the fence.
+
+if c_is_model_preloaded("chunk_1") ~= 0 then
+    dofilx("chunk_1.lua")
+end
+
+local t = ACTOR_preload("wall_1_flat", "beasties", "wall_1_flat")
+t[cp_actor_type] = cat_block
+t[cp_move_type] = cmt_fixed_dirn
+t[cp_move_speed_min] = 0.05
+t[cp_move_speed_max] = 0.07
+t[cp_fence_bounce_percent] = 100
+t[cp_weight] = 10.0
+t[cp_hit_power] = 1.0
+t[cp_i_collide_with_beasties] = cat_player + cat_beastie
+t[cp_health_percent] = 500
+t[cp_score] = 500
+t[cp_level_end_score] = 200
+c_preload_model(t)
+
+-- Broken, it falls apart into four slabs.
+c_set_trigger_mutate("chunk_1", "my_health", 0, 0, 4, 4, 90, 110)

@@ -1,0 +1,28 @@
+-- weblob_tiny2.lua -- the tiny weblob: flocks with its kind to points round the pylons and
+-- strings burning strands between its neighbours.
+
+if c_is_model_preloaded("weblob-fizz") ~= 0 then
+    dofilx("weblob-fizz.lua")
+end
+
+local t = ACTOR_preload("weblob_tiny2", "beasties", "weblob_tiny2")
+t[cp_actor_type] = cat_webblob
+t[cp_move_type] = cmt_flock + cmt_repelled
+t[cp_i_am_repelled_by] = cat_webblob
+t[cp_repel_dist] = 5.0
+t[cp_move_speed_min] = 0.1
+t[cp_move_speed_max] = 0.16
+t[cp_move_inertia_accn] = 0.93
+t[cp_turn_speed_moving] = 3.0
+t[cp_launch_scale_min] = 60
+t[cp_launch_scale_max] = 80
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 60
+t[cp_score] = 80
+c_preload_model(t)
+
+c_add_flock_type(2, 4, 30, 80)
+c_add_flock_type(3, 6, 50, 90)
+-- Neighbours 4 to 14 units apart are joined by a strand that burns ships.
+c_add_fizz_between("weblob-fizz", "weblob_tiny2", "mainbone_x", "weblob_tiny2", "mainbone_x",
+    "barrier_damage_gamer", 80, 4, 14, 0)

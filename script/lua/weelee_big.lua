@@ -1,0 +1,40 @@
+-- weelee_big.lua -- the big weelee: a heavy roller that drops chasing mines and, when
+-- broken, falls apart into small weelees.
+
+if c_is_model_preloaded("bullet_weelee") ~= 0 then
+    dofilx("bullet_weelee.lua")
+end
+if c_is_model_preloaded("missile_weelee") ~= 0 then
+    dofilx("missile_weelee.lua")
+end
+if c_is_model_preloaded("weelee_small") ~= 0 then
+    dofilx("weelee_small.lua")
+end
+
+local t = ACTOR_preload("weelee_big", "beasties", "weelee_big")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_track + cmt_anim_to_move
+t[cp_move_speed_min] = 0.09
+t[cp_move_speed_max] = 0.13
+t[cp_move_acceleration] = 0.005
+t[cp_move_inertia_accn] = 0.93
+t[cp_turn_speed_moving] = 2.0
+t[cp_hit_power] = 1.0
+t[cp_weight] = 4.0
+t[cp_health_percent] = 250
+t[cp_score] = 400
+c_preload_model(t)
+
+c_add_some_wheels("wheel_l_x", "wheel_r_x", 1.5, 1.5)
+local w = WEAPON_preload("bullet_weelee")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "gun_x"
+w[w_reload_random] = 20
+WEAPON_add(w, { 1.8, 1.2 })
+local m = WEAPON_preload("missile_weelee")
+m[w_gun_type] = "fire_from_bone"
+m[w_gun_bone_name] = "hatch_x"
+WEAPON_add(m, { 6.0, 4.0 })
+
+-- Broken, it falls apart into two or three small weelees.
+c_set_trigger_mutate("weelee_small", "my_health", 0, 0, 2, 3, 70, 90)

@@ -1,0 +1,25 @@
+-- weelee_small.lua -- the small weelee: a ball on two wheels that rolls after the ship and
+-- lobs bouncing shots.
+
+if c_is_model_preloaded("bullet_weelee") ~= 0 then
+    dofilx("bullet_weelee.lua")
+end
+
+local t = ACTOR_preload("weelee_small", "beasties", "weelee_small")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_track + cmt_anim_to_move
+t[cp_move_speed_min] = 0.14
+t[cp_move_speed_max] = 0.2
+t[cp_move_acceleration] = 0.01
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 3.5
+t[cp_hit_power] = 1.0
+t[cp_score] = 120
+c_preload_model(t)
+
+c_add_some_wheels("wheel_l_x", "wheel_r_x", 1.0, 1.0)
+local w = WEAPON_preload("bullet_weelee")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "gun_x"
+w[w_reload_random] = 30
+WEAPON_add(w, { 2.5, 2.0 })

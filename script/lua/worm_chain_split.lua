@@ -1,0 +1,30 @@
+-- worm_chain_split.lua -- the split worm: a long chain that winds after the ship spitting
+-- globs; at half health it bursts into its homing segments.
+
+if c_is_model_preloaded("bullet_splitworm") ~= 0 then
+    dofilx("bullet_splitworm.lua")
+end
+if c_is_model_preloaded("trackfly_1") ~= 0 then
+    dofilx("trackfly_1.lua")
+end
+
+local t = ACTOR_preload("worm_chain_split", "beasties", "worm_chain_split")
+t[cp_actor_type] = cat_beastie
+t[cp_move_type] = cmt_track + cmt_anim_to_move
+t[cp_move_speed_min] = 0.14
+t[cp_move_speed_max] = 0.18
+t[cp_move_inertia_accn] = 0.9
+t[cp_turn_speed_moving] = 3.0
+t[cp_hit_power] = 1.0
+t[cp_health_percent] = 200
+t[cp_score] = 250
+c_preload_model(t)
+
+c_set_use_anim_for("move_forward", "slither", 80, 120)
+local w = WEAPON_preload("bullet_splitworm")
+w[w_gun_type] = "fire_from_bone"
+w[w_gun_bone_name] = "head_x"
+w[w_reload_random] = 20
+WEAPON_add(w, { 2.0, 2.0, 0.5 })
+
+c_set_trigger_mutate("trackfly_1", "my_health", 50, 50, 3, 4, 55, 65)

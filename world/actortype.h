@@ -1,0 +1,82 @@
+// actortype.h -- the actor types that the level scripts define: the registry of the
+// running level, the definition calls that fill the current type or trigger-state block,
+// the launch of enemies and player ships, parent links and room beams.
+#pragma once
+
+// The player counter: 0 while player 1's types are defined, 1 for player 2's; written by
+// c_get_player_num, read when a player ship type takes its hue.
+extern int g_player_number;
+
+// Body of c_preload_model. cp holds the script's numbers indexed by the cp_* constants
+// (entries 1..77, strings as 0); move_target is the table's cp_move_target string ("" when
+// none). Logs "*** already loaded %s" for a name already defined.
+void actortype_preload(const char *name, const char *model_dir, const char *model_name,
+                       const float *cp, const char *move_target);
+
+// 1 when no type has this name (also for an empty or null name), else 0.
+int actortype_name_unused(const char *name);
+
+// Body of c_launch_new_actor: ci holds the launch numbers indexed by the ci_* constants
+// (entries 4..11 used); unique_name and path_name may be "".
+void actor_launch(const char *type_name, const char *unique_name, const char *path_name,
+                  const float *ci);
+
+// The definition calls below add to the current type or to the block of the trigger
+// state added last; without a current type they do nothing. Each logs its own
+// "*** ... wrong values" line when refused.
+
+// c_set_random_anim (anim, speed min %, speed max %, delay min s, delay max s).
+void actortype_add_random_anim(const char *anim, float min, float max, float delay_min,
+                               float delay_max);
+// c_set_use_anim_for (slot "move_forward" / "turn_left" / "turn_right", anim, min %, max %).
+void actortype_add_move_anim(const char *slot, const char *anim, float min, float max);
+// c_add_a_weapon: the seven weapon names, the nine weapon numbers (w_flare_exp_scale ..
+// w_reload_random, in index order) and the reload sequence (seq_count > 0).
+void actortype_add_weapon(const char *bullet_type, const char *gun_type, const char *gun_bone,
+                          const char *shaft_bone, const char *fire_anim, const char *aim_anim,
+                          const char *flare, const float *values, int seq_count,
+                          const float *seq);
+// c_set_use_explosion_for: values are align, scale %, blast, piece scale min %, max %;
+// seq holds one delay per piece (seq_count > 0).
+void actortype_add_explosion(const char *event, const char *explosion, const float *values,
+                             int seq_count, const float *seq);
+// c_set_trigger_state: condition name, optional state name ("" when absent), the value
+// bounds a and b, and the state's own parameter table: cp[0] is its element count,
+// cp[k] element k (strings as 0); move_target is the table's last string ("" when none).
+void actortype_add_state(const char *condition, const char *name, float a, float b,
+                         const float *cp, const char *move_target);
+// c_set_trigger_mutate: values are a, b, count min, count max, scale min %, max %;
+// other is the optional third name ("" when absent).
+void actortype_add_mutate(const char *new_type, const char *condition, const char *other,
+                          const float *values);
+// c_set_trigger_spawn (type, anim, bone, progress %, interval s, attach s, block distance).
+void actortype_add_spawn(const char *type, const char *anim, const char *bone, float a,
+                         float b, float c, float d);
+// c_add_particle_to_anim (explosion null) and c_add_particle_to_explosion.
+void actortype_add_particle(const char *explosion, const char *anim, const char *bone,
+                            const char *particle);
+// c_add_sound_to_anim (explosion and event null), c_add_sound_to_event (anim holds the
+// event name, event is "lua_event") and c_add_sound_to_explosion (explosion set).
+void actortype_add_sound(const char *explosion, const char *anim, const char *sound,
+                         int priority, const char *event);
+// c_add_footprint_to_anim (anim, bone, texture "1"/"2", key, size, life s).
+void actortype_add_footprint(const char *anim, const char *bone, const char *texture,
+                             float key, float size, float life);
+// c_add_some_wheels (left bone, right bone, a, b).
+void actortype_add_wheels(const char *left_bone, const char *right_bone, float a, float b);
+// c_add_fizz_between (beam type, type A, bone A, type B or "pylon-" prefix, bone B, kind,
+// scale %, min distance, max distance, e).
+void actortype_add_fizz_between(const char *beam_type, const char *type_a, const char *bone_a,
+                                const char *type_b, const char *bone_b, const char *kind,
+                                float scale, float d1, float d2, float e);
+// c_add_flock_type (delay min, delay max, reach min %, reach max %).
+void actortype_add_flock_type(float a, float b, float c, float d);
+
+// c_link_to_parent: the last launched enemy hangs on the named parent's bone; owner
+// ("" when absent) takes it into its child array.
+void actor_link_to_parent(const char *parent, const char *bone, const char *owner);
+// c_link_health_to_parent: the last launched enemy's health parent.
+void actor_link_health_to_parent(const char *parent);
+// c_add_fizz_to_room: a beam now between bones of two actors found by unique name.
+void fizz_add_to_room(const char *beam_type, const char *actor_a, const char *bone_a,
+                      const char *actor_b, const char *bone_b, float scale, float hue);
