@@ -267,10 +267,7 @@ int game_frame_main(void)
     if (now - g_last_frame_ms <= FRAME_GATE_MS) {
         return 0;
     }
-    // Acquire: every ring slot counted in n is fully written.
-    int n = g_input_pending.exchange(0, std::memory_order_acquire);
-    g_input_read = (g_input_write.load(std::memory_order_acquire) - n) & INPUT_RING_MASK;
-    g_input_paused = 0;
+    int n = input_take_pending();
     if (n > FRAME_MAX_BACKLOG) {
         input_reset();
         return 0;

@@ -33,3 +33,9 @@ void menu_draw_page_models(void)
 void menu_end_page(void)
 {
 }
+
+const char *menu_text(int id)
+{
+    (void)id;
+    return "";
+}

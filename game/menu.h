@@ -23,3 +23,5 @@ void menu_draw(void);
 void menu_draw_page_models(void);
 // Draws the end-of-loop page.
 void menu_end_page(void);
+// Language text slot id (0..99); never null.
+const char *menu_text(int id);

@@ -6,9 +6,19 @@
 #include <cstdint>
 
 constexpr int INPUT_PLAYERS = 2;
-constexpr int INPUT_RING_SIZE = 1024;             // 10.24 s of samples; the frame drops backlogs above 1 s
+constexpr int INPUT_RING_BITS = 10;
+constexpr int INPUT_RING_SIZE = 1 << INPUT_RING_BITS;   // 10.24 s of samples; the frame drops backlogs above 1 s
 constexpr int INPUT_RING_MASK = INPUT_RING_SIZE - 1;
-constexpr int INPUT_INTERVAL_MS = 10;             // one sample per logic tick
+constexpr uint32_t INPUT_PENDING_MAX = 0x3fffff;       // the pending count saturates here (11 hours of samples)
+constexpr int INPUT_INTERVAL_MS = 10;                  // one sample per logic tick
+
+// Devices as SDL 1.2 numbers them.
+constexpr int INPUT_KEY_COUNT = 323;          // SDL key codes 0..322
+constexpr int INPUT_MAX_JOYSTICKS = 16;
+constexpr int INPUT_JOY_BUTTONS = 32;         // buttons read per joystick
+constexpr int INPUT_JOY_AXES = 12;            // axes read per joystick (axes + hats at most this)
+constexpr int INPUT_JOY_DPADS = 2 * INPUT_JOY_AXES;   // axis a: slot 2a positive, 2a + 1 negative
+constexpr int INPUT_MOUSE_BUTTONS = 3;
 
 // InputFrame::keys bits.
 constexpr uint32_t INPUT_KEY_BACK = 0x10000u;     // Esc, or either player's pause
@@ -18,6 +28,13 @@ constexpr uint32_t INPUT_BUTTON_FIRE = 0x1u;      // fire stick outside the dead
 constexpr uint32_t INPUT_BUTTON_BOMB = 0x2u;
 constexpr uint32_t INPUT_BUTTON_FIRE_ONLY = 0x4u;
 constexpr uint32_t INPUT_BUTTON_SELECT = 0x100u;  // select while a menu or the pause latch has the input
+
+// InputFrame::last_code: a key code (0..322), a mouse button (0x8000 + button - 1) or a
+// joystick input (0x10000 x joystick number 1..16 + button 1..32, or + 256 x direction
+// slot 1..24). The controls page binds what it names (input_menu_setting).
+constexpr int32_t INPUT_CODE_MOUSE = 0x8000;
+constexpr int32_t INPUT_CODE_JOYSTICK = 0x10000;
+constexpr int32_t INPUT_CODE_DPAD = 0x100;
 
 // One 10 ms sample.
 struct InputFrame {
@@ -41,15 +58,26 @@ struct PlayerInput {
 
 extern PlayerInput g_player_input[INPUT_PLAYERS];
 
-// The ring: the sampler writes the slot at g_input_write, then advances g_input_write
-// and adds one to g_input_pending. The frame function takes the pending count with one
-// exchange (which makes the slots it covers visible) and replays them from g_input_read.
+// The ring. The sampler writes the slot at the write index and then publishes it by
+// advancing the write index and the pending count in one step: both live in
+// g_input_ring_state (write index in the low INPUT_RING_BITS bits, pending count above),
+// so the frame function never sees one without the other.
 extern InputFrame g_input_ring[INPUT_RING_SIZE];
-extern std::atomic<int> g_input_pending;
-extern std::atomic<int> g_input_write;
-extern int g_input_read;                   // game thread only
+extern std::atomic<uint32_t> g_input_ring_state;
+extern int g_input_read;                   // game thread only: the slot input_step replays next
 extern std::atomic<int> g_input_paused;    // non-zero: the sampler does nothing
 extern std::atomic<int> g_input_busy;      // non-zero while a sample is being taken
+// The frame input_step replayed last (the menus read its keys and last_code).
+extern const InputFrame *g_input_frame;
+
+inline int input_write_index(void)
+{
+    return (int)(g_input_ring_state.load() & INPUT_RING_MASK);
+}
+inline int input_pending_count(void)
+{
+    return (int)(g_input_ring_state.load() >> INPUT_RING_BITS);
+}
 
 // Words shared with the sampler thread.
 extern std::atomic<int> g_menu_input;      // non-zero while a menu has the input
@@ -57,19 +85,69 @@ extern std::atomic<int> g_back_latch;      // pause latch: 0 off, 1 on, 2 closin
 extern std::atomic<int> g_hidden_keys;     // bit 0 enables F1/F2; bit 1 set once one was pressed
 extern std::atomic<float> g_f1_flag;       // 1.0 once F1 was pressed with the hidden keys enabled
 extern std::atomic<int> g_f2_flag;         // 1 once F2 was pressed with the hidden keys enabled
+// The menus' mouse pointer: moved by the mouse while a menu or the pause latch has the
+// input; (-9, 2) after a reset.
+extern std::atomic<float> g_menu_pointer[2];
+// Mouse buttons down in the last sample while a menu or the pause latch had the input
+// (bit 0 button 1 ...); 0 otherwise.
+extern std::atomic<int> g_menu_click;
+
+// What the devices showed at one sample. The sampler reads it from SDL and hands it to
+// input_build_frame, so every rule of the sampler runs without hardware.
+struct InputJoystickState {
+    int16_t axis[INPUT_JOY_AXES];
+    uint32_t buttons;         // bit b: button b + 1 down
+};
+struct InputSnapshot {
+    uint8_t keys[INPUT_KEY_COUNT];   // non-zero: key down
+    int mouse_x;
+    int mouse_y;
+    uint8_t mouse_buttons;           // bit 0 button 1 ...
+    InputJoystickState joystick[INPUT_MAX_JOYSTICKS];   // the open joysticks, by index
+};
 
 // Registers "mouse_speed", the "bind" command and the four per-player input settings,
 // with both players' defaults (input_type 0, dead zone 0.3).
 void input_register_vars(void);
-// input_reset, then opens the devices, reads "bindwin32.cfg" and starts the sampler.
+// input_reset, then input_open_devices.
 void input_init(void);
-// Stops the sampler; writes "bindwin32.cfg" only when it was read in this run, so a
-// shut-down before the first start never replaces the player's file with an empty one.
+// input_close_devices.
 void input_shutdown(void);
-// Pauses the sampler, clears the players' movement, fire, the back latch and the ring
-// indices, then lets the sampler run again.
+// Waits until no sample is in progress, then centres the mouse, clears the players'
+// movement and fire, the back latch, the menu pointer and the pending count, and lets
+// the sampler run again. The write index goes on where it was, so slots the frame
+// function took before the reset stay its own and are never overwritten under it.
 void input_reset(void);
 // Replays the ring slot at g_input_read into g_player_input and advances g_input_read.
 void input_step(void);
+// The frame function's intake: takes the pending count and zeroes it in one atomic
+// step, points g_input_read at the first slot it covers and lets a paused sampler run.
+// Returns the count.
+int input_take_pending(void);
+// The sampler's last step: writes frame into the slot at the write index and publishes it.
+void input_ring_push(const InputFrame *frame);
 // The sampler: one sample into the ring. Runs on SDL's timer thread; returns its interval.
 uint32_t input_timer_tick(uint32_t interval, void *param);
+// The rules of one sample: turns a device snapshot into a frame through the bindings,
+// and moves the menu pointer. Sampler thread (or a test standing in for it).
+void input_build_frame(const InputSnapshot *snapshot, InputFrame *frame);
+// Where the sampler gets its snapshots: null restores the SDL devices. Lets tests feed
+// samples through the real sampler without hardware.
+typedef void (*input_snapshot_reader_t)(InputSnapshot *snapshot);
+void input_set_snapshot_reader(input_snapshot_reader_t reader);
+// Fills the key names, opens the joysticks, reads "bindwin32.cfg" and starts the
+// sampler. Returns 0.
+int input_open_devices(void);
+// Stops the sampler (waiting for a sample in progress), writes "bindwin32.cfg" when it
+// was read in this run, and closes the joysticks.
+void input_close_devices(void);
+// Joystick index's counts as opened: buttons capped at 32, axes at 12 (then no hats),
+// hats cut so that axes + hats is at most 12. Used by input_open_devices.
+void input_joystick_setup(int index, int buttons, int axes, int hats);
+// The character typed by key code 1..322 when its key name is one character long; -1
+// for backspace (8) and delete (127); else 0.
+int input_key_char(int code);
+// Warps the pointer to the middle of the window and measures the next mouse movement
+// from there; a window without the keyboard leaves the desktop's pointer where it is
+// and measures from that.
+void input_center_mouse(void);

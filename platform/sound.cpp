@@ -1,51 +1,480 @@
-// sound.cpp -- the sound mixer and the named sound table.
+// sound.cpp -- the sound mixer: the table of loaded sounds, the named sounds, the voice
+// rules and the mono mixer with its limiter on SDL's audio thread.
 
 #include "platform/sound.h"
+#include "platform/sound_local.h"
 
-void sound_init(void)
+#include "core/con.h"
+#include "core/file.h"
+#include "core/mem.h"
+#include "core/mt.h"
+#include "game/settings.h"
+#include "render/camera.h"
+
+#include <SDL.h>
+#include <cmath>
+#include <cstring>
+
+SoundEntry sound_entries[SFX_MAX_NUM];
+int sound_count;
+int sound_named[SFX_MAX_NUM];
+SoundVoice snd_voices[SND_VOICES];
+int snd_audio_ok;
+int snd_last_ambient;
+int32_t snd_peak = SND_PEAK_FLOOR;
+
+// The mixer's sums of one chunk (audio thread only).
+static int32_t snd_accumulators[SND_MIX_CHUNK];
+// The format the mixer works in, as opened.
+static SDL_AudioSpec snd_spec;
+
+constexpr int SND_FREQUENCY = 22050;
+constexpr float SND_SILENT_FACTOR = 0.76f;    // this loud or quieter: not worth a voice
+constexpr float SND_FACTOR_ZERO = 0.6f;       // the factor at volume 0 ...
+constexpr float SND_FACTOR_SCALE = 320.0f;    // ... and the volume step per factor
+constexpr int SND_VOLUME_MAX = 128;
+constexpr int SND_LIMITER_GAIN = 16384;       // the limiter's output never exceeds half scale
+constexpr float SND_FAR_DISTANCE = 2000.0f;   // from here on a sound has its far factor
+constexpr float SND_FAR_FACTOR = 0.3f;
+constexpr float SND_NEAR_SPAN = 0.7f;         // the factor falls from 1.0 toward the far factor
+constexpr float SND_DISTANCE_FALLOFF = 0.0005f;
+constexpr uint32_t SND_MAX_BYTES = 64u << 20; // a sound file's samples after conversion
+constexpr int SND_AMBIENT_INDEX = 14;         // the ambient track and every level sound after it
+constexpr int SND_AMBIENT_TRACKS = 4;
+
+// File names of the named sounds; id 9 has none.
+static const char *const SOUND_NAMES[SOUND_NAMED_COUNT] = {
+    "menu_select", "menu_updown", "menu_leftright", "pickup_powerup", "score_multiply",
+    "time_bonus", "extra_ship", "levelstart_01", "levelend_01", nullptr,
+    "ping_multiply", "ping_multiplycount", "ping_timer", "ping_bombcount", nullptr,
+};
+
+// ---- device layer ----
+
+int snd_open(void)
 {
+    SDL_AudioSpec want;
+    memset(&want, 0, sizeof(want));
+    want.freq = SND_FREQUENCY;
+    want.format = AUDIO_S16SYS;   // the mixer's native 16-bit samples
+    want.channels = 1;
+    want.samples = SND_MIX_CHUNK;
+    want.callback = snd_mix_callback;
+    // No obtained spec: SDL then converts from this format to whatever the hardware
+    // takes, so the mixer's mono 16-bit samples are always what the callback fills.
+    if (SDL_OpenAudio(&want, nullptr) < 0) {
+        con_printf("[Sound] SDL_OpenAudio() failed: %s", SDL_GetError());
+        return 0;
+    }
+    snd_spec = want;
+    con_printf("[Sound] Opened device (freq: %dHz, channels %d, fmt: 0x%x)", snd_spec.freq, snd_spec.channels,
+               snd_spec.format);
+    memset(snd_voices, 0, sizeof(snd_voices));
+    snd_peak = SND_PEAK_FLOOR;
+    SDL_PauseAudio(0);
+    return 1;
 }
 
-void sound_shutdown(void)
+void snd_close(void)
 {
+    SDL_LockAudio();
+    for (SoundVoice &v : snd_voices) {
+        v.data = nullptr;
+        v.active = 0;
+    }
+    SDL_UnlockAudio();
+    SDL_CloseAudio();
+    con_printf("[Sound] finished");
 }
 
-void sound_load_ambient(void)
+void snd_load_wav(SoundEntry *entry, int index, int group)
 {
+    (void)index;
+    entry->data = nullptr;
+    entry->length = 0;
+    entry->priority = 0;
+    entry->group = group;
+    entry->mode = SND_MODE_NORMAL;
+    char path[FILE_DIR_SIZE + SND_NAME_SIZE + 8];
+    snprintf(path, sizeof(path), "%s%s.wav", g_sfx_dir, entry->name);
+    if (file_exists_size(path) < 1) {
+        con_printf("*** [audio] %s doesnt exist", path);
+        return;
+    }
+    SDL_AudioSpec spec;
+    Uint8 *samples = nullptr;
+    Uint32 length = 0;
+    SDL_RWops *source = SDL_RWFromFile(path, "rb");
+    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &samples, &length)) {
+        con_printf(" [Sound] failed to load %s: %s", path, SDL_GetError());
+        return;
+    }
+    SDL_AudioCVT cvt;
+    memset(&cvt, 0, sizeof(cvt));
+    cvt.len_mult = 1;
+    int convert = spec.format != snd_spec.format || spec.channels != snd_spec.channels || spec.freq != snd_spec.freq;
+    if (convert) {
+        con_printf("[Sound] converting %s", path);
+        if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, snd_spec.format, snd_spec.channels,
+                              snd_spec.freq) == -1) {
+            con_printf("[Sound] SDL_BuildAudioCVT() failed: %s", SDL_GetError());
+            SDL_FreeWAV(samples);
+            return;
+        }
+    }
+    // The conversion works in place and may grow the samples len_mult times.
+    uint64_t bytes = (uint64_t)length * (uint64_t)(cvt.len_mult > 0 ? cvt.len_mult : 1);
+    if (length < 2 || bytes > SND_MAX_BYTES) {
+        con_printf("*** [audio] %s: %u bytes of samples refused", path, (unsigned)length);
+        SDL_FreeWAV(samples);
+        return;
+    }
+    auto *data = (uint8_t *)mem_alloc((size_t)bytes);
+    if (!data) {
+        SDL_FreeWAV(samples);
+        return;
+    }
+    memcpy(data, samples, length);
+    SDL_FreeWAV(samples);
+    if (convert) {
+        cvt.buf = data;
+        cvt.len = (int)length;
+        if (SDL_ConvertAudio(&cvt) < 0 || cvt.len_cvt < 2) {
+            con_printf("[Sound] SDL_BuildAudioCVT() failed: %s", SDL_GetError());
+            mem_free(data);
+            return;
+        }
+        length = (Uint32)cvt.len_cvt;
+    }
+    entry->data = (int16_t *)(void *)data;
+    entry->length = length;
+    entry->priority = SND_PRIORITY_LOADED;
 }
 
-void sound_stop_from(int group)
+int snd_volume(float factor)
 {
-    (void)group;
+    int volume = (int)((factor - SND_FACTOR_ZERO) * SND_FACTOR_SCALE);
+    return volume < 0 ? 0 : (volume > SND_VOLUME_MAX ? SND_VOLUME_MAX : volume);
+}
+
+void snd_voice_start(SoundEntry *entry, int index, float factor, int extra)
+{
+    if (factor <= SND_SILENT_FACTOR || !entry->data) {
+        return;
+    }
+    const int request = extra + entry->priority;
+    int instances = 0;
+    int lowest = request;      // the lowest priority among this sound's voices, if below the request
+    int lowest_voice = -1;
+    int idle = -1;             // the highest-numbered idle voice
+    for (int v = 0; v < SND_VOICES; v++) {
+        const SoundVoice &voice = snd_voices[v];
+        if (!voice.active) {
+            idle = v;
+            continue;
+        }
+        if (voice.sound == index) {
+            instances++;
+            if (voice.priority < lowest) {
+                lowest = voice.priority;
+                lowest_voice = v;
+            }
+        }
+    }
+
+    // How many instances of the sound may play, and on which voice.
+    int chosen = -1;
+    if (entry->mode == SND_MODE_SINGLE) {
+        if (instances > 0) {
+            return;
+        }
+        chosen = idle;
+    } else if (instances >= 2) {
+        // A further instance only replaces a weaker one, and only when asked for with
+        // more extra priority than that one has.
+        if (lowest_voice < 0 || lowest >= extra) {
+            return;
+        }
+        chosen = lowest_voice;
+    } else if (instances == 1 && entry->mode == SND_MODE_PRIORITY) {
+        if (lowest >= extra) {
+            return;
+        }
+        chosen = idle;
+    } else {
+        chosen = idle;
+    }
+    if (chosen < 0) {
+        // Every voice busy: the weakest of voices 1..15 that belongs to a group gives way,
+        // when it is weaker than voice 0; otherwise voice 0.
+        chosen = 0;
+        for (int v = 1; v < SND_VOICES; v++) {
+            const SoundVoice &voice = snd_voices[v];
+            if (voice.active && voice.group > 0 && voice.priority < snd_voices[chosen].priority) {
+                chosen = v;
+            }
+        }
+    }
+
+    const int volume = snd_volume(factor);
+    SDL_LockAudio();
+    SoundVoice &voice = snd_voices[chosen];
+    voice.data = entry->data;
+    voice.length = entry->length;
+    voice.position = 0;
+    voice.volume = volume;
+    voice.group = entry->group;
+    voice.active = 1;
+    voice.sound = index;
+    voice.priority = request;
+    if (entry->mode == SND_MODE_PRIORITY) {
+        for (int v = 0; v < SND_VOICES; v++) {
+            if (v != chosen && snd_voices[v].active && snd_voices[v].sound == index) {
+                snd_voices[v].priority = request - 2;
+            }
+        }
+    }
+    SDL_UnlockAudio();
+}
+
+void snd_voice_stop(SoundEntry *entry, int index)
+{
+    if (!entry->data) {
+        return;
+    }
+    SDL_LockAudio();
+    for (SoundVoice &v : snd_voices) {
+        if (v.active && v.sound == index) {
+            v.data = nullptr;
+            v.active = 0;
+        }
+    }
+    SDL_UnlockAudio();
+}
+
+void snd_free(SoundEntry *entry, int index)
+{
+    snd_voice_stop(entry, index);
+    if (entry->data) {
+        mem_free(entry->data);
+    }
+    entry->data = nullptr;
+    entry->priority = 0;
+}
+
+// Mixes n samples (at most one chunk) of every voice into the accumulators.
+static void snd_mix_voices(int n)
+{
+    memset(snd_accumulators, 0, sizeof(snd_accumulators[0]) * (size_t)n);
+    for (SoundVoice &v : snd_voices) {
+        if (!v.data) {
+            continue;
+        }
+        uint32_t left = v.position < v.length ? (v.length - v.position) / 2 : 0;
+        int m = left < (uint32_t)n ? (int)left : n;
+        if (m > 0) {
+            const int16_t *src = v.data + v.position / 2;
+            for (int i = 0; i < m; i++) {
+                snd_accumulators[i] += ((int32_t)src[i] * v.volume) >> 7;
+            }
+            v.position += 2u * (uint32_t)m;
+        }
+        if (v.position >= v.length || m <= 0) {
+            v.data = nullptr;
+            v.active = 0;
+        }
+    }
+}
+
+void snd_mix_callback(void *userdata, uint8_t *stream, int length)
+{
+    (void)userdata;
+    if (length < 2) {
+        return;
+    }
+    const int total = length / 2;
+    for (int start = 0; start < total; start += SND_MIX_CHUNK) {
+        const int n = total - start < SND_MIX_CHUNK ? total - start : SND_MIX_CHUNK;
+        snd_mix_voices(n);
+        // The limiter follows the peak at once and lets go by one step per sample, so a
+        // loud mix is scaled down instead of clipped.
+        for (int i = 0; i < n; i++) {
+            const int32_t acc = snd_accumulators[i];
+            if (acc > snd_peak) {
+                snd_peak = acc;
+            } else if (-acc <= snd_peak) {
+                snd_peak = snd_peak - 1 < SND_PEAK_FLOOR ? SND_PEAK_FLOOR : snd_peak - 1;
+            } else {
+                snd_peak = -acc;
+            }
+            const auto out = (int16_t)(((int64_t)acc * SND_LIMITER_GAIN) / snd_peak);
+            memcpy(stream + 2 * (size_t)(start + i), &out, sizeof(out));
+        }
+    }
+}
+
+// ---- the sound table ----
+
+// The entry of a table index that holds a loaded sound, or null.
+static SoundEntry *sound_loaded(int index)
+{
+    if (index < 0 || index >= sound_count || !sound_entries[index].priority || !sound_entries[index].data) {
+        return nullptr;
+    }
+    return &sound_entries[index];
 }
 
 int audio_Load(const char *name, int group, int mode)
 {
-    (void)name;
-    (void)group;
-    (void)mode;
-    return -1;
+    if (!snd_audio_ok || !name || !name[0]) {
+        return -1;
+    }
+    for (int i = 0; i < sound_count; i++) {
+        if (sound_entries[i].priority && strcmp(sound_entries[i].name, name) == 0) {
+            return i;
+        }
+    }
+    if (strlen(name) >= SND_NAME_SIZE) {
+        con_printf("*** [audio] sound name too long: %.63s", name);
+        return -1;
+    }
+    if (sound_count >= SFX_MAX_NUM) {
+        con_printf("*** [audio] audio_Load SFX_MAX_NUM reached. Increase #define value. :)");
+        return -1;
+    }
+    SoundEntry *entry = &sound_entries[sound_count];
+    snprintf(entry->name, sizeof(entry->name), "%s", name);
+    snd_load_wav(entry, sound_count, group);
+    if (!entry->priority) {
+        return -1;
+    }
+    if (mode == SND_MODE_SINGLE) {
+        entry->mode = SND_MODE_SINGLE;
+    } else if (mode > SND_PRIORITY_LOADED) {
+        entry->priority = mode;
+        entry->mode = SND_MODE_PRIORITY;
+    }
+    return sound_count++;
 }
 
-void sound_play_named(int id)
+void sound_free_all(int from)
 {
-    (void)id;
+    from = from < 0 ? 0 : (from > SFX_MAX_NUM ? SFX_MAX_NUM : from);
+    for (int i = from; i < SFX_MAX_NUM; i++) {
+        snd_free(&sound_entries[i], i);
+        memset(&sound_entries[i], 0, sizeof(sound_entries[i]));
+        sound_named[i] = -1;
+    }
+    sound_count = from;
 }
 
-void sound_play_named_scaled(int id, float f)
+void sound_load_named(void)
 {
-    (void)id;
-    (void)f;
+    sound_free_all(0);
+    if (!snd_audio_ok) {
+        return;
+    }
+    for (int id = 0; id < SOUND_NAMED_COUNT; id++) {
+        if (SOUND_NAMES[id]) {
+            sound_named[id] = audio_Load(SOUND_NAMES[id], 0, SND_MODE_NORMAL);
+        }
+    }
 }
 
-void sound_play_at(int index, const float pos[3], int extra_priority)
+void sound_init(void)
 {
-    (void)index;
-    (void)pos;
-    (void)extra_priority;
+    if (snd_audio_ok) {
+        sound_shutdown();
+    }
+    memset(sound_entries, 0, sizeof(sound_entries));
+    for (int &id : sound_named) {
+        id = -1;
+    }
+    sound_count = 0;
+    snd_audio_ok = snd_open();
+    sound_load_named();
+}
+
+void sound_shutdown(void)
+{
+    if (snd_audio_ok) {
+        sound_free_all(0);
+        snd_close();
+    }
+    snd_audio_ok = 0;
+    sound_count = 0;
+}
+
+void sound_load_ambient(void)
+{
+    sound_free_all(SND_AMBIENT_INDEX);
+    if (!snd_audio_ok) {
+        return;
+    }
+    int n = (int)((mt_rand() & 0x7fff) >> 13);
+    if (n == snd_last_ambient) {
+        n++;
+    }
+    n &= SND_AMBIENT_TRACKS - 1;
+    snd_last_ambient = n;
+    char name[SND_NAME_SIZE];
+    snprintf(name, sizeof(name), "ambi-0%d", n);
+    sound_named[SOUND_AMBIENT] = audio_Load(name, 0, SND_MODE_SINGLE);
+}
+
+void sound_stop_from(int group)
+{
+    for (int i = 0; i < sound_count; i++) {
+        if (sound_entries[i].priority && sound_entries[i].group >= group) {
+            snd_voice_stop(&sound_entries[i], i);
+        }
+    }
 }
 
 void sound_stop(int index)
 {
-    (void)index;
+    if (SoundEntry *entry = sound_loaded(index)) {
+        snd_voice_stop(entry, index);
+    }
+}
+
+static void sound_play_named_factor(int id, float scale)
+{
+    if (id < 0 || id >= SOUND_NAMED_COUNT) {
+        return;
+    }
+    int index = sound_named[id];
+    SoundEntry *entry = sound_loaded(index);
+    if (!entry) {
+        return;
+    }
+    float volume = id <= SOUND_MENU_LEFTRIGHT ? g_sound_menuvol : g_sound_sfxvol;
+    snd_voice_start(entry, index, volume * scale, 0);
+}
+
+void sound_play_named(int id)
+{
+    sound_play_named_factor(id, 1.0f);
+}
+
+void sound_play_named_scaled(int id, float f)
+{
+    sound_play_named_factor(id, f * 0.25f + 0.75f);
+}
+
+void sound_play_at(int index, const float pos[3], int extra_priority)
+{
+    SoundEntry *entry = sound_loaded(index);
+    if (!entry || !pos) {
+        return;
+    }
+    float camera[3];
+    camera_position(camera);
+    float dx = pos[0] - camera[0];
+    float dz = pos[2] - camera[2];
+    float d = sqrtf(dx * dx + dz * dz);
+    float factor = d >= SND_FAR_DISTANCE ? SND_FAR_FACTOR
+                                         : (1.0f - SND_DISTANCE_FALLOFF * d) * SND_NEAR_SPAN + SND_FAR_FACTOR;
+    factor *= g_sound_sfxvol;
+    snd_voice_start(entry, index, factor, extra_priority);
 }

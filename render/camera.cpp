@@ -9,3 +9,10 @@ void camera_defaults(void)
 void camera_matrix(void)
 {
 }
+
+void camera_position(float out[3])
+{
+    out[0] = 0.0f;
+    out[1] = 0.0f;
+    out[2] = 0.0f;
+}

@@ -6,3 +6,5 @@
 void camera_defaults(void);
 // Per tick or frame: light direction, modelview and the view volume's world corners and planes.
 void camera_matrix(void);
+// The camera's position in world space.
+void camera_position(float out[3]);
