@@ -48,6 +48,8 @@ constexpr int BIND_ACTION_MOUSE_FIRST = 8;   // mouse buttons bind only fire onl
 
 void input_register_config(void)
 {
+    // A new run: whatever bindings are in memory are not yet the player's.
+    bind_loaded = 0;
     g_mouse_speed = 1.0f;
     con_add_float_var("mouse_speed", &g_mouse_speed, nullptr);
     con_add_command("bind", -1, input_cmd_bind);

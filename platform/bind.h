@@ -18,7 +18,8 @@ constexpr int BIND_SET_KEYBOARD = 0;
 constexpr int BIND_SET_JOYSTICK = 1;
 constexpr int BIND_SET_MOUSE = 2;
 
-// Registers "mouse_speed" and the "bind" command (any argument count).
+// Registers "mouse_speed" and the "bind" command (any argument count). Starts a run:
+// input_write_binds waits for the next input_load_binds.
 void input_register_config(void);
 // The "bind" command: with exactly two arguments, "bind <entity> <target>".
 void input_cmd_bind(int argc, char **argv);
