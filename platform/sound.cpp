@@ -29,9 +29,11 @@ static int32_t snd_accumulators[SND_MIX_CHUNK];
 static SDL_AudioSpec snd_spec;
 
 constexpr int SND_FREQUENCY = 22050;
-constexpr float SND_SILENT_FACTOR = 0.76f;    // this loud or quieter: not worth a voice
-constexpr float SND_FACTOR_ZERO = 0.6f;       // the factor at volume 0 ...
-constexpr float SND_FACTOR_SCALE = 320.0f;    // ... and the volume step per factor
+constexpr double SND_SILENT_FACTOR = 0.76;    // this loud or quieter: not worth a voice
+// The volume of a factor is worked out in double: in float, (1.0 - 0.6) x 320 lands a
+// hair below 128 and full loudness would truncate to 127.
+constexpr double SND_FACTOR_ZERO = 0.6;       // the factor at volume 0 ...
+constexpr double SND_FACTOR_SCALE = 320.0;    // ... and the volume step per factor
 constexpr int SND_VOLUME_MAX = 128;
 constexpr int SND_LIMITER_GAIN = 16384;       // the limiter's output never exceeds half scale
 constexpr float SND_FAR_DISTANCE = 2000.0f;   // from here on a sound has its far factor
@@ -153,13 +155,13 @@ void snd_load_wav(SoundEntry *entry, int index, int group)
 
 int snd_volume(float factor)
 {
-    int volume = (int)((factor - SND_FACTOR_ZERO) * SND_FACTOR_SCALE);
+    int volume = (int)(((double)factor - SND_FACTOR_ZERO) * SND_FACTOR_SCALE);
     return volume < 0 ? 0 : (volume > SND_VOLUME_MAX ? SND_VOLUME_MAX : volume);
 }
 
 void snd_voice_start(SoundEntry *entry, int index, float factor, int extra)
 {
-    if (factor <= SND_SILENT_FACTOR || !entry->data) {
+    if ((double)factor <= SND_SILENT_FACTOR || !entry->data) {
         return;
     }
     const int request = extra + entry->priority;
