@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game twice (normal, and with AddressSanitizer +
-# UndefinedBehaviorSanitizer) and runs every test. Exits non-zero on any failure.
+# UndefinedBehaviorSanitizer) plus the threaded tests with ThreadSanitizer, and runs every
+# test. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,6 +12,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLIMMERFALL_SANITIZE=address -DGLIMMERFALL_BENCH=OFF
 cmake --build build-asan -j "$jobs"
+# The input sampler runs on SDL's timer thread and the mixer on its audio thread: their
+# tests, and the frame function's intake, also run under ThreadSanitizer.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLIMMERFALL_SANITIZE=thread -DGLIMMERFALL_BENCH=OFF
+cmake --build build-tsan -j "$jobs" --target test_platform test_game
 
 # Window, GL and whole-program tests need an X display: a private Xvfb when none is set.
 # -noreset: the server must not reset between one test's client and the next.
@@ -31,6 +36,10 @@ echo "== normal build: unit, gl and e2e tests"
 
 echo "== sanitizer build: unit tests"
 (cd build-asan && ctest --output-on-failure -j "$jobs" -L unit) || status=1
+
+echo "== ThreadSanitizer build: input, bindings, sound and the frame's intake"
+(cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/../tests/platform/tsan.supp" \
+    ctest --output-on-failure -j "$jobs" -R '^(Input[A-Za-z]*|Bind[A-Za-z]*|Sound[A-Za-z]*|FrameGate)\.') || status=1
 
 if [ $status -ne 0 ]; then
     echo "test.sh: FAILED"

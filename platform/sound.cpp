@@ -62,6 +62,9 @@ int snd_open(void)
     want.channels = 1;
     want.samples = SND_MIX_CHUNK;
     want.callback = snd_mix_callback;
+    // Before the audio thread exists: it reads both from its first callback on.
+    memset(snd_voices, 0, sizeof(snd_voices));
+    snd_peak = SND_PEAK_FLOOR;
     // No obtained spec: SDL then converts from this format to whatever the hardware
     // takes, so the mixer's mono 16-bit samples are always what the callback fills.
     if (SDL_OpenAudio(&want, nullptr) < 0) {
@@ -71,8 +74,6 @@ int snd_open(void)
     snd_spec = want;
     con_printf("[Sound] Opened device (freq: %dHz, channels %d, fmt: 0x%x)", snd_spec.freq, snd_spec.channels,
                snd_spec.format);
-    memset(snd_voices, 0, sizeof(snd_voices));
-    snd_peak = SND_PEAK_FLOOR;
     SDL_PauseAudio(0);
     return 1;
 }
