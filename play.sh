@@ -12,6 +12,11 @@ cmake --build build-release --target glimmerfall
 # directory and keeps the player's settings, bindings and scores across rebuilds.
 home="${GLIMMERFALL_HOME:-$HOME/.local/share/glimmerfall}"
 mkdir -p "$home/styles" "$home/menu" "$home/run"
+# The game has no built-in bindings: a first start gets the default ones, and a player's
+# own file is never replaced.
+if [ ! -e "$home/run/bindwin32.cfg" ]; then
+    cp "$source_dir/data/bindwin32.cfg" "$home/run/bindwin32.cfg"
+fi
 
 cd "$home/run"
 exec "$source_dir/build-release/glimmerfall"
