@@ -195,6 +195,12 @@ int model_parse(MemStream *s, int matrix_count, ModelFile *model)
     return 0;
 }
 
+char *model_texture_arg(char buf[MODEL_NAME_SIZE], const char *name)
+{
+    str_copy_n(buf, name, MODEL_NAME_SIZE);
+    return buf[0] ? buf : nullptr;
+}
+
 void model_load_textures(ModelFile *model)
 {
     model->texture_used = 0;
@@ -203,15 +209,11 @@ void model_load_textures(ModelFile *model)
     }
     for (int i = 0; i < model->texture_count; i++) {
         const ModelTexture *t = &model->texture_entries[i];
-        // The cache lower-cases names in place and takes a name without ".bmp" for an
-        // animated folder, so it gets copies, and an empty name is no name.
         char colour[MODEL_NAME_SIZE];
         char mask[MODEL_NAME_SIZE];
-        str_copy64(colour, t->colour);
-        str_copy64(mask, t->mask);
         int used = model->texture_used;
-        zgl_texture_find_or_load(colour[0] ? colour : nullptr, t->flags, model->textures, &used,
-                                 mask[0] ? mask : nullptr, t->anim_speed, t->anim_mode);
+        zgl_texture_find_or_load(model_texture_arg(colour, t->colour), t->flags, model->textures, &used,
+                                 model_texture_arg(mask, t->mask), t->anim_speed, t->anim_mode);
         // The cache appends at most one record a call; the list has a slot per entry.
         if (used >= 0 && used <= model->texture_count) {
             model->texture_used = used;

@@ -81,5 +81,9 @@ int model_parse(MemStream *s, int matrix_count, ModelFile *model);
 int model_load(const char *folder, int matrix_count, ModelFile *model);
 // Hands every texture entry to the texture cache, filling the model's texture list.
 void model_load_textures(ModelFile *model);
+// A bitmap name from a data file as the texture cache takes it: copied into buf (the
+// cache lower-cases in place), or null when the name is empty, since an empty name
+// would otherwise be taken for an animated folder.
+char *model_texture_arg(char buf[MODEL_NAME_SIZE], const char *name);
 // Frees every array and zeroes the record; a null model does nothing.
 void model_file_free(ModelFile *model);

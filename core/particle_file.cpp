@@ -6,6 +6,7 @@
 #include "core/con.h"
 #include "core/file.h"
 #include "core/mem.h"
+#include "core/model_file.h"
 #include "core/str.h"
 #include "render/hue.h"
 #include "render/tex.h"
@@ -183,14 +184,11 @@ int particle_load(const char *name, ParticleEmitter *emitter)
     }
     str_copy64(emitter->name, name);
     particle_prepare_colours(emitter);
-    // An empty name would be taken for an animated folder; it means no bitmap.
-    char colour[PARTICLE_NAME_SIZE];
-    char mask[PARTICLE_NAME_SIZE];
-    str_copy64(colour, emitter->texture_colour);
-    str_copy64(mask, emitter->texture_mask);
+    char colour[MODEL_NAME_SIZE];
+    char mask[MODEL_NAME_SIZE];
     int count = 0;
-    zgl_texture_find_or_load(colour[0] ? colour : nullptr, emitter->texture_flags, &emitter->texture_record, &count,
-                             mask[0] ? mask : nullptr, 0.0f, 0);
+    zgl_texture_find_or_load(model_texture_arg(colour, emitter->texture_colour), emitter->texture_flags,
+                             &emitter->texture_record, &count, model_texture_arg(mask, emitter->texture_mask), 0.0f, 0);
     emitter->texture = pf_record_handle(emitter->texture_record);
     return 1;
 }
