@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #ifndef ASSETGEN_FONT
-#define ASSETGEN_FONT "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+#define ASSETGEN_FONT "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf"
 #endif
 
 namespace {

@@ -16,6 +16,7 @@ constexpr int GRID = 8;                // cells a page side
 constexpr int PAGE = CELL * GRID;      // pixels a page side
 constexpr int INNER_LO = 2;            // glyph pixels stay inside [2, 29] of a cell: the outline
 constexpr int INNER_HI = CELL - 3;     // takes one more, and the outer ring stays empty for filtering
+constexpr float GLYPH_WIDEN = 1.35f;   // horizontal stretch of the monospaced face
 
 struct RenderedPages {
     bool done = false;
@@ -69,11 +70,13 @@ void render_all(RenderedPages &out, const char *font_path)
         FT_Done_FreeType(lib);
         return;
     }
-    // The largest size whose ascender and descender fit the cell's inner rows.
+    // The largest size whose ascender and descender fit the cell's inner rows. The
+    // game advances its pen by 0.9 of a cell whatever the character, so the glyphs are
+    // widened to fill that advance rather than stand apart.
     int px = INNER_HI - INNER_LO + 1;
     int ascender = 0;
     for (; px > 8; px--) {
-        FT_Set_Pixel_Sizes(face, 0, (FT_UInt)px);
+        FT_Set_Pixel_Sizes(face, (FT_UInt)std::lround(px * GLYPH_WIDEN), (FT_UInt)px);
         ascender = (int)(face->size->metrics.ascender >> 6);
         int descender = (int)(-face->size->metrics.descender >> 6);
         if (ascender + descender <= INNER_HI - INNER_LO + 1) {

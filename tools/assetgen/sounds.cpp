@@ -274,15 +274,23 @@ std::vector<int16_t> make_menu_select()
 std::vector<int16_t> make_menu_updown()
 {
     Buffer b((size_t)samples_of(0.11));
+    // A small glassy tick: a bright FM strike that drops a little in pitch, an
+    // inharmonic overtone, and a breath of noise for the attack.
     FmSpec tick;
-    tick.ratio = 1.0f;
-    tick.index = 0.6f;
-    tick.index_decay = 0.01f;
+    tick.ratio = 2.0f;
+    tick.index = 1.6f;
+    tick.index_decay = 0.012f;
     tick.decay = 0.025f;
     tick.attack = 0.001f;
-    tick.pitch_from = 1.35f;
+    tick.pitch_from = 1.3f;
     tick.pitch_time = 0.012f;
-    fm_tone(b, 0.0, 1150.0f, 0.1f, 0.7f, tick);
+    fm_tone(b, 0.0, 1150.0f, 0.1f, 0.6f, tick);
+    FmSpec overtone;
+    overtone.ratio = 1.0f;
+    overtone.index = 0.3f;
+    overtone.decay = 0.015f;
+    overtone.attack = 0.001f;
+    fm_tone(b, 0.0, 1150.0f * 2.76f, 0.06f, 0.25f, overtone);
     NoiseSpec click;
     click.from_hz = click.to_hz = 3500.0f;
     click.highpass = true;
@@ -587,15 +595,18 @@ std::vector<int16_t> make_ping_multiplycount()
 std::vector<int16_t> make_ping_timer()
 {
     Buffer b((size_t)samples_of(0.16));
+    // A wood block: three inharmonic modes that die away at different rates.
     FmSpec wood;
     wood.ratio = 1.0f;
     wood.index = 0.4f;
     wood.index_decay = 0.01f;
     wood.attack = 0.0008f;
-    wood.decay = 0.025f;
+    wood.decay = 0.03f;
     fm_tone(b, 0.0, 1250.0f, 0.15f, 0.6f, wood);
+    wood.decay = 0.02f;
+    fm_tone(b, 0.0, 2310.0f, 0.12f, 0.4f, wood);
     wood.decay = 0.012f;
-    fm_tone(b, 0.0, 2310.0f, 0.1f, 0.3f, wood);
+    fm_tone(b, 0.0, 3480.0f, 0.08f, 0.25f, wood);
     NoiseSpec knock;
     knock.from_hz = knock.to_hz = 2500.0f;
     knock.q = 3.0f;
@@ -830,8 +841,8 @@ std::vector<int16_t> make_ambient_glass()
     }
     l.fold();
     add_echo_loop(l.events, 0.375f, 0.45f, 0.35f, 3000.0f);
-    drone(l, note_hz(40), 0.12f, 2, 0.4f, 0.0);    // E2
-    drone(l, note_hz(47), 0.07f, 3, 0.6f, 0.5);    // B2
+    drone(l, note_hz(40), 0.035f, 2, 0.4f, 0.0);   // E2
+    drone(l, note_hz(47), 0.02f, 3, 0.6f, 0.5);    // B2
     drone(l, note_hz(76), 0.015f, 5, 0.9f, 0.1);   // E5 shimmer
     Buffer out = l.finish(0.3f, 0.84f, 0.6f);
     return to_s16(out);
