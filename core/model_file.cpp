@@ -49,8 +49,8 @@ static int model_alloc(void **block, int count, size_t record_size)
 static void model_copy_name(char dst[MODEL_NAME_SIZE], const uint8_t src[MODEL_NAME_SIZE])
 {
     size_t len = strnlen((const char *)src, MODEL_NAME_SIZE - 1);
+    memset(dst, 0, MODEL_NAME_SIZE);
     memcpy(dst, src, len);
-    dst[len] = 0;
     str_fix_slashes(dst);
 }
 

@@ -126,6 +126,10 @@ int memstream_read_vec3(MemStream *s, float (*dest)[3], int n)
     if (!memstream_take(s, n, 12)) {
         return 0;
     }
+    // An empty read may come with no array at all (a mesh without positions).
+    if (n == 0) {
+        return 1;
+    }
     return memstream_read_floats(s, &dest[0][0], 3 * n);
 }
 
