@@ -41,6 +41,10 @@ protected:
         file_free_textures();
         astream_close();
         EXPECT_EQ(mem_usage, 0u);
+        // The pool's own leak report names no block.
+        log.clear();
+        mem_report(1);
+        EXPECT_EQ(log.count_containing("Free() not called"), 0);
         mem_init();
         g_particles_dir[0] = 0;
     }
@@ -377,6 +381,19 @@ TEST_F(RoundTrip, ParticleFile)
     EXPECT_EQ(e.texture_flags, p.texture_flags);
     EXPECT_EQ(particle_load("short", &e), 0);
     EXPECT_EQ(log.count_containing("particle file too small"), 1);
+}
+
+TEST_F(RoundTrip, ParticleEveryTruncationRefused)
+{
+    Bytes bytes = particle_write(sample_particle());
+    for (size_t cut = 0; cut < bytes.size(); cut++) {
+        log.clear();
+        ParticleEmitter e;
+        EXPECT_EQ(particle_parse(bytes.data(), (int)cut, "cut.bin", &e), 0) << cut;
+        EXPECT_EQ(log.count("*** particle file too small cut.bin"), 1) << cut;
+    }
+    ParticleEmitter e;
+    EXPECT_EQ(particle_parse(bytes.data(), (int)bytes.size(), "whole.bin", &e), 1);
 }
 
 TEST_F(RoundTrip, WavLoadsThroughSdlAsTheDeviceFormat)
