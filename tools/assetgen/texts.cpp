@@ -90,7 +90,8 @@ keyboard, a joystick or the mouse), and joysticks can steer and aim with their s
 shooting in the direction you were moving when you pressed it, while you steer freely.
 A <b>smart bomb</b> sets off a blast around your ship; you need to let go of the key
 before the next one. The pause menu lets you resume or abandon the game. In the menus,
-use the arrow keys, <kbd>Return</kbd> to choose and <kbd>Esc</kbd> to go back.</p>
+<kbd>W</kbd> and <kbd>S</kbd> move between the rows, <kbd>A</kbd> and <kbd>D</kbd> change a
+value, <kbd>Return</kbd> chooses and <kbd>Esc</kbd> goes back; the mouse works too.</p>
 <p>With mouse aim chosen in the controls menu, the mouse moves a crosshair that your
 ship fires toward.</p>
 
