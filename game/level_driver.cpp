@@ -57,6 +57,9 @@ float g_trigger_factor = 1.0f;
 
 constexpr int LEVEL_LEAD_IN = -200;             // g_level_ticks at the start: 2 s lead-in
 constexpr int LEVEL_TIME_LIMIT = 6000;          // 60 s unless the script sets its own
+// A script's time limit is kept within a day either way, and overtime stops counting a
+// day on, so the clock's arithmetic (extension, bonus, overtime) stays inside an int.
+constexpr int LEVEL_TIME_LIMIT_MAX = 8640000;
 constexpr float LEVEL_BASE_BUDGET = 100.0f;     // script calls per tick before the difficulty is known
 constexpr float LEVEL_BEEP_START = 1000.0f;     // above 100: the first beep comes at once
 constexpr float LEVEL_BEEP_THRESHOLD = 100.0f;
@@ -126,6 +129,15 @@ void game_session_end(void)
     game_free_world();
 }
 
+// The script sets the limit whenever it likes (c_set_time_limit).
+static void game_clamp_time_limit(void)
+{
+    if (g_time_limit > LEVEL_TIME_LIMIT_MAX || g_time_limit < -LEVEL_TIME_LIMIT_MAX) {
+        con_printf("*** [ai] time limit %d out of range", g_time_limit);
+        g_time_limit = g_time_limit > 0 ? LEVEL_TIME_LIMIT_MAX : -LEVEL_TIME_LIMIT_MAX;
+    }
+}
+
 // The time the level adds to the script's limit and the points per second left: the
 // easier the game, the more time and the smaller the bonus.
 static void game_extend_time_limit(void)
@@ -139,6 +151,7 @@ static void game_extend_time_limit(void)
     if (n < 300) {
         n = 300;
     }
+    game_clamp_time_limit();
     g_time_limit += n + 100;
     g_time_bonus_rate = 1200 - (n + 100);
     if (g_time_bonus_rate < 100) {
@@ -326,6 +339,7 @@ static void game_level_end(void)
 
 void game_tick(int ticks_left)
 {
+    game_clamp_time_limit();
     // Rises from about 0.5 to 1.0 over the last ten seconds: the beeps come faster.
     float w = 0.0f;
     if (g_time_limit >= 0 && g_time_limit <= LEVEL_WARNING_WINDOW) {
@@ -363,7 +377,7 @@ void game_tick(int ticks_left)
         camera_matrix();
         hud_set_counter(g_level_ticks, g_time_limit, w * g_beep_accumulator);
     }
-    if (g_level_ticks > 0) {
+    if (g_level_ticks > 0 && g_time_limit > -LEVEL_TIME_LIMIT_MAX) {
         g_time_limit--;
     }
 

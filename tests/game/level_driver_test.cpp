@@ -133,7 +133,7 @@ class FastForward : public LevelDriverTest {};
 class LevelEnd : public LevelDriverTest {};
 class GameOver : public LevelDriverTest {};
 class DeathRestart : public LevelDriverTest {};
-class CountdownBeeps : public LevelDriverTest {};
+class LevelClock : public LevelDriverTest {};
 class LevelSession : public LevelDriverTest {};
 
 TEST_F(LevelStart, StartsTheScriptAndItsLeadIn)
@@ -532,7 +532,7 @@ TEST_F(DeathRestart, NoLivesLeftDuringTheDeathEndsTheGameInstead)
     EXPECT_EQ(log.count("\n[lua] initlevel level101"), 1) << "no restart";
 }
 
-TEST_F(CountdownBeeps, LastTenSecondsBeepFasterAndFaster)
+TEST_F(LevelClock, LastTenSecondsBeepFasterAndFaster)
 {
     start();
     past_lead_in();   // an enemy stays active: the level runs on
@@ -564,7 +564,7 @@ TEST_F(CountdownBeeps, LastTenSecondsBeepFasterAndFaster)
     }
 }
 
-TEST_F(CountdownBeeps, OvertimeHoldsThePowerUpDropsAndKeepsTheLevelRunning)
+TEST_F(LevelClock, OvertimeHoldsThePowerUpDropsAndKeepsTheLevelRunning)
 {
     start();
     past_lead_in();
@@ -580,6 +580,27 @@ TEST_F(CountdownBeeps, OvertimeHoldsThePowerUpDropsAndKeepsTheLevelRunning)
     int before = script_calls();
     tick();
     EXPECT_EQ(script_calls(), before + 1);
+}
+
+TEST_F(LevelClock, AScriptsTimeLimitIsKeptWithinADay)
+{
+    g_gameinfo[0].skill = 100.0f;
+    finish_next_tick();
+    lua_test_run("c_set_time_limit(3e9)");
+    EXPECT_EQ(g_time_limit, 2147483647);
+    tick();
+    EXPECT_EQ(log.count("*** [ai] time limit 2147483647 out of range"), 1);
+    EXPECT_EQ(g_time_limit, 8640000 - 1);
+    EXPECT_EQ(g_time_bonus, 86399 * 800);
+    game_session_end();
+
+    start();
+    past_lead_in();
+    lua_test_run("c_set_time_limit(-3e9)");
+    tick(2);
+    EXPECT_EQ(g_time_limit, -8640000) << "the clock stops a day into overtime";
+    EXPECT_EQ(g_level_playing, 1) << "the level runs on";
+    EXPECT_EQ(log.count_containing("out of range"), 2) << "once per value the script set";
 }
 
 TEST_F(LevelSession, EndFreesTheScriptStateOnce)
