@@ -41,6 +41,35 @@ echo "== ThreadSanitizer build: input, bindings, sound and the frame's intake"
 (cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/../tests/platform/tsan.supp" \
     ctest --output-on-failure -j "$jobs" -R '^(Input[A-Za-z]*|Bind[A-Za-z]*|Sound[A-Za-z]*|FrameGate)\.') || status=1
 
+# Fuzz runs: each loader for a few seconds, seeded with sample files the generator
+# writes. Built with clang and libFuzzer in a folder of their own; skipped where the
+# fuzzer runtime does not link.
+fuzz_seconds=${FUZZ_SECONDS:-5}
+echo "== fuzz: each loader for ${fuzz_seconds} s"
+if CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \
+        -DGLIMMERFALL_FUZZ=ON -DGLIMMERFALL_BENCH=OFF >build-fuzz.log 2>&1 &&
+    cmake --build build-fuzz -j "$jobs" --target fuzz_targets >>build-fuzz.log 2>&1; then
+    seeds=build-fuzz/seeds
+    rm -rf "$seeds"
+    build/tools/assetgen --seeds "$seeds" >/dev/null
+    cp build/assets/styles/bitmaps/z_light.bmp "$seeds/bmp/"
+    for target in bmp model particle; do
+        corpus=$(mktemp -d)
+        if build-fuzz/tests/${target}_fuzz -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+                -artifact_prefix=build-fuzz/ "$corpus" "$seeds/$target" >build-fuzz/${target}.log 2>&1; then
+            echo "fuzz ${target}: $(grep -o 'Done [0-9]* runs' build-fuzz/${target}.log), no failure"
+        else
+            echo "fuzz ${target}: FAILED (build-fuzz/${target}.log)"
+            tail -n 30 build-fuzz/${target}.log
+            status=1
+        fi
+        rm -rf "$corpus"
+    done
+else
+    echo "fuzz: clang-14 with libFuzzer is not usable here (see build-fuzz.log); fuzz runs skipped"
+fi
+
 if [ $status -ne 0 ]; then
     echo "test.sh: FAILED"
 else

@@ -3,6 +3,7 @@
 #include "core/file.h"
 
 #include "core/con.h"
+#include "core/mem.h"
 
 #include <climits>
 #include <sys/stat.h>
@@ -24,8 +25,9 @@ int file_exists_size(const char *path)
     if (!path || stat(path, &st) != 0) {
         return -1;
     }
-    // Game files are small; anything that does not fit an int is not one of them.
-    if (st.st_size > INT_MAX) {
+    // Game files are small; anything that does not fit an int (with room for a text
+    // terminator) is not one of them.
+    if (st.st_size >= INT_MAX) {
         return -1;
     }
     return (int)st.st_size;
@@ -49,10 +51,54 @@ FILE *file_open(const char *path, const char *mode)
     return f;
 }
 
-void file_free_textures(void)
+// Reads the whole file into a pool block of size + extra bytes; the extra bytes are
+// left for the caller.
+static uint8_t *file_load_padded(const char *path, int *size, int extra)
 {
+    int n = file_size(path);
+    if (n < 1) {
+        return nullptr;
+    }
+    uint8_t *block = (uint8_t *)mem_alloc((size_t)n + (size_t)extra);
+    if (!block) {
+        return nullptr;
+    }
+    FILE *f = file_open(path, "rb");
+    if (!f) {
+        con_printf("[file] failed to load '%s'", path);
+        mem_free(block);
+        return nullptr;
+    }
+    size_t got = fread(block, 1, (size_t)n, f);
+    fclose(f);
+    if (got != (size_t)n) {
+        con_printf("[file] short load on '%s'", path);
+        mem_free(block);
+        return nullptr;
+    }
+    if (size) {
+        *size = n;
+    }
+    return block;
 }
 
-void file_free_textures_level(void)
+uint8_t *file_load(const char *path, int *size)
 {
+    return file_load_padded(path, size, 0);
+}
+
+char *file_load_text(const char *path, int *size)
+{
+    int n = 0;
+    char *text = (char *)file_load_padded(path, &n, 1);
+    if (!text) {
+        return nullptr;
+    }
+    // The terminator goes behind the last byte, so a file that does not end in a
+    // newline keeps its last character.
+    text[n] = 0;
+    if (size) {
+        *size = n;
+    }
+    return text;
 }

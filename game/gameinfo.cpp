@@ -8,6 +8,9 @@
 #include "game/highscore.h"
 #include "game/level_driver.h"
 #include "platform/input.h"
+#include "render/camera.h"
+#include "script/script_store.h"
+#include "world/powerup.h"
 
 #include <cstdio>
 
@@ -27,6 +30,8 @@ int g_wrap_steps;
 int g_levels_completed;
 int g_finished;
 
+constexpr int GAMEINFO_CAMERA_STYLE = 3;          // the camera's play style
+constexpr float GAMEINFO_POWERUP_COUNTDOWN = 20.0f; // seconds before the first drop
 // The threshold table: three seeds, then even steps, then zeros (no further step).
 static const float GAMEINFO_THRESHOLD_SEEDS[3] = {50000.0f, 200000.0f, 500000.0f};
 constexpr int32_t GAMEINFO_THRESHOLD_STEP = 300000;
@@ -57,6 +62,7 @@ void game_reset(void)
     g_wrap_count = 0;
     g_wrap_steps = 0;
     g_levels_completed = 0;
+    g_camera.style = GAMEINFO_CAMERA_STYLE;
     g_finished = 0;
     g_wrap_skill = g_base_skill;
 
@@ -76,6 +82,7 @@ void game_reset(void)
         g_gameinfo[1].bombs = 0;
     }
     gameinfo_build_thresholds();
+    g_powerup_countdown = GAMEINFO_POWERUP_COUNTDOWN;
     g_difficulty = 0.0f;
     g_difficulty_level = 0;
 }
@@ -165,12 +172,14 @@ static void gameinfo_jump_steps(int k)
     }
 }
 
-// A level is playable when its marker file exists and is not empty.
+// A level is playable when its marker file exists and is not empty, and the store
+// holds its script: a marker beyond the embedded levels would start a level without
+// one, which ends the game at once. The marker's text is never read.
 static int gameinfo_level_exists(int level)
 {
     char name[32];
     snprintf(name, sizeof(name), "level%d.lua", level);
-    return file_exists_size(name) > 0;
+    return file_exists_size(name) > 0 && script_exists(name);
 }
 
 int level_next(void)

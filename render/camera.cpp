@@ -2,7 +2,13 @@
 
 #include "render/camera.h"
 
+CameraState g_camera;
+
 void camera_defaults(void)
+{
+}
+
+void camera_init(void)
 {
 }
 

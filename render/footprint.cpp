@@ -6,6 +6,10 @@ void footprint_draw(void)
 {
 }
 
+void footprint_clear(void)
+{
+}
+
 void footprint_free(void)
 {
 }

@@ -4,6 +4,8 @@
 
 // Draws the live footprints into the face batch and ages them by g_frame_dt.
 void footprint_draw(void);
+// Every footprint's life 0 (at level start); nothing without a pool.
+void footprint_clear(void);
 // Frees the footprint pool (at level release).
 void footprint_free(void);
 // Allocates and clears / frees the score-number pool (level set-up / release).

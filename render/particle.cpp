@@ -10,6 +10,14 @@ void particle_info(void)
 {
 }
 
+void particle_release_all(void)
+{
+}
+
+void particle_detach_all(void)
+{
+}
+
 void particle_update_draw(void)
 {
 }

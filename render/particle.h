@@ -6,5 +6,9 @@
 void particle_init_holders(void);
 // Logs the template count and high-water mark, then releases every holder (at level release).
 void particle_info(void);
+// Frees every live holder (the restart after a death, and particle_info).
+void particle_release_all(void);
+// Every live holder stops emitting and lets go of its matrix (while the level is not running).
+void particle_detach_all(void);
 // Steps and draws every live emitter (once per drawn game frame).
 void particle_update_draw(void);

@@ -263,12 +263,21 @@ void zgl_set_projection(void)
     glLoadIdentity();
 }
 
+// The level script and the game tick set clear colours, and both also run without a
+// window (the level driver runs headless): GL is told only when a context exists.
+static void zgl_clear_colour(float r, float g, float b, float a)
+{
+    if (g_gl_ready) {
+        glClearColor(r, g, b, a);
+    }
+}
+
 void zgl_set_background_rgb(float r, float g, float b, float alpha)
 {
     g_background_colour[0] = zgl_clamp_unit(r * ZGL_BYTE_TO_UNIT);
     g_background_colour[1] = zgl_clamp_unit(g * ZGL_BYTE_TO_UNIT);
     g_background_colour[2] = zgl_clamp_unit(b * ZGL_BYTE_TO_UNIT);
-    glClearColor(g_background_colour[0], g_background_colour[1], g_background_colour[2], alpha);
+    zgl_clear_colour(g_background_colour[0], g_background_colour[1], g_background_colour[2], alpha);
 }
 
 float zgl_set_background_colour(float ignored, float percent)
@@ -281,7 +290,7 @@ float zgl_set_background_colour(float ignored, float percent)
     for (int i = 0; i < 3; i++) {
         g_background_colour[i] = zgl_clamp_unit((float)pixel[i] * percent * 0.01f * ZGL_BYTE_TO_UNIT);
     }
-    glClearColor(g_background_colour[0], g_background_colour[1], g_background_colour[2], 1.0f);
+    zgl_clear_colour(g_background_colour[0], g_background_colour[1], g_background_colour[2], 1.0f);
     return g_background_hue;
 }
 
@@ -290,7 +299,7 @@ static void zgl_fade_clear_to(const float target[3])
     for (int i = 0; i < 3; i++) {
         g_clear_colour[i] = ZGL_EASE_KEEP * g_clear_colour[i] + ZGL_EASE_TAKE * target[i];
     }
-    glClearColor(g_clear_colour[0], g_clear_colour[1], g_clear_colour[2], 1.0f);
+    zgl_clear_colour(g_clear_colour[0], g_clear_colour[1], g_clear_colour[2], 1.0f);
 }
 
 void zgl_fade_clear_to_a(void)
@@ -313,7 +322,7 @@ void zgl_restore_clear_colour(void)
     for (int i = 0; i < 3; i++) {
         g_clear_colour[i] = g_menu_clear_colour[i];
     }
-    glClearColor(g_clear_colour[0], g_clear_colour[1], g_clear_colour[2], 1.0f);
+    zgl_clear_colour(g_clear_colour[0], g_clear_colour[1], g_clear_colour[2], 1.0f);
 }
 
 void zgl_brighten_background(void)

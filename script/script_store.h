@@ -30,3 +30,7 @@ void script_set_name(const char *file_name);
 // into "_", and compares the result exactly with the record names in store order.
 // Returns the record index, or -1 after logging "*** lua cant find in mem %s".
 int script_find(void);
+
+// 1 when the store holds a script for this file name (cut and converted as script_find
+// does), else 0. Logs nothing and leaves g_script_name alone.
+int script_exists(const char *file_name);

@@ -12,6 +12,8 @@ packages=(
     libfreetype-dev fonts-dejavu-core
     # tests and benchmarks
     googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
+    # fuzz runs of the loaders: clang with its libFuzzer runtime
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -192,3 +192,13 @@ void fizz_add_to_room(const char *beam_type, const char *actor_a, const char *bo
     (void)scale;
     (void)hue;
 }
+
+void actortype_reset(void)
+{
+    g_player_number = 0;
+}
+
+void actortype_free_all(void)
+{
+    g_player_number = 0;
+}

@@ -80,3 +80,9 @@ void actor_link_health_to_parent(const char *parent);
 // c_add_fizz_to_room: a beam now between bones of two actors found by unique name.
 void fizz_add_to_room(const char *beam_type, const char *actor_a, const char *bone_a,
                       const char *actor_b, const char *bone_b, float scale, float hue);
+
+// Level start: clears the player counter, the list, the current type and block, the
+// section bits and the last launched enemy, and resets the room.
+void actortype_reset(void);
+// Level end: destroys every type, then clears as actortype_reset does.
+void actortype_free_all(void);

@@ -1,6 +1,45 @@
 // gamer.h -- the player ships.
 #pragma once
 
+// The ships of the running level as the game flow sees them: how many exist (the first
+// is player 1's, the first gamer), how many are in play, and how many still have lives
+// (0 or more). A ship copies its player's record from the game information table.
+extern int g_gamer_count;
+extern int g_gamer_in_play;
+extern int g_gamer_with_lives;
+
+// 1 when a first gamer exists (the level script launched a ship), else 0.
+int gamer_first_exists(void);
+// Updates every ship. -1: no ship has lives left (game over); 1: a ship is in play;
+// 0: every ship is out of play with lives left (a death: the level restarts).
+int gamer_update_all(void);
+// The camera follows the ships' view point, framing the box bounds (min x, y, z, max x,
+// y, z); then bounds receives the view point's x and z as both corners.
+void gamer_view_target(float bounds[6]);
+// Mean skill of the ships plus the game type's base skill (at least 30 after a wrap of
+// the level sequence in the easiest game types), handed to game_set_difficulty.
+void gamer_skill_difficulty(void);
+// Hands every ship's record back to the game information table (completed 1 at a level
+// end, 0 after a death or game over) with the ticks played.
+void gamer_gameinfo(int completed, int ticks);
+// The level-end award: the enemies that carry a level-end score die and pay it to the
+// living ships. Returns the first gamer's smart bombs on a level whose number ends in 9,
+// else 0.
+int gamer_award_level_end(void);
+// Two-player share at the level end: 1 when it moved for the first gamer, 0 for the
+// other ship, -1 when there is no pair to compare.
+int gamer_balance_pair(void);
+// The first gamer's "bonus_extra" explosions at the origin.
+void gamer_bonus_extra_explosions(void);
+// The pause menu's abandon: every ship loses all lives and dies, unless invulnerable.
+void gamer_tick_countdowns(void);
+// Level start: empties the list and the ships' globals.
+void gamer_reset_globals(void);
+// Level end: destroys every ship and resets the globals.
+void gamer_free_all(void);
+
+// Draws every ship with energy left.
+void gamer_draw_all(void);
 // The ships' glow rings around the level's start and end (additive pass).
 void gamer_draw_rings(void);
 // The local ship's aim marker, with mouse aim while the level plays.

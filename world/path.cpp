@@ -8,3 +8,11 @@ void path_add(const char *name, const float *numbers, int mode)
     (void)numbers;
     (void)mode;
 }
+
+void paths_reset(void)
+{
+}
+
+void paths_free_all(void)
+{
+}

@@ -11,3 +11,8 @@ constexpr int PATH_MODE_GENERATED = 0x200;  // c_add_a_path through the pylons
 // backwards) and numbers[1] the pylon distance in percent. Logs
 // "*** [paths] add path wrong values" when refused.
 void path_add(const char *name, const float *numbers, int mode);
+
+// Empties the path list (level start).
+void paths_reset(void);
+// Frees every path and empties the list (level end and the restart after a death).
+void paths_free_all(void);

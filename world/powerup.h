@@ -1,5 +1,18 @@
 // powerup.h -- the power-ups that drop in the arena.
 #pragma once
 
+// Seconds until the next drop may happen; 20.0 when a game starts, lowered by the time
+// bonus of a completed level and held at 20.0 in overtime by the level driver.
+extern float g_powerup_countdown;
+
 // Forgets which power-ups dropped in the last game (a new game starts).
 void powerups_reset_history(void);
+// Empties the power-up list and the type count (level start).
+void powerups_reset(void);
+// Destroys every power-up, empties the list and the type count (level end and the
+// restart after a death).
+void powerups_free_all(void);
+// Per tick: the drop countdown and every power-up's update.
+void powerups_tick(void);
+// Per frame: draws the live power-ups.
+void powerups_draw_all(void);

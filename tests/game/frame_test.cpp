@@ -14,6 +14,7 @@
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
+#include "world/gamer.h"
 
 #include <atomic>
 #include <gtest/gtest.h>
@@ -38,12 +39,20 @@ protected:
         game_frame_enter();
         g_last_frame_ms = 0;
         g_ticks_left = TICK_SENTINEL;
+        // One ship in play, so the game ticks run the level instead of ending the game.
+        g_gamer_count = 1;
+        g_gamer_in_play = 1;
+        g_gamer_with_lives = 1;
         headless::calls().clear();
     }
 
     void TearDown() override
     {
         game_frame_leave();
+        free_level();
+        g_gamer_count = 0;
+        g_gamer_in_play = 0;
+        g_gamer_with_lives = 0;
         headless::restore();
         con_config(0);
         input_reset();

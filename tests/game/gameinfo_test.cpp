@@ -5,8 +5,10 @@
 
 #include "game/level_driver.h"
 #include "platform/input.h"
+#include "render/camera.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
+#include "world/powerup.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -38,6 +40,19 @@ TEST_F(GameInfoTest, NewGameGivesThreeLivesAndBombsToEveryRecord)
         EXPECT_EQ(g_gameinfo[i].score, 0);
         EXPECT_EQ(g_gameinfo[i].input, &g_player_input[i & 1]);
     }
+}
+
+TEST_F(GameInfoTest, NewGameSetsTheCameraStyleAndThePowerUpCountdown)
+{
+    g_camera.style = 0;
+    g_powerup_countdown = -35.0f;
+    g_difficulty = 80.0f;
+    g_difficulty_level = 2;
+    game_reset();
+    EXPECT_EQ(g_camera.style, 3);
+    EXPECT_EQ(g_powerup_countdown, 20.0f);
+    EXPECT_EQ(g_difficulty, 0.0f);
+    EXPECT_EQ(g_difficulty_level, 0);
 }
 
 TEST_F(GameInfoTest, TwoPlayerGameSharesPlayerOnesStock)
@@ -230,6 +245,22 @@ TEST_F(LevelSequence, WrapJumpStopsAtTheLastThreshold)
     EXPECT_EQ(g_gameinfo[0].running_total, g_score_thresholds[48] + 10);
     EXPECT_EQ(g_gameinfo[1].multiplier_step, 49) << "a record at the top stays there";
     EXPECT_EQ(g_gameinfo[1].running_total, 20000000);
+}
+
+TEST_F(LevelSequence, MarkerBeyondTheEmbeddedLevelsWrapsLikeAMissingOne)
+{
+    // A marker for a level the program has no script for would start an empty level.
+    markers(101, 195);
+    g_level_number = 188;
+    g_level_advance = 1;
+    EXPECT_EQ(level_next(), 0);
+    EXPECT_EQ(g_level_number, 189);
+    g_level_advance = 1;
+    EXPECT_EQ(level_next(), 1);
+    EXPECT_EQ(g_level_number, 101);
+    EXPECT_EQ(g_loop_value, 2.0f);
+    EXPECT_EQ(g_levels_completed, 2);
+    EXPECT_EQ(log.errors(), 0) << "a quiet question to the store";
 }
 
 } // namespace

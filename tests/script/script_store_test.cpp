@@ -130,4 +130,20 @@ TEST(ScriptStore, LongFileNamesAreCutAtTheLookupBuffer)
     EXPECT_EQ(strlen(g_script_name), (size_t)SCRIPT_LOOKUP_SIZE - 1);
 }
 
+TEST(ScriptStore, ExistsAnswersQuietlyAndLeavesTheLookupName)
+{
+    LogCapture log;
+    script_set_name("robot_green.lua");
+    EXPECT_EQ(script_exists("level189.lua"), 1);
+    EXPECT_EQ(script_exists("level100.lua"), 1);
+    EXPECT_EQ(script_exists("laser-1_2sec.lua"), 1) << "converted as a lookup is";
+    EXPECT_EQ(script_exists("level190.lua"), 0);
+    EXPECT_EQ(script_exists("level99.lua"), 0);
+    EXPECT_EQ(script_exists("Level101.lua"), 0);
+    EXPECT_EQ(script_exists(""), 0);
+    EXPECT_EQ(script_exists(nullptr), 0);
+    EXPECT_EQ(log.lines().size(), 0u);
+    EXPECT_STREQ(g_script_name, "robot_green.lua");
+}
+
 } // namespace

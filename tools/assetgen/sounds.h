@@ -1,0 +1,16 @@
+// sounds.h -- the game's synthesised sounds: the thirteen named interface and event
+// sounds and the ambient loops "ambi-00" .. "ambi-03".
+#pragma once
+
+#include "assetgen/bytes.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Every sound name, in catalogue order (file names without ".wav").
+std::vector<std::string> sound_names();
+// The samples (22050 Hz, mono) of a named sound; empty for an unknown name.
+std::vector<int16_t> sound_samples(const std::string &name);
+// The WAV file of a named sound; empty for an unknown name.
+Bytes sound_build(const std::string &name);
