@@ -263,8 +263,8 @@ TEST_F(BindFile, TheShippedDefaultsLoadCleanlyAndPlayAsTheyShould)
     EXPECT_EQ(f.axis[4], 1.0f);
     EXPECT_EQ(f.axis[6], -1.0f);
 
-    // Player 2: I J K L move, the keypad's 8 4 5 6 fire, keypad 0 bombs, keypad Enter fires ahead.
-    f = press({SDLK_i, SDLK_l, SDLK_KP4, SDLK_KP5, SDLK_KP0, SDLK_KP_ENTER});
+    // Player 2: I J K L move, the keypad's 8 4 2 6 fire, keypad 0 bombs, keypad 5 fires ahead.
+    f = press({SDLK_i, SDLK_l, SDLK_KP4, SDLK_KP2, SDLK_KP0, SDLK_KP5});
     EXPECT_EQ(f.axis[3], -1.0f);
     EXPECT_EQ(f.axis[1], 1.0f);
     EXPECT_EQ(f.axis[5], -1.0f);

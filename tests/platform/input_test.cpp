@@ -79,7 +79,7 @@ class InputRing : public InputTest {};
 class InputStep : public InputTest {};
 class InputKeys : public InputTest {};
 class InputMouse : public InputTest {};
-class InputJoystick : public InputTest {};
+class InputJoysticks : public InputTest {};
 
 // Publishes a frame carrying code, as the sampler would.
 void push(int code)
@@ -452,7 +452,7 @@ TEST_F(InputMouse, ButtonsSelectInMenusAndFireInGame)
     EXPECT_EQ(g_menu_click, 0);
 }
 
-TEST_F(InputJoystick, AxesAddTheirAmountButtonsSetTheirTargets)
+TEST_F(InputJoysticks, AxesAddTheirAmountButtonsSetTheirTargets)
 {
     joystick(0, 4, 2);
     bind("joy1dpad1", "move_right");
@@ -469,7 +469,7 @@ TEST_F(InputJoystick, AxesAddTheirAmountButtonsSetTheirTargets)
     EXPECT_EQ(sample().axis[0], 0.0f);
 }
 
-TEST_F(InputJoystick, UnboundSlotsAndClosedJoysticksReachNothing)
+TEST_F(InputJoysticks, UnboundSlotsAndClosedJoysticksReachNothing)
 {
     joystick(0, 4, 2);
     joystick(1, 4, 2);
@@ -485,7 +485,7 @@ TEST_F(InputJoystick, UnboundSlotsAndClosedJoysticksReachNothing)
     EXPECT_EQ(f.buttons[0], 0u);
 }
 
-TEST_F(InputJoystick, MenusReportMovedAxesAndButtonsAsCodes)
+TEST_F(InputJoysticks, MenusReportMovedAxesAndButtonsAsCodes)
 {
     joystick(0, 8, 4);
     joystick(1, 8, 4);
@@ -508,7 +508,7 @@ TEST_F(InputJoystick, MenusReportMovedAxesAndButtonsAsCodes)
     EXPECT_EQ(sample().last_code, 97) << "a key pressed in the same sample wins";
 }
 
-TEST_F(InputJoystick, OpeningCapsButtonsAxesAndHats)
+TEST_F(InputJoysticks, OpeningCapsButtonsAxesAndHats)
 {
     input_joystick_setup(0, 40, 10, 4);
     EXPECT_EQ(input_joysticks[0].buttons, 32);
