@@ -134,4 +134,33 @@ TEST_F(SoundDisk, TwoLoudSoundsTogetherStayWithinHalfScale)
     EXPECT_GE(loud_samples(s, 9000), 7900 + 3900) << "the converted sound plays too";
 }
 
+// The sounds the asset generator writes, through the game's loader and SDL's disk driver.
+class SoundAssets : public SoundDisk {};
+
+TEST_F(SoundAssets, TheGeneratedSoundsLoadUnconvertedAndPlay)
+{
+    const std::string sfx = std::string(GLIMMERFALL_BINARY_DIR) + "/assets/styles/sfx/";
+    if (file_exists_size((sfx + "menu_select.wav").c_str()) < 1) {
+        GTEST_SKIP() << "no generated asset tree in this build";
+    }
+    snprintf(g_sfx_dir, sizeof(g_sfx_dir), "%s", sfx.c_str());
+    sound_init();
+    ASSERT_EQ(snd_audio_ok, 1);
+    for (int id = 0; id < SOUND_AMBIENT; id++) {
+        if (id != 9) {
+            EXPECT_GE(sound_named[id], 0) << "named sound " << id;
+        }
+    }
+    sound_load_ambient();
+    EXPECT_EQ(sound_named[SOUND_AMBIENT], 14);
+    EXPECT_EQ(log.count_containing("[Sound] converting"), 0) << "written in the mixer's own format";
+    EXPECT_EQ(log.errors(), 0);
+    sound_play_named(SOUND_MENU_SELECT);
+    sound_play_named(SOUND_PICKUP_POWERUP);
+    ASSERT_TRUE(wait_until_silent(10.0));
+    std::vector<int16_t> s = stream();
+    EXPECT_GT(loud_samples(s, 1000), 500) << "audible";
+    EXPECT_LE(peak(s), 16384);
+}
+
 } // namespace
