@@ -73,7 +73,7 @@ TEST(AssetTree, SecondRunWritesTheSameBytes)
 
 TEST(AssetTree, NamesTheEngineLooksUp)
 {
-    std::vector<std::string> wanted = {"styles/bitmaps/z_light.bmp", "menu/readme.htm", "run/bindwin32.cfg"};
+    std::vector<std::string> wanted = {"styles/bitmaps/z_light.bmp", "menu/readme.htm"};
     for (int page = 1; page <= 4; page++) {
         wanted.push_back("menu/font_en_" + std::to_string(page) + ".bmp");
         wanted.push_back("menu/font_en_" + std::to_string(page) + "m.bmp");
@@ -92,7 +92,7 @@ TEST(AssetTree, NamesTheEngineLooksUp)
     }
     EXPECT_EQ(file_exists_size(tree_file("run/level190.lua").c_str()), -1) << "the level sequence ends at 189";
     for (const AssetEntry &e : asset_catalogue()) {
-        if (e.kind == AssetKind::Page || e.kind == AssetKind::Marker || e.kind == AssetKind::Config) {
+        if (e.kind == AssetKind::Page || e.kind == AssetKind::Marker) {
             std::string text = read_file(tree_file(e.path));
             ASSERT_FALSE(text.empty());
             EXPECT_EQ(text.back(), '\n') << e.path << ": text files end with a newline";
@@ -346,35 +346,6 @@ TEST(AssetSounds, AmbientLoopsAreLongAndSeamless)
         EXPECT_GE(spectral_peaks(s), 6) << name;
     }
     EXPECT_EQ(loops, 4);
-}
-
-TEST(AssetTexts, DefaultBindingsUseKnownTargetsOnce)
-{
-    std::istringstream in(read_file(tree_file("run/bindwin32.cfg")));
-    const std::set<std::string> base = {"move_right", "move_left", "move_forward", "move_back", "fire_right",
-                                        "fire_left", "fire_forward", "fire_back", "pause", "fire_only", "smartbomb"};
-    std::map<int, std::string> keys;
-    std::string word, entity, target;
-    while (in >> word >> entity >> target) {
-        EXPECT_EQ(word, "BIND");
-        ASSERT_EQ(entity.rfind("key", 0), 0u) << entity;
-        int code = std::stoi(entity.substr(3));
-        EXPECT_GE(code, 0);
-        EXPECT_LE(code, 322);
-        std::string t = target.size() > 2 && target.substr(target.size() - 2) == "_2" ? target.substr(0, target.size() - 2)
-                                                                                        : target;
-        EXPECT_TRUE(base.count(t)) << target;
-        EXPECT_TRUE(keys.emplace(code, target).second) << "key bound twice: " << code;
-    }
-    // Player 1: W A S D to move, the arrow keys to fire.
-    EXPECT_EQ(keys[119], "move_forward");
-    EXPECT_EQ(keys[97], "move_left");
-    EXPECT_EQ(keys[115], "move_back");
-    EXPECT_EQ(keys[100], "move_right");
-    EXPECT_EQ(keys[273], "fire_forward");
-    EXPECT_EQ(keys[276], "fire_left");
-    EXPECT_EQ(keys[274], "fire_back");
-    EXPECT_EQ(keys[275], "fire_right");
 }
 
 TEST(AssetTexts, ReadmeIsAHelpPage)

@@ -52,11 +52,6 @@ Bytes build_marker(const AssetEntry &e)
     return text_level_marker(e.param);
 }
 
-Bytes build_binds(const AssetEntry &)
-{
-    return text_default_binds();
-}
-
 std::vector<AssetEntry> make_catalogue()
 {
     const std::string styles = ASSET_STYLES;
@@ -76,7 +71,6 @@ std::vector<AssetEntry> make_catalogue()
     for (int level = ASSET_FIRST_LEVEL; level <= ASSET_LAST_LEVEL; level++) {
         c.push_back({run + "/level" + std::to_string(level) + ".lua", AssetKind::Marker, level, "", build_marker});
     }
-    c.push_back({run + "/bindwin32.cfg", AssetKind::Config, 0, "", build_binds});
     return c;
 }
 

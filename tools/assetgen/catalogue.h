@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum class AssetKind { Bitmap, Mask, Sound, Page, Marker, Config };
+enum class AssetKind { Bitmap, Mask, Sound, Page, Marker };
 
 struct AssetEntry {
     std::string path;   // relative to the tree's root, '/' between folders

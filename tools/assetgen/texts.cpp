@@ -1,43 +1,10 @@
-// texts.cpp -- the text files of the tree: the help page, the level marker files and
-// the default key bindings.
+// texts.cpp -- the text files of the tree: the help page and the level marker files.
 
 #include "assetgen/texts.h"
 
 #include <cstdio>
 
 namespace {
-
-// The default bindings: SDL 1.2 key codes and the game's bind targets. Player 1 moves
-// with W A S D and fires with the arrow keys; player 2 moves with I J K L and fires
-// with the keypad.
-struct DefaultBind {
-    int key;
-    const char *target;
-};
-
-const DefaultBind DEFAULT_BINDS[] = {
-    {32, "smartbomb"},      // space
-    {97, "move_left"},      // a
-    {100, "move_right"},    // d
-    {105, "move_forward_2"},  // i
-    {106, "move_left_2"},   // j
-    {107, "move_back_2"},   // k
-    {108, "move_right_2"},  // l
-    {112, "pause"},         // p
-    {115, "move_back"},     // s
-    {119, "move_forward"},  // w
-    {256, "smartbomb_2"},   // keypad 0
-    {258, "fire_back_2"},   // keypad 2
-    {260, "fire_left_2"},   // keypad 4
-    {261, "fire_only_2"},   // keypad 5
-    {262, "fire_right_2"},  // keypad 6
-    {264, "fire_forward_2"},  // keypad 8
-    {273, "fire_forward"},  // up
-    {274, "fire_back"},     // down
-    {275, "fire_right"},    // right
-    {276, "fire_left"},     // left
-    {304, "fire_only"},     // left shift
-};
 
 const char README[] = R"(<!DOCTYPE html>
 <html lang="en">
@@ -160,16 +127,5 @@ Bytes text_level_marker(int level)
              level, level);
     Bytes b;
     put_text(b, line);
-    return b;
-}
-
-Bytes text_default_binds()
-{
-    Bytes b;
-    for (const DefaultBind &bind : DEFAULT_BINDS) {
-        char line[64];
-        snprintf(line, sizeof(line), "BIND key%d %s\n", bind.key, bind.target);
-        put_text(b, line);
-    }
     return b;
 }
