@@ -65,7 +65,7 @@ int snd_open(void)
     // Before the audio thread exists: it reads both from its first callback on.
     memset(snd_voices, 0, sizeof(snd_voices));
     snd_peak = SND_PEAK_FLOOR;
-    // No obtained spec: SDL then converts from this format to whatever the hardware
+    // No obtained format: SDL then converts from this format to whatever the hardware
     // takes, so the mixer's mono 16-bit samples are always what the callback fills.
     if (SDL_OpenAudio(&want, nullptr) < 0) {
         con_printf("[Sound] SDL_OpenAudio() failed: %s", SDL_GetError());

@@ -5,7 +5,6 @@
 #include "tests/e2e/x_session.h"
 #include "tests/support/temp_dir.h"
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -13,73 +12,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds_since(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-std::string find_window(double timeout)
-{
-    for (auto start = Clock::now(); seconds_since(start) < timeout; sleep_seconds(0.05)) {
-        std::string out = x_command("xdotool search --name '^Glimmerfall$' 2>/dev/null");
-        size_t end = out.find('\n');
-        if (end != std::string::npos && end > 0) {
-            return out.substr(0, end);
-        }
-    }
-    return "";
-}
-
-// Red, green and blue of one pixel of the window, or -1s.
-struct Rgb {
-    int r = -1;
-    int g = -1;
-    int b = -1;
-};
-
-Rgb pixel(const std::string &window)
-{
-    std::string out = x_command("import -window " + window + " -crop 1x1+100+100 -depth 8 txt:- 2>/dev/null");
-    Rgb c;
-    size_t at = out.find("0,0: (");
-    if (at != std::string::npos) {
-        sscanf(out.c_str() + at, "0,0: (%d,%d,%d", &c.r, &c.g, &c.b);
-    }
-    return c;
-}
-
-bool is_white(const Rgb &c) { return c.r >= 250 && c.g >= 250 && c.b >= 250; }
-bool is_black(const Rgb &c) { return c.r == 0 && c.g == 0 && c.b == 0; }
 bool is_menu(const Rgb &c) { return c.r > 0 && c.r <= 40 && c.g == c.r && c.b == c.r; }
-
-// Seconds until the window's pixel satisfies pred, or -1 after the timeout.
-template <typename Pred>
-double wait_for(const std::string &window, double timeout, Pred pred)
-{
-    for (auto start = Clock::now(); seconds_since(start) < timeout;) {
-        if (pred(pixel(window))) {
-            return seconds_since(start);
-        }
-    }
-    return -1.0;
-}
 
 // Holds a key for 150 ms with the pointer in the window (which gives it the keyboard).
 void hold_key(const std::string &window, const std::string &key)
 {
     x_command("xdotool mousemove --window " + window + " 20 20 keydown " + key + " sleep 0.15 keyup " + key);
-}
-
-int count_lines(const std::string &log, const std::string &line)
-{
-    int n = 0;
-    size_t start = 0;
-    for (size_t nl; (nl = log.find('\n', start)) != std::string::npos; start = nl + 1) {
-        n += log.compare(start, nl - start, line) == 0;
-    }
-    return n;
 }
 
 TEST(Input, BoundKeysReachTheGameAndTheBindingsAreWrittenBack)
@@ -104,21 +42,21 @@ TEST(Input, BoundKeysReachTheGameAndTheBindingsAreWrittenBack)
     EXPECT_EQ(count_lines(game.log(), "[input] Found 0 joysticks"), 1) << game.log();
 
     // The white title screen takes keys after its first 30 frames.
-    ASSERT_GE(wait_for(window, 5.0, is_white), 0.0);
+    ASSERT_GE(wait_for_pixel(window, 5.0, is_white), 0.0);
     sleep_seconds(1.0);
     hold_key(window, "w");   // bound to movement: no title screen skips on it
     sleep_seconds(0.5);
-    EXPECT_TRUE(is_white(pixel(window))) << "a movement key does not skip the title";
+    EXPECT_TRUE(is_white(window_pixel(window))) << "a movement key does not skip the title";
 
-    auto pressed = Clock::now();
+    auto pressed = XClock::now();
     hold_key(window, "j");   // bound to fire_left: the fire stick leaves its dead zone
-    double to_black = wait_for(window, 3.0, is_black);
+    double to_black = wait_for_pixel(window, 3.0, is_black);
     ASSERT_GE(to_black, 0.0) << "the bound key never reached the game";
     EXPECT_LT(seconds_since(pressed), 2.5) << "the key, not the 5 s, ended the white screen";
 
     sleep_seconds(0.5);
     hold_key(window, "j");
-    EXPECT_GE(wait_for(window, 3.0, is_menu), 0.0) << "the key skips the black title too";
+    EXPECT_GE(wait_for_pixel(window, 3.0, is_menu), 0.0) << "the key skips the black title too";
 
     game.signal(SIGTERM);
     EXPECT_EQ(game.wait_exit(), 0);

@@ -5,7 +5,6 @@
 #include "tests/e2e/x_session.h"
 #include "tests/support/temp_dir.h"
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -14,71 +13,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds_since(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// The id of the window captioned exactly "Glimmerfall", or "" after the timeout.
-std::string find_window(double timeout)
-{
-    for (auto start = Clock::now(); seconds_since(start) < timeout; sleep_seconds(0.05)) {
-        std::string out = x_command("xdotool search --name '^Glimmerfall$' 2>/dev/null");
-        size_t end = out.find('\n');
-        if (end != std::string::npos && end > 0) {
-            return out.substr(0, end);
-        }
-    }
-    return "";
-}
-
-struct Rgb {
-    int r = -1;
-    int g = -1;
-    int b = -1;
-};
-
-// One pixel of the window from a screenshot.
-Rgb screenshot_pixel(const std::string &window)
-{
-    std::string out = x_command("import -window " + window + " -crop 1x1+100+100 -depth 8 txt:- 2>/dev/null");
-    Rgb c;
-    size_t at = out.find("0,0: (");
-    if (at != std::string::npos) {
-        sscanf(out.c_str() + at, "0,0: (%d,%d,%d", &c.r, &c.g, &c.b);
-    }
-    return c;
-}
-
-bool is_white(const Rgb &c) { return c.r >= 250 && c.g >= 250 && c.b >= 250; }
-bool is_black(const Rgb &c) { return c.r == 0 && c.g == 0 && c.b == 0; }
 // The menu screen eases from black toward its grey, 33 of 255.
 bool is_menu_grey(const Rgb &c, int at_least) { return c.r >= at_least && c.r <= 40 && c.g == c.r && c.b == c.r; }
-
-// Screenshots until pred holds; the seconds it took, or -1 after the timeout.
-template <typename Pred>
-double wait_for_pixel(const std::string &window, double timeout, Pred pred, Rgb *last)
-{
-    for (auto start = Clock::now(); seconds_since(start) < timeout;) {
-        *last = screenshot_pixel(window);
-        if (pred(*last)) {
-            return seconds_since(start);
-        }
-    }
-    return -1.0;
-}
-
-int count_lines(const std::string &log, const std::string &line)
-{
-    int n = 0;
-    size_t start = 0;
-    for (size_t nl; (nl = log.find('\n', start)) != std::string::npos; start = nl + 1) {
-        n += log.compare(start, nl - start, line) == 0;
-    }
-    return n;
-}
 
 TEST(Window, OpensWalksTheScreensAndQuitsOnSigterm)
 {
@@ -107,7 +43,7 @@ TEST(Window, OpensWalksTheScreensAndQuitsOnSigterm)
     Rgb c;
     ASSERT_GE(wait_for_pixel(window, 5.0, is_white, &c), 0.0) << "last pixel " << c.r << "," << c.g << "," << c.b;
     sleep_seconds(1.0);
-    c = screenshot_pixel(window);
+    c = window_pixel(window);
     EXPECT_TRUE(is_white(c)) << "still the first title after 1 s: " << c.r << "," << c.g << "," << c.b;
 
     // A key held after the first 30 frames skips it to the black second screen, and
