@@ -602,25 +602,12 @@ TEST_F(Bindings, ErrorMessageLogsTheMessageAsText)
 
 TEST_F(Bindings, NoBindingRaisesAnErrorWhateverItIsGiven)
 {
-    const char *names[] = {
-        "c_preload_model", "c_is_model_preloaded", "c_is_model_needed", "c_launch_new_actor",
-        "c_set_random_anim", "c_set_use_anim_for", "c_add_a_weapon", "c_set_use_explosion_for",
-        "c_set_trigger_state", "c_set_trigger_mutate", "c_set_trigger_spawn",
-        "c_add_particle_to_anim", "c_add_sound_to_anim", "c_add_sound_to_event",
-        "c_add_footprint_to_anim", "c_add_particle_to_explosion", "c_add_sound_to_explosion",
-        "c_add_trail_to_bone", "c_add_some_wheels", "c_room_goto", "c_room_attach",
-        "c_link_to_parent", "c_link_health_to_parent", "c_add_fizz_to_room",
-        "c_add_fizz_between", "c_add_flock_type", "c_add_a_path", "c_change_bitmap",
-        "c_background_colour", "c_zrand", "c_zrand_int", "c_print",
-        "c_no_more_beasties_to_come", "c_set_time_limit", "c_time_skip_off",
-        "c_get_player_num", "c_get_gfx_level", "c_get_demo_level", "dofilx", "_ERRORMESSAGE",
-    };
     const char *argument_lists[] = {
         "", "nil", "true, false", "{}, {}, {}", "1e309, -1e309, 0/0",
         "'a', 'b', 'c', 'd', 'e', 'f', 'g', 1, 2, 3, 4, 5, 6, 7, 8, 9, { n = 1e9 }",
         "function() end, coroutine.create(function() end)",
     };
-    for (const char *name : names) {
+    for (const char *name : LUA_TEST_HOST_FUNCTIONS) {
         for (const char *args : argument_lists) {
             std::string code = std::string("pcall_ok = pcall(") + name + (args[0] ? ", " : "") + args + ")";
             lua_test_run(code);

@@ -219,20 +219,7 @@ TEST_F(LuaHost, EveryBindingIsRegisteredAsAHostFunction)
 {
     g_lua = lua_open(0);
     lua_register_all();
-    const char *names[] = {
-        "c_preload_model", "c_is_model_preloaded", "c_is_model_needed", "c_launch_new_actor",
-        "c_set_random_anim", "c_set_use_anim_for", "c_add_a_weapon", "c_set_use_explosion_for",
-        "c_set_trigger_state", "c_set_trigger_mutate", "c_set_trigger_spawn",
-        "c_add_particle_to_anim", "c_add_sound_to_anim", "c_add_sound_to_event",
-        "c_add_footprint_to_anim", "c_add_particle_to_explosion", "c_add_sound_to_explosion",
-        "c_add_trail_to_bone", "c_add_some_wheels", "c_room_goto", "c_room_attach",
-        "c_link_to_parent", "c_link_health_to_parent", "c_add_fizz_to_room",
-        "c_add_fizz_between", "c_add_flock_type", "c_add_a_path", "c_change_bitmap",
-        "c_background_colour", "c_zrand", "c_zrand_int", "c_print",
-        "c_no_more_beasties_to_come", "c_set_time_limit", "c_time_skip_off",
-        "c_get_player_num", "c_get_gfx_level", "c_get_demo_level", "dofilx", "_ERRORMESSAGE",
-    };
-    for (const char *name : names) {
+    for (const char *name : LUA_TEST_HOST_FUNCTIONS) {
         lua_getglobal(g_lua, name);
         EXPECT_TRUE(lua_iscfunction(g_lua, -1)) << name;
         lua_pop(g_lua, 1);
