@@ -35,6 +35,24 @@ float segment_distance(Vec2 p, Vec2 a, Vec2 b)
     return length2(wx - t * vx, wy - t * vy);
 }
 
+float g_view_scale = 1.0f;
+Vec2 g_view_offset{0.0f, 0.0f};
+
+// A primitive: the distance function works in design units under the current view.
+template <typename F>
+Field primitive_of(int w, int h, F distance)
+{
+    Field f(w, h, 0.0f);
+    float k = g_view_scale;
+    for (int y = 0; y < h; y++) {
+        for (int x = 0; x < w; x++) {
+            Vec2 p{((float)x + 0.5f - g_view_offset.x) / k, ((float)y + 0.5f - g_view_offset.y) / k};
+            f.at(x, y) = distance(p) * k;
+        }
+    }
+    return f;
+}
+
 template <typename F>
 Field field_of(int w, int h, F distance)
 {
@@ -162,6 +180,23 @@ float smoothstep01(float e0, float e1, float x)
     return t * t * (3.0f - 2.0f * t);
 }
 
+FieldView::FieldView(float scale, Vec2 offset) : saved_scale_(g_view_scale), saved_offset_(g_view_offset)
+{
+    g_view_scale = scale;
+    g_view_offset = offset;
+}
+
+FieldView::~FieldView()
+{
+    g_view_scale = saved_scale_;
+    g_view_offset = saved_offset_;
+}
+
+Vec2 view_point(Vec2 design)
+{
+    return {design.x * g_view_scale + g_view_offset.x, design.y * g_view_scale + g_view_offset.y};
+}
+
 float Field::clamped(int x, int y) const
 {
     return at(std::clamp(x, 0, w - 1), std::clamp(y, 0, h - 1));
@@ -170,7 +205,7 @@ float Field::clamped(int x, int y) const
 Field field_polygon(int w, int h, const Poly &poly)
 {
     size_t n = poly.size();
-    return field_of(w, h, [&](Vec2 p) {
+    return primitive_of(w, h, [&](Vec2 p) {
         float best = BIG;
         int winding = 0;
         for (size_t i = 0; i < n; i++) {
@@ -192,12 +227,12 @@ Field field_polygon(int w, int h, const Poly &poly)
 
 Field field_circle(int w, int h, Vec2 c, float r)
 {
-    return field_of(w, h, [&](Vec2 p) { return length2(p.x - c.x, p.y - c.y) - r; });
+    return primitive_of(w, h, [&](Vec2 p) { return length2(p.x - c.x, p.y - c.y) - r; });
 }
 
 Field field_ellipse(int w, int h, Vec2 c, float rx, float ry)
 {
-    return field_of(w, h, [&](Vec2 p) {
+    return primitive_of(w, h, [&](Vec2 p) {
         float px = (p.x - c.x) / rx;
         float py = (p.y - c.y) / ry;
         float k0 = length2(px, py);
@@ -211,14 +246,14 @@ Field field_ellipse(int w, int h, Vec2 c, float rx, float ry)
 
 Field field_capsule(int w, int h, Vec2 a, Vec2 b, float r)
 {
-    return field_of(w, h, [&](Vec2 p) { return segment_distance(p, a, b) - r; });
+    return primitive_of(w, h, [&](Vec2 p) { return segment_distance(p, a, b) - r; });
 }
 
 Field field_box(int w, int h, Vec2 c, float hx, float hy, float round, float angle)
 {
     float cs = std::cos(angle);
     float sn = std::sin(angle);
-    return field_of(w, h, [&](Vec2 p) {
+    return primitive_of(w, h, [&](Vec2 p) {
         float dx = p.x - c.x;
         float dy = p.y - c.y;
         float lx = std::fabs(dx * cs + dy * sn) - (hx - round);
@@ -230,7 +265,7 @@ Field field_box(int w, int h, Vec2 c, float hx, float hy, float round, float ang
 
 Field field_ring(int w, int h, Vec2 c, float r, float half_width)
 {
-    return field_of(w, h, [&](Vec2 p) { return std::fabs(length2(p.x - c.x, p.y - c.y) - r) - half_width; });
+    return primitive_of(w, h, [&](Vec2 p) { return std::fabs(length2(p.x - c.x, p.y - c.y) - r) - half_width; });
 }
 
 Field field_from(int w, int h, const std::function<float(Vec2)> &distance)
@@ -436,6 +471,20 @@ void canvas_glow(Canvas &c, const Field &f, Rgb colour, float radius, float stre
     }
 }
 
+void canvas_recolour(Canvas &c, const Field &f, const Paint &paint, float opacity)
+{
+    for (int y = 0; y < c.h; y++) {
+        for (int x = 0; x < c.w; x++) {
+            float a = field_cover(f.at(x, y)) * opacity;
+            if (a > 0.0f) {
+                Rgba &p = c.at(x, y);
+                Rgb q = paint((float)x + 0.5f, (float)y + 0.5f);
+                p = {p.r + (q.r - p.r) * a, p.g + (q.g - p.g) * a, p.b + (q.b - p.b) * a, p.a};
+            }
+        }
+    }
+}
+
 void canvas_shadow(Canvas &c, const Field &f, float dx, float dy, float softness, float strength)
 {
     for (int y = 0; y < c.h; y++) {
@@ -479,6 +528,7 @@ void canvas_add(Canvas &c, int x, int y, Rgb light, float alpha)
 void canvas_glint(Canvas &c, Vec2 centre, float size, Rgb colour, float strength)
 {
     int r = (int)std::ceil(size) + 1;
+    float ray = std::max(0.8f / size, 0.035f);   // half width of the rays, at least a pixel across
     for (int y = (int)centre.y - r; y <= (int)centre.y + r; y++) {
         for (int x = (int)centre.x - r; x <= (int)centre.x + r; x++) {
             float dx = std::fabs((float)x + 0.5f - centre.x) / size;
@@ -487,8 +537,8 @@ void canvas_glint(Canvas &c, Vec2 centre, float size, Rgb colour, float strength
                 continue;
             }
             float core = std::exp(-(dx * dx + dy * dy) * 40.0f);
-            float ray_x = dx < 1.0f ? std::exp(-dy * dy * 900.0f) * (1.0f - dx) * (1.0f - dx) : 0.0f;
-            float ray_y = dy < 1.0f ? std::exp(-dx * dx * 900.0f) * (1.0f - dy) * (1.0f - dy) : 0.0f;
+            float ray_x = dx < 1.0f ? std::exp(-dy * dy / (ray * ray)) * (1.0f - dx) * (1.0f - dx) : 0.0f;
+            float ray_y = dy < 1.0f ? std::exp(-dx * dx / (ray * ray)) * (1.0f - dy) * (1.0f - dy) : 0.0f;
             float halo = std::exp(-(dx * dx + dy * dy) * 9.0f) * 0.35f;
             float v = std::min(1.0f, core + ray_x + ray_y + halo) * strength;
             canvas_add(c, x, y, colour, v);

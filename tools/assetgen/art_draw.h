@@ -50,6 +50,23 @@ struct Field {
     float clamped(int x, int y) const;
 };
 
+// While a view lives, the primitive fields below take their coordinates and sizes in
+// design units, placed on the picture as pixel = design * scale + offset: one design
+// can be fitted into a margin without restating its numbers.
+class FieldView {
+public:
+    FieldView(float scale, Vec2 offset);
+    ~FieldView();
+    FieldView(const FieldView &) = delete;
+    FieldView &operator=(const FieldView &) = delete;
+
+private:
+    float saved_scale_;
+    Vec2 saved_offset_;
+};
+// A design point on the picture under the current view.
+Vec2 view_point(Vec2 design);
+
 // Primitive fields. Coordinates are pixels with (0, 0) the top left corner of the
 // picture and pixel centres at +0.5.
 Field field_polygon(int w, int h, const Poly &poly);   // non-zero winding
@@ -115,6 +132,8 @@ void canvas_fill(Canvas &c, const Field &f, const Paint &paint, float opacity = 
 void canvas_fill_lit(Canvas &c, const Field &f, const Paint &paint, const Lighting &light, float opacity = 1.0f);
 // A halo outside the shape falling off over radius pixels.
 void canvas_glow(Canvas &c, const Field &f, Rgb colour, float radius, float strength);
+// Recolours what the canvas holds inside the shape, leaving its alpha as it is.
+void canvas_recolour(Canvas &c, const Field &f, const Paint &paint, float opacity = 1.0f);
 // A soft shadow of the shape, moved by (dx, dy) pixels, its edge blurred over softness.
 void canvas_shadow(Canvas &c, const Field &f, float dx, float dy, float softness, float strength);
 // Fades the whole picture to clear over margin pixels at its border.

@@ -117,16 +117,17 @@ ArtPicture art_hud_atlas()
     canvas_fill(c, field_capsule(S, S, {107, 147}, {113, 140}, 1.6f), paint_flat(rgb8(200, 200, 200)));
     canvas_glint(c, {115.0f, 138.0f}, 9.0f, WHITE, 1.0f);
 
-    // Bar fill: diagonal light stripes repeating every 16 pixels (the scroll wraps at
+    // Bar fill: light chevrons repeating every 16 pixels (the scroll wraps at
     // 1/16 of u), a glossy line along the upper third, soft top and bottom edges inside
     // the trough of the background.
     for (int y = 192; y < 224; y++) {
         float ry = (float)(y - 192) + 0.5f;
         float edge = smoothstep01(6.0f, 9.0f, ry) * (1.0f - smoothstep01(23.0f, 26.0f, ry));
         for (int x = 0; x < S; x++) {
-            float phase = 2.0f * PI * ((float)x + 0.5f - ry) / 16.0f;
-            float stripe = 0.5f + 0.5f * std::cos(phase);
-            float v = 0.55f + 0.35f * stripe + 0.35f * gauss(ry - 11.0f, 2.0f);
+            // Chevrons pointing along the bar: stripes bent at the bar's middle line.
+            float phase = 2.0f * PI * ((float)x + 0.5f + 0.8f * std::fabs(ry - 16.0f)) / 16.0f;
+            float stripe = smoothstep01(0.3f, 0.7f, 0.5f + 0.5f * std::cos(phase));
+            float v = 0.42f + 0.58f * stripe + 0.2f * gauss(ry - 11.0f, 1.5f);
             v = std::min(1.0f, v) * edge;
             c.at(x, y) = {1.0f, 1.0f, 1.0f, v};
         }
@@ -157,12 +158,12 @@ ArtPicture art_crosshair()
         float a = PI * 0.5f * (float)k;
         Vec2 dir{std::sin(a), -std::cos(a)};
         field_union(mark, field_capsule(S, S, {mid.x + 24.0f * dir.x, mid.y + 24.0f * dir.y},
-                                        {mid.x + 52.0f * dir.x, mid.y + 52.0f * dir.y}, 3.2f));
+                                        {mid.x + 48.0f * dir.x, mid.y + 48.0f * dir.y}, 3.2f));
     }
     field_union(mark, field_circle(S, S, mid, 4.5f));
     Field rim = mark;
     field_grow(rim, 2.5f);
-    canvas_glow(c, rim, rgb8(40, 160, 255), 7.0f, 0.5f);
+    canvas_glow(c, rim, rgb8(40, 160, 255), 6.0f, 0.5f);
     canvas_fill(c, rim, paint_flat(rgb8(10, 24, 60)), 0.85f);
     Lighting lit;
     lit.bevel = 2.5f;
@@ -276,8 +277,8 @@ ArtPicture art_bullet_shadow()
 {
     const int S = 64;
     return grey_picture(S, S, WHITE, [](float x, float y) {
-        float dx = (x - 32.0f) / 28.0f;
-        float dy = (y - 32.0f) / 28.0f;
+        float dx = (x - 32.0f) / 24.0f;   // 8 clear texels on every edge, down to the 8 x 8 mip level
+        float dy = (y - 32.0f) / 24.0f;
         float r2 = dx * dx + dy * dy;
         if (r2 >= 1.0f) {
             return 0.0f;

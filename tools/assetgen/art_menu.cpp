@@ -384,8 +384,8 @@ ArtPicture art_logo(int page, int width)
         }
         canvas_fill(c, field_from_cover(cover), paint_flat(rgb8(96, 104, 124)));
         // The frame, the same on all four edges so repeated filtering shows no seam.
-        Field frame = field_box(W, H, {0.5f * W, 0.5f * H}, 0.5f * W - 3.0f * s, 0.5f * H - 3.0f * s, 0.0f);
-        Field band = field_outline(frame, 3.0f * s);
+        Field band = all;
+        field_subtract(band, field_box(W, H, {0.5f * W, 0.5f * H}, 0.5f * W - 6.0f * s, 0.5f * H - 6.0f * s, 0.0f));
         canvas_fill(c, band, paint_flat(NAVY));
         ArtPicture p;
         p.colour = canvas_on(c, {1.0f, 1.0f, 1.0f});
@@ -582,6 +582,10 @@ ArtPicture art_ship(int ship)
 {
     const int S = 128;
     Canvas c(S, S);
+    // The plans are drawn on 128 design units and fitted into the picture with a margin
+    // that keeps the shadow and the exhaust glow off its clamped border.
+    const float fit = 0.86f;
+    FieldView view(fit, {64.0f * (1.0f - fit), 64.0f * (1.0f - fit)});
     ShipPlan p = ship_plan(ship);
     Field body = p.hull;
     for (const auto &g : p.guns) {
@@ -728,7 +732,7 @@ ArtPicture art_belt(int index)
 
     Lighting cloth;
     cloth.bevel = 6.0f;
-    cloth.ambient = 0.55f;
+    cloth.ambient = 0.70f;   // a flat face shows the game type's colour itself
     cloth.diffuse = 0.55f;
     cloth.specular = dark ? 0.35f : 0.18f;
     cloth.shininess = 10.0f;
@@ -762,7 +766,7 @@ ArtPicture art_belt(int index)
                 Field bar = field_box(W, H, at, 12.5f, 2.2f, 0.5f, a);
                 Field tail = side < 0 ? p.tail_left : p.tail_right;
                 field_intersect(bar, tail);
-                canvas_fill_lit(c, bar, paint_flat(GOLD), fold);
+                canvas_recolour(c, bar, paint_flat(GOLD));   // the silhouette stays the shared one
             }
         }
     }
