@@ -192,7 +192,7 @@ ArtPicture art_enemy_hit()
         float across = 0.5f + 0.5f * std::cos(4.0f * PI * (u - 0.5f));
         float along = 0.5f + 0.5f * std::cos(4.0f * PI * (v - 0.5f));
         float grain = noise_tiled(u, v, 16, 7) * 0.6f + noise_tiled(u, v, 32, 9) * 0.4f;
-        float value = (0.22f + 0.78f * std::pow(across, 1.6f)) * (0.45f + 0.55f * along);
+        float value = (0.36f + 0.64f * std::pow(across, 1.6f)) * (0.6f + 0.4f * along);
         return value * (0.85f + 0.3f * grain);
     });
 }
