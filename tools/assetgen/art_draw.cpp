@@ -445,10 +445,10 @@ void canvas_fill_lit(Canvas &c, const Field &f, const Paint &paint, const Lighti
             ny /= nl;
             nz /= nl;
             float diff = std::max(0.0f, nx * lx + ny * ly + nz * lz);
-            float spec = std::pow(std::max(0.0f, nx * hx + ny * hy + nz * hz), l.shininess) * l.specular;
+            float shine = std::pow(std::max(0.0f, nx * hx + ny * hy + nz * hz), l.shininess) * l.specular;
             Rgb base = paint((float)x + 0.5f, (float)y + 0.5f);
             float k = l.ambient + l.diffuse * diff;
-            Rgb lit = {base.r * k + spec, base.g * k + spec, base.b * k + spec};
+            Rgb lit = {base.r * k + shine, base.g * k + shine, base.b * k + shine};
             c.at(x, y) = over(c.at(x, y), lit, a);
         }
     }
