@@ -2,6 +2,7 @@
 
 #include "assetgen/catalogue.h"
 
+#include "assetgen/art.h"
 #include "assetgen/fonts.h"
 #include "assetgen/images.h"
 #include "assetgen/sounds.h"
@@ -59,6 +60,7 @@ std::vector<AssetEntry> make_catalogue()
     const std::string run = ASSET_RUN;
     std::vector<AssetEntry> c;
     c.push_back({styles + "/bitmaps/z_light.bmp", AssetKind::Bitmap, 0, "", build_light});
+    art_add_to_catalogue(c);
     for (const std::string &name : sound_names()) {
         c.push_back({styles + "/sfx/" + name + ".wav", AssetKind::Sound, 0, name, build_sound});
     }
