@@ -166,32 +166,32 @@ static int batch_top_mantissa(float t)
     return (int)((bits >> 13) & (BATCH_BUCKETS - 1));
 }
 
-int zbatch_bucket_of_heights(float y0, float y1, float y2)
+// Bucket of a key (minus a height, or minus the sum of three): keys at or below the
+// highest geometry's take bucket 0; otherwise floor((key - highest) / step) from the top
+// mantissa bits of (key + offset) / (1024 step), offset = 1024 step - highest. What lies
+// lower than that scale reaches (and NaN) goes to the lowest geometry's bucket.
+static int batch_bucket(float key, float highest, float step)
 {
-    float key = -(y0 + y1 + y2);
-    if (key <= -1500.0f) {
+    if (key <= highest) {
         return 0;
     }
-    // floor((key + 1500) / 3) = floor(500 - mean height); what lies lower than that
-    // scale reaches (and NaN) goes to the lowest geometry's bucket.
-    float t = (key + 4572.0f) * (1.0f / 3072.0f);
+    float t = (key + (BATCH_BUCKETS * step - highest)) * (1.0f / (BATCH_BUCKETS * step));
     if (!(t < 2.0f)) {
         return BATCH_BUCKETS - 1;
     }
     return batch_top_mantissa(t);
 }
 
+int zbatch_bucket_of_heights(float y0, float y1, float y2)
+{
+    // floor(500 - mean height)
+    return batch_bucket(-(y0 + y1 + y2), -1500.0f, 3.0f);
+}
+
 int zbatch_bucket_of_height(float y)
 {
-    float key = -y;
-    if (key <= -500.0f) {
-        return 0;
-    }
-    float t = (key + 1524.0f) * (1.0f / 1024.0f);
-    if (!(t < 2.0f)) {
-        return BATCH_BUCKETS - 1;
-    }
-    return batch_top_mantissa(t);
+    // floor(500 - y)
+    return batch_bucket(-y, -500.0f, 1.0f);
 }
 
 // ---- arrays
