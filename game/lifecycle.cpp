@@ -128,6 +128,7 @@ int init_level(void)
     menu_start(1);
     sound_load_ambient();
     zgl_texture_init();
+    zbatch_level_start();
     particle_init_holders();
     title_load_fonts();
     scorepop_alloc();
