@@ -776,8 +776,14 @@ static int lua_bind_dofilx(lua_State *L)
 static int lua_bind_errormessage(lua_State *L)
 {
     const char *msg = lua_isstring(L, 1) ? lua_tostring(L, 1) : nullptr;
-    con_printf("\n* lua error");
-    con_printf("* lua error * %s", msg ? msg : "(no message)");
+    if (!msg) {
+        msg = "(no message)";
+    }
+    // A LEVEL_gameloop that fails fails at every call: its line is counted, not repeated.
+    if (!lua_error_repeated(msg)) {
+        con_printf("\n* lua error");
+        con_printf("* lua error * %s", msg);
+    }
     return 0;
 }
 

@@ -194,6 +194,9 @@ int run_level(int level, int calls)
 
 TEST_F(ScriptContent, EveryLevelRunsToItsLastWaveWithoutAScriptError)
 {
+    size_t memory_peak = 0;
+    long steps_peak = 0;
+    int heaviest = 0;
     for (int level = FIRST_LEVEL; level <= LAST_LEVEL; level++) {
         LogCapture log;
         mt_seed(level);
@@ -205,8 +208,18 @@ TEST_F(ScriptContent, EveryLevelRunsToItsLastWaveWithoutAScriptError)
         EXPECT_GT(reached, 0) << level_name(level) << " never calls c_no_more_beasties_to_come";
         EXPECT_EQ(log.count_containing("lua error"), 0) << level_name(level) << "\n" << log.joined();
         EXPECT_EQ(log.errors(), 0) << level_name(level) << "\n" << log.joined();
+        if (lua_memory_peak(g_lua) > memory_peak) {
+            memory_peak = lua_memory_peak(g_lua);
+            heaviest = level;
+        }
+        steps_peak = std::max(steps_peak, lua_call_steps_peak(g_lua));
         lua_freelevel();
     }
+    // The guards sit far above what the content needs.
+    printf("script memory: at most %zu bytes (level%d); instructions: at most %ld in one call\n",
+           memory_peak, heaviest, steps_peak);
+    EXPECT_LT(memory_peak * 16, LUA_MEMORY_CAP);
+    EXPECT_LT(steps_peak * 10, LUA_CALL_BUDGET);
 }
 
 TEST_F(ScriptContent, EveryShipChoiceFindsItsScripts)
