@@ -172,6 +172,13 @@ TEST_F(ScriptContent, LevelScriptsHaveTheLevelShape)
                 at = found;
             }
         }
+        // Every path a level declares is one it launches on.
+        static const std::regex declared("c_add_a_path\\(\\s*\"([^\"]+)\"");
+        for (std::sregex_iterator m(text.begin(), text.end(), declared), end; m != end; ++m) {
+            std::string name = "\"" + (*m)[1].str() + "\"";
+            EXPECT_NE(text.find(name, (size_t)m->position() + m->length()), std::string::npos)
+                << level_name(level) << " never uses " << name;
+        }
     }
 }
 
@@ -360,6 +367,12 @@ void start_checked_level(int level)
     lua_protected_call(g_lua, 0, 0);
 }
 
+bool is_boss(const std::string &name)
+{
+    return name == "motha_2_emerge" || name == "robo_mom" || name == "geopus" ||
+           name == "powerpimp_emerge";
+}
+
 TEST_F(ScriptContent, EveryTypeIsDefinedBeforeItIsUsed)
 {
     for (int level = FIRST_LEVEL; level <= LAST_LEVEL; level++) {
@@ -368,10 +381,23 @@ TEST_F(ScriptContent, EveryTypeIsDefinedBeforeItIsUsed)
         g_two_player = level % 2;
         g_render_modelnum1 = (float)(level % 5);
         g_render_modelnum2 = (float)((level + 1) % 5);
+        g_time_skip_off = 0;
         start_checked_level(level);
+        // Fast-forward runs until the boss of a milestone level comes; from its launch on,
+        // the escorts keep to the clock.
+        const bool milestone = level % 10 == 9;
+        int boss_call = -1;
+        int wrong_pace = 0;
         for (int i = 0; i < GAMELOOP_CALLS; i++) {
+            size_t before = g_check.launched.size();
             lua_call_level_gameloop();
+            if (boss_call < 0 && std::any_of(g_check.launched.begin() + (long)before, g_check.launched.end(), is_boss)) {
+                boss_call = i;
+            }
+            wrong_pace += (g_time_skip_off != 0) != (milestone && boss_call >= 0);
         }
+        EXPECT_EQ(wrong_pace, 0) << level_name(level) << ": skip-off not from the boss's launch on";
+        EXPECT_TRUE(!milestone || boss_call >= 0) << level_name(level);
         EXPECT_TRUE(g_check.problems.empty()) << g_check.problems.front();
         EXPECT_EQ(log.errors(), 0) << level_name(level) << "\n" << log.joined();
         // The room, the floor and the ships are always launched.
@@ -418,11 +444,6 @@ std::vector<std::string> plopped(int level)
     return names;
 }
 
-bool is_boss(const std::string &name)
-{
-    return name == "motha_2_emerge" || name == "robo_mom" || name == "geopus" ||
-           name == "powerpimp_emerge";
-}
 
 TEST_F(ScriptContent, LevelsGrowFromGentleToMixedWithBossesAtTheMilestones)
 {
