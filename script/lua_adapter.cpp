@@ -94,7 +94,11 @@ static void lua_adapter_enter(lua_State *L)
     LuaMeter *m = lua_adapter_meter(L);
     if (m->depth++ == 0) {
         m->steps = 0;
-        lua_sethook(L, lua_adapter_count_hook, LUA_MASKCOUNT, LUA_HOOK_STEP);
+        // The hook stays between calls (it ignores code the host did not call); only a
+        // call that ran out of budget left it at every instruction.
+        if (lua_gethookcount(L) != LUA_HOOK_STEP) {
+            lua_sethook(L, lua_adapter_count_hook, LUA_MASKCOUNT, LUA_HOOK_STEP);
+        }
     }
 }
 
@@ -103,11 +107,8 @@ static void lua_adapter_enter(lua_State *L)
 static void lua_adapter_leave(lua_State *L, int status)
 {
     LuaMeter *m = lua_adapter_meter(L);
-    if (--m->depth == 0) {
-        lua_sethook(L, nullptr, 0, 0);
-        if (m->steps > m->steps_peak) {
-            m->steps_peak = m->steps;
-        }
+    if (--m->depth == 0 && m->steps > m->steps_peak) {
+        m->steps_peak = m->steps;
     }
     if (status == LUA_ERRMEM) {
         lua_gc(L, LUA_GCCOLLECT, 0);
