@@ -5,6 +5,7 @@
 #include "script/lua_bind.h"
 
 #include "core/con.h"
+#include "core/mathlib.h"
 #include "core/mt.h"
 #include "core/str.h"
 #include "game/gameinfo.h"
@@ -34,22 +35,6 @@ constexpr float LUA_RAND_SCALE = 3.0518509e-05f;
 constexpr int LUA_DEFAULT_TIME_LIMIT = 6000;
 // Event name that marks a sound added to an event rather than to an animation.
 static const char LUA_SOUND_EVENT[] = "lua_event";
-
-// Truncates a script number toward zero; NaN gives 0 and values beyond the int range
-// stop at its ends, so no conversion is undefined.
-static int lua_bind_int(double value)
-{
-    if (!(value == value)) {
-        return 0;
-    }
-    if (value >= 2147483647.0) {
-        return 2147483647;
-    }
-    if (value <= -2147483648.0) {
-        return -2147483647 - 1;
-    }
-    return (int)value;
-}
 
 // The value at a stack index as a float in *out: 1 for a number (or a string that reads
 // as one) that is finite as a float; -1, with *out 0, for NaN or an infinity (1e39
@@ -407,7 +392,7 @@ static int lua_bind_sound_args(lua_State *L, int strings, int *priority)
 {
     int numbers = lua_gettop(L) == strings ? 0 : 1;
     int r = lua_get_args(L, strings, numbers, 0);
-    *priority = numbers ? lua_bind_int(g_lua_numbers[0]) : 0;
+    *priority = numbers ? trunc_to_int(g_lua_numbers[0]) : 0;
     return r;
 }
 
@@ -656,7 +641,7 @@ static int c_zrand_int(lua_State *L)
     if (value > high) {
         value = high;
     }
-    lua_pushnumber(L, lua_bind_int(value));
+    lua_pushnumber(L, trunc_to_int(value));
     return 1;
 }
 
@@ -699,10 +684,10 @@ static int c_no_more_beasties_to_come(lua_State *L)
 static int c_set_time_limit(lua_State *L)
 {
     int count = lua_gettop(L);
-    g_time_limit = count >= 1 && lua_isnumber(L, 1) ? lua_bind_int(lua_tonumber(L, 1))
+    g_time_limit = count >= 1 && lua_isnumber(L, 1) ? trunc_to_int(lua_tonumber(L, 1))
                                                     : LUA_DEFAULT_TIME_LIMIT;
     if (count >= 2 && lua_isnumber(L, 2)) {
-        int level = lua_bind_int(lua_tonumber(L, 2));
+        int level = trunc_to_int(lua_tonumber(L, 2));
         if (level != 0) {
             hud_set_level_label(level);
         }
@@ -715,7 +700,7 @@ static int c_set_time_limit(lua_State *L)
 static int c_time_skip_off(lua_State *L)
 {
     g_time_skip_off =
-        lua_gettop(L) == 1 && lua_isnumber(L, 1) ? lua_bind_int(lua_tonumber(L, 1)) : 0;
+        lua_gettop(L) == 1 && lua_isnumber(L, 1) ? trunc_to_int(lua_tonumber(L, 1)) : 0;
     lua_pushnumber(L, 0);
     return 1;
 }
@@ -724,18 +709,18 @@ static int c_time_skip_off(lua_State *L)
 // is 2 (-1 without a second player); selects whose types the following calls define.
 static int c_get_player_num(lua_State *L)
 {
-    int p = lua_gettop(L) == 1 && lua_isnumber(L, 1) ? lua_bind_int(lua_tonumber(L, 1)) : 0;
+    int p = lua_gettop(L) == 1 && lua_isnumber(L, 1) ? trunc_to_int(lua_tonumber(L, 1)) : 0;
     g_player_number = 0;
     int answer;
     if (p == 2) {
         if (g_two_player == 1) {
-            answer = lua_bind_int(g_render_modelnum2) + 1;
+            answer = trunc_to_int(g_render_modelnum2) + 1;
             g_player_number = 1;
         } else {
             answer = -1;
         }
     } else {
-        answer = lua_bind_int(g_render_modelnum1) + 1;
+        answer = trunc_to_int(g_render_modelnum1) + 1;
     }
     lua_pushnumber(L, answer);
     return 1;
@@ -744,7 +729,7 @@ static int c_get_player_num(lua_State *L)
 // c_get_gfx_level (): the background detail setting, 0..3.
 static int c_get_gfx_level(lua_State *L)
 {
-    lua_pushnumber(L, lua_bind_int(g_render_backgroundgfx));
+    lua_pushnumber(L, trunc_to_int(g_render_backgroundgfx));
     return 1;
 }
 

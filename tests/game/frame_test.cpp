@@ -13,7 +13,7 @@
 #include "render/zgl.h"
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
-#include "tests/support/temp_dir.h"
+#include "tests/game/game_folder.h"
 #include "world/gamer.h"
 
 #include <atomic>
@@ -97,7 +97,7 @@ protected:
         g_fade = (screen == SCREEN_IN_GAME) ? -1.0f : 0.0f;
     }
 
-    TempDir dir{true};
+    GameFolder dir;
     LogCapture log;
     InputFrame sample{};
 };
