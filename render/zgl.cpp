@@ -58,7 +58,8 @@ static float zgl_random_hue(void)
 
 static float zgl_clamp_unit(float v)
 {
-    if (v < 0.0f) {
+    // NaN too: a clear colour eased from NaN would stay NaN.
+    if (!(v >= 0.0f)) {
         return 0.0f;
     }
     if (v > 1.0f) {

@@ -21,6 +21,7 @@
 #include "world/path.h"
 #include "world/room.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -35,10 +36,30 @@ constexpr int LUA_DEFAULT_TIME_LIMIT = 6000;
 // Event name that marks a sound added to an event rather than to an animation.
 static const char LUA_SOUND_EVENT[] = "lua_event";
 
-// The number at a stack index as a float, 0 when it is not a number.
+// The value at a stack index as a float in *out: 1 for a number (or a string that reads
+// as one) that is finite as a float; -1, with *out 0, for NaN or an infinity (1e39
+// becomes one as a float), which would stay in whatever it reached for good; 0, with
+// *out 0, for anything else.
+static int lua_bind_number(lua_State *L, int index, float *out)
+{
+    *out = 0.0f;
+    if (!lua_isnumber(L, index)) {
+        return 0;
+    }
+    float value = (float)lua_tonumber(L, index);
+    if (!std::isfinite(value)) {
+        return -1;
+    }
+    *out = value;
+    return 1;
+}
+
+// The number at a stack index as a float, 0 when it is not a finite number.
 static float lua_bind_float(lua_State *L, int index)
 {
-    return lua_isnumber(L, index) ? (float)lua_tonumber(L, index) : 0.0f;
+    float value;
+    lua_bind_number(L, index, &value);
+    return value;
 }
 
 static void lua_bind_set_string(int slot, const char *text)
@@ -78,10 +99,7 @@ int lua_get_args(lua_State *L, int s, int n, int t)
     }
     for (int i = 0; i < n; i++) {
         int index = s + 1 + i;
-        if (lua_isnumber(L, index)) {
-            g_lua_numbers[i] = (float)lua_tonumber(L, index);
-        } else {
-            g_lua_numbers[i] = 0.0f;
+        if (lua_bind_number(L, index, &g_lua_numbers[i]) != 1) {
             result = index;
         }
     }
@@ -103,10 +121,10 @@ int lua_get_args(lua_State *L, int s, int n, int t)
         int top = lua_gettop(L);
         for (int k = 1; k <= m; k++) {
             lua_rawgeti(L, index, k);
-            if (lua_isnumber(L, -1)) {
-                g_lua_numbers[n + k] = (float)lua_tonumber(L, -1);
-            } else {
-                g_lua_numbers[n + k] = 0.0f;
+            int number = lua_bind_number(L, -1, &g_lua_numbers[n + k]);
+            if (number < 0) {
+                result = index;
+            } else if (number == 0) {
                 if (lua_type(L, -1) == LUA_TSTRING) {
                     if (g_lua_string_count >= LUA_MAX_STRINGS) {
                         lua_settop(L, top);
@@ -166,10 +184,13 @@ static int c_preload_model(lua_State *L)
                     con_printf("*** [lua] incorrect argument %d in c_preload_model", k);
                     cancel = 1;
                 }
-            } else if (lua_isnumber(L, -1)) {
-                g_lua_numbers[k] = (float)lua_tonumber(L, -1);
             } else {
-                con_printf("*** [lua] incorrect argument %d in c_preload_model", k);
+                int number = lua_bind_number(L, -1, &g_lua_numbers[k]);
+                if (number != 1) {
+                    con_printf("*** [lua] incorrect argument %d in c_preload_model", k);
+                }
+                // A number that is not finite cancels the call: it would stay in the type.
+                cancel |= number < 0;
             }
             lua_settop(L, top);
         }
@@ -235,10 +256,12 @@ static int c_launch_new_actor(lua_State *L)
                     con_printf("*** [lua] incorrect argument a %d in c_launch_model", k);
                     cancel = 1;
                 }
-            } else if (lua_isnumber(L, -1)) {
-                g_lua_numbers[k] = (float)lua_tonumber(L, -1);
             } else {
-                con_printf("*** [lua] incorrect argument b %d in c_launch_model", k);
+                int number = lua_bind_number(L, -1, &g_lua_numbers[k]);
+                if (number != 1) {
+                    con_printf("*** [lua] incorrect argument b %d in c_launch_model", k);
+                }
+                cancel |= number < 0;
             }
             lua_settop(L, top);
         }
@@ -584,8 +607,8 @@ static void lua_bind_rand_bounds(lua_State *L, float *low, float *span, float *h
         float a = lua_bind_float(L, 1);
         *span = a;
         *high = a;
-        if (count == 2 && lua_isnumber(L, 2)) {
-            float b = (float)lua_tonumber(L, 2);
+        float b;
+        if (count == 2 && lua_bind_number(L, 2, &b) == 1) {
             *low = a;
             *span = b - a;
             *high = b;
@@ -738,8 +761,14 @@ static int lua_bind_dofilx(lua_State *L)
 static int lua_bind_errormessage(lua_State *L)
 {
     const char *msg = lua_isstring(L, 1) ? lua_tostring(L, 1) : nullptr;
-    con_printf("\n* lua error");
-    con_printf("* lua error * %s", msg ? msg : "(no message)");
+    if (!msg) {
+        msg = "(no message)";
+    }
+    // A LEVEL_gameloop that fails fails at every call: its line is counted, not repeated.
+    if (!lua_error_repeated(msg)) {
+        con_printf("\n* lua error");
+        con_printf("* lua error * %s", msg);
+    }
     return 0;
 }
 
