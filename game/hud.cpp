@@ -13,10 +13,6 @@
 
 HudState g_hud;
 
-constexpr float HUD_CAPTION_START[3] = {-4.5f, 2.0f, 14.0f};
-constexpr float HUD_SCORE_START[3] = {-4.5f, -2.0f, 14.0f};
-constexpr float HUD_SHARE_START_ONE[3] = {-4.5f, -3.0f, 14.0f};
-constexpr float HUD_SHARE_START_TWO[3] = {-5.6f, -4.0f, 10.0f};
 constexpr int HUD_START_TICKS = -1000;           // the level driver has not reported yet
 constexpr float HUD_PULSE_SCALE = 0.05f;
 constexpr float HUD_PULSE_WARNING = 100.0f;      // the clock swells only with the last beeps

@@ -29,9 +29,6 @@ constexpr float HUD_HELP_BLUE[4] = {0.3f, 0.6f, 0.9f, 0.6f};
 constexpr float HUD_CAPTION_PLAY[3] = {-19.0f, -14.5f, -6.0f};
 constexpr float HUD_SCORE_PLAY[3] = {-19.0f, 13.25f, -6.0f};
 constexpr float HUD_SHARE_PLAY_TWO[3] = {-5.4f, -14.5f, -6.0f};
-constexpr float HUD_CAPTION_END[3] = {-4.5f, 2.0f, 14.0f};
-constexpr float HUD_SCORE_END[3] = {-4.5f, -2.0f, 14.0f};
-constexpr float HUD_SHARE_END_TWO[3] = {-5.6f, -4.0f, 10.0f};
 
 constexpr float HUD_GLIDE_FROM_TICKS = -100.0f;
 constexpr float HUD_GLIDE_MAX = 0.09f;
@@ -153,10 +150,10 @@ static void hud_glide(float dt)
         g_hud.offset += dt * HUD_OFFSET_RATE;
     }
     const float g = g_hud.glide;
-    hud_glide_element(g_hud.caption_pos, ending ? HUD_CAPTION_END : HUD_CAPTION_PLAY, 0, g);
-    hud_glide_element(g_hud.score_pos, ending ? HUD_SCORE_END : HUD_SCORE_PLAY, 1, g);
+    hud_glide_element(g_hud.caption_pos, ending ? HUD_CAPTION_START : HUD_CAPTION_PLAY, 0, g);
+    hud_glide_element(g_hud.score_pos, ending ? HUD_SCORE_START : HUD_SCORE_PLAY, 1, g);
     if (g_two_player) {
-        hud_glide_element(g_hud.share_pos, ending ? HUD_SHARE_END_TWO : HUD_SHARE_PLAY_TWO, 1, g);
+        hud_glide_element(g_hud.share_pos, ending ? HUD_SHARE_START_TWO : HUD_SHARE_PLAY_TWO, 1, g);
     }
 }
 

@@ -8,6 +8,13 @@ constexpr int HUD_SCRATCH_SIZE = 128;
 constexpr float HUD_START_OFFSET = 6.0f;       // icons and labels start pushed off the screen
 constexpr float HUD_START_BLINK = 1.5f;
 
+// Where the caption, the score and the share stand at level set-up; at the level end
+// they glide back there.
+constexpr float HUD_CAPTION_START[3] = {-4.5f, 2.0f, 14.0f};
+constexpr float HUD_SCORE_START[3] = {-4.5f, -2.0f, 14.0f};
+constexpr float HUD_SHARE_START_ONE[3] = {-4.5f, -3.0f, 14.0f};
+constexpr float HUD_SHARE_START_TWO[3] = {-5.6f, -4.0f, 10.0f};
+
 // One set, reset per level by hud_init_level.
 struct HudState {
     char caption[HUD_CAPTION_SIZE];

@@ -161,6 +161,37 @@ TEST_F(MenuControl, OnePlayerGoesStraightToTheShipsWhenNothingElseIsOpen)
     EXPECT_EQ(g_menu_choice, MENU_CHOICE_PLAY);
 }
 
+TEST_F(MenuControl, AStageStartsTenLevelsAfterThePreviousOne)
+{
+    const struct {
+        int stage;
+        float level;
+    } cases[] = {{1, 101.0f}, {2, 110.0f}, {9, 180.0f}};
+    for (const auto &c : cases) {
+        open(MENU_PAGE_SHIPS, 1);
+        g_start_stage = (float)c.stage;
+        press(SELECT);
+        EXPECT_EQ(g_start_level, c.level) << "stage " << c.stage;
+    }
+}
+
+TEST_F(MenuControl, TheEndOfLoopBonusLineIsCutAtItsRow)
+{
+    snprintf(g_menu_texts[0], MENU_TEXT_SIZE, "%s", std::string(127, 'b').c_str());
+    snprintf(g_menu_texts[51], MENU_TEXT_SIZE, "%s", std::string(127, 'm').c_str());
+    g_finished = 1;
+    g_wrap_count = 12;
+    g_wrap_steps = 3;
+    menu_end_page();
+    EXPECT_EQ(g_menu_page, MENU_PAGE_FINISHED);
+    EXPECT_EQ(page_row(MENU_PAGE_FINISHED, 3), "+ " + std::string(125, 'b'));
+    EXPECT_EQ(page_row(MENU_PAGE_FINISHED, 1), menu_text(38)) << "the wrap count names a belt of 0..7";
+    EXPECT_EQ(g_menu_item, 0);
+    g_finished = 0;
+    g_wrap_count = 0;
+    g_wrap_steps = 0;
+}
+
 TEST_F(MenuControl, TheSettingsPageSwitchesToGerman)
 {
     press(DOWN, 4);
