@@ -31,13 +31,15 @@ static void hud_copy3(float dst[3], const float src[3])
     memcpy(dst, src, 3 * sizeof(float));
 }
 
+// The level number may come from a script: taken wide, so any int gives its caption.
 void hud_set_level_label(int level)
 {
+    long long shown = (long long)level - 100;
     if (g_loop_value > 1.0f) {
-        snprintf(g_hud.caption, sizeof(g_hud.caption), "%s %d [%d]", menu_text(TEXT_LEVEL), level - 100,
+        snprintf(g_hud.caption, sizeof(g_hud.caption), "%s %lld [%d]", menu_text(TEXT_LEVEL), shown,
                  (int)g_loop_value);
     } else {
-        snprintf(g_hud.caption, sizeof(g_hud.caption), "%s %d", menu_text(TEXT_LEVEL), level - 100);
+        snprintf(g_hud.caption, sizeof(g_hud.caption), "%s %lld", menu_text(TEXT_LEVEL), shown);
     }
 }
 
