@@ -1,5 +1,6 @@
-// mt.h -- the one random generator: MT19937, seeded with the time at start and with
-// the level's seed at each level start so a level replays its draws.
+// mt.h -- the random generators (MT19937): the simulation's, seeded with the time at
+// start and with the level's seed at each level start so a level replays its draws, and
+// the drawing's own.
 #pragma once
 
 #include <cstdint>
@@ -11,3 +12,6 @@ uint32_t mt_rand(void);
 float mt_rand_unit(void);
 // (r & 0x7fff) * 2/32767 - 1 in [-1, 1].
 float mt_rand_signed(void);
+// The drawing's own generator (MT19937 from the default seed): effects decided while
+// drawing take their draws here, never from the simulation's sequence.
+uint32_t mt_draw_rand(void);
