@@ -14,6 +14,14 @@ void footprint_free(void)
 {
 }
 
+void footprint_add(const float *matrix, float size, float life, int texture)
+{
+    (void)matrix;
+    (void)size;
+    (void)life;
+    (void)texture;
+}
+
 void scorepop_alloc(void)
 {
 }

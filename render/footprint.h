@@ -8,6 +8,8 @@ void footprint_draw(void);
 void footprint_clear(void);
 // Frees the footprint pool (at level release).
 void footprint_free(void);
+// Lays a footprint at a bone matrix's floor position (animation events); texture 0 or 1.
+void footprint_add(const float *matrix, float size, float life, int texture);
 // Allocates and clears / frees the score-number pool (level set-up / release).
 void scorepop_alloc(void);
 void scorepop_free(void);

@@ -4,6 +4,7 @@
 
 #include "assetgen/fonts.h"
 #include "assetgen/images.h"
+#include "assetgen/models.h"
 #include "assetgen/sounds.h"
 #include "assetgen/texts.h"
 
@@ -68,6 +69,7 @@ std::vector<AssetEntry> make_catalogue()
         c.push_back({base + "m.bmp", AssetKind::Mask, page, "", build_font_mask});
     }
     c.push_back({menu + "/readme.htm", AssetKind::Page, 0, "", build_readme});
+    models_add_to_catalogue(c);
     for (int level = ASSET_FIRST_LEVEL; level <= ASSET_LAST_LEVEL; level++) {
         c.push_back({run + "/level" + std::to_string(level) + ".lua", AssetKind::Marker, level, "", build_marker});
     }
