@@ -110,6 +110,7 @@ void anim_play_init(AnimPlay *p, AnimTrack *track, float speed, uint32_t flags)
     p->flags = flags;
     p->to_key = 0;
     p->started = 0;
+    p->ended = 0;
 }
 
 void anim_bind_set(AnimState *st, AnimSet *set)
@@ -505,11 +506,9 @@ static int anim_advance(AnimPlay *p)
     if (p->to_key < t->key_count) {
         return 0;
     }
-    if (t->loop_key < 0) {
-        p->to_key = t->key_count - 1;
-        return 1;
-    }
-    if (p->plays_left > 0 && --p->plays_left == 0) {
+    if (t->loop_key < 0 || (p->plays_left > 0 && --p->plays_left == 0)) {
+        // It ends holding its last key (from and to key both N - 1): the update's blend
+        // shows that key, then the play is removed.
         p->to_key = t->key_count - 1;
         return 1;
     }
@@ -530,15 +529,18 @@ void anim_update(AnimState *st)
     if (h > 0 && ++st->history_index >= h) {
         st->history_index = 0;
     }
+    for (AnimPlay *p = st->plays; p; p = p->next) {
+        p->ended = anim_advance(p);
+    }
+    anim_blend(st);
     AnimPlay **link = &st->plays;
     while (*link) {
-        if (anim_advance(*link)) {
+        if ((*link)->ended) {
             anim_end_play(st, link);
         } else {
             link = &(*link)->next;
         }
     }
-    anim_blend(st);
 }
 
 void anim_blend(AnimState *st)

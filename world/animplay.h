@@ -42,6 +42,7 @@ struct AnimPlay {
     uint32_t flags;    // non-zero: no sound, particle or footprint events
     int to_key;        // target key
     int started;       // the start events of this start were handled
+    int ended;         // ended this update: blended once holding its last key, then removed
 };
 
 // A hit sphere in world space (the actor base moves the centres after every matrix build).
@@ -155,7 +156,8 @@ void anim_get_bone_pose(const AnimState *st, float pose[7], int bone);
 // Moves the translation of every history matrix to pos (so delayed bones do not trail
 // from the origin after a launch).
 void anim_trail_set_position(AnimState *st, const float pos[3]);
-// Advances every running animation, fires their events, ends finished ones, then blends.
+// Advances every running animation and fires their events, blends, then removes the
+// animations that ended (their last blend holds their last key; their bones keep it).
 void anim_update(AnimState *st);
 // Blends the current pose from the running animations and measures the root motion.
 void anim_blend(AnimState *st);

@@ -528,8 +528,7 @@ bool ModelBuilder::covers(int root, int bone) const
 // its ground back to the start, so its loop returns through a copy of the loop key:
 // the file runs A0 .. AL, W, AL+1 .. An-1, C, looping to W, where C is AL again further
 // on (the last stride) and W is AL at the ground it had the first time; the jump back
-// from C to W takes one tick and, being backwards, moves nothing. A one-shot track ends
-// with one tick holding its last key, so that key's pose is shown before it ends.
+// from C to W takes one tick and, being backwards, moves nothing.
 std::vector<ModelBuilder::OutKey> ModelBuilder::out_keys(const Track &t, int *loop_key) const
 {
     std::vector<OutKey> out;
@@ -553,8 +552,6 @@ std::vector<ModelBuilder::OutKey> ModelBuilder::out_keys(const Track &t, int *lo
     if (moves && l >= 0 && l < n) {
         const Key &k = t.keys[l];
         out.push_back({&k, ticks_of(k.seconds), k.arrive, 0, ground + k.distance});
-    } else if (l < 0 && n > 0) {
-        out.push_back({&t.keys[n - 1], 1, 0, 0, ground});
     }
     return out;
 }
