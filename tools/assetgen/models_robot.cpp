@@ -120,26 +120,26 @@ void model_robot_green(ModelBuilder &m)
         m.box(torso, at(0, -1.14f, 0.75f + 0.3f * bar), {1.4f, 0.1f, 0.14f}, vent);
     }
     m.box(torso, at(0, 1.25f, 1.1f), {2.0f, 0.8f, 1.6f}, metal);
-    m.cylinder(torso, at(0.5f, 1.35f, 1.9f), 0.26f, 0.6f, 6, dark);
-    m.cylinder(torso, at(-0.5f, 1.35f, 1.9f), 0.26f, 0.6f, 6, dark);
+    m.cylinder(torso, at(0.5f, 1.35f, 1.9f), 0.26f, 0.6f, 5, dark);
+    m.cylinder(torso, at(-0.5f, 1.35f, 1.9f), 0.26f, 0.6f, 5, dark);
     m.box(torso, at(1.95f, 0, 2.1f), {1.35f, 1.6f, 0.5f}, deep_green, 0.8f);
     m.box(torso, at(-1.95f, 0, 2.1f), {1.35f, 1.6f, 0.5f}, deep_green, 0.8f);
 
     // Head: a dome with a visor band and an antenna.
-    m.sphere(head, at(0, 0, 0), {0.95f, 0.95f, 0.85f}, 10, 3, green, true);
+    m.sphere(head, at(0, 0, 0), {0.95f, 0.95f, 0.85f}, 8, 3, green, true);
     m.box(head, at(0, -0.62f, 0.3f), {1.45f, 0.5f, 0.3f}, visor);
     m.cylinder(head, at(0.45f, 0.25f, 0.6f), 0.09f, 0.75f, 4, metal);
     m.sphere(head, at(0.45f, 0.25f, 1.4f), {0.2f, 0.2f, 0.2f}, 4, 2, hot);
 
     // Left arm: shoulder ball, upper arm and a two-pronged claw.
-    m.sphere(arm_l, at(0, 0, 0), {0.55f, 0.55f, 0.55f}, 6, 3, metal);
+    m.sphere(arm_l, at(0, 0, 0), {0.55f, 0.55f, 0.55f}, 6, 2, metal);
     m.box(arm_l, at(0.1f, 0, -0.8f), {0.65f, 0.7f, 1.3f}, green);
     m.box(arm_l, at(0.1f, -0.15f, -1.65f), {0.9f, 1.0f, 0.6f}, dark);
     m.box(arm_l, at(0.35f, -0.55f, -2.1f), {0.25f, 0.35f, 0.6f}, metal, 0.6f);
     m.box(arm_l, at(-0.15f, -0.55f, -2.1f), {0.25f, 0.35f, 0.6f}, metal, 0.6f);
 
     // Right arm: the gun. A housing, a barrel along -Y and a glowing muzzle ring.
-    m.sphere(arm_r, at(0, 0, 0), {0.6f, 0.6f, 0.6f}, 6, 3, metal);
+    m.sphere(arm_r, at(0, 0, 0), {0.6f, 0.6f, 0.6f}, 6, 2, metal);
     m.box(arm_r, at(0, -0.6f, -0.35f), {0.95f, 1.7f, 0.95f}, green);
     m.box(arm_r, at(0, -0.5f, 0.2f), {0.5f, 1.2f, 0.25f}, dark);
     m.cylinder(arm_r, at(0, -1.3f, -0.35f).turn(90, 0, 0), 0.32f, 1.7f, 8, dark);
