@@ -102,13 +102,11 @@ PreviewActor::PreviewActor(AnimSet *set)
 {
     anim_bind_set(&st, set);
     int count = set ? set->bone_count + 1 : 1;
-    matrices.assign((size_t)count * 16, 0.0f);
+    m.assign((size_t)count * 16, 0.0f);
     for (int i = 0; i < count; i++) {
-        matrices[i * 16] = matrices[i * 16 + 5] = matrices[i * 16 + 10] = matrices[i * 16 + 15] = 1.0f;
+        m[i * 16] = m[i * 16 + 5] = m[i * 16 + 10] = m[i * 16 + 15] = 1.0f;
     }
-    anim_set_matrices(&st, matrices.data());
-    float origin[3] = {0, 0, 0};
-    place(0, 1, origin);
+    anim_set_matrices(&st, m.data());
 }
 
 PreviewActor::~PreviewActor()
@@ -120,9 +118,9 @@ void PreviewActor::place(float heading, float scale, const float pos[3])
 {
     float h = heading * 3.14159265f / 180.0f;
     float s = std::sin(h), c = std::cos(h);
-    const float m[16] = {c * scale, 0, -s * scale, 0, -s * scale, 0, -c * scale, 0, 0, scale, 0, 0,
-                         pos[0], pos[1], pos[2], 1};
-    memcpy(matrices.data(), m, sizeof(m));
+    const float root[16] = {c * scale, 0, -s * scale, 0, -s * scale, 0, -c * scale, 0, 0, scale, 0, 0,
+                            pos[0], pos[1], pos[2], 1};
+    memcpy(m.data(), root, sizeof(root));
     anim_build_matrices(&st);
 }
 
@@ -137,6 +135,16 @@ void PreviewActor::tick(int n)
 void PreviewActor::play(const char *name)
 {
     anim_play_by_name(&st, name, 1.0f, 0);
+}
+
+const AnimPlay *PreviewActor::play_of(int index) const
+{
+    for (const AnimPlay *p = st.plays; p; p = p->next) {
+        if (p->track->index == index) {
+            return p;
+        }
+    }
+    return nullptr;
 }
 
 ModelPreview::ModelPreview(int width, int height, uint32_t floor)

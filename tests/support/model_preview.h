@@ -12,23 +12,26 @@
 
 struct ModelFile;
 
-// An actor standing in the arena for a picture or a test: a bound animation state with
-// its own matrix array, placed as enemies and bullets are (the model pitched by -90 and
-// turned by the heading, so model -Y points along (sin h, 0, cos h)).
+// An actor for tests and pictures: a bound animation state with its own matrix array,
+// every matrix the identity until placed. place() sets the actor's matrix as enemies
+// and bullets have it (the model pitched by -90 and turned by the heading, so model -Y
+// points along (sin h, 0, cos h)).
 class PreviewActor {
 public:
     explicit PreviewActor(AnimSet *set);
     ~PreviewActor();
     PreviewActor(const PreviewActor &) = delete;
     PreviewActor &operator=(const PreviewActor &) = delete;
-    // Matrix 0: heading h degrees, scale s, at pos.
+    // Matrix 0: heading h degrees, scale s, at pos; the bone matrices rebuilt.
     void place(float heading, float scale, const float pos[3]);
     // n actor updates: animation, matrices (no movement).
-    void tick(int n);
+    void tick(int n = 1);
     // Plays an animation by name at speed 1.
     void play(const char *name);
+    // The running play of an animation, or null.
+    const AnimPlay *play_of(int index) const;
     AnimState st{};
-    std::vector<float> matrices;
+    std::vector<float> m;
 };
 
 class ModelPreview {

@@ -12,6 +12,7 @@
 
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
+#include "tests/support/model_preview.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -41,35 +42,25 @@ protected:
     char saved_styles[FILE_DIR_SIZE];
 };
 
-// An actor placed as enemies and bullets are: pitched by -90 and turned by heading h,
-// so that model -Y points along (sin h, 0, cos h).
+// An actor moving as a bullet moves: each tick by minus its matrix's second column (its
+// forward axis under the -90 pitch, scale included) times the forward distance the root
+// moved.
 struct Flyer {
-    Flyer(AnimSet *set, float heading, const float start[3]) : m((size_t)(set->bone_count + 1) * 16, 0.0f)
+    Flyer(AnimSet *set, float heading, const float start[3]) : actor(set)
     {
-        float h = heading * 3.14159265f / 180.0f;
-        const float root[16] = {cosf(h), 0, -sinf(h), 0, -sinf(h), 0, -cosf(h), 0, 0, 1, 0, 0, 0, 0, 0, 1};
-        memcpy(m.data(), root, sizeof(root));
-        for (int c = 0; c < 3; c++) {
-            pos[c] = start[c];
-        }
-        anim_bind_set(&st, set);
-        anim_set_matrices(&st, m.data());
+        memcpy(pos, start, sizeof(pos));
+        actor.place(heading, 1.0f, pos);
     }
-    ~Flyer() { anim_unbind_set(&st); }
-    // One tick as a bullet moves: by minus the matrix's second column (its forward axis,
-    // scale included) times the forward distance the root moved.
     void tick()
     {
-        memcpy(&m[12], pos, sizeof(pos));
-        anim_update(&st);
-        anim_build_matrices(&st);
-        float forward = std::max(anim_forward_distance(&st), 0.0f);
+        memcpy(&actor.m[12], pos, sizeof(pos));
+        actor.tick();
+        float forward = std::max(anim_forward_distance(&actor.st), 0.0f);
         for (int c = 0; c < 3; c++) {
-            pos[c] -= m[4 + c] * forward;
+            pos[c] -= actor.m[4 + c] * forward;
         }
     }
-    std::vector<float> m;
-    AnimState st{};
+    PreviewActor actor;
     float pos[3];
 };
 
@@ -82,11 +73,11 @@ TEST_F(ModelContent, WalkCoversTheBuildersGroundAtTheScriptsSpeed)
     const float origin[3] = {0, 0, 0};
     Flyer walker(robot, 0, origin);
     walker.tick();
-    ASSERT_EQ(anim_play_by_name(&walker.st, "walk", 1.0f, 0), 1);
+    ASSERT_EQ(anim_play_by_name(&walker.actor.st, "walk", 1.0f, 0), 1);
     float ground = 0;
     for (int t = 0; t < 100; t++) {
         walker.tick();
-        ground += std::max(anim_forward_distance(&walker.st), 0.0f);
+        ground += std::max(anim_forward_distance(&walker.actor.st), 0.0f);
     }
     float expect = builder->forward_distance("walk", 100);
     EXPECT_NEAR(ground, expect, 0.002f * expect);
@@ -117,7 +108,7 @@ TEST_F(ModelContent, ShotFliesAlongItsHeadingAtItsHeight)
         EXPECT_EQ(d[1], 0.0f) << "a shot keeps its height";
         // The flight ends by itself (the bullet then goes).
         int ticks = 250;
-        while (anim_oneshot_playing(&shot.st) && ticks < 1000) {
+        while (anim_oneshot_playing(&shot.actor.st) && ticks < 1000) {
             shot.tick();
             ticks++;
         }

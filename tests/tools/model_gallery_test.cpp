@@ -69,6 +69,23 @@ protected:
             p.draw(*a->st.set->mesh, a->st);
         }
     }
+    // One actor alone under the play camera (115 units up, 45 degrees, 1024 x 768: a unit
+    // of floor is about 8 pixels): its narrow and wide extents in units, and the centre
+    // of its picture in pixels.
+    void from_play_camera(AnimSet *set, float heading, int ticks, float extent[2], float centre[2])
+    {
+        stand(set, 0, 0, heading, nullptr, ticks);
+        ModelPreview alone(1024, 768, 0x202428);
+        alone.camera_top(0, 0, 115, 45);
+        draw_all(alone);
+        int box[4];
+        alone.covered_box(box);
+        extent[0] = std::min(box[2] - box[0], box[3] - box[1]) / 8.0f;
+        extent[1] = std::max(box[2] - box[0], box[3] - box[1]) / 8.0f;
+        centre[0] = (box[0] + box[2]) * 0.5f;
+        centre[1] = (box[1] + box[3]) * 0.5f;
+        actors.clear();
+    }
     // Every picture shows its models.
     static void save(const ModelPreview &p, const char *name)
     {
@@ -84,18 +101,12 @@ protected:
 
 TEST_F(ModelGallery, RobotGreenFromThePlayCameraAndAtThreeQuarterView)
 {
-    // The play camera: 115 units up, 45 degrees, 1024 x 768 (a unit is about 8 pixels).
-    stand(robot, 0, 0, 0, nullptr, 30);
-    ModelPreview alone(1024, 768, 0x202428);
-    alone.camera_top(0, 0, 115, 45);
-    draw_all(alone);
-    int box[4];
-    alone.covered_box(box);
-    float units_across = std::max(box[2] - box[0], box[3] - box[1]) / 8.0f;
-    EXPECT_GE(units_across, 5.0f) << "a medium enemy is 5-9 units across from above";
-    EXPECT_LE(units_across, 9.0f);
-    EXPECT_NEAR((box[0] + box[2]) * 0.5f, 512.0f, 40.0f) << "drawn where it stands";
-    actors.clear();
+    float extent[2], centre[2];
+    from_play_camera(robot, 0, 30, extent, centre);
+    EXPECT_GE(extent[1], 5.0f) << "a medium enemy is 5-9 units across from above";
+    EXPECT_LE(extent[1], 9.0f);
+    EXPECT_NEAR(centre[0], 512.0f, 40.0f) << "drawn where it stands";
+    EXPECT_NEAR(centre[1], 384.0f, 40.0f);
 
     // A wave as the player sees it: walkers, a shooter with its shots, one emerging.
     for (int i = 0; i < 4; i++) {
@@ -142,16 +153,10 @@ TEST_F(ModelGallery, RobotGreenFromThePlayCameraAndAtThreeQuarterView)
 
 TEST_F(ModelGallery, BulletRoboFromThePlayCameraAndAtThreeQuarterView)
 {
-    stand(bolt, 0, 0, 90, nullptr, 3);
-    ModelPreview top(1024, 768, 0x202428);
-    top.camera_top(0, 0, 115, 45);
-    draw_all(top);
-    int box[4];
-    top.covered_box(box);
-    float across = std::min(box[2] - box[0], box[3] - box[1]) / 8.0f;
-    EXPECT_GE(across, 0.6f) << "a shot is 0.6-1.5 units across";
-    EXPECT_LE(across, 2.0f);
-    actors.clear();
+    float extent[2], centre[2];
+    from_play_camera(bolt, 90, 3, extent, centre);
+    EXPECT_GE(extent[0], 0.6f) << "a shot is 0.6-1.5 units across, its glow included";
+    EXPECT_LE(extent[0], 2.0f);
 
     for (int i = 0; i < 5; i++) {
         stand(bolt, -6.0f + 3.0f * i, 0, 90, nullptr, 3 + 9 * i);

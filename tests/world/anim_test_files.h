@@ -6,6 +6,7 @@
 #include "core/mem.h"
 #include "world/animplay.h"
 
+#include "tests/support/model_preview.h"
 #include "tests/support/temp_dir.h"
 
 #include <cmath>
@@ -68,35 +69,5 @@ inline AnimSet *anim_test_load(const TempDir &dir, const std::string &folder, co
     return anim_set_load(dir.file(folder).c_str());
 }
 
-// An actor's playback state over a set with its own matrix array (identity matrices).
-struct AnimTestActor {
-    explicit AnimTestActor(AnimSet *set)
-    {
-        anim_bind_set(&st, set);
-        int count = set ? set->bone_count + 1 : 1;
-        m.assign((size_t)count * 16, 0.0f);
-        for (int i = 0; i < count; i++) {
-            m[i * 16] = m[i * 16 + 5] = m[i * 16 + 10] = m[i * 16 + 15] = 1.0f;
-        }
-        anim_set_matrices(&st, m.data());
-    }
-    ~AnimTestActor() { anim_unbind_set(&st); }
-    void tick(int n = 1)
-    {
-        for (int i = 0; i < n; i++) {
-            anim_update(&st);
-            anim_build_matrices(&st);
-        }
-    }
-    const AnimPlay *play_of(int index) const
-    {
-        for (const AnimPlay *p = st.plays; p; p = p->next) {
-            if (p->track->index == index) {
-                return p;
-            }
-        }
-        return nullptr;
-    }
-    AnimState st{};
-    std::vector<float> m;
-};
+// The tests' actor: tests/support/model_preview.h.
+using AnimTestActor = PreviewActor;
