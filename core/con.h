@@ -65,6 +65,12 @@ void con_exec(char *line);
 // (the file layer logs why), else 0.
 int con_exec_file(int argc, char **argv);
 
+// Decides whether a line of a file is executed: non-zero runs it. Sees every line
+// that is neither empty nor a "#" comment, cut at its end of line.
+typedef int (*con_line_filter_t)(const char *path, int line_number, const char *line);
+// con_exec_file over path, running only the lines accept lets through (all when null).
+int con_exec_file_lines(const char *path, con_line_filter_t accept);
+
 // With 0 empties the three tables; otherwise executes "config.cfg", or the line
 // "render_fullscreen 1" when that file cannot be opened.
 void con_config(int load);

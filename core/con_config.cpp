@@ -37,7 +37,12 @@ int con_exec_file(int argc, char **argv)
         con_printf("*** [console] exec needs a file name");
         return 1;
     }
-    FILE *f = file_open(argv[0], "r");
+    return con_exec_file_lines(argv[0], nullptr);
+}
+
+int con_exec_file_lines(const char *path, con_line_filter_t accept)
+{
+    FILE *f = file_open(path, "r");
     if (!f) {
         return 1;
     }
@@ -51,11 +56,14 @@ int con_exec_file(int argc, char **argv)
             int dropped = con_skip_line_tail(f);
             if (dropped > 0) {
                 con_printf("*** [console] %s line %d: longer than %d characters, %d dropped",
-                           argv[0], line_number, CON_LINE_SIZE - 1, dropped);
+                           path, line_number, CON_LINE_SIZE - 1, dropped);
             }
         }
         str_strip_eol(line);
         if (!line[0] || line[0] == '#') {
+            continue;
+        }
+        if (accept && !accept(path, line_number, line)) {
             continue;
         }
         con_exec(line);

@@ -53,9 +53,10 @@ uint8_t *file_decode_bmp(const uint8_t *data, int size, const char *name, int *w
     }
     int source_bytes = bits / 8;
     int start = BMP_HEADER_SIZE + (bits == 8 ? BMP_PALETTE_SIZE : 0);
-    // Every row, the last one too, is padded to a multiple of 4 bytes.
+    // Rows are padded to a multiple of 4 bytes. The last row's filler is never read, so
+    // a file that lacks only that is whole.
     int stride = (w * source_bytes + 3) & ~3;
-    int64_t need = (int64_t)start + (int64_t)stride * h;
+    int64_t need = (int64_t)start + (int64_t)stride * (h - 1) + (int64_t)w * source_bytes;
     if (need > size) {
         con_printf("*** [file] %s holds %d bytes; its pixels need %lld", name, size, (long long)need);
         return nullptr;

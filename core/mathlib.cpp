@@ -14,6 +14,20 @@ float g_frustum_planes[4][4];
 // Beyond this many turns the wrap reduces with fmodf instead of stepping by 360.
 constexpr float ANGLE_STEP_LIMIT = 360.0f * 16.0f;
 
+int trunc_to_int(double value)
+{
+    if (!(value == value)) {
+        return 0;
+    }
+    if (value >= 2147483647.0) {
+        return 2147483647;
+    }
+    if (value <= -2147483648.0) {
+        return -2147483647 - 1;
+    }
+    return (int)value;
+}
+
 float angle_wrap180(float angle)
 {
     if (!std::isfinite(angle)) {

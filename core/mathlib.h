@@ -9,6 +9,9 @@ constexpr float RAD2DEG = 57.29578f;
 // The four side planes (a, b, c, d) of the view frustum, rebuilt by the camera each frame.
 extern float g_frustum_planes[4][4];
 
+// Truncates toward zero as (int) does; NaN gives 0 and values beyond the int range stop at
+// its ends, so numbers from scripts never make the conversion undefined.
+int trunc_to_int(double value);
 // Brings an angle into [-180, 180] (both ends kept). Non-finite input gives 0.
 float angle_wrap180(float angle);
 // Wraps each angle in place, then builds the quaternion of the Euler angles.

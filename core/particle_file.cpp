@@ -151,16 +151,6 @@ void particle_prepare_colours(ParticleEmitter *emitter)
     }
 }
 
-// A texture record starts with its handle word.
-static uint32_t pf_record_handle(const TextureRecord *record)
-{
-    uint32_t handle = 0;
-    if (record) {
-        memcpy(&handle, static_cast<const void *>(record), sizeof(handle));
-    }
-    return handle;
-}
-
 int particle_load(const char *name, ParticleEmitter *emitter)
 {
     if (!name || !emitter) {
@@ -189,6 +179,6 @@ int particle_load(const char *name, ParticleEmitter *emitter)
     int count = 0;
     zgl_texture_find_or_load(model_texture_arg(colour, emitter->texture_colour), emitter->texture_flags,
                              &emitter->texture_record, &count, model_texture_arg(mask, emitter->texture_mask), 0.0f, 0);
-    emitter->texture = pf_record_handle(emitter->texture_record);
+    emitter->texture = zgl_texture_record_handle(emitter->texture_record);
     return 1;
 }

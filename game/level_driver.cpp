@@ -43,6 +43,7 @@ int g_level_playing;
 int g_ticks_left;
 float g_beep_accumulator = 1000.0f;
 int g_level_variant;
+void (*g_level_spawn_end_chaser)(void) = beasties_spawn_end_chaser;
 int g_time_bonus = -1;
 int g_level_end_award = -1;
 int g_level_end_tick;
@@ -387,7 +388,7 @@ void game_tick(int ticks_left)
             g_powerup_countdown = LEVEL_OVERTIME_COUNTDOWN;
             if ((-g_time_limit) % LEVEL_OVERTIME_CHASER_PERIOD == 1 &&
                 g_time_limit > LEVEL_OVERTIME_CHASER_LIMIT) {
-                beasties_spawn_end_chaser();
+                g_level_spawn_end_chaser();
             }
         }
     }

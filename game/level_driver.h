@@ -32,6 +32,9 @@ extern float g_speed_factor;       // (100 + g_difficulty) * 0.01
 extern float g_time_factor;        // 1.0
 extern float g_trigger_factor;     // 1.0
 
+// Spawns one end chaser in overtime: beasties_spawn_end_chaser; tests count the calls.
+extern void (*g_level_spawn_end_chaser)(void);
+
 // g_game_over = 0, game_level_start, g_session_active = 1.
 void game_session_start(void);
 // Frees every world list and the script state when a session is active.

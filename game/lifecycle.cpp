@@ -128,6 +128,7 @@ int init_level(void)
     menu_start(1);
     sound_load_ambient();
     zgl_texture_init();
+    zbatch_level_start();
     particle_init_holders();
     title_load_fonts();
     scorepop_alloc();
@@ -161,6 +162,14 @@ void restart(const char *name, float *value)
 {
     (void)name;
     (void)value;
+    // A console line run while the video or the input starts (a settings line where
+    // only bindings belong) must not start a second restart inside this one.
+    static int restarting;
+    if (restarting) {
+        con_printf("*** [init] restart asked for while one runs; ignored");
+        return;
+    }
+    restarting = 1;
     settings_clamp();
     con_printf(" [init] restart");
 
@@ -178,4 +187,5 @@ void restart(const char *name, float *value)
     g_lifecycle_display.init_gl();
     sound_init();
     input_init();
+    restarting = 0;
 }

@@ -2,10 +2,31 @@
 
 #include "game/menu.h"
 
+#include "game/highscore.h"
+
 int g_menu_choice;
+char g_name_buffer[16];
+float g_start_stage = 1.0f;
 
 void menu_init(void)
 {
+    score_init();
+}
+
+MenuItem *menu_page(int page, int *count)
+{
+    (void)page;
+    if (count) {
+        *count = 0;
+    }
+    return nullptr;
+}
+
+void menu_item_colour(MenuItem *items, int row, int i)
+{
+    (void)items;
+    (void)row;
+    (void)i;
 }
 
 void menu_free_languages(void)

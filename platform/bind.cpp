@@ -180,15 +180,28 @@ void input_cmd_bind(int argc, char **argv)
     }
 }
 
+// Only "bind" lines of "bindwin32.cfg" run. Any other console line there would run in
+// the middle of the input's start: a setting such as "render_fullscreen" would restart
+// the video, and with it the input, from inside input_open_devices.
+static int bind_line_filter(const char *path, int line_number, const char *line)
+{
+    static const char BIND_COMMAND[] = "bind";
+    // The console's own rule for where a line's first word starts and ends.
+    const char *word = line + strspn(line, " \"");
+    size_t length = strcspn(word, " \"");
+    if (length == sizeof(BIND_COMMAND) - 1 && strncasecmp(word, BIND_COMMAND, length) == 0) {
+        return 1;
+    }
+    con_printf("*** [input] %s line %d is not a binding, skipped: %s", path, line_number, line);
+    return 0;
+}
+
 void input_load_binds(void)
 {
     input_clear_slots();
-    char name[sizeof(BIND_FILE)];
-    memcpy(name, BIND_FILE, sizeof(name));
-    char *argv[] = {name, nullptr};
     // A file that exists but cannot be read is not the player's empty set of bindings:
     // it must not be written over at the next stop.
-    if (con_exec_file(1, argv) == 0 || file_exists_size(BIND_FILE) < 0) {
+    if (con_exec_file_lines(BIND_FILE, bind_line_filter) == 0 || file_exists_size(BIND_FILE) < 0) {
         bind_loaded = 1;
     }
 }

@@ -53,6 +53,7 @@ constexpr int INPUT_CODE_LOCK_LAST = 302;
 static SDL_Joystick *input_joystick_handles[INPUT_MAX_JOYSTICKS];
 // The running sampler, null while stopped.
 static SDL_TimerID input_timer;
+static void input_stop_timer(void);
 // Where the sampler's snapshots come from.
 static void input_read_devices(InputSnapshot *snapshot);
 static std::atomic<input_snapshot_reader_t> input_snapshot_reader{input_read_devices};
@@ -435,8 +436,14 @@ uint32_t input_timer_tick(uint32_t interval, void *param)
     return interval;
 }
 
+// The running sampler's calls since it was added, and when that was (SDL ticks): the
+// log line of its removal gives its rate.
+static std::atomic<uint32_t> input_timer_calls;
+static uint32_t input_timer_added_ms;
+
 static Uint32 input_sdl_timer(Uint32 interval, void *param)
 {
+    input_timer_calls.fetch_add(1, std::memory_order_relaxed);
     return input_timer_tick(interval, param);
 }
 
@@ -522,6 +529,15 @@ int input_open_devices(void)
     }
     input_load_binds();
     input_publish_settings();
+    // One sampler only: a second timer would sample every 10 ms beside the first, and
+    // the one whose handle was lost would never be removed.
+    if (input_timer) {
+        int paused = g_input_paused.load();
+        input_stop_timer();
+        g_input_paused.store(paused);
+    }
+    input_timer_calls.store(0);
+    input_timer_added_ms = SDL_GetTicks();
     input_timer = SDL_AddTimer(INPUT_INTERVAL_MS, input_sdl_timer, nullptr);
     if (!input_timer) {
         con_printf("[input] SDL_AddTimer() failed: %s\n", SDL_GetError());
@@ -529,15 +545,25 @@ int input_open_devices(void)
     return 0;
 }
 
-void input_close_devices(void)
+// Removes the running sampler, logs how often it ran, and holds the sampler: SDL runs
+// a timer's callback outside its lock, so one may still be in progress; this waits for
+// it.
+static void input_stop_timer(void)
 {
     if (input_timer) {
         SDL_RemoveTimer(input_timer);
         input_timer = nullptr;
+        con_printf("[input] sampler ran %u times in %u ms", input_timer_calls.load(),
+                   SDL_GetTicks() - input_timer_added_ms);
     }
-    // SDL runs a timer's callback outside its lock, so one may still be sampling the
-    // joysticks closed below; input_init lets the next sampler run.
     input_hold_sampler();
+}
+
+void input_close_devices(void)
+{
+    // The joysticks closed below must not be sampled any more; input_init lets the next
+    // sampler run.
+    input_stop_timer();
     input_write_binds();
     for (int i = 0; i < INPUT_MAX_JOYSTICKS; i++) {
         if (input_joystick_handles[i]) {

@@ -160,12 +160,11 @@ int snd_volume(float factor)
     return volume < 0 ? 0 : (volume > SND_VOLUME_MAX ? SND_VOLUME_MAX : volume);
 }
 
-void snd_voice_start(SoundEntry *entry, int index, float factor, int extra)
+// The voice a new instance of entry index takes, by the instance rule of its mode, or
+// -1 when it may not play. Reads the voices: the caller holds the audio lock, since the
+// mixer ends voices meanwhile.
+static int snd_voice_choose(const SoundEntry *entry, int index, int request, int extra)
 {
-    if ((double)factor <= SND_SILENT_FACTOR || !entry->data) {
-        return;
-    }
-    const int request = extra + entry->priority;
     int instances = 0;
     int lowest = request;      // the lowest priority among this sound's voices, if below the request
     int lowest_voice = -1;
@@ -189,19 +188,19 @@ void snd_voice_start(SoundEntry *entry, int index, float factor, int extra)
     int chosen = -1;
     if (entry->mode == SND_MODE_SINGLE) {
         if (instances > 0) {
-            return;
+            return -1;
         }
         chosen = idle;
     } else if (instances >= 2) {
         // A further instance only replaces a weaker one, and only when asked for with
         // more extra priority than that one has.
         if (lowest_voice < 0 || lowest >= extra) {
-            return;
+            return -1;
         }
         chosen = lowest_voice;
     } else if (instances == 1 && entry->mode == SND_MODE_PRIORITY) {
         if (lowest >= extra) {
-            return;
+            return -1;
         }
         chosen = idle;
     } else {
@@ -218,22 +217,35 @@ void snd_voice_start(SoundEntry *entry, int index, float factor, int extra)
             }
         }
     }
+    return chosen;
+}
 
+void snd_voice_start(SoundEntry *entry, int index, float factor, int extra)
+{
+    if ((double)factor <= SND_SILENT_FACTOR || !entry->data) {
+        return;
+    }
+    const int request = extra + entry->priority;
     const int volume = snd_volume(factor);
+    // One lock over the choice and the start: a voice the mixer ends in between would
+    // otherwise still count as playing.
     SDL_LockAudio();
-    SoundVoice &voice = snd_voices[chosen];
-    voice.data = entry->data;
-    voice.length = entry->length;
-    voice.position = 0;
-    voice.volume = volume;
-    voice.group = entry->group;
-    voice.active = 1;
-    voice.sound = index;
-    voice.priority = request;
-    if (entry->mode == SND_MODE_PRIORITY) {
-        for (int v = 0; v < SND_VOICES; v++) {
-            if (v != chosen && snd_voices[v].active && snd_voices[v].sound == index) {
-                snd_voices[v].priority = request - 2;
+    const int chosen = snd_voice_choose(entry, index, request, extra);
+    if (chosen >= 0) {
+        SoundVoice &voice = snd_voices[chosen];
+        voice.data = entry->data;
+        voice.length = entry->length;
+        voice.position = 0;
+        voice.volume = volume;
+        voice.group = entry->group;
+        voice.active = 1;
+        voice.sound = index;
+        voice.priority = request;
+        if (entry->mode == SND_MODE_PRIORITY) {
+            for (int v = 0; v < SND_VOICES; v++) {
+                if (v != chosen && snd_voices[v].active && snd_voices[v].sound == index) {
+                    snd_voices[v].priority = request - 2;
+                }
             }
         }
     }

@@ -2,6 +2,9 @@
 
 #include "render/hudgfx.h"
 
+#include "render/footprint.h"
+
 void hudgfx_load(void)
 {
+    footprint_init();
 }

@@ -58,7 +58,8 @@ static float zgl_random_hue(void)
 
 static float zgl_clamp_unit(float v)
 {
-    if (v < 0.0f) {
+    // NaN too: a clear colour eased from NaN would stay NaN.
+    if (!(v >= 0.0f)) {
         return 0.0f;
     }
     if (v > 1.0f) {
@@ -200,8 +201,8 @@ void zgl_init_gl(void)
     if (zgl_has_extension("GL_EXT_compiled_vertex_array")) {
         g_lock_arrays_fn = (zgl_lock_arrays_fn_t)glXGetProcAddressARB((const GLubyte *)"glLockArraysEXT");
         g_unlock_arrays_fn = (zgl_unlock_arrays_fn_t)glXGetProcAddressARB((const GLubyte *)"glUnlockArraysEXT");
-        con_printf("[gl] GL_EXT_compiled_vertex_array %x %x", (unsigned)(uintptr_t)g_lock_arrays_fn,
-                   (unsigned)(uintptr_t)g_unlock_arrays_fn);
+        con_printf("[gl] GL_EXT_compiled_vertex_array %p %p", reinterpret_cast<void *>(g_lock_arrays_fn),
+                   reinterpret_cast<void *>(g_unlock_arrays_fn));
     }
 }
 
@@ -460,11 +461,6 @@ void zgl_clear(void)
 {
     glDepthMask(GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-}
-
-void zgl_bind_texture(unsigned int name)
-{
-    glBindTexture(GL_TEXTURE_2D, name);
 }
 
 void zgl_nop(void)

@@ -100,6 +100,5 @@ void zgl_enable_blend(void);
 void zgl_depth_mask_off(void);
 // Depth writes on, then clears colour and depth.
 void zgl_clear(void);
-void zgl_bind_texture(unsigned int name);
 // Does nothing; vertical sync is not applied.
 void zgl_nop(void);

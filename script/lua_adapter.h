@@ -12,15 +12,40 @@
 // lua.h maps 4.0's lua_open to luaL_newstate without the stack size; ours logs a failure.
 #undef lua_open
 
-// A new state with a panic handler that logs, no library open. stacksize is 4.0's
-// initial stack size; 0 (the only value the game passes) means Lua's default, and 5.1
-// grows the stack itself. Null when Lua cannot allocate the state (logged).
+// The scripts are embedded, so these guard against our own content bugs: a script that
+// loops for ever, or builds strings until memory runs out, must not stop the game.
+// Memory a state may hold; the heaviest level holds far less (see
+// ScriptContent.EveryLevelRunsToItsLastWaveWithoutAScriptError).
+constexpr size_t LUA_MEMORY_CAP = 16u << 20;
+// Instructions one call from the host (a chunk, LEVEL_start, one LEVEL_gameloop) may run,
+// counted with its nested chunks; a pattern match is charged its worst case up front.
+// Past it the call ends in an error reported through _ERRORMESSAGE; the next call runs.
+constexpr long LUA_CALL_BUDGET = 1000000;
+
+// A new state with the capped allocator, a panic handler that logs, no library open.
+// stacksize is 4.0's initial stack size; 0 (the only value the game passes) means Lua's
+// default, and 5.1 grows the stack itself. Null when Lua cannot allocate the state or
+// LUA_MAX_STATES are open (logged).
 lua_State *lua_open(int stacksize);
+
+// What a state used: bytes now and at most, and the most instructions one call from the
+// host took (counted in steps of 1000). 0 for a null state.
+size_t lua_memory_used(lua_State *L);
+size_t lua_memory_peak(lua_State *L);
+long lua_call_steps_peak(lua_State *L);
+
+// Script errors are logged once while they repeat: 1 when msg equals the last error
+// (it is then only counted), else 0, after logging the count of the last one's repeats.
+int lua_error_repeated(const char *msg);
+// Logs "* lua error * <message> ... repeated N times" for the last error when it came
+// again, and forgets it. Run when the level's state closes.
+void lua_error_flush(void);
 
 // The base library without dofile, loadfile, load and loadstring, so no chunk can come
 // from a file or from text a script builds. 0, or a Lua error code (reported).
 int lua_baselibopen(lua_State *L);
-// The string library. 0 or a reported Lua error code.
+// The string library, its pattern functions (find, match, gmatch, gsub) charged to the
+// call's instruction budget. 0 or a reported Lua error code.
 int lua_strlibopen(lua_State *L);
 // The math library. 0 or a reported Lua error code.
 int lua_mathlibopen(lua_State *L);

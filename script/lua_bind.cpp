@@ -5,6 +5,7 @@
 #include "script/lua_bind.h"
 
 #include "core/con.h"
+#include "core/mathlib.h"
 #include "core/mt.h"
 #include "core/str.h"
 #include "game/gameinfo.h"
@@ -20,6 +21,7 @@
 #include "world/path.h"
 #include "world/room.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -34,26 +36,30 @@ constexpr int LUA_DEFAULT_TIME_LIMIT = 6000;
 // Event name that marks a sound added to an event rather than to an animation.
 static const char LUA_SOUND_EVENT[] = "lua_event";
 
-// Truncates a script number toward zero; NaN gives 0 and values beyond the int range
-// stop at its ends, so no conversion is undefined.
-static int lua_bind_int(double value)
+// The value at a stack index as a float in *out: 1 for a number (or a string that reads
+// as one) that is finite as a float; -1, with *out 0, for NaN or an infinity (1e39
+// becomes one as a float), which would stay in whatever it reached for good; 0, with
+// *out 0, for anything else.
+static int lua_bind_number(lua_State *L, int index, float *out)
 {
-    if (!(value == value)) {
+    *out = 0.0f;
+    if (!lua_isnumber(L, index)) {
         return 0;
     }
-    if (value >= 2147483647.0) {
-        return 2147483647;
+    float value = (float)lua_tonumber(L, index);
+    if (!std::isfinite(value)) {
+        return -1;
     }
-    if (value <= -2147483648.0) {
-        return -2147483647 - 1;
-    }
-    return (int)value;
+    *out = value;
+    return 1;
 }
 
-// The number at a stack index as a float, 0 when it is not a number.
+// The number at a stack index as a float, 0 when it is not a finite number.
 static float lua_bind_float(lua_State *L, int index)
 {
-    return lua_isnumber(L, index) ? (float)lua_tonumber(L, index) : 0.0f;
+    float value;
+    lua_bind_number(L, index, &value);
+    return value;
 }
 
 static void lua_bind_set_string(int slot, const char *text)
@@ -93,10 +99,7 @@ int lua_get_args(lua_State *L, int s, int n, int t)
     }
     for (int i = 0; i < n; i++) {
         int index = s + 1 + i;
-        if (lua_isnumber(L, index)) {
-            g_lua_numbers[i] = (float)lua_tonumber(L, index);
-        } else {
-            g_lua_numbers[i] = 0.0f;
+        if (lua_bind_number(L, index, &g_lua_numbers[i]) != 1) {
             result = index;
         }
     }
@@ -118,10 +121,10 @@ int lua_get_args(lua_State *L, int s, int n, int t)
         int top = lua_gettop(L);
         for (int k = 1; k <= m; k++) {
             lua_rawgeti(L, index, k);
-            if (lua_isnumber(L, -1)) {
-                g_lua_numbers[n + k] = (float)lua_tonumber(L, -1);
-            } else {
-                g_lua_numbers[n + k] = 0.0f;
+            int number = lua_bind_number(L, -1, &g_lua_numbers[n + k]);
+            if (number < 0) {
+                result = index;
+            } else if (number == 0) {
                 if (lua_type(L, -1) == LUA_TSTRING) {
                     if (g_lua_string_count >= LUA_MAX_STRINGS) {
                         lua_settop(L, top);
@@ -181,10 +184,13 @@ static int c_preload_model(lua_State *L)
                     con_printf("*** [lua] incorrect argument %d in c_preload_model", k);
                     cancel = 1;
                 }
-            } else if (lua_isnumber(L, -1)) {
-                g_lua_numbers[k] = (float)lua_tonumber(L, -1);
             } else {
-                con_printf("*** [lua] incorrect argument %d in c_preload_model", k);
+                int number = lua_bind_number(L, -1, &g_lua_numbers[k]);
+                if (number != 1) {
+                    con_printf("*** [lua] incorrect argument %d in c_preload_model", k);
+                }
+                // A number that is not finite cancels the call: it would stay in the type.
+                cancel |= number < 0;
             }
             lua_settop(L, top);
         }
@@ -250,10 +256,12 @@ static int c_launch_new_actor(lua_State *L)
                     con_printf("*** [lua] incorrect argument a %d in c_launch_model", k);
                     cancel = 1;
                 }
-            } else if (lua_isnumber(L, -1)) {
-                g_lua_numbers[k] = (float)lua_tonumber(L, -1);
             } else {
-                con_printf("*** [lua] incorrect argument b %d in c_launch_model", k);
+                int number = lua_bind_number(L, -1, &g_lua_numbers[k]);
+                if (number != 1) {
+                    con_printf("*** [lua] incorrect argument b %d in c_launch_model", k);
+                }
+                cancel |= number < 0;
             }
             lua_settop(L, top);
         }
@@ -384,7 +392,7 @@ static int lua_bind_sound_args(lua_State *L, int strings, int *priority)
 {
     int numbers = lua_gettop(L) == strings ? 0 : 1;
     int r = lua_get_args(L, strings, numbers, 0);
-    *priority = numbers ? lua_bind_int(g_lua_numbers[0]) : 0;
+    *priority = numbers ? trunc_to_int(g_lua_numbers[0]) : 0;
     return r;
 }
 
@@ -599,8 +607,8 @@ static void lua_bind_rand_bounds(lua_State *L, float *low, float *span, float *h
         float a = lua_bind_float(L, 1);
         *span = a;
         *high = a;
-        if (count == 2 && lua_isnumber(L, 2)) {
-            float b = (float)lua_tonumber(L, 2);
+        float b;
+        if (count == 2 && lua_bind_number(L, 2, &b) == 1) {
             *low = a;
             *span = b - a;
             *high = b;
@@ -633,7 +641,7 @@ static int c_zrand_int(lua_State *L)
     if (value > high) {
         value = high;
     }
-    lua_pushnumber(L, lua_bind_int(value));
+    lua_pushnumber(L, trunc_to_int(value));
     return 1;
 }
 
@@ -676,10 +684,10 @@ static int c_no_more_beasties_to_come(lua_State *L)
 static int c_set_time_limit(lua_State *L)
 {
     int count = lua_gettop(L);
-    g_time_limit = count >= 1 && lua_isnumber(L, 1) ? lua_bind_int(lua_tonumber(L, 1))
+    g_time_limit = count >= 1 && lua_isnumber(L, 1) ? trunc_to_int(lua_tonumber(L, 1))
                                                     : LUA_DEFAULT_TIME_LIMIT;
     if (count >= 2 && lua_isnumber(L, 2)) {
-        int level = lua_bind_int(lua_tonumber(L, 2));
+        int level = trunc_to_int(lua_tonumber(L, 2));
         if (level != 0) {
             hud_set_level_label(level);
         }
@@ -692,7 +700,7 @@ static int c_set_time_limit(lua_State *L)
 static int c_time_skip_off(lua_State *L)
 {
     g_time_skip_off =
-        lua_gettop(L) == 1 && lua_isnumber(L, 1) ? lua_bind_int(lua_tonumber(L, 1)) : 0;
+        lua_gettop(L) == 1 && lua_isnumber(L, 1) ? trunc_to_int(lua_tonumber(L, 1)) : 0;
     lua_pushnumber(L, 0);
     return 1;
 }
@@ -701,18 +709,18 @@ static int c_time_skip_off(lua_State *L)
 // is 2 (-1 without a second player); selects whose types the following calls define.
 static int c_get_player_num(lua_State *L)
 {
-    int p = lua_gettop(L) == 1 && lua_isnumber(L, 1) ? lua_bind_int(lua_tonumber(L, 1)) : 0;
+    int p = lua_gettop(L) == 1 && lua_isnumber(L, 1) ? trunc_to_int(lua_tonumber(L, 1)) : 0;
     g_player_number = 0;
     int answer;
     if (p == 2) {
         if (g_two_player == 1) {
-            answer = lua_bind_int(g_render_modelnum2) + 1;
+            answer = trunc_to_int(g_render_modelnum2) + 1;
             g_player_number = 1;
         } else {
             answer = -1;
         }
     } else {
-        answer = lua_bind_int(g_render_modelnum1) + 1;
+        answer = trunc_to_int(g_render_modelnum1) + 1;
     }
     lua_pushnumber(L, answer);
     return 1;
@@ -721,7 +729,7 @@ static int c_get_player_num(lua_State *L)
 // c_get_gfx_level (): the background detail setting, 0..3.
 static int c_get_gfx_level(lua_State *L)
 {
-    lua_pushnumber(L, lua_bind_int(g_render_backgroundgfx));
+    lua_pushnumber(L, trunc_to_int(g_render_backgroundgfx));
     return 1;
 }
 
@@ -753,8 +761,14 @@ static int lua_bind_dofilx(lua_State *L)
 static int lua_bind_errormessage(lua_State *L)
 {
     const char *msg = lua_isstring(L, 1) ? lua_tostring(L, 1) : nullptr;
-    con_printf("\n* lua error");
-    con_printf("* lua error * %s", msg ? msg : "(no message)");
+    if (!msg) {
+        msg = "(no message)";
+    }
+    // A LEVEL_gameloop that fails fails at every call: its line is counted, not repeated.
+    if (!lua_error_repeated(msg)) {
+        con_printf("\n* lua error");
+        con_printf("* lua error * %s", msg);
+    }
     return 0;
 }
 

@@ -175,5 +175,6 @@ void lua_freelevel(void)
         lua_close(g_lua);
         g_lua = nullptr;
     }
+    lua_error_flush();
     con_printf(" [lua] freelevel");
 }

@@ -8,6 +8,7 @@
 #include "core/mem.h"
 #include "game/level_driver.h"
 #include "platform/sound.h"
+#include "render/camera.h"
 #include "render/footprint.h"
 #include "render/particle.h"
 #include "world/geom.h"
@@ -16,7 +17,6 @@
 #include <cstring>
 #include <initializer_list>
 
-AnimView g_anim_view = {{1, 0, 0, 0, 1, 0, 0, 0, 1}, {0, 1, 0}};
 const float *g_anim_event_matrices;
 anim_event_hook_t g_anim_event_hook;
 
@@ -681,13 +681,7 @@ void anim_build_matrices(AnimState *st)
                         rs[col * 3 + row] *= len[row];
                     }
                 }
-                float cam[16] = {};
-                for (int col = 0; col < 3; col++) {
-                    for (int row = 0; row < 3; row++) {
-                        cam[col * 4 + row] = g_anim_view.rotation[col * 3 + row];
-                    }
-                }
-                mat3_mul(out, cam, rs);
+                mat3_mul(out, g_camera.world, rs);
             } else {
                 mat3_mul(out, parent, rs);
             }
@@ -703,7 +697,7 @@ void anim_build_matrices(AnimState *st)
     if (st->light_dirs) {
         for (int k = 0; k < set->lit_count; k++) {
             int index = set->lit_bones[k];
-            geom_light_dir_to_local(m + 16 * index, g_anim_view.light_dir, st->light_dirs[index]);
+            geom_light_dir_to_local(m + 16 * index, g_light_dir, st->light_dirs[index]);
         }
     }
 }

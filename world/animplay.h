@@ -72,15 +72,6 @@ struct AnimState {
                                 // direction in each lit bone's space; null otherwise
 };
 
-// What the camera hands the bone matrices: its rotation (camera to world, 3x3,
-// column-major) for camera-facing bones, and the world light direction (unit, toward
-// the light) for lit bones. Identity and straight up until the camera sets them.
-struct AnimView {
-    float rotation[9];
-    float light_dir[3];
-};
-extern AnimView g_anim_view;
-
 // The matrix array of the actor updated last: start and footprint events are placed on it.
 extern const float *g_anim_event_matrices;
 
@@ -164,8 +155,9 @@ void anim_blend(AnimState *st);
 // Copies the current pose into the blend-from pose: every bone for a null play or a
 // whole-skeleton one, else the bones the play's bone table drives.
 void anim_snapshot_pose(AnimState *st, const AnimPlay *play);
-// One matrix per bone from the pose and the parent's matrix; then the light direction
-// of every lit bone into light_dirs. Needs the matrix array.
+// One matrix per bone from the pose and the parent's matrix (camera-facing bones turn
+// with the camera's rotation, g_camera.world); then the light direction (g_light_dir)
+// in the space of every lit bone into light_dirs. Needs the matrix array.
 void anim_build_matrices(AnimState *st);
 
 // Every event fired is also handed to this observer when set (tests; null in the game):

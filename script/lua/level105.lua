@@ -3,9 +3,6 @@
 cur_level_num = 105
 dofilx("everything.lua")
 
--- This level's own loop through the pylons.
-c_add_a_path("level-path", -1, 70)
-
 -- Calls of LEVEL_gameloop so far: one per tick, more while the arena is empty.
 level_tick = 0
 

@@ -11,8 +11,6 @@ level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(10000, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -29,6 +27,8 @@ actor_plopper( "robot_green", 5, plop_cluster, 20, 0.39 )
 actor_plopper( "robot_green", c_zrand_int(4, 7), plop_ring, 30, 0.39 )
     elseif t == 3033 then
 actor_plopper( "motha_2_emerge", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 3933 then
 actor_plopper( "robot_green_path", 4, plop_path, "level-path", 0.6 )
     elseif t == 4833 then

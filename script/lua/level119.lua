@@ -4,16 +4,11 @@
 cur_level_num = 119
 dofilx("everything.lua")
 
--- This level's own loop through the pylons.
-c_add_a_path("level-path", -1, 78)
-
 -- Calls of LEVEL_gameloop so far: one per tick, more while the arena is empty.
 level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(10500, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -32,6 +27,8 @@ actor_plopper( "robot_green", 5, plop_ring, 40, 0.37 )
 actor_plopper( "trackfly_2", 4, plop_cluster, 32, 0.28 )
     elseif t == 3308 then
 actor_plopper( "robo_mom", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 4208 then
 actor_plopper( "trackfly_2", 4, plop_cluster, 20, 0.3 )
     elseif t == 5108 then

@@ -12,8 +12,6 @@ level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(10000, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -33,6 +31,8 @@ actor_plopper( "turret_smallemerge", c_zrand_int(2, 5), plop_cluster, 32, 0.26 )
 actor_plopper( "robot_yellow", 4, plop_cluster, 20, 0.35 )
     elseif t == 3083 then
 actor_plopper( "geopus", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 3983 then
 actor_plopper( "pathfly_tiny", 8, plop_path, "star-path", 0.25 )
     elseif t == 4883 then

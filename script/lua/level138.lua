@@ -4,9 +4,6 @@
 cur_level_num = 138
 dofilx("everything.lua")
 
--- This level's own loop through the pylons.
-c_add_a_path("level-path", 0, 61)
-
 -- Calls of LEVEL_gameloop so far: one per tick, more while the arena is empty.
 level_tick = 0
 

@@ -4,16 +4,11 @@
 cur_level_num = 139
 dofilx("everything.lua")
 
--- This level's own loop through the pylons.
-c_add_a_path("level-path", -1, 68)
-
 -- Calls of LEVEL_gameloop so far: one per tick, more while the arena is empty.
 level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(10500, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -36,6 +31,8 @@ actor_plopper( "trailer_1_emerge", 3, plop_path, "zigzag-path", 0.99 )
 actor_plopper( "spinner_1", 5, plop_edge, 0, 0.25 )
     elseif t == 3328 then
 actor_plopper( "powerpimp_emerge", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 4228 then
 actor_plopper( "turret_bigemerge", 2, plop_cluster, 20, 0.5 )
     elseif t == 5128 then

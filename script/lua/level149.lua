@@ -9,8 +9,6 @@ level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(13000, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -36,6 +34,8 @@ actor_plopper( "beemspider_1", 2, plop_ring, 45, 0.63, 25 )
 actor_plopper( "turret_smallemerge", 4, plop_ring, 36, 0.23, 50 )
     elseif t == 3487 then
 actor_plopper( "motha_2_emerge", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 4387 then
 actor_plopper( "trackfly_2", 5, plop_cluster, 32, 0.3 )
     elseif t == 5287 then

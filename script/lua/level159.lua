@@ -9,8 +9,6 @@ level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(13000, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -36,6 +34,8 @@ actor_plopper( "mergeblob_1_spawn", 8, plop_cluster, 20, 0.07 )
 actor_plopper( "spinner_1", c_zrand_int(5, 8), plop_edge, 0, 0.22, -25 )
     elseif t == 3186 then
 actor_plopper( "geopus", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 4086 then
 actor_plopper( "mergeblob_1_spawn", 10, plop_cluster, 38, 0.1 )
     elseif t == 4986 then

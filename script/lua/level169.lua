@@ -4,16 +4,11 @@
 cur_level_num = 169
 dofilx("everything.lua")
 
--- This level's own loop through the pylons.
-c_add_a_path("level-path", -1, 68)
-
 -- Calls of LEVEL_gameloop so far: one per tick, more while the arena is empty.
 level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(12500, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -43,6 +38,8 @@ actor_plopper( "ninjoo_1", 3, plop_ring, 45, 0.35, 50 )
 actor_plopper( "crystal_medium", 7, plop_ring, 30, 0.28, 50 )
     elseif t == 2947 then
 actor_plopper( "powerpimp_emerge", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 3847 then
 actor_plopper( "ninjoo_1", 4, plop_edge, 0, 0.5 )
     elseif t == 4747 then

@@ -5,16 +5,11 @@
 cur_level_num = 179
 dofilx("everything.lua")
 
--- This level's own loop through the pylons.
-c_add_a_path("level-path", -1, 78)
-
 -- Calls of LEVEL_gameloop so far: one per tick, more while the arena is empty.
 level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(12500, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -46,6 +41,8 @@ actor_plopper( "mergeblob_1_spawn", 9, plop_edge, 0, 0.06, 25 )
 actor_plopper( "turret_bigemerge", 3, plop_ring, 40, 0.32 )
     elseif t == 2782 then
 actor_plopper( "geopus", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 3682 then
 actor_plopper( "beemspider_1", 4, plop_ring, 36, 0.8 )
     elseif t == 4582 then

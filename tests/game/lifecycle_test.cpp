@@ -13,8 +13,11 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
 
+#include <SDL.h>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -120,6 +123,32 @@ TEST_F(Lifecycle, FirstRestartKeepsTheBindingsFile)
     EXPECT_EQ(log.count("*** [file] failed to fopen 'bindwin32.cfg'"), 0) << "read at the restart";
 }
 
+TEST_F(Lifecycle, ASettingsLineAmongTheBindingsStartsNoSecondSampler)
+{
+    // Run through the console, "render_fullscreen 2" would restart the video, and with
+    // it the input, while the input is starting.
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_TIMER), 0) << SDL_GetError();
+    dir.write("config.cfg", "#console\nrender_fullscreen 0\n");
+    dir.write("bindwin32.cfg", "BIND key97 fire_left\nrender_fullscreen 2\n");
+    init_game();
+    EXPECT_EQ(log.count(" [init] restart"), 1);
+    EXPECT_EQ(log.count("*** [input] bindwin32.cfg line 2 is not a binding, skipped: render_fullscreen 2"), 1);
+    EXPECT_EQ(g_render_fullscreen, 0.0f);
+
+    input_take_pending();
+    auto start = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    int samples = input_take_pending();
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_NEAR(samples / seconds, 100.0, 20.0) << samples << " samples in " << seconds << " s";
+
+    input_shutdown();
+    int after = input_pending_count();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(input_pending_count(), after) << "a sampler runs on after the shut-down";
+    SDL_QuitSubSystem(SDL_INIT_TIMER);
+}
+
 TEST_F(Lifecycle, InitLevelNamesTheLevelAndStartsTheDriver)
 {
     init_game();
@@ -176,6 +205,18 @@ TEST_F(Lifecycle, RestartFromTheConsoleRebuildsTheDisplay)
     char again[] = "render_fullscreen 0";
     con_exec(again);
     EXPECT_EQ(headless::count("set_mode"), 1) << "an unchanged value fires nothing";
+
+    // A setting changed while a restart runs does not start another inside it.
+    g_lifecycle_display.set_mode = [] {
+        headless::set_mode();
+        char inner[] = "render_fullscreen 3";
+        con_exec(inner);
+    };
+    char outer[] = "render_fullscreen 2";
+    con_exec(outer);
+    EXPECT_EQ(headless::count("set_mode"), 2);
+    EXPECT_EQ(log.count(" [init] restart"), 3) << "the start's, the line above's and this one";
+    EXPECT_EQ(log.count("*** [init] restart asked for while one runs; ignored"), 1);
 }
 
 } // namespace

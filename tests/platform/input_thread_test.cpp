@@ -175,7 +175,10 @@ protected:
 TEST_F(InputTimer, SamplesAtAHundredHertzOverTwoSeconds)
 {
     input_init();
-    EXPECT_EQ(log.count("[input] Found 0 joysticks"), 1);
+    // Started again without a stop between (as a restart inside the input's start did):
+    // still one sampler.
+    input_open_devices();
+    EXPECT_EQ(log.count("[input] Found 0 joysticks"), 2);
     input_take_pending();
     auto start = std::chrono::steady_clock::now();
     std::this_thread::sleep_for(std::chrono::seconds(2));
@@ -185,8 +188,7 @@ TEST_F(InputTimer, SamplesAtAHundredHertzOverTwoSeconds)
     double rate = n / seconds;
     RecordProperty("samples_per_second", std::to_string(rate));
     printf("sampler: %d samples in %.3f s = %.1f Hz\n", n, seconds, rate);
-    EXPECT_GE(rate, 60.0);
-    EXPECT_LE(rate, 140.0);
+    EXPECT_NEAR(rate, 100.0, 20.0);
     int after = input_pending_count();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(input_pending_count(), after) << "no sample after the shut-down";

@@ -134,6 +134,26 @@ TEST_F(SoundDisk, TwoLoudSoundsTogetherStayWithinHalfScale)
     EXPECT_GE(loud_samples(s, 9000), 7900 + 3900) << "the converted sound plays too";
 }
 
+// The mixer ends voices on SDL's audio thread while the game thread starts others: the
+// choice of a voice reads them, so it too runs under the audio lock (test.sh runs this
+// under ThreadSanitizer).
+TEST_F(SoundDisk, VoicesStartWhileTheMixerEndsOthers)
+{
+    // Shorter than one mixed buffer: every voice ends in the next callback.
+    dir.write("sfx/menu_select.wav", wav::mono16(wav::square(200, 8000)));
+    dir.write("sfx/menu_updown.wav", wav::mono16(wav::square(300, 8000)));
+    sound_init();
+    ASSERT_EQ(snd_audio_ok, 1) << log.joined();
+    for (int i = 0; i < 2000; i++) {
+        sound_play_named(i % 3 ? SOUND_MENU_SELECT : SOUND_MENU_UPDOWN);
+        if (i % 4 == 0) {
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+    }
+    ASSERT_TRUE(wait_until_silent(10.0));
+    EXPECT_GE(loud_samples(stream(), 3000), 200) << "the sounds were played";
+}
+
 // The sounds the asset generator writes, through the game's loader and SDL's disk driver.
 class SoundAssets : public SoundDisk {};
 

@@ -7,6 +7,7 @@
 #include "game/gameinfo.h"
 #include "game/level_driver.h"
 #include "game/settings.h"
+#include "render/zgl.h"
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "world/actortype.h"
@@ -75,6 +76,14 @@ TEST_F(GetArgs, BadArgumentsGiveZeroAndTheLastBadPosition)
     EXPECT_EQ(g_lua_numbers[1], 1.0f);
     EXPECT_EQ(lua_test_eval("s2n2({}, 'ok', 2, nil)"), 4);
     EXPECT_EQ(lua_test_eval("s2n2('a', false, 2, 3)"), 2);
+    // Numbers that are not finite (as floats) are bad too, and reach no slot.
+    for (const char *bad : {"0/0", "1/0", "-1/0", "1e39", "'inf'"}) {
+        EXPECT_EQ(lua_test_eval(std::string("s2n2('a', 'b', 1, ") + bad + ")"), 4) << bad;
+        EXPECT_EQ(g_lua_numbers[1], 0.0f) << bad;
+    }
+    probe("n1t", 0, 1, 1);
+    EXPECT_EQ(lua_test_eval("n1t(1, { 2, 0/0, 'x' })"), 2);
+    EXPECT_EQ(g_lua_numbers[3], 0.0f);
     // Nothing is logged here: the binding logs its own line.
     EXPECT_EQ(log.errors(), 0);
 }
@@ -340,7 +349,18 @@ TEST_F(Bindings, BackgroundColourNeedsExactlyTwoNumbers)
         {"c_background_colour(50)", 0, {"*** [lua] incorrect argument 1 in c_background_colour"}},
         {"c_background_colour(0, 50, 1)", 0, {"*** [lua] incorrect argument 1 in c_background_colour"}},
         {"c_background_colour(0, 'bright')", 0, {"*** [lua] incorrect argument 2 in c_background_colour"}},
+        {"c_background_colour(0, 0/0)", 0, {"*** [lua] incorrect argument 2 in c_background_colour"}},
     });
+    for (float c : g_background_colour) {
+        EXPECT_EQ(c, c) << "a NaN percentage never reaches the colour";
+    }
+    // Nor does one the colour is given directly: the clamp makes it 0.
+    zgl_set_background_colour(0.0f, std::nanf(""));
+    for (float c : g_background_colour) {
+        EXPECT_EQ(c, 0.0f);
+    }
+    EXPECT_EQ(call("c_background_colour(0, 100)"), g_background_hue);
+    EXPECT_GT(g_background_colour[0], 0.0f) << "a good call after a bad one takes effect";
 }
 
 TEST_F(Bindings, ModelQueriesAnswerZeroOnABadCall)
@@ -395,6 +415,13 @@ TEST_F(Bindings, PreloadModelLogsBadElementsByPosition)
                                                      "*** [lua] incorrect argument 10 in c_preload_model",
                                                      "*** [lua] incorrect argument 77 in c_preload_model"}));
     EXPECT_EQ(g_lua_numbers[10], 0.0f);
+
+    // A number that is not finite cancels the call.
+    log.clear();
+    lua_test_run("t = ACTOR_preload('nan_type', 'b', 'c') t[16] = 0/0");
+    EXPECT_EQ(call("c_preload_model(t)"), 0);
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"*** [lua] incorrect argument 16 in c_preload_model"}));
+    EXPECT_EQ(call("c_is_model_preloaded('nan_type')"), 1) << "no type was made";
 }
 
 TEST_F(Bindings, PreloadModelRefusesATableBeyondTheNumberSlots)
@@ -431,10 +458,12 @@ TEST_F(Bindings, LaunchSplitsItsTableAndLogsBadElements)
     EXPECT_EQ(g_lua_numbers[5], 1.0f);
     EXPECT_EQ(g_lua_numbers[8], 45.0f);
     EXPECT_EQ(g_lua_numbers[11], 0.5f);
-    lua_test_run("t[2] = nil t[6] = 'high'");
+    lua_test_run("t[2] = nil t[6] = 'high' t[7] = 1/0");
     EXPECT_EQ(call("c_launch_new_actor(t)"), 0);
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"*** [lua] incorrect argument a 2 in c_launch_model",
-                                                     "*** [lua] incorrect argument b 6 in c_launch_model"}));
+                                                     "*** [lua] incorrect argument b 6 in c_launch_model",
+                                                     "*** [lua] incorrect argument b 7 in c_launch_model"}));
+    EXPECT_EQ(g_lua_numbers[7], 0.0f);
 }
 
 TEST_F(Bindings, RandomBoundsFollowTheArguments)
@@ -595,9 +624,12 @@ TEST_F(Bindings, ErrorMessageLogsTheMessageAsText)
     lua_test_run("_ERRORMESSAGE({})");
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"\n* lua error", "* lua error * (no message)"}));
     log.clear();
-    // An error object that is not a string reaches the hook without a message.
+    // An error object that is not a string reaches the hook without a message, here the
+    // same as the last: it is counted, and the count told when the level ends.
     EXPECT_NE(lua_dobuffer(g_lua, "error({})", 9, "x"), 0);
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"\n* lua error", "* lua error * (no message)"}));
+    EXPECT_TRUE(log.lines().empty()) << log.joined();
+    lua_error_flush();
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"* lua error * (no message) ... repeated 1 times"}));
 }
 
 TEST_F(Bindings, NoBindingRaisesAnErrorWhateverItIsGiven)

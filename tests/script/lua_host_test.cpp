@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -188,18 +189,88 @@ TEST_F(LuaHost, AScriptErrorInGameloopIsReportedAndTheNextCallRuns)
     lua_test_run("calls = 0\n"
                  "function LEVEL_gameloop()\n"
                  "    calls = calls + 1\n"
-                 "    if calls == 1 then local t = nil; t.x = 1 end\n"
+                 "    if calls <= 3 then local t = nil; t.x = 1 end\n"
+                 "    if calls <= 5 then error('other') end\n"
                  "end\n");
     int top = lua_gettop(g_lua);
     lua_call_level_gameloop();
     EXPECT_EQ(log.count("\n* lua error"), 1);
-    EXPECT_EQ(log.count_containing("* lua error * test:4: attempt to index local 't'"), 1)
+    EXPECT_EQ(log.count("* lua error * test:4: attempt to index local 't' (a nil value)"), 1)
         << log.joined();
     lua_call_level_gameloop();
     lua_call_level_gameloop();
-    EXPECT_EQ(lua_test_number("calls"), 3);
-    EXPECT_EQ(log.count("\n* lua error"), 1);
+    EXPECT_EQ(log.count("\n* lua error"), 1) << "the same error again is counted, not logged";
+    // A different error tells the count of the last one first; the level's end, its own.
+    lua_call_level_gameloop();
+    lua_call_level_gameloop();
+    lua_call_level_gameloop();
+    EXPECT_EQ(lua_test_number("calls"), 6);
     EXPECT_EQ(lua_gettop(g_lua), top);
+    lua_freelevel();
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{
+                               "\n* lua error",
+                               "* lua error * test:4: attempt to index local 't' (a nil value)",
+                               "* lua error * test:4: attempt to index local 't' (a nil value) ... repeated 2 times",
+                               "\n* lua error",
+                               "* lua error * test:5: other",
+                               "* lua error * test:5: other ... repeated 1 times",
+                               " [lua] freelevel",
+                           }));
+}
+
+// A level state with a LEVEL_gameloop of code, as the host runs it.
+void open_level_with_loop(const std::string &code)
+{
+    g_lua = lua_open(0);
+    lua_register_all();
+    lua_test_run("calls = 0\n"
+                 "function LEVEL_gameloop()\n"
+                 "    calls = calls + 1\n" +
+                 code + "\nend\n");
+}
+
+TEST_F(LuaHost, AnEndlessLoopEndsAtTheBudgetAndTheNextCallRuns)
+{
+    // Also when the script catches the error: it meets it again at its next instruction.
+    open_level_with_loop("if calls == 1 then while true do end end\n"
+                         "if calls == 2 then while true do pcall(function() while true do end end) end end");
+    lua_call_level_gameloop();
+    EXPECT_EQ(log.count_containing("* lua error * test:4: more than 1000000 instructions in one call"), 1)
+        << log.joined();
+    lua_call_level_gameloop();
+    EXPECT_EQ(log.count_containing("more than 1000000 instructions in one call"), 2) << log.joined();
+    lua_call_level_gameloop();
+    EXPECT_EQ(lua_test_number("calls"), 3) << "the level goes on";
+}
+
+TEST_F(LuaHost, ABacktrackingPatternIsRefusedBeforeItRuns)
+{
+    open_level_with_loop("if calls == 1 then found = string.find(string.rep('a', 40), '.-.-.-.-.-.-.-.-.-.-b') end\n"
+                         "if calls == 2 then first, rest = string.match('robot_green', '^(%a+)_(%a+)$') end\n"
+                         "if calls == 3 then n = 0 for w in string.gmatch(string.rep('ab ', 100), '%a+') do n = n + 1 end end");
+    lua_call_level_gameloop();
+    EXPECT_EQ(log.count_containing("* lua error * test:4: pattern match over 40 characters too costly for one call"),
+              1)
+        << log.joined();
+    lua_call_level_gameloop();
+    lua_call_level_gameloop();
+    EXPECT_EQ(lua_test_string("first"), "robot");
+    EXPECT_EQ(lua_test_string("rest"), "green");
+    EXPECT_EQ(lua_test_number("n"), 100) << "patterns of bounded cost still run";
+    EXPECT_EQ(log.count_containing("lua error"), 2) << log.joined();
+}
+
+TEST_F(LuaHost, AStringGrownWithoutEndStopsAtTheCapAndIsCollected)
+{
+    open_level_with_loop("if calls == 1 then local s = 'x' while true do s = s .. s end end\n"
+                         "big = string.rep('y', 1000)");
+    lua_call_level_gameloop();
+    EXPECT_EQ(log.count("* lua error * not enough memory"), 1) << log.joined();
+    EXPECT_LE(lua_memory_peak(g_lua), LUA_MEMORY_CAP);
+    EXPECT_LT(lua_memory_used(g_lua), LUA_MEMORY_CAP / 4) << "the failed call's strings are gone";
+    lua_call_level_gameloop();
+    EXPECT_EQ(lua_test_number("calls"), 2);
+    EXPECT_EQ(lua_test_string("big").size(), 1000u) << "the next call has its room";
 }
 
 TEST_F(LuaHost, RunMemScriptLeavesTheStackAsFound)

@@ -172,6 +172,13 @@ TEST_F(ScriptContent, LevelScriptsHaveTheLevelShape)
                 at = found;
             }
         }
+        // Every path a level declares is one it launches on.
+        static const std::regex declared("c_add_a_path\\(\\s*\"([^\"]+)\"");
+        for (std::sregex_iterator m(text.begin(), text.end(), declared), end; m != end; ++m) {
+            std::string name = "\"" + (*m)[1].str() + "\"";
+            EXPECT_NE(text.find(name, (size_t)m->position() + m->length()), std::string::npos)
+                << level_name(level) << " never uses " << name;
+        }
     }
 }
 
@@ -194,6 +201,9 @@ int run_level(int level, int calls)
 
 TEST_F(ScriptContent, EveryLevelRunsToItsLastWaveWithoutAScriptError)
 {
+    size_t memory_peak = 0;
+    long steps_peak = 0;
+    int heaviest = 0;
     for (int level = FIRST_LEVEL; level <= LAST_LEVEL; level++) {
         LogCapture log;
         mt_seed(level);
@@ -205,8 +215,18 @@ TEST_F(ScriptContent, EveryLevelRunsToItsLastWaveWithoutAScriptError)
         EXPECT_GT(reached, 0) << level_name(level) << " never calls c_no_more_beasties_to_come";
         EXPECT_EQ(log.count_containing("lua error"), 0) << level_name(level) << "\n" << log.joined();
         EXPECT_EQ(log.errors(), 0) << level_name(level) << "\n" << log.joined();
+        if (lua_memory_peak(g_lua) > memory_peak) {
+            memory_peak = lua_memory_peak(g_lua);
+            heaviest = level;
+        }
+        steps_peak = std::max(steps_peak, lua_call_steps_peak(g_lua));
         lua_freelevel();
     }
+    // The guards sit far above what the content needs.
+    printf("script memory: at most %zu bytes (level%d); instructions: at most %ld in one call\n",
+           memory_peak, heaviest, steps_peak);
+    EXPECT_LT(memory_peak * 16, LUA_MEMORY_CAP);
+    EXPECT_LT(steps_peak * 10, LUA_CALL_BUDGET);
 }
 
 TEST_F(ScriptContent, EveryShipChoiceFindsItsScripts)
@@ -347,6 +367,12 @@ void start_checked_level(int level)
     lua_protected_call(g_lua, 0, 0);
 }
 
+bool is_boss(const std::string &name)
+{
+    return name == "motha_2_emerge" || name == "robo_mom" || name == "geopus" ||
+           name == "powerpimp_emerge";
+}
+
 TEST_F(ScriptContent, EveryTypeIsDefinedBeforeItIsUsed)
 {
     for (int level = FIRST_LEVEL; level <= LAST_LEVEL; level++) {
@@ -355,10 +381,23 @@ TEST_F(ScriptContent, EveryTypeIsDefinedBeforeItIsUsed)
         g_two_player = level % 2;
         g_render_modelnum1 = (float)(level % 5);
         g_render_modelnum2 = (float)((level + 1) % 5);
+        g_time_skip_off = 0;
         start_checked_level(level);
+        // Fast-forward runs until the boss of a milestone level comes; from its launch on,
+        // the escorts keep to the clock.
+        const bool milestone = level % 10 == 9;
+        int boss_call = -1;
+        int wrong_pace = 0;
         for (int i = 0; i < GAMELOOP_CALLS; i++) {
+            size_t before = g_check.launched.size();
             lua_call_level_gameloop();
+            if (boss_call < 0 && std::any_of(g_check.launched.begin() + (long)before, g_check.launched.end(), is_boss)) {
+                boss_call = i;
+            }
+            wrong_pace += (g_time_skip_off != 0) != (milestone && boss_call >= 0);
         }
+        EXPECT_EQ(wrong_pace, 0) << level_name(level) << ": skip-off not from the boss's launch on";
+        EXPECT_TRUE(!milestone || boss_call >= 0) << level_name(level);
         EXPECT_TRUE(g_check.problems.empty()) << g_check.problems.front();
         EXPECT_EQ(log.errors(), 0) << level_name(level) << "\n" << log.joined();
         // The room, the floor and the ships are always launched.
@@ -405,11 +444,6 @@ std::vector<std::string> plopped(int level)
     return names;
 }
 
-bool is_boss(const std::string &name)
-{
-    return name == "motha_2_emerge" || name == "robo_mom" || name == "geopus" ||
-           name == "powerpimp_emerge";
-}
 
 TEST_F(ScriptContent, LevelsGrowFromGentleToMixedWithBossesAtTheMilestones)
 {

@@ -42,7 +42,8 @@ public:
     void camera_top(float x, float z, float height, float fov_y);
     // A camera at eye looking at target (y up).
     void camera_look(const float eye[3], const float target[3], float fov_y);
-    // The camera's rotation (camera to world, column-major 3x3) for camera-facing bones.
+    // The camera's rotation (camera to world, column-major 3x3), as g_camera.world holds
+    // it for camera-facing bones.
     const float *camera_rotation() const { return rot_; }
     // Textures are read relative to run_dir (the names in model files start "../styles").
     void set_run_dir(const std::string &dir) { run_dir_ = dir; }

@@ -5,6 +5,7 @@
 
 #include "core/file.h"
 #include "core/mem.h"
+#include "render/camera.h"
 #include "world/animplay.h"
 
 #include "tests/support/log_capture.h"
@@ -38,7 +39,7 @@ protected:
     {
         actors.clear();
         anim_sets_free_all();
-        memcpy(g_anim_view.rotation, identity, sizeof(identity));
+        g_camera = saved_camera;
         snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
@@ -60,7 +61,11 @@ protected:
     // Builds every actor's matrices for the preview's camera and draws them.
     void draw_all(ModelPreview &p)
     {
-        memcpy(g_anim_view.rotation, p.camera_rotation(), sizeof(g_anim_view.rotation));
+        for (int col = 0; col < 3; col++) {
+            for (int row = 0; row < 3; row++) {
+                g_camera.world[col * 4 + row] = p.camera_rotation()[col * 3 + row];
+            }
+        }
         p.set_run_dir(TREE + "/run");
         const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
         p.set_light(light);
@@ -92,7 +97,7 @@ protected:
         EXPECT_GT(p.covered(), 2000) << name;
         EXPECT_TRUE(p.save(name)) << name;
     }
-    const float identity[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+    CameraState saved_camera = g_camera;
     char saved_styles[FILE_DIR_SIZE];
     AnimSet *robot = nullptr;
     AnimSet *bolt = nullptr;

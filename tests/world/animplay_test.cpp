@@ -5,6 +5,7 @@
 #include "world/animplay.h"
 
 #include "core/mem.h"
+#include "render/camera.h"
 #include "tests/world/anim_test_files.h"
 
 #include "tests/support/log_capture.h"
@@ -42,6 +43,8 @@ protected:
         mem_init();
         g_events = EventLog();
         g_anim_event_hook = count_event;
+        saved_camera = g_camera;
+        memcpy(saved_light, g_light_dir, sizeof(saved_light));
     }
     void TearDown() override
     {
@@ -52,7 +55,8 @@ protected:
         EXPECT_EQ(anim_plays_in_use(), 0) << "every running animation went back to the pool";
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
-        memcpy(g_anim_view.rotation, IDENTITY, sizeof(IDENTITY));
+        g_camera = saved_camera;
+        memcpy(g_light_dir, saved_light, sizeof(saved_light));
     }
     AnimSet *load(const AnimFile &a)
     {
@@ -72,7 +76,8 @@ protected:
         a.tracks.push_back(anim_test_track("slide", -1, {2, 3, 4, 5}, step, loop));
         return a;
     }
-    static constexpr float IDENTITY[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+    CameraState saved_camera;
+    float saved_light[3];
     TempDir dir;
     LogCapture log;
     std::vector<AnimSet *> sets;
@@ -347,7 +352,7 @@ TEST_F(AnimPlayback, CameraFacingBoneIsCamTimesParentLengthsTimesSpriteTurnTimes
     Mat cam = trs(1, 30, 0, 0, 0);
     for (int col = 0; col < 3; col++) {
         for (int row = 0; row < 3; row++) {
-            g_anim_view.rotation[col * 3 + row] = cam[col * 4 + row];
+            g_camera.world[col * 4 + row] = cam[col * 4 + row];
         }
     }
     Mat root = trs(2, 50, 4, 5, 6);
@@ -439,15 +444,13 @@ TEST_F(AnimPlayback, LitBonesGetTheLightInTheirOwnSpaceUpToTheLastMatrix)
     ASSERT_EQ(set->lit_bones[0], 2);
     AnimTestActor a(set);
     ASSERT_NE(a.st.light_dirs, nullptr);
-    g_anim_view.light_dir[0] = 1;
-    g_anim_view.light_dir[1] = 0;
-    g_anim_view.light_dir[2] = 0;
+    g_light_dir[0] = 1;
+    g_light_dir[1] = 0;
+    g_light_dir[2] = 0;
     anim_build_matrices(&a.st);
     // Bone 1 is turned 90 degrees about z: world +x is its -y.
     EXPECT_NEAR(a.st.light_dirs[2][0], 0.0f, 1e-6f);
     EXPECT_NEAR(a.st.light_dirs[2][1], -1.0f, 1e-6f);
-    g_anim_view.light_dir[0] = 0;
-    g_anim_view.light_dir[1] = 1;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "assetgen/catalogue.h"
 
+#include "assetgen/art.h"
+#include "assetgen/decals.h"
 #include "assetgen/fonts.h"
 #include "assetgen/images.h"
 #include "assetgen/models.h"
@@ -26,6 +28,16 @@ std::string &font_path()
 Bytes build_light(const AssetEntry &)
 {
     return image_light();
+}
+
+Bytes build_footprint_claw(const AssetEntry &)
+{
+    return decal_footprint_claw();
+}
+
+Bytes build_footprint_pad(const AssetEntry &)
+{
+    return decal_footprint_pad();
 }
 
 Bytes build_font_colour(const AssetEntry &e)
@@ -60,6 +72,9 @@ std::vector<AssetEntry> make_catalogue()
     const std::string run = ASSET_RUN;
     std::vector<AssetEntry> c;
     c.push_back({styles + "/bitmaps/z_light.bmp", AssetKind::Bitmap, 0, "", build_light});
+    art_add_to_catalogue(c);
+    c.push_back({styles + "/bitmaps/z_footprint1.bmp", AssetKind::Bitmap, 0, "", build_footprint_claw});
+    c.push_back({styles + "/bitmaps/z_footprint2.bmp", AssetKind::Bitmap, 0, "", build_footprint_pad});
     for (const std::string &name : sound_names()) {
         c.push_back({styles + "/sfx/" + name + ".wav", AssetKind::Sound, 0, name, build_sound});
     }

@@ -1,0 +1,134 @@
+// Steady frames allocate nothing: over 100 frames of batched faces, footprints, score
+// numbers, the camera and the flush, neither the pool's blocks nor operator new move.
+
+#include "tests/render/rec_fixture.h"
+
+#include "core/mt.h"
+#include "game/frame.h"
+#include "render/camera.h"
+#include "render/footprint.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<long> g_news{0};
+
+}  // namespace
+
+void *operator new(std::size_t n)
+{
+    g_news++;
+    if (void *p = std::malloc(n ? n : 1)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+void *operator new[](std::size_t n)
+{
+    return operator new(n);
+}
+
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete[](void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+void operator delete[](void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+namespace {
+
+int pool_blocks()
+{
+    int n = 0;
+    for (const MemKeeper &k : mem_keepers) {
+        n += k.raw != nullptr;
+    }
+    return n;
+}
+
+class Steady : public Recorded {
+protected:
+    void TearDown() override
+    {
+        footprint_free();
+        scorepop_free();
+        Recorded::TearDown();
+    }
+};
+
+void frame(int f)
+{
+    static const uint32_t handles[3] = {TEX_OWNED | 3, TEX_OWNED | TEX_ADDITIVE | 4, TEX_OWNED | 9};
+    zbatch_reset();
+    for (int i = 0; i < 300; i++) {
+        int first = 0;
+        BatchVertex *v = zbatch_reserve(4, 2, &first);
+        if (!v) {
+            continue;
+        }
+        float y = (float)(mt_rand() % 40);
+        for (int k = 0; k < 4; k++) {
+            v[k] = {(float)i, y, (float)k, 0.0f, 0.0f, 0xffffffffu};
+        }
+        uint32_t h = handles[mt_rand() % 3];
+        int bucket = zbatch_bucket_of_height(y);
+        zbatch_add_face(first, first + 1, first + 2, h, bucket);
+        zbatch_add_face(first, first + 2, first + 3, h, bucket);
+    }
+    float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, (float)(f % 50), 0, 3, 1};
+    footprint_add(m, 2.0f, 120.0f, f & 1);
+    const float pos[3] = {1.0f, 2.0f, 3.0f};
+    scorepop_add(pos, 1.0f, 0xffffffffu, f);
+    const float target[3] = {5.0f, 0.0f, 5.0f};
+    const float points[6] = {4, 0, 4, 6, 0, 6};
+    camera_update(target, points, 1, 1000);
+    camera_matrix();
+    footprint_draw();
+    zbatch_flush();
+    zbatch_unlock_arrays();
+    scorepop_update_draw(0.03f * g_frame_dt);
+    zgl_reset_draw_state();
+}
+
+TEST_F(Steady, AHundredFramesAllocateNothing)
+{
+    footprint_init();
+    scorepop_alloc();
+    camera_defaults();
+    g_frame_dt = 1.0f;
+    glrec_set_recording(false);
+    for (int path = 0; path < 2; path++) {
+        g_render_alternaterenderpath = (float)path;
+        frame(0);   // whatever a first frame sets up
+        int blocks = pool_blocks();
+        size_t usage = mem_usage;
+        long news = g_news;
+        for (int f = 1; f <= 100; f++) {
+            frame(f);
+        }
+        EXPECT_EQ(pool_blocks(), blocks) << "path " << path;
+        EXPECT_EQ(mem_usage, usage) << "path " << path;
+        EXPECT_EQ(g_news, news) << "path " << path;
+    }
+    EXPECT_GT(g_batch_max_faces, 500) << "the frames did draw";
+    g_frame_dt = 0.0f;
+}
+
+}  // namespace

@@ -1,0 +1,16 @@
+// decals.h -- the floor decals: the two footprint bitmaps that walking enemies leave.
+// White on black, since the game turns their brightness into alpha and draws them black;
+// a black border of an eighth of the side on every edge, since the footprint triangle's
+// texture coordinates run to 2 with clamping, so the edge texels (at every mip level)
+// cover the rest of the triangle.
+#pragma once
+
+#include "assetgen/bytes.h"
+
+constexpr int DECAL_SIDE = 64;
+
+// "z_footprint1.bmp": a clawed print, pad and three clawed toes pointing toward +u (the
+// bitmap's right), the direction of the footprint's bone.
+Bytes decal_footprint_claw();
+// "z_footprint2.bmp": a round pad.
+Bytes decal_footprint_pad();
