@@ -15,6 +15,7 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
 
+#include <cstddef>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -96,6 +97,7 @@ void expect_matches(const AnimSet *set, const AnimFile &a)
         }
     }
     EXPECT_EQ(set->first_sphere, a.spheres.empty() ? -1 : a.spheres[0].matrix);
+    EXPECT_EQ(offsetof(HitSphereDef, radius), 0u) << "held radius first, as the file does not";
     EXPECT_EQ(set->mesh_flags, a.mesh_flags);
 }
 
