@@ -232,7 +232,8 @@ public:
     // (root bone, names, indexes, limits).
     bool finish(ModelFiles &out, std::string &error) const;
     // The ground a track covers in its first ticks at speed 1, as the engine plays it
-    // from rest (for tests of root motion).
+    // from rest (for tests of root motion): exact whenever a key is reached, linear in
+    // between (eased keys spread their ground differently inside the interval).
     float forward_distance(const std::string &track, int ticks) const;
 
 private:
