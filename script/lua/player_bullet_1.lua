@@ -13,3 +13,7 @@ t[cp_launch_scale_min] = player_bullet_scale or 100
 t[cp_launch_scale_max] = player_bullet_scale or 100
 t[cp_bullet_spray_angle] = player_bullet_spray or 0
 c_preload_model(t)
+
+-- Explosions: sparks off what the shot hits.
+c_set_use_explosion_for("hit_active_bone", "spark_player", exp_align, 0, 0, 60, 80, { 0 })
+c_set_use_explosion_for("hit_null_bone", "spark_ricochet", exp_align, 0, 0, 50, 70, { 0 })

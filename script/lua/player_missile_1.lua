@@ -18,3 +18,7 @@ c_preload_model(t)
 
 -- The rocket burns out after two seconds.
 c_set_trigger_mutate("byebye", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)
+
+-- Explosions: the missile bursts where it ends.
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 20, 0.5, 70, 90, { 0 })
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")

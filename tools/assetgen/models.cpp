@@ -969,6 +969,9 @@ void models_add_to_catalogue(std::vector<AssetEntry> &c)
                 fprintf(stderr, "assetgen: two bitmaps are named %s\n", b->name.c_str());
             }
             known = b;
+            if (!b->draw) {
+                continue;   // a picture another part of the catalogue writes (floor-1_3)
+            }
             int frames = b->frames > 0 ? b->frames : 1;
             for (int frame = 0; frame < frames; frame++) {
                 for (bool mask : {false, true}) {

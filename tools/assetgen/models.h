@@ -60,7 +60,7 @@ constexpr Rgba rgb(uint32_t hex, uint8_t alpha = 255)
 struct Bitmap {
     std::string name;                           // lower case
     int frames = 0;                             // 0: one picture; n > 0: an animated set
-    ImageRgb (*draw)(int frame) = nullptr;
+    ImageRgb (*draw)(int frame) = nullptr;      // null: a picture written elsewhere in the catalogue
     ImageGrey (*draw_mask)(int frame) = nullptr;
 };
 

@@ -1,5 +1,6 @@
 // sounds.h -- the game's synthesised sounds: the thirteen named interface and event
-// sounds and the ambient loops "ambi-00" .. "ambi-03".
+// sounds, the ambient loops "ambi-00" .. "ambi-03", and the explosions' sounds
+// (sounds_explosions.h).
 #pragma once
 
 #include "assetgen/bytes.h"
