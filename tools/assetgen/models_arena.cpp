@@ -40,56 +40,35 @@ ImageRgb draw_white(int)
 
 ImageRgb draw_glow(int)
 {
-    const int S = 64;
-    ImageRgb img(S, S);
-    for (int y = 0; y < S; y++) {
-        for (int x = 0; x < S; x++) {
-            float dx = arena_centred(x, S), dy = arena_centred(y, S);
-            float r = std::sqrt(dx * dx + dy * dy);
-            // Clear from 0.94 outward: the outermost texels stay black for clamping.
-            float k = r >= 0.94f ? 0.0f : std::pow(1.0f - r / 0.94f, 1.8f);
-            k = std::min(1.0f, k + 0.6f * std::exp(-r * r * 40.0f));
-            arena_put(img, x, y, 0xffffff, k);
-        }
-    }
-    return img;
+    return arena_picture(64, 64, [](float dx, float dy) {
+        float r = std::sqrt(dx * dx + dy * dy);
+        // Clear from 0.94 outward: the outermost texels stay black for clamping.
+        float k = r >= 0.94f ? 0.0f : std::pow(1.0f - r / 0.94f, 1.8f);
+        return std::min(1.0f, k + 0.6f * std::exp(-r * r * 40.0f));
+    });
 }
 
 ImageRgb draw_ring(int)
 {
-    const int S = 128;
-    ImageRgb img(S, S);
-    for (int y = 0; y < S; y++) {
-        for (int x = 0; x < S; x++) {
-            float dx = arena_centred(x, S), dy = arena_centred(y, S);
-            float r = std::sqrt(dx * dx + dy * dy);
-            float d = r - 0.84f;
-            float k = std::exp(-d * d / 0.0009f) + 0.35f * std::exp(-d * d / 0.012f);
-            if (r < 0.84f) {
-                k += 0.12f * arena_smooth(0.3f, 0.84f, r);
-            }
-            k *= 1.0f - arena_smooth(0.9f, 0.97f, r);
-            arena_put(img, x, y, 0xffffff, k);
+    return arena_picture(128, 128, [](float dx, float dy) {
+        float r = std::sqrt(dx * dx + dy * dy);
+        float d = r - 0.84f;
+        float k = std::exp(-d * d / 0.0009f) + 0.35f * std::exp(-d * d / 0.012f);
+        if (r < 0.84f) {
+            k += 0.12f * arena_smooth(0.3f, 0.84f, r);
         }
-    }
-    return img;
+        return k * (1.0f - arena_smooth(0.9f, 0.97f, r));
+    });
 }
 
 ImageRgb draw_star(int)
 {
-    const int S = 64;
-    ImageRgb img(S, S);
-    for (int y = 0; y < S; y++) {
-        for (int x = 0; x < S; x++) {
-            float dx = arena_centred(x, S), dy = arena_centred(y, S);
-            float r = std::sqrt(dx * dx + dy * dy);
-            float arms = std::exp(-std::fabs(dx) * 28.0f) + std::exp(-std::fabs(dy) * 28.0f);
-            float k = arms * std::max(0.0f, 1.0f - r / 0.94f) + std::exp(-r * r * 30.0f);
-            k *= 1.0f - arena_smooth(0.86f, 0.94f, r);
-            arena_put(img, x, y, 0xffffff, std::min(1.0f, k));
-        }
-    }
-    return img;
+    return arena_picture(64, 64, [](float dx, float dy) {
+        float r = std::sqrt(dx * dx + dy * dy);
+        float arms = std::exp(-std::fabs(dx) * 28.0f) + std::exp(-std::fabs(dy) * 28.0f);
+        float k = arms * std::max(0.0f, 1.0f - r / 0.94f) + std::exp(-r * r * 30.0f);
+        return std::min(1.0f, k * (1.0f - arena_smooth(0.86f, 0.94f, r)));
+    });
 }
 
 }  // namespace

@@ -32,3 +32,16 @@ inline float arena_centred(int pixel, int side)
 {
     return ((float)pixel + 0.5f) / (float)side * 2.0f - 1.0f;
 }
+// A white picture of w x h pixels on black whose brightness at each pixel is
+// brightness(x, y), both -1 .. 1 from the centre (y from the top row down).
+template <class F>
+ImageRgb arena_picture(int w, int h, F brightness)
+{
+    ImageRgb img(w, h);
+    for (int y = 0; y < h; y++) {
+        for (int x = 0; x < w; x++) {
+            arena_put(img, x, y, 0xffffff, brightness(arena_centred(x, w), arena_centred(y, h)));
+        }
+    }
+    return img;
+}

@@ -98,19 +98,12 @@ ImageRgb draw_fire_cool(int frame)
 // A soft streak for sparks: bright head at the top (v 1) fading down its length.
 ImageRgb draw_streak(int)
 {
-    const int W = 32, H = 64;
-    ImageRgb img(W, H);
-    for (int y = 0; y < H; y++) {
-        for (int x = 0; x < W; x++) {
-            float a = std::fabs(arena_centred(x, W));
-            float along = 1.0f - ((float)y + 0.5f) / (float)H;   // 1 at the top row
-            float k = std::exp(-a * a * 18.0f) * std::pow(along, 1.5f);
-            k *= 1.0f - arena_smooth(0.85f, 0.97f, a);
-            k *= 1.0f - arena_smooth(0.92f, 1.0f, along);
-            arena_put(img, x, y, 0xffffff, k);
-        }
-    }
-    return img;
+    return arena_picture(32, 64, [](float dx, float dy) {
+        float a = std::fabs(dx);
+        float along = 0.5f - 0.5f * dy;   // 1 at the top row
+        float k = std::exp(-a * a * 18.0f) * std::pow(along, 1.5f);
+        return k * (1.0f - arena_smooth(0.85f, 0.97f, a)) * (1.0f - arena_smooth(0.92f, 1.0f, along));
+    });
 }
 
 // A ring and a disc that fade out over 8 frames (full for the first three).
@@ -123,35 +116,21 @@ float fade_of(int frame)
 
 ImageRgb draw_ring_fade(int frame)
 {
-    const int S = 128;
-    ImageRgb img(S, S);
-    for (int y = 0; y < S; y++) {
-        for (int x = 0; x < S; x++) {
-            float dx = arena_centred(x, S), dy = arena_centred(y, S);
-            float r = std::sqrt(dx * dx + dy * dy);
-            float d = r - 0.84f;
-            float k = std::exp(-d * d / 0.0012f) + 0.3f * std::exp(-d * d / 0.015f);
-            k += r < 0.84f ? 0.1f * arena_smooth(0.4f, 0.84f, r) : 0.0f;
-            k *= 1.0f - arena_smooth(0.9f, 0.97f, r);
-            arena_put(img, x, y, 0xffffff, k * fade_of(frame));
-        }
-    }
-    return img;
+    return arena_picture(128, 128, [frame](float dx, float dy) {
+        float r = std::sqrt(dx * dx + dy * dy);
+        float d = r - 0.84f;
+        float k = std::exp(-d * d / 0.0012f) + 0.3f * std::exp(-d * d / 0.015f);
+        k += r < 0.84f ? 0.1f * arena_smooth(0.4f, 0.84f, r) : 0.0f;
+        return k * (1.0f - arena_smooth(0.9f, 0.97f, r)) * fade_of(frame);
+    });
 }
 
 ImageRgb draw_disc_fade(int frame)
 {
-    const int S = 64;
-    ImageRgb img(S, S);
-    for (int y = 0; y < S; y++) {
-        for (int x = 0; x < S; x++) {
-            float dx = arena_centred(x, S), dy = arena_centred(y, S);
-            float r = std::sqrt(dx * dx + dy * dy);
-            float k = r >= 0.94f ? 0.0f : std::pow(1.0f - r / 0.94f, 1.4f);
-            arena_put(img, x, y, 0xffffff, k * fade_of(frame));
-        }
-    }
-    return img;
+    return arena_picture(64, 64, [frame](float dx, float dy) {
+        float r = std::sqrt(dx * dx + dy * dy);
+        return (r >= 0.94f ? 0.0f : std::pow(1.0f - r / 0.94f, 1.4f)) * fade_of(frame);
+    });
 }
 
 const Bitmap EXP_RING = {"exp_ring", FADE_FRAMES, draw_ring_fade, nullptr};

@@ -131,16 +131,7 @@ ImageRgb draw_core(Pattern p, uint32_t seed, int frame)
 // The halo: a broad soft band across, even along.
 ImageRgb draw_halo(int)
 {
-    const int W = 64, H = 32;
-    ImageRgb img(W, H);
-    for (int y = 0; y < H; y++) {
-        for (int x = 0; x < W; x++) {
-            float a = std::fabs(arena_centred(x, W));
-            float k = std::pow(std::max(0.0f, 1.0f - a / 0.94f), 2.2f);
-            arena_put(img, x, y, 0xffffff, k);
-        }
-    }
-    return img;
+    return arena_picture(64, 32, [](float dx, float) { return std::pow(std::max(0.0f, 1.0f - std::fabs(dx) / 0.94f), 2.2f); });
 }
 
 const Bitmap FIZZ_HALO = {"fizz_halo", 0, draw_halo, nullptr};
