@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,15 +32,22 @@ protected:
     void SetUp() override
     {
         mem_init();
+        // From the tree's run folder with the game's own styles path, so that model paths
+        // are as long as the game's (the loader refuses 64 characters or more).
+        ASSERT_NE(getcwd(saved_cwd, sizeof(saved_cwd)), nullptr);
+        ASSERT_EQ(chdir((TREE + "/run").c_str()), 0);
         snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "../styles/");
     }
     void TearDown() override
     {
         actors.clear();
         anim_sets_free_all();
+        // The meshes' textures were found from the run folder and decoded into the cache.
+        file_free_textures();
         g_camera = saved_camera;
         snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
+        EXPECT_EQ(chdir(saved_cwd), 0);
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
@@ -176,6 +184,7 @@ protected:
     }
     CameraState saved_camera = g_camera;
     char saved_styles[FILE_DIR_SIZE];
+    char saved_cwd[4096];
     std::vector<std::unique_ptr<PreviewActor>> actors;
 };
 

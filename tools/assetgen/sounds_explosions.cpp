@@ -238,5 +238,5 @@ std::vector<int16_t> make_exp_bomb()
     for (float &x : b) {
         x = std::tanh(2.4f * x);
     }
-    return finish(b, 0.98f);
+    return finish(b, 0.94f);
 }
