@@ -1,4 +1,5 @@
-// mt.cpp -- MT19937, exactly as published, with one global state.
+// mt.cpp -- MT19937, exactly as published, on two states: the simulation's and the
+// drawing generator's.
 
 #include "core/mt.h"
 
@@ -9,42 +10,57 @@ constexpr uint32_t MT_UPPER = 0x80000000u;
 constexpr uint32_t MT_LOWER = 0x7fffffffu;
 
 // Generator state and the index of the next word; MT_N + 1 means never seeded.
-static uint32_t mt_state[MT_N];
-static int mt_index = MT_N + 1;
+struct MtState {
+    uint32_t words[MT_N];
+    int index;
+};
 
-void mt_seed(uint32_t seed)
+static MtState mt_sim = {{0}, MT_N + 1};
+static MtState mt_draw = {{0}, MT_N + 1};
+
+static void mt_seed_state(MtState *s, uint32_t seed)
 {
-    mt_state[0] = seed;
+    s->words[0] = seed;
     for (int i = 1; i < MT_N; i++) {
-        mt_state[i] = 1812433253u * (mt_state[i - 1] ^ (mt_state[i - 1] >> 30)) + (uint32_t)i;
+        s->words[i] = 1812433253u * (s->words[i - 1] ^ (s->words[i - 1] >> 30)) + (uint32_t)i;
     }
-    mt_index = MT_N;
+    s->index = MT_N;
 }
 
-static void mt_twist(void)
+static void mt_twist(MtState *s)
 {
     for (int i = 0; i < MT_N; i++) {
-        uint32_t y = (mt_state[i] & MT_UPPER) | (mt_state[(i + 1) % MT_N] & MT_LOWER);
-        uint32_t next = mt_state[(i + MT_M) % MT_N] ^ (y >> 1);
-        mt_state[i] = (y & 1u) ? next ^ MT_MATRIX_A : next;
+        uint32_t y = (s->words[i] & MT_UPPER) | (s->words[(i + 1) % MT_N] & MT_LOWER);
+        uint32_t next = s->words[(i + MT_M) % MT_N] ^ (y >> 1);
+        s->words[i] = (y & 1u) ? next ^ MT_MATRIX_A : next;
     }
-    mt_index = 0;
+    s->index = 0;
 }
 
-uint32_t mt_rand(void)
+static uint32_t mt_next(MtState *s, uint32_t default_seed)
 {
-    if (mt_index > MT_N) {
-        mt_seed(5489u);
+    if (s->index > MT_N) {
+        mt_seed_state(s, default_seed);
     }
-    if (mt_index >= MT_N) {
-        mt_twist();
+    if (s->index >= MT_N) {
+        mt_twist(s);
     }
-    uint32_t y = mt_state[mt_index++];
+    uint32_t y = s->words[s->index++];
     y ^= y >> 11;
     y ^= (y << 7) & 0x9d2c5680u;
     y ^= (y << 15) & 0xefc60000u;
     y ^= y >> 18;
     return y;
+}
+
+void mt_seed(uint32_t seed)
+{
+    mt_seed_state(&mt_sim, seed);
+}
+
+uint32_t mt_rand(void)
+{
+    return mt_next(&mt_sim, 5489u);
 }
 
 float mt_rand_unit(void)
@@ -55,4 +71,14 @@ float mt_rand_unit(void)
 float mt_rand_signed(void)
 {
     return (float)(mt_rand() & 0x7fff) * 6.103702e-5f - 1.0f;
+}
+
+void mt_draw_seed(uint32_t seed)
+{
+    mt_seed_state(&mt_draw, seed);
+}
+
+uint32_t mt_draw_rand(void)
+{
+    return mt_next(&mt_draw, MT_DRAW_DEFAULT_SEED);
 }

@@ -1,5 +1,7 @@
-// mt.h -- the one random generator: MT19937, seeded with the time at start and with
-// the level's seed at each level start so a level replays its draws.
+// mt.h -- the random generators: MT19937. The simulation's generator is seeded with the
+// time at start and with the level's seed at each level start so a level replays its
+// draws; the drawing generator feeds effects that only show (particles), so how many
+// frames are drawn never changes what the simulation draws.
 #pragma once
 
 #include <cstdint>
@@ -11,3 +13,9 @@ uint32_t mt_rand(void);
 float mt_rand_unit(void);
 // (r & 0x7fff) * 2/32767 - 1 in [-1, 1].
 float mt_rand_signed(void);
+
+// The drawing generator: the same algorithm on a state of its own.
+void mt_draw_seed(uint32_t seed);
+// Next 32-bit output; seeds itself with MT_DRAW_DEFAULT_SEED when never seeded.
+uint32_t mt_draw_rand(void);
+constexpr uint32_t MT_DRAW_DEFAULT_SEED = 19650218u;

@@ -13,6 +13,26 @@ namespace {
 constexpr int DECAL_SAMPLES = 4;        // per axis and pixel
 constexpr float DECAL_BORDER = 0.125f;  // of the side, kept black on every edge
 
+// 1 inside an ellipse at (cu, cv) with radii (ru, rv), 0 outside.
+float ellipse(float u, float v, float cu, float cv, float ru, float rv)
+{
+    float du = (u - cu) / ru;
+    float dv = (v - cv) / rv;
+    return du * du + dv * dv <= 1.0f ? 1.0f : 0.0f;
+}
+
+// 1 inside the triangle a, b, c.
+float triangle(float u, float v, const float a[2], const float b[2], const float c[2])
+{
+    auto side = [&](const float p[2], const float q[2]) { return (q[0] - p[0]) * (v - p[1]) - (q[1] - p[1]) * (u - p[0]); };
+    float s0 = side(a, b);
+    float s1 = side(b, c);
+    float s2 = side(c, a);
+    return (s0 >= 0 && s1 >= 0 && s2 >= 0) || (s0 <= 0 && s1 <= 0 && s2 <= 0) ? 1.0f : 0.0f;
+}
+
+}  // namespace
+
 // Coverage of a shape given as inside (u, v) over the unit square, u to the right and v
 // up (as the game maps the bitmap), scaled to 0..peak.
 Bytes decal_render(const std::function<float(float u, float v)> &inside)
@@ -37,26 +57,6 @@ Bytes decal_render(const std::function<float(float u, float v)> &inside)
     }
     return bmp_write_24(img);
 }
-
-// 1 inside an ellipse at (cu, cv) with radii (ru, rv), 0 outside.
-float ellipse(float u, float v, float cu, float cv, float ru, float rv)
-{
-    float du = (u - cu) / ru;
-    float dv = (v - cv) / rv;
-    return du * du + dv * dv <= 1.0f ? 1.0f : 0.0f;
-}
-
-// 1 inside the triangle a, b, c.
-float triangle(float u, float v, const float a[2], const float b[2], const float c[2])
-{
-    auto side = [&](const float p[2], const float q[2]) { return (q[0] - p[0]) * (v - p[1]) - (q[1] - p[1]) * (u - p[0]); };
-    float s0 = side(a, b);
-    float s1 = side(b, c);
-    float s2 = side(c, a);
-    return (s0 >= 0 && s1 >= 0 && s2 >= 0) || (s0 <= 0 && s1 <= 0 && s2 <= 0) ? 1.0f : 0.0f;
-}
-
-}  // namespace
 
 Bytes decal_footprint_claw()
 {
