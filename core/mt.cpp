@@ -1,5 +1,5 @@
-// mt.cpp -- MT19937, exactly as published, on two states: the simulation's and the
-// drawing generator's.
+// mt.cpp -- MT19937, exactly as published: the simulation's generator and a second one
+// for drawing.
 
 #include "core/mt.h"
 
@@ -8,15 +8,19 @@ constexpr int MT_M = 397;
 constexpr uint32_t MT_MATRIX_A = 0x9908b0dfu;
 constexpr uint32_t MT_UPPER = 0x80000000u;
 constexpr uint32_t MT_LOWER = 0x7fffffffu;
+constexpr uint32_t MT_DEFAULT_SEED = 5489u;
 
 // Generator state and the index of the next word; MT_N + 1 means never seeded.
 struct MtState {
     uint32_t words[MT_N];
-    int index;
+    int index = MT_N + 1;
 };
 
-static MtState mt_sim = {{0}, MT_N + 1};
-static MtState mt_draw = {{0}, MT_N + 1};
+// The simulation's generator: seeded with the level's seed so a level replays its draws.
+static MtState mt_sim;
+// The drawing's generator: front-end effects drawn once per frame take their draws here,
+// so the number of frames drawn never moves the simulation's sequence.
+static MtState mt_draw;
 
 static void mt_seed_state(MtState *s, uint32_t seed)
 {
@@ -37,10 +41,10 @@ static void mt_twist(MtState *s)
     s->index = 0;
 }
 
-static uint32_t mt_next(MtState *s, uint32_t default_seed)
+static uint32_t mt_next(MtState *s)
 {
     if (s->index > MT_N) {
-        mt_seed_state(s, default_seed);
+        mt_seed_state(s, MT_DEFAULT_SEED);
     }
     if (s->index >= MT_N) {
         mt_twist(s);
@@ -60,7 +64,7 @@ void mt_seed(uint32_t seed)
 
 uint32_t mt_rand(void)
 {
-    return mt_next(&mt_sim, 5489u);
+    return mt_next(&mt_sim);
 }
 
 float mt_rand_unit(void)
@@ -73,12 +77,12 @@ float mt_rand_signed(void)
     return (float)(mt_rand() & 0x7fff) * 6.103702e-5f - 1.0f;
 }
 
+uint32_t mt_draw_rand(void)
+{
+    return mt_next(&mt_draw);
+}
+
 void mt_draw_seed(uint32_t seed)
 {
     mt_seed_state(&mt_draw, seed);
-}
-
-uint32_t mt_draw_rand(void)
-{
-    return mt_next(&mt_draw, MT_DRAW_DEFAULT_SEED);
 }

@@ -1,7 +1,6 @@
-// mt.h -- the random generators: MT19937. The simulation's generator is seeded with the
-// time at start and with the level's seed at each level start so a level replays its
-// draws; the drawing generator feeds effects that only show (particles), so how many
-// frames are drawn never changes what the simulation draws.
+// mt.h -- the random generators (MT19937): the simulation's, seeded with the time at
+// start and with the level's seed at each level start so a level replays its draws, and
+// the drawing's own.
 #pragma once
 
 #include <cstdint>
@@ -13,9 +12,8 @@ uint32_t mt_rand(void);
 float mt_rand_unit(void);
 // (r & 0x7fff) * 2/32767 - 1 in [-1, 1].
 float mt_rand_signed(void);
-
-// The drawing generator: the same algorithm on a state of its own.
-void mt_draw_seed(uint32_t seed);
-// Next 32-bit output; seeds itself with MT_DRAW_DEFAULT_SEED when never seeded.
+// The drawing's own generator (MT19937 from the default seed): effects decided while
+// drawing take their draws here, never from the simulation's sequence.
 uint32_t mt_draw_rand(void);
-constexpr uint32_t MT_DRAW_DEFAULT_SEED = 19650218u;
+// Reseeds the drawing's generator (tests replay a run of effects).
+void mt_draw_seed(uint32_t seed);

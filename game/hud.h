@@ -14,5 +14,8 @@ void hud_set_counter(int ticks, int left, float warning);
 void hud_set_text(int bonus, int kills, int result);
 // Forms the caption again for a level number (c_set_time_limit).
 void hud_set_level_label(int level);
-// Draws the HUD in the overlay space.
+// Draws the HUD in the overlay space; at a level end it also pays the bonuses into
+// player 1's score, step by step.
 void hud_draw(void);
+// Inside hud_draw: lives and bomb counts, the score (mode 0 only) and the multiplier.
+void hud_draw_score(GameInfo *record, int mode);

@@ -1,8 +1,29 @@
 // font.h -- glyphs and fonts: the four font pages, the HUD texture and the cursor.
 #pragma once
 
+#include <cstdint>
+
 // Loads the font pages, the HUD texture and the cursor (level set-up, restart, return
 // to the front end).
 void title_load_fonts(void);
 // Binds font page 0 before a run of text.
 void font_bind(void);
+
+// A line of upright text on the overlay plane in the current colour: glyph size 1,
+// advance 0.9; an x of exactly 0 centres the line on 0. Bytes are Latin-1.
+void glyph_draw_text(float x, float y, float z, const char *text);
+// A line of upright text in colour (packed RGBA, red in the low byte) with an appearance
+// timer per drawn character (blanks take none): timers may be null; at most timer_count
+// of them are taken, later characters draw fully. pos z is lowered by the language's text
+// depth. Returns the number of timers taken.
+int glyph_draw_string(const float pos[3], uint32_t colour, const char *text, int32_t *timers, int timer_count);
+
+// Where the HUD and the menus send their text and its colour: the glyph drawer by
+// default. Tests put recorders here to read text, position and colour without GL.
+struct GlyphSink {
+    void (*colour)(float r, float g, float b, float a);   // the current colour (zgl_color4f)
+    void (*text)(float x, float y, float z, const char *text);
+    int (*string)(const float pos[3], uint32_t colour, const char *text, int32_t *timers, int timer_count);
+};
+extern GlyphSink g_glyph_sink;
+extern const GlyphSink GLYPH_SINK_DEFAULT;

@@ -1,6 +1,7 @@
 // The generated effects as the game loads them: every catalogue effect and every effect
-// a script attaches is a 684-byte file whose texture is its own (not the fallback), no
-// steady emitter can fill its ring, and the textures keep a clear border for clamping.
+// a script attaches is a 684-byte file whose texture is its own (not the fallback); the
+// scripts' animations and bones exist on the generated models; no steady emitter can
+// fill its ring; the textures keep a clear border for clamping.
 
 #include "assetgen/particles.h"
 
@@ -9,6 +10,8 @@
 #include "render/particle.h"
 #include "render/tex.h"
 #include "tests/support/log_capture.h"
+#include "world/actortype.h"
+#include "world/animset.h"
 
 #include <gtest/gtest.h>
 
@@ -25,29 +28,59 @@ namespace {
 
 const std::string TREE = GLIMMERFALL_ASSETS;
 
-// The effect names the scripts attach: the last string argument of
-// c_add_particle_to_anim and c_add_particle_to_explosion.
-std::set<std::string> script_effect_names()
+// One effect a script attaches, with the model of the type it attaches to.
+struct Attachment {
+    std::string script;
+    std::string folder;   // the type's model folder and name (ACTOR_preload); empty for
+    std::string model;    // an explosion's
+    std::string anim;
+    std::string bone;
+    std::string effect;
+};
+
+// Every c_add_particle_to_anim and c_add_particle_to_explosion of the scripts, with the
+// type preloaded last before it.
+std::vector<Attachment> script_attachments()
 {
-    std::set<std::string> names;
+    std::vector<Attachment> out;
+    const std::regex preload("ACTOR_preload\\(\\s*\"[^\"]*\"\\s*,\\s*\"([^\"]*)\"\\s*,\\s*\"([^\"]*)\"");
     const std::regex call("c_add_particle_to_(anim|explosion)\\s*\\(([^)]*)\\)");
-    const std::regex last_string("\"([^\"]*)\"\\s*$");
+    const std::regex string("\"([^\"]*)\"");
     for (const auto &entry : std::filesystem::directory_iterator(std::string(GLIMMERFALL_SOURCE_DIR) + "/script/lua")) {
         std::ifstream in(entry.path());
         std::stringstream text;
         text << in.rdbuf();
         const std::string s = text.str();
         for (auto it = std::sregex_iterator(s.begin(), s.end(), call); it != std::sregex_iterator(); ++it) {
-            std::string args = (*it)[2];
-            std::smatch m;
-            if (std::regex_search(args, m, last_string)) {
-                names.insert(m[1]);
-            } else {
-                ADD_FAILURE() << entry.path().filename() << ": an effect named by a variable: " << args;
+            Attachment a;
+            a.script = entry.path().filename().string();
+            std::string before = s.substr(0, (size_t)it->position());
+            for (auto p = std::sregex_iterator(before.begin(), before.end(), preload); p != std::sregex_iterator(); ++p) {
+                a.folder = (*p)[1];
+                a.model = (*p)[2];
             }
+            std::vector<std::string> args;
+            std::string list = (*it)[2];
+            for (auto q = std::sregex_iterator(list.begin(), list.end(), string); q != std::sregex_iterator(); ++q) {
+                args.push_back((*q)[1]);
+            }
+            bool explosion = (*it)[1] == "explosion";
+            if (args.size() != (explosion ? 4u : 3u)) {
+                ADD_FAILURE() << a.script << ": names given by variables: " << list;
+                continue;
+            }
+            if (explosion) {
+                a.folder.clear();
+                a.model.clear();
+                args.erase(args.begin());
+            }
+            a.anim = args[0];
+            a.bone = args[1];
+            a.effect = args[2];
+            out.push_back(a);
         }
     }
-    return names;
+    return out;
 }
 
 class ParticleContent : public ::testing::Test {
@@ -58,11 +91,13 @@ protected:
         ASSERT_EQ(chdir((TREE + "/run").c_str()), 0);
         snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
         snprintf(g_particles_dir, FILE_DIR_SIZE, "%s", "../styles/particles/");
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", "../styles/");
         zgl_texture_init();
         particle_init_holders();
     }
     void TearDown() override
     {
+        anim_sets_free_all();
         particle_info();
         zgl_texture_free_all();
         file_free_textures();
@@ -70,6 +105,7 @@ protected:
         mem_init();
         g_bitmaps_dir[0] = 0;
         g_particles_dir[0] = 0;
+        g_styles_dir[0] = 0;
     }
     LogCapture log;
 };
@@ -80,9 +116,9 @@ TEST_F(ParticleContent, EveryEffectLoadsWithItsOwnTexture)
     for (const ParticleEffect &e : particle_effects()) {
         names.insert(e.name);
     }
-    std::set<std::string> used = script_effect_names();
-    EXPECT_GE(used.size(), 8u) << "the scripts attach effects";
-    names.insert(used.begin(), used.end());
+    for (const Attachment &a : script_attachments()) {
+        names.insert(a.effect);
+    }
     for (const std::string &name : names) {
         EXPECT_EQ(file_exists_size((TREE + "/styles/particles/" + name + ".bin").c_str()), PARTICLE_FILE_SIZE)
             << name;
@@ -97,6 +133,40 @@ TEST_F(ParticleContent, EveryEffectLoadsWithItsOwnTexture)
         EXPECT_TRUE(e.texture_flags & TEX_CLAMP_S && e.texture_flags & TEX_CLAMP_T) << name;
     }
     EXPECT_EQ(log.errors(), 0) << log.joined();
+}
+
+// Where the type's model is generated already, each attachment finds its animation and
+// bone and lands on the animation's event list.
+TEST_F(ParticleContent, ScriptAttachmentsResolveOnTheGeneratedModels)
+{
+    std::vector<Attachment> all = script_attachments();
+    std::set<std::string> effects;
+    int on_models = 0;
+    for (const Attachment &a : all) {
+        effects.insert(a.effect);
+        if (a.model.empty() ||
+            file_exists_size((TREE + "/styles/" + a.folder + "/" + a.model + "/anim.bin").c_str()) < 1) {
+            continue;
+        }
+        AnimSet *set = actor_load_model_data(a.folder.c_str(), a.model.c_str());
+        ASSERT_NE(set, nullptr) << a.script;
+        log.clear();
+        actortype_attach_particle(set, a.anim.c_str(), a.bone.c_str(), a.effect.c_str());
+        EXPECT_EQ(log.errors(), 0) << a.script << ": " << a.anim << " " << a.bone << " " << a.effect << "\n"
+                                   << log.joined();
+        int anim = anim_find(set, a.anim.c_str(), 1);
+        ASSERT_GE(anim, 0);
+        int tmpl = particle_find_or_load(a.effect.c_str());
+        int matrix = anim_find_bone(set, a.bone.c_str(), 1) + 1;
+        bool found = false;
+        for (const AnimParticleEvent *e = set->tracks[anim].particles; e; e = e->next) {
+            found |= e->particle == tmpl && e->matrix == matrix;
+        }
+        EXPECT_TRUE(found) << a.script << ": " << a.anim << " " << a.effect;
+        on_models++;
+    }
+    EXPECT_GE(effects.size(), 8u) << "the scripts attach effects";
+    EXPECT_GE(on_models, 10) << "the robots and their shot";
 }
 
 TEST_F(ParticleContent, NoSteadyEmitterFillsItsRing)

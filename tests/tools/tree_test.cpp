@@ -73,7 +73,9 @@ TEST(AssetTree, SecondRunWritesTheSameBytes)
 
 TEST(AssetTree, NamesTheEngineLooksUp)
 {
-    std::vector<std::string> wanted = {"styles/bitmaps/z_light.bmp", "menu/readme.htm"};
+    std::vector<std::string> wanted = {"styles/bitmaps/z_light.bmp", "menu/readme.htm",  "menu/languages.txt",
+                                       "menu/menu_en.txt",           "menu/menu_de.txt", "menu/menu_fr.txt",
+                                       "menu/keys_en.txt"};
     for (int page = 1; page <= 4; page++) {
         wanted.push_back("menu/font_en_" + std::to_string(page) + ".bmp");
         wanted.push_back("menu/font_en_" + std::to_string(page) + "m.bmp");
@@ -92,7 +94,7 @@ TEST(AssetTree, NamesTheEngineLooksUp)
     }
     EXPECT_EQ(file_exists_size(tree_file("run/level190.lua").c_str()), -1) << "the level sequence ends at 189";
     for (const AssetEntry &e : asset_catalogue()) {
-        if (e.kind == AssetKind::Page || e.kind == AssetKind::Marker) {
+        if (e.kind == AssetKind::Page || e.kind == AssetKind::Marker || e.kind == AssetKind::Text) {
             std::string text = read_file(tree_file(e.path));
             ASSERT_FALSE(text.empty());
             EXPECT_EQ(text.back(), '\n') << e.path << ": text files end with a newline";

@@ -6,6 +6,7 @@
 #include "assetgen/decals.h"
 #include "assetgen/fonts.h"
 #include "assetgen/images.h"
+#include "assetgen/models.h"
 #include "assetgen/particles.h"
 #include "assetgen/sounds.h"
 #include "assetgen/texts.h"
@@ -60,6 +61,11 @@ Bytes build_readme(const AssetEntry &)
     return text_readme();
 }
 
+Bytes build_menu_text(const AssetEntry &e)
+{
+    return text_menu_file(e.name);
+}
+
 Bytes build_marker(const AssetEntry &e)
 {
     return text_level_marker(e.param);
@@ -85,6 +91,10 @@ std::vector<AssetEntry> make_catalogue()
         c.push_back({base + "m.bmp", AssetKind::Mask, page, "", build_font_mask});
     }
     c.push_back({menu + "/readme.htm", AssetKind::Page, 0, "", build_readme});
+    for (const std::string &name : text_menu_files()) {
+        c.push_back({menu + "/" + name, AssetKind::Text, 0, name, build_menu_text});
+    }
+    models_add_to_catalogue(c);
     for (int level = ASSET_FIRST_LEVEL; level <= ASSET_LAST_LEVEL; level++) {
         c.push_back({run + "/level" + std::to_string(level) + ".lua", AssetKind::Marker, level, "", build_marker});
     }

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-enum class AssetKind { Bitmap, Mask, Sound, Page, Marker, Particle };
+enum class AssetKind { Bitmap, Mask, Sound, Page, Marker, Text, Model, Particle };
 
 struct AssetEntry {
     std::string path;   // relative to the tree's root, '/' between folders
     AssetKind kind;
     int param;          // font page 0..3, level number
-    std::string name;   // sound name
+    std::string name;   // sound name, file name of a copied text
     Bytes (*build)(const AssetEntry &entry);
 };
 

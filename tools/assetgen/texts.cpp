@@ -1,8 +1,15 @@
-// texts.cpp -- the text files of the tree: the help page and the level marker files.
+// texts.cpp -- the text files of the tree: the help page, the level marker files and the
+// language files copied from data/menu/.
 
 #include "assetgen/texts.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#ifndef ASSETGEN_MENU_DATA
+#define ASSETGEN_MENU_DATA "data/menu"
+#endif
 
 namespace {
 
@@ -57,8 +64,10 @@ keyboard, a joystick or the mouse), and joysticks can steer and aim with their s
 shooting in the direction you were moving when you pressed it, while you steer freely.
 A <b>smart bomb</b> sets off a blast around your ship; you need to let go of the key
 before the next one. The pause menu lets you resume or abandon the game. In the menus,
-<kbd>W</kbd> and <kbd>S</kbd> move between the rows, <kbd>A</kbd> and <kbd>D</kbd> change a
-value, <kbd>Return</kbd> chooses and <kbd>Esc</kbd> goes back; the mouse works too.</p>
+<kbd>W</kbd> and <kbd>S</kbd> or <kbd>&uarr;</kbd> and <kbd>&darr;</kbd> move between the rows,
+<kbd>A</kbd> and <kbd>D</kbd> or <kbd>&larr;</kbd> and <kbd>&rarr;</kbd> change a value, and
+<kbd>Return</kbd> or <kbd>Space</kbd> chooses. Every page has a row that leads back. The mouse
+points and clicks as well.</p>
 <p>With mouse aim chosen in the controls menu, the mouse moves a crosshair that your
 ship fires toward.</p>
 
@@ -128,4 +137,20 @@ Bytes text_level_marker(int level)
     Bytes b;
     put_text(b, line);
     return b;
+}
+
+const std::vector<std::string> &text_menu_files()
+{
+    static const std::vector<std::string> names = {"languages.txt", "menu_en.txt", "menu_de.txt", "menu_fr.txt",
+                                                   "keys_en.txt"};
+    return names;
+}
+
+Bytes text_menu_file(const std::string &name)
+{
+    std::ifstream in(std::string(ASSETGEN_MENU_DATA) + "/" + name, std::ios::binary);
+    if (!in) {
+        return Bytes{};
+    }
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
