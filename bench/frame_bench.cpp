@@ -5,8 +5,11 @@
 // sprites and beams additive strips. Per frame it reports where the time goes:
 // producing the faces (our CPU), the flush (our walk plus GL's submission), glFinish
 // (GL's rasterising) and the swap; BM_BatchWalk times our part alone, with GL's calls
-// switched off. Without a display the benchmarks are skipped.
+// switched off. The heaviest wave also runs with 100 emitters of the generated effects
+// (bench/particle_bench.cpp), reporting the batch's largest face and vertex counts and
+// the items dropped. Without a display the benchmarks are skipped.
 
+#include "bench/particle_scene.h"
 #include "core/file.h"
 #include "core/mem.h"
 #include "core/mt.h"
@@ -15,6 +18,7 @@
 #include "platform/zwin.h"
 #include "render/batch.h"
 #include "render/camera.h"
+#include "render/particle.h"
 #include "render/tex.h"
 #include "render/zgl.h"
 
@@ -126,6 +130,7 @@ bool bench_scene_ready(void)
     if (!zwin_set_video_mode()) {
         return false;
     }
+    bench_particles_forget();
     mem_init();
     snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
     zgl_init_gl();
@@ -215,9 +220,12 @@ void bench_beam(int i)
     }
 }
 
-void bench_produce(int enemies, float t)
+void bench_produce(int enemies, float t, int emitters)
 {
     zbatch_reset();
+    if (emitters > 0) {
+        bench_particles_frame(emitters);
+    }
     for (int i = 0; i < enemies; i++) {
         bench_enemy(i, t);
     }
@@ -244,6 +252,14 @@ void BM_Frame(benchmark::State &state)
     }
     const int enemies = (int)state.range(0);
     g_render_alternaterenderpath = (float)state.range(1);
+    const int emitters = (int)state.range(2);
+    if (emitters > 0 && !bench_particles_load()) {
+        state.SkipWithError("the generated effects do not load");
+        return;
+    }
+    g_batch_max_faces = 0;
+    g_batch_max_vertices = 0;
+    const int dropped = g_batch_dropped;
     double produce = 0, flush = 0, finish = 0, swap = 0;
     float t = 0.0f;
     for (auto _ : state) {
@@ -253,7 +269,7 @@ void BM_Frame(benchmark::State &state)
         zgl_enable_blend();
         zgl_depth_mask_off();
         Clock::time_point at = Clock::now();
-        bench_produce(enemies, t);
+        bench_produce(enemies, t, emitters);
         produce += ms_since(at);
         at = Clock::now();
         zbatch_flush();
@@ -275,9 +291,14 @@ void BM_Frame(benchmark::State &state)
     state.counters["finish_ms"] = finish / n;
     state.counters["swap_ms"] = swap / n;
     state.counters["faces"] = (double)(enemies * ENEMY_FACES + 2 * BENCH_BULLETS + 2 * BENCH_BEAMS * BENCH_BEAM_SEGMENTS);
-    state.SetLabel(g_scene.label + (state.range(1) ? ", expanded path" : ", indexed path"));
+    state.counters["max_faces"] = g_batch_max_faces;
+    state.counters["max_vertices"] = g_batch_max_vertices;
+    state.counters["dropped"] = g_batch_dropped - dropped;
+    state.SetLabel(g_scene.label + (state.range(1) ? ", expanded path" : ", indexed path") +
+                   (emitters ? ", " + std::to_string(emitters) + " emitters" : ""));
 }
-BENCHMARK(BM_Frame)->ArgsProduct({{50, 150, 300}, {0, 1}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Frame)->ArgsProduct({{50, 150, 300}, {0, 1}, {0}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Frame)->ArgsProduct({{300}, {0, 1}, {100}})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Our part alone: the same frame produced and walked with GL's calls switched off.
 void BM_BatchWalk(benchmark::State &state)
@@ -291,7 +312,7 @@ void BM_BatchWalk(benchmark::State &state)
     float t = 0.0f;
     g_gl_ready = 0;
     for (auto _ : state) {
-        bench_produce(enemies, t);
+        bench_produce(enemies, t, 0);
         zbatch_flush();
         t += 1.0f;
     }

@@ -13,6 +13,7 @@
 
 #include <GL/glu.h>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <unistd.h>
 
@@ -312,6 +313,58 @@ TEST_F(GlParticles, GalleryOfEveryEffect)
         save_sheet();
     }
     g_render_particles = 1.0f;
+}
+
+// Several effects at once as the player sees them: the camera at the height where a unit
+// of floor is 8 pixels, as at 1024 x 768 in play.
+TEST_F(GlParticles, GalleryAtPlayScale)
+{
+    struct Placed {
+        const char *effect;
+        float x, z, speed;
+        int start_frame;
+    };
+    const Placed scene[] = {
+        {"explosion_fire", -18, 8, 0, 20},     {"explosion_smoke", -18, 8, 0, 20},
+        {"explosion_embers", -18, 8, 0, 20},   {"burning_wreck", -17, 9, 0, 20},
+        {"emerge_dust", 14, 12, 0, 30},        {"spawn_burst", 22, -12, 0, 12},
+        {"shot_trail", -30, -10, 0.9f, 25},    {"shot_trail", -34, -6, 0.9f, 28},
+        {"enemy_shot_trail", 30, 2, -0.6f, 20}, {"missile_smoke", -25, -20, 0.5f, 5},
+        {"enemy_muzzle_flash", 5, 0, 0, 47},   {"hit_sparks", 0, -18, 0, 44},
+        {"shield_shimmer", -5, 18, 0, 10},     {"ship_thrust", -5, 18, 0.0f, 0},
+        {"powerup_glow", 20, 20, 0, 0},        {"beam_sparks", 8, -25, 0, 30},
+    };
+    int count = (int)(sizeof(scene) / sizeof(scene[0]));
+    std::vector<std::array<float, 16>> matrices((size_t)count);
+    std::vector<int> templates;
+    for (const Placed &p : scene) {
+        templates.push_back(particle_find_or_load(p.effect));
+        ASSERT_GE(templates.back(), 0) << p.effect;
+    }
+    static int owner;
+    const float height = (float)H / 8.0f / (2.0f * std::tan(22.5f * 0.017453292f));
+    look_down_from(height);
+    g_frame_dt = 1.0f;
+    for (int f = 0; f <= 50; f++) {
+        zbatch_reset();
+        for (int i = 0; i < count; i++) {
+            float *m = matrices[(size_t)i].data();
+            if (f == scene[i].start_frame) {
+                heading_x_matrix(m, scene[i].x);
+                m[14] = scene[i].z;
+                particle_start_at_bone(templates[(size_t)i], m, &owner);
+            }
+            m[12] += scene[i].speed;
+        }
+        particle_update_draw();
+    }
+    glClearColor(0.09f, 0.10f, 0.13f, 1.0f);
+    zgl_clear();
+    zgl_enable_blend();
+    zbatch_flush();
+    zbatch_unlock_arrays();
+    zgl_reset_draw_state();
+    gl_save_screen("particles_play_scale", W, H);
 }
 
 }  // namespace

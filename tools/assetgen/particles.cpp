@@ -309,12 +309,13 @@ ParticleOut fx_shield_shimmer()
     return p;
 }
 
-// A shot's trail: a stream of dots left behind, tapering out in a tenth of a second.
-ParticleOut fx_trail(Rgba8 colour, float size)
+// A shot's trail: a stream of dots left behind, tapering out in a tenth of a second;
+// the players' few fast shots leave them closer together than the many enemy shots.
+ParticleOut fx_trail(Rgba8 colour, float size, float rate)
 {
     ParticleOut p = effect("p_dot.bmp", true, 4.0f);
     flat(p.speed, 0.004f);
-    flat(p.rate, 1.2f);
+    flat(p.rate, rate);
     p.life = 0.1f;
     flat(p.life_var, 0.04f);
     p.fade = 9.0f;
@@ -353,13 +354,13 @@ ParticleOut fx_missile_smoke()
     ParticleOut p = effect("p_smoke.bmp", false, 4.0f);
     flat(p.speed, 0.02f);
     flat(p.speed_var, 0.01f);
-    flat(p.rate, 0.5f);
+    flat(p.rate, 0.7f);
     p.life = 0.8f;
     flat(p.life_var, 0.4f);
     p.fade = 1.2f;
     flat(p.size, 1.6f);
     flat(p.size_var, 0.3f);
-    p.grow = 3.0f;
+    p.grow = 3.2f;
     flat(p.spin, 1.5f);
     flat(p.spin_var, 1.0f);
     colour_flat(p.colour, {185, 185, 190, 170});
@@ -399,7 +400,7 @@ ParticleOut fx_explosion_fire()
     box_flat(p.box, 1.6f, 0.4f, 1.6f);
     staged(p.speed, 0.2f, 0.1f, 0.04f);
     flat(p.speed_var, 0.05f);
-    staged(p.rate, 2.5f, 1.2f, 0.15f);
+    staged(p.rate, 2.0f, 1.0f, 0.12f);
     p.life = 0.25f;
     staged(p.life_var, 0.1f, 0.3f, 0.4f);
     p.fade = 2.5f;
@@ -422,7 +423,7 @@ ParticleOut fx_explosion_smoke()
     times(p, 0.08f, 0.2f, 0.3f, 0.7f);
     p.rate[0] = 0.0f;
     p.rate[1] = 0.2f;
-    p.rate[2] = 0.7f;
+    p.rate[2] = 0.45f;
     p.rate[3] = 0.0f;
     box_flat(p.box, 2.5f, 0.3f, 2.5f);
     flat(p.speed, 0.06f);
@@ -430,9 +431,9 @@ ParticleOut fx_explosion_smoke()
     p.life = 1.0f;
     flat(p.life_var, 0.5f);
     p.fade = 1.2f;
-    flat(p.size, 5.0f);
+    flat(p.size, 4.4f);
     flat(p.size_var, 1.2f);
-    p.grow = 2.0f;
+    p.grow = 1.9f;
     flat(p.spin, 0.6f);
     flat(p.spin_var, 0.8f);
     colour_staged(p.colour, {95, 90, 86, 190}, {95, 90, 86, 190}, {125, 122, 118, 150});
@@ -469,7 +470,7 @@ ParticleOut fx_emerge_dust()
     box_flat(p.box, 2.5f, 0.0f, 2.5f);
     flat(p.speed, 0.06f);
     flat(p.speed_var, 0.02f);
-    flat(p.rate, 0.35f);
+    flat(p.rate, 0.28f);
     p.life = 0.7f;
     flat(p.life_var, 0.3f);
     p.fade = 1.5f;
@@ -491,7 +492,7 @@ ParticleOut fx_submerge_dust()
     box_flat(p.box, 2.2f, 0.0f, 2.2f);
     flat(p.speed, 0.02f);
     flat(p.speed_var, 0.01f);
-    flat(p.rate, 0.3f);
+    flat(p.rate, 0.25f);
     p.life = 0.9f;
     flat(p.life_var, 0.3f);
     p.fade = 1.2f;
@@ -536,7 +537,7 @@ ParticleOut fx_powerup_glow()
     staged(p.rate, 1.0f, 0.07f, 0.07f);
     p.life = 0.7f;
     p.fade = 1.6f;
-    flat(p.size, 5.0f);
+    flat(p.size, 4.2f);
     flat(p.size_var, 0.4f);
     p.grow = 1.5f;
     flat(p.spin, 0.6f);
@@ -636,8 +637,8 @@ std::vector<ParticleEffect> make_effects()
     return {
         {"ship_thrust", fx_ship_thrust()},
         {"shield_shimmer", fx_shield_shimmer()},
-        {"shot_trail", fx_trail({150, 235, 255, 220}, 1.6f)},
-        {"enemy_shot_trail", fx_trail({255, 120, 60, 230}, 1.7f)},
+        {"shot_trail", fx_trail({150, 235, 255, 220}, 1.6f, 1.8f)},
+        {"enemy_shot_trail", fx_trail({255, 120, 60, 230}, 1.7f, 1.2f)},
         {"muzzle_flash", fx_muzzle({220, 245, 255, 255})},
         {"enemy_muzzle_flash", fx_muzzle({255, 200, 120, 255})},
         {"missile_smoke", fx_missile_smoke()},
