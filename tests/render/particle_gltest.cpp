@@ -55,6 +55,16 @@ protected:
         zgl_enable_blend();
         zgl_depth_mask_off();
     }
+    // The batch drawn over the arena floor's colour.
+    static void draw_on_the_floor()
+    {
+        glClearColor(0.09f, 0.10f, 0.13f, 1.0f);
+        zgl_clear();
+        zgl_enable_blend();
+        zbatch_flush();
+        zbatch_unlock_arrays();
+        zgl_reset_draw_state();
+    }
     static void window_of(const float p[3], double *x, double *y)
     {
         GLdouble mv[16], pr[16], wz;
@@ -290,12 +300,7 @@ TEST_F(GlParticles, GalleryOfEveryEffect)
                 // Moving effects are framed round the middle of their trail.
                 g_camera.pos[0] = m[12] - s.speed * 12.0f;
                 camera_matrix();
-                glClearColor(0.09f, 0.10f, 0.13f, 1.0f);
-                zgl_clear();
-                zgl_enable_blend();
-                zbatch_flush();
-                zbatch_unlock_arrays();
-                zgl_reset_draw_state();
+                draw_on_the_floor();
                 std::vector<uint8_t> cell = halved(gl_read_screen(W, H), W, H);
                 for (int y = 0; y < ch; y++) {
                     uint8_t *row = &sheet[(((size_t)sheet_rows * ch + y) * 3 * cw + snap * cw) * 3];
@@ -358,12 +363,7 @@ TEST_F(GlParticles, GalleryAtPlayScale)
         }
         particle_update_draw();
     }
-    glClearColor(0.09f, 0.10f, 0.13f, 1.0f);
-    zgl_clear();
-    zgl_enable_blend();
-    zbatch_flush();
-    zbatch_unlock_arrays();
-    zgl_reset_draw_state();
+    draw_on_the_floor();
     gl_save_screen("particles_play_scale", W, H);
 }
 

@@ -8,6 +8,7 @@
 #include "core/mt.h"
 #include "game/frame.h"
 #include "render/particle.h"
+#include "tests/render/particle_effect.h"
 #include "tests/render/tex_files.h"
 
 #include <algorithm>
@@ -16,34 +17,6 @@
 #include <string>
 
 namespace {
-
-constexpr uint32_t FX_HANDLE = TEX_OWNED | TEX_ADDITIVE | 5;
-
-// A plain effect: one white particle a tick for ten seconds, at rest, living a second,
-// size 1, every slot alike, no stages.
-ParticleEmitter plain_effect()
-{
-    ParticleEmitter e{};
-    for (int s = 0; s < PARTICLE_STAGES; s++) {
-        e.rate[s] = 1.0f;
-        e.size[s] = 1.0f;
-        for (int c = 0; c < 4; c++) {
-            e.colour[s][c] = 1.0f;
-        }
-    }
-    for (float &t : e.stage_times) {
-        t = 1000.0f;
-    }
-    e.life = 1.0f;
-    e.fade = 1.0f;
-    e.grow = 1.0f;
-    e.uv_extent = 2.0f;
-    e.duration = 10.0f;
-    e.time_left = 10.0f;
-    e.live_index = -1;
-    e.texture = FX_HANDLE;
-    return e;
-}
 
 int add_template(const ParticleEmitter &e)
 {
@@ -248,11 +221,7 @@ TEST_F(Particles, PausedFrameDrawsAndMovesNothing)
 
 TEST_F(Particles, TwentyTicksMoveTwentyButEarnCreditForSix)
 {
-    ParticleEmitter e = plain_effect();
-    e.direction[0] = 1.0f;
-    for (float &s : e.speed) {
-        s = 0.1f;
-    }
+    ParticleEmitter e = directed_effect(0, 0.1f);
     ParticleHolder *h = particle_start_at_bone(add_template(e), nullptr, nullptr);
     frame();
     ASSERT_EQ(h->count, 1);
@@ -268,11 +237,7 @@ TEST_F(Particles, TwentyTicksMoveTwentyButEarnCreditForSix)
 
 TEST_F(Particles, QuarterAmountEmitsAQuarterAndMovesAlike)
 {
-    ParticleEmitter e = plain_effect();
-    e.direction[2] = 1.0f;
-    for (float &s : e.speed) {
-        s = 0.2f;
-    }
+    ParticleEmitter e = directed_effect(2, 0.2f);
     for (float amount : {1.0f, 0.25f}) {
         particle_release_all();
         g_render_particles = amount;
@@ -317,12 +282,8 @@ TEST_F(Particles, DetachedHolderStopsAtOnceAndGoesWithItsLastParticle)
 
 TEST_F(Particles, OwnerlessEffectStaysAtItsStartWithUnturnedVelocities)
 {
-    ParticleEmitter e = plain_effect();
+    ParticleEmitter e = directed_effect(0, 0.1f);
     e.flags = PARTICLE_OWNERLESS;
-    e.direction[0] = 1.0f;
-    for (float &s : e.speed) {
-        s = 0.1f;
-    }
     float m[16];
     turned_matrix(m, 90.0f, 1.0f, 5.0f, 1.0f, 6.0f);
     int owner = 0;
@@ -436,11 +397,7 @@ TEST_F(Particles, InverseParticleEndsWhereItWouldHaveStarted)
 
 TEST_F(Particles, DirectedVelocityTurnsWithTheMatrixAndScalesWithIt)
 {
-    ParticleEmitter e = plain_effect();
-    e.direction[0] = 1.0f;
-    for (float &s : e.speed) {
-        s = 0.3f;
-    }
+    ParticleEmitter e = directed_effect(0, 0.3f);
     int t = add_template(e);
     e.flags = PARTICLE_NORMALISE;
     int tn = add_template(e);
@@ -524,15 +481,11 @@ TEST_F(Particles, ColourBytesFollowTheRoundingRule)
 
 TEST_F(Particles, FullRingAgesMovesAndDrawsEveryParticle)
 {
-    ParticleEmitter e = plain_effect();
+    ParticleEmitter e = directed_effect(1, 0.01f);
     for (float &r : e.rate) {
         r = 300.0f;
     }
     e.life = 0.5f;
-    e.direction[1] = 1.0f;
-    for (float &s : e.speed) {
-        s = 0.01f;
-    }
     ParticleHolder *h = particle_start_at_bone(add_template(e), nullptr, nullptr);
     for (int f = 0; f < 5; f++) {
         frame(2.0f);
@@ -605,11 +558,7 @@ TEST_F(Particles, HugeRateEmitsTheFreeRoomAndKeepsTheFraction)
 
 TEST_F(Particles, FullFacePoolAddsNoFaceWhileParticlesAgeAndMove)
 {
-    ParticleEmitter e = plain_effect();
-    e.direction[0] = 1.0f;
-    for (float &s : e.speed) {
-        s = 0.1f;
-    }
+    ParticleEmitter e = directed_effect(0, 0.1f);
     ParticleHolder *h = particle_start_at_bone(add_template(e), nullptr, nullptr);
     frame();
     zbatch_level_start();

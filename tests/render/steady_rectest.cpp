@@ -8,6 +8,7 @@
 #include "render/camera.h"
 #include "render/footprint.h"
 #include "render/particle.h"
+#include "tests/render/particle_effect.h"
 
 #include <algorithm>
 #include <atomic>
@@ -138,28 +139,19 @@ TEST_F(Steady, AHundredFramesAllocateNothing)
 TEST_F(Steady, ParticleFramesAllocateNothing)
 {
     particle_init_holders();
-    ParticleEmitter e{};
+    // Short bursts of spinning, growing, fading particles.
+    ParticleEmitter e = plain_effect();
     for (int s = 0; s < PARTICLE_STAGES; s++) {
         e.rate[s] = 2.0f;
-        e.size[s] = 1.0f;
         e.speed[s] = 0.1f;
         e.size_var[s] = 0.3f;
         e.spin_var[s] = 2.0f;
-        for (int c = 0; c < 4; c++) {
-            e.colour[s][c] = 0.8f;
-        }
-    }
-    for (float &t : e.stage_times) {
-        t = 1000.0f;
     }
     e.life = 0.3f;
     e.fade = 2.0f;
     e.grow = 2.0f;
-    e.uv_extent = 2.0f;
     e.duration = e.time_left = 0.3f;
-    e.live_index = -1;
     e.flags = PARTICLE_SPIN | PARTICLE_GROW | PARTICLE_ALPHA_FADE;
-    e.texture = TEX_OWNED | 3;
     g_particle_templates[0] = e;
     g_particle_template_count = 1;
     float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};

@@ -254,6 +254,36 @@ void times(ParticleOut &p, float t1, float t2, float t3, float t4)
     p.stage_times[3] = t4;
 }
 
+// Speed round a base, per tick.
+void motion(ParticleOut &p, float speed, float var)
+{
+    flat(p.speed, speed);
+    flat(p.speed_var, var);
+}
+
+// Life in seconds with its random extra; the alpha fades over the last 1 / fade seconds.
+void lifetime(ParticleOut &p, float life, float var, float fade)
+{
+    p.life = life;
+    flat(p.life_var, var);
+    p.fade = fade;
+}
+
+// Size (half-diagonal) round a base, and the factor it grows to as the particle fades.
+void sizing(ParticleOut &p, float size, float var, float grow)
+{
+    flat(p.size, size);
+    flat(p.size_var, var);
+    p.grow = grow;
+}
+
+// Spin in degrees per tick round a base (random turns either way).
+void spinning(ParticleOut &p, float spin, float var)
+{
+    flat(p.spin, spin);
+    flat(p.spin_var, var);
+}
+
 // A new effect drawing with a texture, its stages beyond the duration (slot 0 holds).
 ParticleOut effect(const char *texture, bool additive, float duration)
 {
@@ -274,15 +304,10 @@ ParticleOut fx_ship_thrust()
     ParticleOut p = effect("p_dot.bmp", true, 0.5f);
     p.direction[1] = 1.0f;
     flat(p.spread, 0.12f);
-    flat(p.speed, 0.12f);
-    flat(p.speed_var, 0.03f);
+    motion(p, 0.12f, 0.03f);
     flat(p.rate, 1.0f);
-    p.life = 0.18f;
-    flat(p.life_var, 0.06f);
-    p.fade = 5.0f;
-    flat(p.size, 1.5f);
-    flat(p.size_var, 0.2f);
-    p.grow = 0.3f;
+    lifetime(p, 0.18f, 0.06f, 5.0f);
+    sizing(p, 1.5f, 0.2f, 0.3f);
     colour_flat(p.colour, {130, 210, 255, 230});
     colour_flat(p.colour_var, {30, 20, 0, 20});
     p.flags = FX_ALPHA_FADE | FX_GROW | FX_NORMALISE;
@@ -295,14 +320,9 @@ ParticleOut fx_shield_shimmer()
     ParticleOut p = effect("p_ring.bmp", true, 1.0f);
     times(p, 0.0f, 0.01f, 1.0f, 1.0f);
     staged(p.rate, 1.0f, 0.06f, 0.06f);
-    p.life = 0.5f;
-    flat(p.life_var, 0.1f);
-    p.fade = 2.0f;
-    flat(p.size, 5.2f);
-    flat(p.size_var, 0.2f);
-    p.grow = 1.2f;
-    flat(p.spin, 1.5f);
-    flat(p.spin_var, 1.5f);
+    lifetime(p, 0.5f, 0.1f, 2.0f);
+    sizing(p, 5.2f, 0.2f, 1.2f);
+    spinning(p, 1.5f, 1.5f);
     colour_flat(p.colour, {90, 175, 255, 190});
     colour_flat(p.colour_var, {20, 30, 0, 30});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -316,12 +336,8 @@ ParticleOut fx_trail(Rgba8 colour, float size, float rate)
     ParticleOut p = effect("p_dot.bmp", true, 4.0f);
     flat(p.speed, 0.004f);
     flat(p.rate, rate);
-    p.life = 0.1f;
-    flat(p.life_var, 0.04f);
-    p.fade = 9.0f;
-    flat(p.size, size);
-    flat(p.size_var, 0.1f);
-    p.grow = 0.2f;
+    lifetime(p, 0.1f, 0.04f, 9.0f);
+    sizing(p, size, 0.1f, 0.2f);
     colour_flat(p.colour, colour);
     colour_flat(p.colour_var, {10, 15, 15, 30});
     p.flags = FX_ALPHA_FADE | FX_GROW;
@@ -336,12 +352,8 @@ ParticleOut fx_muzzle(Rgba8 colour)
     flat(p.spread, 0.3f);
     flat(p.speed, 0.08f);
     flat(p.rate, 1.0f);
-    p.life = 0.07f;
-    flat(p.life_var, 0.03f);
-    p.fade = 14.0f;
-    flat(p.size, 2.8f);
-    flat(p.size_var, 0.5f);
-    p.grow = 0.5f;
+    lifetime(p, 0.07f, 0.03f, 14.0f);
+    sizing(p, 2.8f, 0.5f, 0.5f);
     colour_flat(p.colour, colour);
     colour_flat(p.colour_var, {0, 10, 30, 0});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -352,17 +364,11 @@ ParticleOut fx_muzzle(Rgba8 colour)
 ParticleOut fx_missile_smoke()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 4.0f);
-    flat(p.speed, 0.02f);
-    flat(p.speed_var, 0.01f);
+    motion(p, 0.02f, 0.01f);
     flat(p.rate, 0.7f);
-    p.life = 0.8f;
-    flat(p.life_var, 0.4f);
-    p.fade = 1.2f;
-    flat(p.size, 1.6f);
-    flat(p.size_var, 0.3f);
-    p.grow = 3.2f;
-    flat(p.spin, 1.5f);
-    flat(p.spin_var, 1.0f);
+    lifetime(p, 0.8f, 0.4f, 1.2f);
+    sizing(p, 1.6f, 0.3f, 3.2f);
+    spinning(p, 1.5f, 1.0f);
     colour_flat(p.colour, {185, 185, 190, 170});
     colour_flat(p.colour_var, {0, 0, 0, 40});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -374,15 +380,10 @@ ParticleOut fx_hit_sparks()
 {
     ParticleOut p = effect("p_spark.bmp", true, 0.02f);
     box_flat(p.box, 0.2f, 0.2f, 0.2f);
-    flat(p.speed, 0.2f);
-    flat(p.speed_var, 0.1f);
+    motion(p, 0.2f, 0.1f);
     flat(p.rate, 7.0f);
-    p.life = 0.2f;
-    flat(p.life_var, 0.15f);
-    p.fade = 5.0f;
-    flat(p.size, 1.4f);
-    flat(p.size_var, 0.3f);
-    p.grow = 0.2f;
+    lifetime(p, 0.2f, 0.15f, 5.0f);
+    sizing(p, 1.4f, 0.3f, 0.2f);
     flat(p.spin_var, 12.0f);
     p.gravity = 0.02f;
     colour_flat(p.colour, {255, 235, 170, 255});
@@ -407,8 +408,7 @@ ParticleOut fx_explosion_fire()
     staged(p.size, 4.5f, 4.0f, 3.2f);
     flat(p.size_var, 1.0f);
     p.grow = 1.7f;
-    flat(p.spin, 1.0f);
-    flat(p.spin_var, 3.0f);
+    spinning(p, 1.0f, 3.0f);
     p.rise = 0.8f;
     colour_staged(p.colour, {255, 225, 150, 170}, {255, 130, 40, 200}, {185, 55, 20, 170});
     colour_flat(p.colour_var, {0, 25, 25, 20});
@@ -426,16 +426,10 @@ ParticleOut fx_explosion_smoke()
     p.rate[2] = 0.45f;
     p.rate[3] = 0.0f;
     box_flat(p.box, 2.5f, 0.3f, 2.5f);
-    flat(p.speed, 0.06f);
-    flat(p.speed_var, 0.02f);
-    p.life = 1.0f;
-    flat(p.life_var, 0.5f);
-    p.fade = 1.2f;
-    flat(p.size, 4.4f);
-    flat(p.size_var, 1.2f);
-    p.grow = 1.9f;
-    flat(p.spin, 0.6f);
-    flat(p.spin_var, 0.8f);
+    motion(p, 0.06f, 0.02f);
+    lifetime(p, 1.0f, 0.5f, 1.2f);
+    sizing(p, 4.4f, 1.2f, 1.9f);
+    spinning(p, 0.6f, 0.8f);
     colour_staged(p.colour, {95, 90, 86, 190}, {95, 90, 86, 190}, {125, 122, 118, 150});
     colour_flat(p.colour_var, {0, 0, 0, 30});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -447,12 +441,9 @@ ParticleOut fx_explosion_embers()
 {
     ParticleOut p = effect("p_dot.bmp", true, 0.05f);
     box_flat(p.box, 0.5f, 0.3f, 0.5f);
-    flat(p.speed, 0.18f);
-    flat(p.speed_var, 0.1f);
+    motion(p, 0.18f, 0.1f);
     flat(p.rate, 3.0f);
-    p.life = 0.6f;
-    flat(p.life_var, 0.5f);
-    p.fade = 1.5f;
+    lifetime(p, 0.6f, 0.5f, 1.5f);
     flat(p.size, 1.0f);
     flat(p.size_var, 0.2f);
     p.gravity = 0.015f;
@@ -468,17 +459,11 @@ ParticleOut fx_emerge_dust()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 0.5f);
     box_flat(p.box, 2.5f, 0.0f, 2.5f);
-    flat(p.speed, 0.06f);
-    flat(p.speed_var, 0.02f);
+    motion(p, 0.06f, 0.02f);
     flat(p.rate, 0.28f);
-    p.life = 0.7f;
-    flat(p.life_var, 0.3f);
-    p.fade = 1.5f;
-    flat(p.size, 4.0f);
-    flat(p.size_var, 1.0f);
-    p.grow = 1.6f;
-    flat(p.spin, 0.8f);
-    flat(p.spin_var, 1.0f);
+    lifetime(p, 0.7f, 0.3f, 1.5f);
+    sizing(p, 4.0f, 1.0f, 1.6f);
+    spinning(p, 0.8f, 1.0f);
     colour_flat(p.colour, {160, 142, 115, 140});
     colour_flat(p.colour_var, {0, 0, 0, 30});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -490,17 +475,11 @@ ParticleOut fx_submerge_dust()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 0.5f);
     box_flat(p.box, 2.2f, 0.0f, 2.2f);
-    flat(p.speed, 0.02f);
-    flat(p.speed_var, 0.01f);
+    motion(p, 0.02f, 0.01f);
     flat(p.rate, 0.25f);
-    p.life = 0.9f;
-    flat(p.life_var, 0.3f);
-    p.fade = 1.2f;
-    flat(p.size, 4.2f);
-    flat(p.size_var, 1.0f);
-    p.grow = 1.4f;
-    flat(p.spin, 0.5f);
-    flat(p.spin_var, 0.8f);
+    lifetime(p, 0.9f, 0.3f, 1.2f);
+    sizing(p, 4.2f, 1.0f, 1.4f);
+    spinning(p, 0.5f, 0.8f);
     colour_flat(p.colour, {110, 100, 85, 160});
     colour_flat(p.colour_var, {0, 0, 0, 30});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -513,15 +492,10 @@ ParticleOut fx_spawn_burst()
 {
     ParticleOut p = effect("p_spark.bmp", true, 0.6f);
     times(p, 0.0f, 0.6f, 0.6f, 0.6f);
-    flat(p.speed, 0.16f);
-    flat(p.speed_var, 0.03f);
+    motion(p, 0.16f, 0.03f);
     flat(p.rate, 1.2f);
-    p.life = 0.45f;
-    flat(p.life_var, 0.15f);
-    p.fade = 2.2f;
-    flat(p.size, 1.6f);
-    flat(p.size_var, 0.3f);
-    p.grow = 2.5f;
+    lifetime(p, 0.45f, 0.15f, 2.2f);
+    sizing(p, 1.6f, 0.3f, 2.5f);
     flat(p.spin_var, 6.0f);
     colour_staged(p.colour, {170, 110, 255, 255}, {235, 225, 255, 255}, {235, 225, 255, 255});
     colour_flat(p.colour_var, {30, 30, 0, 0});
@@ -537,11 +511,8 @@ ParticleOut fx_powerup_glow()
     staged(p.rate, 1.0f, 0.07f, 0.07f);
     p.life = 0.7f;
     p.fade = 1.6f;
-    flat(p.size, 4.2f);
-    flat(p.size_var, 0.4f);
-    p.grow = 1.5f;
-    flat(p.spin, 0.6f);
-    flat(p.spin_var, 0.4f);
+    sizing(p, 4.2f, 0.4f, 1.5f);
+    spinning(p, 0.6f, 0.4f);
     colour_flat(p.colour, {255, 215, 110, 220});
     colour_flat(p.colour_var, {0, 20, 30, 20});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -553,15 +524,10 @@ ParticleOut fx_powerup_pickup()
 {
     ParticleOut p = effect("p_spark.bmp", true, 0.03f);
     box_flat(p.box, 0.6f, 0.2f, 0.6f);
-    flat(p.speed, 0.15f);
-    flat(p.speed_var, 0.08f);
+    motion(p, 0.15f, 0.08f);
     flat(p.rate, 8.0f);
-    p.life = 0.4f;
-    flat(p.life_var, 0.2f);
-    p.fade = 2.5f;
-    flat(p.size, 1.4f);
-    flat(p.size_var, 0.3f);
-    p.grow = 0.15f;
+    lifetime(p, 0.4f, 0.2f, 2.5f);
+    sizing(p, 1.4f, 0.3f, 0.15f);
     flat(p.spin_var, 8.0f);
     p.gravity = 0.01f;
     p.rise = 0.5f;
@@ -576,12 +542,9 @@ ParticleOut fx_beam_sparks()
 {
     ParticleOut p = effect("p_spark.bmp", true, 0.5f);
     box_flat(p.box, 0.4f, 0.3f, 0.4f);
-    flat(p.speed, 0.1f);
-    flat(p.speed_var, 0.04f);
+    motion(p, 0.1f, 0.04f);
     flat(p.rate, 0.6f);
-    p.life = 0.25f;
-    flat(p.life_var, 0.15f);
-    p.fade = 4.0f;
+    lifetime(p, 0.25f, 0.15f, 4.0f);
     flat(p.size, 1.6f);
     flat(p.size_var, 0.3f);
     colour_flat(p.colour, {170, 210, 255, 255});
@@ -614,17 +577,11 @@ ParticleOut fx_burning_wreck()
     ParticleOut p = effect("p_smoke.bmp", true, 1.2f);
     times(p, 0.0f, 0.6f, 0.6f, 1.2f);
     box_flat(p.box, 0.6f, 0.2f, 0.6f);
-    flat(p.speed, 0.015f);
-    flat(p.speed_var, 0.01f);
+    motion(p, 0.015f, 0.01f);
     staged(p.rate, 0.45f, 0.45f, 0.0f);
-    p.life = 0.45f;
-    flat(p.life_var, 0.2f);
-    p.fade = 2.2f;
-    flat(p.size, 2.4f);
-    flat(p.size_var, 0.4f);
-    p.grow = 1.7f;
-    flat(p.spin, 1.0f);
-    flat(p.spin_var, 2.0f);
+    lifetime(p, 0.45f, 0.2f, 2.2f);
+    sizing(p, 2.4f, 0.4f, 1.7f);
+    spinning(p, 1.0f, 2.0f);
     p.rise = 0.3f;
     colour_staged(p.colour, {255, 150, 45, 200}, {255, 150, 45, 200}, {200, 70, 20, 160});
     colour_flat(p.colour_var, {0, 30, 20, 20});
