@@ -299,6 +299,8 @@ void BM_Frame(benchmark::State &state)
 }
 BENCHMARK(BM_Frame)->ArgsProduct({{50, 150, 300}, {0, 1}, {0}})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Frame)->ArgsProduct({{300}, {0, 1}, {100}})->Unit(benchmark::kMillisecond)->UseRealTime();
+// The emitters' own share: the same frame with no enemies, with and without them.
+BENCHMARK(BM_Frame)->ArgsProduct({{0}, {0}, {0, 100}})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Our part alone: the same frame produced and walked with GL's calls switched off.
 void BM_BatchWalk(benchmark::State &state)

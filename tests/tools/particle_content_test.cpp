@@ -187,7 +187,7 @@ TEST_F(ParticleContent, TexturesKeepAClearBorder)
         int w = 0, h = 0, ch = 3;
         uint8_t *px = file_load_bmp((TREE + "/styles/bitmaps/" + name).c_str(), &w, &h, &ch);
         ASSERT_NE(px, nullptr) << name;
-        int border = w / 8, lit_border = 0, brightest = 0;
+        int border = w / 16, lit_border = 0, brightest = 0;
         for (int y = 0; y < h; y++) {
             for (int x = 0; x < w; x++) {
                 const uint8_t *p = &px[((size_t)y * w + x) * 3];

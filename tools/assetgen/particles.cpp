@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 
 namespace {
 
@@ -27,11 +28,23 @@ constexpr uint32_t FX_ADDITIVE = 0x01000000u;
 
 constexpr const char *FX_BITMAPS = "../styles/bitmaps/";
 
-// ---- textures: white shapes on black, 64 x 64 with an 8-texel black border
+// ---- textures: white shapes on black, 64 x 64 with a 4-texel black border
+//
+// The clamped far corners of a particle's triangle take the edge texels, so the edge
+// stays black; the border is thin because the triangle is four times the square it
+// shows and the clear part of it still costs fill.
 //
 // The engine takes a texel's brightness b as its alpha too, so a texel gives b * b of
 // light (additive) or of cover (smoke): each picture is the square root of the profile
 // meant to be seen.
+
+constexpr float FX_BORDER = 1.0f / 16.0f;
+constexpr float FX_RADIUS = 0.5f - FX_BORDER;   // usable radius, of the side
+
+Bytes fx_render(const std::function<float(float u, float v)> &profile)
+{
+    return decal_render(profile, FX_BORDER);
+}
 
 float seen(float profile)
 {
@@ -41,7 +54,7 @@ float seen(float profile)
 // Distance from the centre in units of the usable radius (the border starts at 1).
 float radius_of(float u, float v)
 {
-    return std::hypot(u - 0.5f, v - 0.5f) / 0.375f;
+    return std::hypot(u - 0.5f, v - 0.5f) / FX_RADIUS;
 }
 
 float smooth01(float t)
@@ -50,11 +63,11 @@ float smooth01(float t)
     return t * t * (3.0f - 2.0f * t);
 }
 
-// Falls from 1 to 0 over the last quarter of the usable radius, so nothing reaches the
-// border.
+// Falls from 1 to 0 between 0.7 and 0.95 of the usable radius, so nothing reaches the
+// border, nor the small mip levels' edge texels.
 float edge_fade(float r)
 {
-    return 1.0f - smooth01((r - 0.75f) * 4.0f);
+    return 1.0f - smooth01((r - 0.7f) * 4.0f);
 }
 
 // Value noise on a lattice of the given cells per unit, repeating every `cells`.
@@ -89,7 +102,7 @@ float cloud_noise(float u, float v, uint32_t seed)
 // A soft round dot: a small hot core in a wide gaussian glow.
 Bytes texture_dot()
 {
-    return decal_render([](float u, float v) {
+    return fx_render([](float u, float v) {
         float r = radius_of(u, v);
         if (r >= 1.0f) {
             return 0.0f;
@@ -103,7 +116,7 @@ Bytes texture_dot()
 // A spark: a white core with four long thin rays and four short ones between.
 Bytes texture_spark()
 {
-    return decal_render([](float u, float v) {
+    return fx_render([](float u, float v) {
         float x = u - 0.5f;
         float y = v - 0.5f;
         float r = radius_of(u, v);
@@ -125,7 +138,7 @@ Bytes texture_spark()
 // noise, thinning out smoothly to its edge and never quite opaque.
 Bytes texture_smoke()
 {
-    return decal_render([](float u, float v) {
+    return fx_render([](float u, float v) {
         float r = radius_of(u, v);
         if (r >= 1.0f) {
             return 0.0f;
@@ -136,8 +149,8 @@ Bytes texture_smoke()
                                             {-0.22f, -0.28f, 0.3f},
                                             {0.2f, -0.3f, 0.28f},
                                             {0.0f, 0.0f, 0.35f}};
-        float x = (u - 0.5f) / 0.375f;
-        float y = (v - 0.5f) / 0.375f;
+        float x = (u - 0.5f) / FX_RADIUS;
+        float y = (v - 0.5f) / FX_RADIUS;
         float lumps = 0.0f;
         for (const auto &b : billows) {
             float dx = (x - b[0]) / b[2];
@@ -155,7 +168,7 @@ Bytes texture_smoke()
 // ring shimmers, with a faint haze inside.
 Bytes texture_ring()
 {
-    return decal_render([](float u, float v) {
+    return fx_render([](float u, float v) {
         float r = radius_of(u, v);
         if (r >= 1.0f) {
             return 0.0f;
@@ -171,7 +184,7 @@ Bytes texture_ring()
 // A flare: a blinding core, a soft halo and six tapering rays.
 Bytes texture_flare()
 {
-    return decal_render([](float u, float v) {
+    return fx_render([](float u, float v) {
         float r = radius_of(u, v);
         if (r >= 1.0f) {
             return 0.0f;
@@ -307,7 +320,7 @@ ParticleOut fx_ship_thrust()
     motion(p, 0.12f, 0.03f);
     flat(p.rate, 1.0f);
     lifetime(p, 0.18f, 0.06f, 5.0f);
-    sizing(p, 1.5f, 0.2f, 0.3f);
+    sizing(p, 1.3f, 0.15f, 0.3f);
     colour_flat(p.colour, {130, 210, 255, 230});
     colour_flat(p.colour_var, {30, 20, 0, 20});
     p.flags = FX_ALPHA_FADE | FX_GROW | FX_NORMALISE;
@@ -321,7 +334,7 @@ ParticleOut fx_shield_shimmer()
     times(p, 0.0f, 0.01f, 1.0f, 1.0f);
     staged(p.rate, 1.0f, 0.06f, 0.06f);
     lifetime(p, 0.5f, 0.1f, 2.0f);
-    sizing(p, 5.2f, 0.2f, 1.2f);
+    sizing(p, 4.5f, 0.15f, 1.2f);
     spinning(p, 1.5f, 1.5f);
     colour_flat(p.colour, {90, 175, 255, 190});
     colour_flat(p.colour_var, {20, 30, 0, 30});
@@ -353,7 +366,7 @@ ParticleOut fx_muzzle(Rgba8 colour)
     flat(p.speed, 0.08f);
     flat(p.rate, 1.0f);
     lifetime(p, 0.07f, 0.03f, 14.0f);
-    sizing(p, 2.8f, 0.5f, 0.5f);
+    sizing(p, 2.4f, 0.4f, 0.5f);
     colour_flat(p.colour, colour);
     colour_flat(p.colour_var, {0, 10, 30, 0});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
@@ -365,9 +378,9 @@ ParticleOut fx_missile_smoke()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 4.0f);
     motion(p, 0.02f, 0.01f);
-    flat(p.rate, 0.7f);
-    lifetime(p, 0.8f, 0.4f, 1.2f);
-    sizing(p, 1.6f, 0.3f, 3.2f);
+    flat(p.rate, 0.45f);
+    lifetime(p, 0.7f, 0.3f, 1.3f);
+    sizing(p, 1.4f, 0.25f, 2.6f);
     spinning(p, 1.5f, 1.0f);
     colour_flat(p.colour, {185, 185, 190, 170});
     colour_flat(p.colour_var, {0, 0, 0, 40});
@@ -383,7 +396,7 @@ ParticleOut fx_hit_sparks()
     motion(p, 0.2f, 0.1f);
     flat(p.rate, 7.0f);
     lifetime(p, 0.2f, 0.15f, 5.0f);
-    sizing(p, 1.4f, 0.3f, 0.2f);
+    sizing(p, 1.2f, 0.25f, 0.2f);
     flat(p.spin_var, 12.0f);
     p.gravity = 0.02f;
     colour_flat(p.colour, {255, 235, 170, 255});
@@ -401,12 +414,12 @@ ParticleOut fx_explosion_fire()
     box_flat(p.box, 1.6f, 0.4f, 1.6f);
     staged(p.speed, 0.2f, 0.1f, 0.04f);
     flat(p.speed_var, 0.05f);
-    staged(p.rate, 2.0f, 1.0f, 0.12f);
+    staged(p.rate, 1.6f, 0.9f, 0.12f);
     p.life = 0.25f;
     staged(p.life_var, 0.1f, 0.3f, 0.4f);
     p.fade = 2.5f;
-    staged(p.size, 4.5f, 4.0f, 3.2f);
-    flat(p.size_var, 1.0f);
+    staged(p.size, 3.4f, 3.0f, 2.4f);
+    flat(p.size_var, 0.8f);
     p.grow = 1.7f;
     spinning(p, 1.0f, 3.0f);
     p.rise = 0.8f;
@@ -423,12 +436,12 @@ ParticleOut fx_explosion_smoke()
     times(p, 0.08f, 0.2f, 0.3f, 0.7f);
     p.rate[0] = 0.0f;
     p.rate[1] = 0.2f;
-    p.rate[2] = 0.45f;
+    p.rate[2] = 0.35f;
     p.rate[3] = 0.0f;
     box_flat(p.box, 2.5f, 0.3f, 2.5f);
     motion(p, 0.06f, 0.02f);
     lifetime(p, 1.0f, 0.5f, 1.2f);
-    sizing(p, 4.4f, 1.2f, 1.9f);
+    sizing(p, 3.3f, 0.8f, 1.8f);
     spinning(p, 0.6f, 0.8f);
     colour_staged(p.colour, {95, 90, 86, 190}, {95, 90, 86, 190}, {125, 122, 118, 150});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -462,7 +475,7 @@ ParticleOut fx_emerge_dust()
     motion(p, 0.06f, 0.02f);
     flat(p.rate, 0.28f);
     lifetime(p, 0.7f, 0.3f, 1.5f);
-    sizing(p, 4.0f, 1.0f, 1.6f);
+    sizing(p, 3.0f, 0.7f, 1.6f);
     spinning(p, 0.8f, 1.0f);
     colour_flat(p.colour, {160, 142, 115, 140});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -478,7 +491,7 @@ ParticleOut fx_submerge_dust()
     motion(p, 0.02f, 0.01f);
     flat(p.rate, 0.25f);
     lifetime(p, 0.9f, 0.3f, 1.2f);
-    sizing(p, 4.2f, 1.0f, 1.4f);
+    sizing(p, 3.2f, 0.7f, 1.4f);
     spinning(p, 0.5f, 0.8f);
     colour_flat(p.colour, {110, 100, 85, 160});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -495,7 +508,7 @@ ParticleOut fx_spawn_burst()
     motion(p, 0.16f, 0.03f);
     flat(p.rate, 1.2f);
     lifetime(p, 0.45f, 0.15f, 2.2f);
-    sizing(p, 1.6f, 0.3f, 2.5f);
+    sizing(p, 1.3f, 0.25f, 1.8f);
     flat(p.spin_var, 6.0f);
     colour_staged(p.colour, {170, 110, 255, 255}, {235, 225, 255, 255}, {235, 225, 255, 255});
     colour_flat(p.colour_var, {30, 30, 0, 0});
@@ -511,7 +524,7 @@ ParticleOut fx_powerup_glow()
     staged(p.rate, 1.0f, 0.07f, 0.07f);
     p.life = 0.7f;
     p.fade = 1.6f;
-    sizing(p, 4.2f, 0.4f, 1.5f);
+    sizing(p, 3.6f, 0.3f, 1.5f);
     spinning(p, 0.6f, 0.4f);
     colour_flat(p.colour, {255, 215, 110, 220});
     colour_flat(p.colour_var, {0, 20, 30, 20});
@@ -527,7 +540,7 @@ ParticleOut fx_powerup_pickup()
     motion(p, 0.15f, 0.08f);
     flat(p.rate, 8.0f);
     lifetime(p, 0.4f, 0.2f, 2.5f);
-    sizing(p, 1.4f, 0.3f, 0.15f);
+    sizing(p, 1.2f, 0.25f, 0.15f);
     flat(p.spin_var, 8.0f);
     p.gravity = 0.01f;
     p.rise = 0.5f;
@@ -562,7 +575,7 @@ ParticleOut fx_smartbomb_wave()
     p.rate[0] = 1.0f;   // the first ring at once
     p.life = 0.9f;
     p.fade = 1.1f;
-    staged(p.size, 10.0f, 7.5f, 7.5f);
+    staged(p.size, 8.6f, 6.4f, 6.4f);
     p.grow = 12.0f;
     flat(p.spin_var, 2.0f);
     colour_flat(p.colour, {200, 230, 255, 230});
@@ -580,7 +593,7 @@ ParticleOut fx_burning_wreck()
     motion(p, 0.015f, 0.01f);
     staged(p.rate, 0.45f, 0.45f, 0.0f);
     lifetime(p, 0.45f, 0.2f, 2.2f);
-    sizing(p, 2.4f, 0.4f, 1.7f);
+    sizing(p, 2.0f, 0.3f, 1.7f);
     spinning(p, 1.0f, 2.0f);
     p.rise = 0.3f;
     colour_staged(p.colour, {255, 150, 45, 200}, {255, 150, 45, 200}, {200, 70, 20, 160});
@@ -594,8 +607,8 @@ std::vector<ParticleEffect> make_effects()
     return {
         {"ship_thrust", fx_ship_thrust()},
         {"shield_shimmer", fx_shield_shimmer()},
-        {"shot_trail", fx_trail({150, 235, 255, 220}, 1.6f, 1.8f)},
-        {"enemy_shot_trail", fx_trail({255, 120, 60, 230}, 1.7f, 1.2f)},
+        {"shot_trail", fx_trail({150, 235, 255, 220}, 1.4f, 1.8f)},
+        {"enemy_shot_trail", fx_trail({255, 120, 60, 230}, 1.5f, 1.2f)},
         {"muzzle_flash", fx_muzzle({220, 245, 255, 255})},
         {"enemy_muzzle_flash", fx_muzzle({255, 200, 120, 255})},
         {"missile_smoke", fx_missile_smoke()},
