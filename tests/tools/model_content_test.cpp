@@ -42,27 +42,6 @@ protected:
     char saved_styles[FILE_DIR_SIZE];
 };
 
-// An actor moving as a bullet moves: each tick by minus its matrix's second column (its
-// forward axis under the -90 pitch, scale included) times the forward distance the root
-// moved.
-struct Flyer {
-    Flyer(AnimSet *set, float heading, const float start[3]) : actor(set)
-    {
-        memcpy(pos, start, sizeof(pos));
-        actor.place(heading, 1.0f, pos);
-    }
-    void tick()
-    {
-        memcpy(&actor.m[12], pos, sizeof(pos));
-        actor.tick();
-        float forward = std::max(anim_forward_distance(&actor.st), 0.0f);
-        for (int c = 0; c < 3; c++) {
-            pos[c] -= actor.m[4 + c] * forward;
-        }
-    }
-    PreviewActor actor;
-    float pos[3];
-};
 
 TEST_F(ModelContent, WalkCoversTheBuildersGroundAtTheScriptsSpeed)
 {
@@ -71,7 +50,7 @@ TEST_F(ModelContent, WalkCoversTheBuildersGroundAtTheScriptsSpeed)
     const ModelBuilder *builder = model_family_builder("beasties/robot_green");
     ASSERT_NE(builder, nullptr);
     const float origin[3] = {0, 0, 0};
-    Flyer walker(robot, 0, origin);
+    PreviewFlyer walker(robot, 0, origin);
     walker.tick();
     ASSERT_EQ(anim_play_by_name(&walker.actor.st, "walk", 1.0f, 0), 1);
     float ground = 0;
@@ -95,7 +74,7 @@ TEST_F(ModelContent, ShotFliesAlongItsHeadingAtItsHeight)
     ASSERT_NE(builder, nullptr);
     for (float heading : {0.0f, 90.0f, -135.0f, 37.0f}) {
         const float start[3] = {3, 4.5f, -2};
-        Flyer shot(bolt, heading, start);
+        PreviewFlyer shot(bolt, heading, start);
         for (int t = 0; t < 250; t++) {
             shot.tick();
         }

@@ -145,14 +145,7 @@ protected:
     // Draws every actor: the mesh's vertex colours turned by the actor's hue meanwhile.
     void draw_all(ModelPreview &p)
     {
-        for (int col = 0; col < 3; col++) {
-            for (int row = 0; row < 3; row++) {
-                g_camera.world[col * 4 + row] = p.camera_rotation()[col * 3 + row];
-            }
-        }
-        p.set_run_dir(TREE + "/run");
-        const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
-        p.set_light(light);
+        p.prepare_scene(TREE + "/run");
         for (Placed &a : actors) {
             ModelFile *mesh = a.actor->st.set->mesh;
             std::vector<uint32_t> saved;
@@ -267,26 +260,6 @@ TEST_F(ShipShotContent, ScriptsFindEveryModelAnimationBoneAndSoundTheyName)
     EXPECT_GE(sounds.size(), 11u);
 }
 
-// A shot moving as the engine moves a bullet: each tick by minus its matrix's second
-// column times the forward distance its root moved.
-struct Flyer {
-    Flyer(AnimSet *set, float heading, const float start[3]) : actor(set)
-    {
-        memcpy(pos, start, sizeof(pos));
-        actor.place(heading, 1.0f, pos);
-    }
-    void tick()
-    {
-        memcpy(&actor.m[12], pos, sizeof(pos));
-        actor.tick();
-        float forward = std::max(anim_forward_distance(&actor.st), 0.0f);
-        for (int c = 0; c < 3; c++) {
-            pos[c] -= actor.m[4 + c] * forward;
-        }
-    }
-    PreviewActor actor;
-    float pos[3];
-};
 
 TEST_F(ShipShotContent, EveryBulletFliesByAOneShotFireAlongItsHeadingAndHasDie)
 {
@@ -305,7 +278,7 @@ TEST_F(ShipShotContent, EveryBulletFliesByAOneShotFireAlongItsHeadingAndHasDie)
 
         const float start[3] = {3, 4.5f, -2};
         const float heading = 37.0f;
-        Flyer shot(set, heading, start);
+        PreviewFlyer shot(set, heading, start);
         for (int t = 0; t < 40; t++) {
             shot.tick();
         }
