@@ -19,6 +19,7 @@
 #include "render/title.h"
 #include "tests/render/front_files.h"
 #include "tests/support/temp_dir.h"
+#include "world/gamer.h"
 
 #include <cmath>
 #include <cstring>
@@ -593,6 +594,41 @@ TEST_F(HudRec, TheCrosshairPulsesInsideItsRangeAndTheCrossNeedsTheSetting)
         reach = std::max(reach, std::hypot(p[0] - 5.0f, p[2] + 8.0f));
     }
     EXPECT_NEAR(reach, 200.0f, 1.0f);
+}
+
+TEST_F(HudRec, ShipRingsGrowInAndOutAndTheAimNeedsMouseAimInPlay)
+{
+    hudgfx_load();
+    const float pos[3] = {3.0f, 1.0f, 4.0f};
+    // (level tick, ticks since the end) -> ring radius, 0 for no ring.
+    const struct {
+        int tick, end;
+        float radius;
+    } cases[] = {{-150, 0, 0.0f}, {-101, 0, 0.0f}, {-50, 0, 9.0f}, {0, 0, 18.0f},  {4000, 0, 18.0f},
+                 {4000, 25, 13.5f}, {4000, 99, 0.18f}, {4000, 100, 0.0f}, {4000, 300, 0.0f}};
+    for (const auto &c : cases) {
+        glrec_events().clear();
+        gamer_draw_ring_at(pos, c.tick, c.end);
+        std::vector<GlEvent> ends = glrec_only(GlOp::End);
+        if (c.radius == 0.0f) {
+            EXPECT_TRUE(ends.empty()) << c.tick << " " << c.end;
+            continue;
+        }
+        ASSERT_EQ(ends.size(), 1u) << c.tick << " " << c.end;
+        EXPECT_NEAR(std::hypot(ends[0].positions[1][0] - 3.0f, ends[0].positions[1][2] - 4.0f), c.radius, 1e-3f)
+            << c.tick << " " << c.end;
+    }
+    const float aim[3] = {1.0f, 2.0f, 0.5f};
+    const struct {
+        float input;
+        int playing;
+        bool drawn;
+    } aims[] = {{1.0f, 1, true}, {0.0f, 1, false}, {2.0f, 1, false}, {1.0f, 0, false}};
+    for (const auto &a : aims) {
+        glrec_events().clear();
+        gamer_draw_aim_at(aim, a.input, a.playing);
+        EXPECT_EQ(!glrec_only(GlOp::End).empty(), a.drawn) << a.input << " " << a.playing;
+    }
 }
 
 TEST_F(HudRec, ConsecutiveLevelsNeverShareARingPattern)
