@@ -1,10 +1,19 @@
 // front_files.h -- the generated art for the tests of the glyphs, the title and the HUD:
 // the tree's menu/ and styles/bitmaps/ folders linked into the working directory as
 // "menu/" and "bitmaps/" (short relative names, as the game's), and a menu folder that
-// lacks some of its files.
+// lacks some of its files; the state the front end's drawing reads, set up and torn down.
 #pragma once
 
 #include "core/file.h"
+#include "game/frame.h"
+#include "game/gameinfo.h"
+#include "game/menu.h"
+#include "game/settings.h"
+#include "render/camera.h"
+#include "render/footprint.h"
+#include "render/font.h"
+#include "render/hudgfx.h"
+#include "render/title.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -43,4 +52,34 @@ inline void use_menu_without(const std::vector<std::string> &missing)
         }
     }
     snprintf(g_menu_dir, FILE_DIR_SIZE, "%s", "partial/");
+}
+
+// The generated art in place, the drawing state at plain values (a frame of one logic
+// step at full fade on the main page, one player, the camera's side 1, all layers, the
+// small crosshair) and the fonts loaded.
+inline void front_set_up()
+{
+    use_generated_art();
+    g_title_tex.floor = nullptr;
+    g_camera.side = 1;
+    g_frame_steps = 1;
+    g_frame_dt = 1.0f;
+    g_fade = 1.0f;
+    g_last_page = 0;
+    g_two_player = 0;
+    g_menu_text_depth = 0.0f;
+    g_render_backgroundgfx = 2.0f;
+    g_render_biggcrosshair = 0.0f;
+    title_load_fonts();
+}
+
+// Every slot forgotten (the cache is emptied next), the footprint pool freed.
+inline void front_tear_down()
+{
+    title_forget_slots();
+    g_title_tex.floor = nullptr;
+    hudgfx_forget_textures();
+    footprint_free();
+    g_camera = CameraState{};
+    g_menu_dir[0] = 0;
 }

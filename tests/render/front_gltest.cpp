@@ -48,18 +48,8 @@ protected:
     void SetUp() override
     {
         GlScene::SetUp();
-        use_generated_art();
-        g_title_tex.floor = nullptr;
-        g_frame_steps = 1;
-        g_frame_dt = 1.0f;
-        g_fade = 1.0f;
-        g_last_page = 0;
-        g_two_player = 0;
-        g_menu_text_depth = 0.0f;
-        g_render_backgroundgfx = 2.0f;
-        g_render_biggcrosshair = 0.0f;
+        front_set_up();
         mt_seed(3);
-        title_load_fonts();
         zgl_disable_depth_test();
         zgl_enable_blend();
         zgl_depth_mask_off();
@@ -67,12 +57,7 @@ protected:
     }
     void TearDown() override
     {
-        title_forget_slots();
-        g_title_tex.floor = nullptr;
-        hudgfx_forget_textures();
-        footprint_free();
-        g_camera = CameraState{};
-        g_menu_dir[0] = 0;
+        front_tear_down();
         GlScene::TearDown();
     }
     static Screen grab(const char *name)

@@ -34,27 +34,12 @@ protected:
     void SetUp() override
     {
         Recorded::SetUp();
-        use_generated_art();
-        g_camera.side = 1;
-        g_frame_steps = 1;
-        g_frame_dt = 1.0f;
-        g_fade = 1.0f;
-        g_last_page = 0;
-        g_two_player = 0;
-        g_menu_text_depth = 0.0f;
-        g_render_backgroundgfx = 2.0f;
-        g_render_biggcrosshair = 0.0f;
-        g_title_tex.floor = nullptr;
-        title_load_fonts();
+        front_set_up();
         glrec_events().clear();
     }
     void TearDown() override
     {
-        title_forget_slots();
-        g_title_tex.floor = nullptr;
-        hudgfx_forget_textures();
-        footprint_free();
-        g_menu_dir[0] = 0;
+        front_tear_down();
         Recorded::TearDown();
     }
     static unsigned name_of(const TextureRecord *r) { return r ? r->gl_name : 0u; }
