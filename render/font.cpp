@@ -84,10 +84,15 @@ void font_bind(void)
     font_use_page(0);
 }
 
-void glyph_begin_run(void)
+int glyph_begin_run(void)
 {
+    // Without the pages (not even the fallback bitmap) there is nothing to draw text with.
+    if (!texslot_handle(g_font_pages[0])) {
+        return 0;
+    }
     font_use_page(g_font_page);
     glBegin(GL_QUADS);
+    return 1;
 }
 
 // Page, left u and lower v of a character above the blank.
@@ -171,7 +176,9 @@ void glyph_draw_text(float x, float y, float z, const char *text)
         return;
     }
     glyph_start_line(x, y, z, text);
-    glyph_begin_run();
+    if (!glyph_begin_run()) {
+        return;
+    }
     for (const char *s = text; *s; s++) {
         glyph_draw_char((uint8_t)*s);
     }
@@ -193,7 +200,9 @@ int glyph_draw_string(const float pos[3], uint32_t colour, const char *text, int
     zgl_color_rgba(colour);
     const uint32_t alpha = colour >> 24;
     int taken = 0;
-    glyph_begin_run();
+    if (!glyph_begin_run()) {
+        return 0;
+    }
     for (const char *s = text; *s; s++) {
         const uint8_t c = (uint8_t)*s;
         if (c <= FONT_FIRST_CODE) {

@@ -26,8 +26,8 @@ extern GlyphPen g_glyph_pen;
 void glyph_draw_char(uint8_t c);
 void glyph_draw_char_3d(uint8_t c);
 // Opens a quad run on the current page, binding it again when something else was bound
-// since the page was made current.
-void glyph_begin_run(void);
+// since the page was made current. 0 (no run opened) when the pages have no texture.
+int glyph_begin_run(void);
 // Binds font page 0 before a run of text.
 void font_bind(void);
 

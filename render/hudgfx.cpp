@@ -75,15 +75,19 @@ void hudgfx_load(void)
 
 void hud_bind_texture(void)
 {
-    if (g_hud_tex.hud) {
-        zgl_texture_bind(texslot_handle(g_hud_tex.hud));
-    }
+    zgl_texture_bind(texslot_handle(g_hud_tex.hud));
+}
+
+// The overlay's shapes are cut from the HUD texture; without it they are left out.
+static int hud_ready(void)
+{
+    return texslot_handle(g_hud_tex.hud) != 0;
 }
 
 void hud_draw_meter(float kind, int count, float unused, float offset)
 {
     (void)unused;
-    if (count <= 0) {
+    if (count <= 0 || !hud_ready()) {
         return;
     }
     const float u = kind < 0.0f ? HUD_ICON_U : 0.0f;
@@ -106,6 +110,9 @@ void hud_draw_meter(float kind, int count, float unused, float offset)
 void hud_draw_box(float unused, float offset)
 {
     (void)unused;
+    if (!hud_ready()) {
+        return;
+    }
     glBegin(GL_QUADS);
     texslot_quad(-16.0f, -11.2f - offset, -14.2f, -10.3f - offset, 0.0f, 0.0f, HUD_V_BOX, 1.0f, 1.0f);
     glEnd();
@@ -157,6 +164,9 @@ void hud_draw_ping_pulse(int points, int step, float unused, float offset, float
     if (t > HUD_SCROLL_WRAP) {
         t -= HUD_SCROLL_WRAP;
     }
+    if (!hud_ready()) {
+        return;
+    }
     glBegin(GL_QUADS);
     texslot_quad(x0, y1, x0 + w, y2, 0.0f, 0.0f, 0.0f, 1.0f, HUD_V_FILL);
     texslot_quad(x0, y1, x0 + w * f, y2, 0.0f, t, HUD_V_FILL, t + f, HUD_V_ICONS);
@@ -200,7 +210,7 @@ void hudgfx_draw_crosshair(const float aim[3])
     const float b = aim[1];
     const float s = aim[2];
     const float k = g_render_biggcrosshair;
-    if (k > 0.25f && g_hud_tex.hit) {
+    if (k > 0.25f && texslot_handle(g_hud_tex.hit)) {
         zgl_color4f(k, k, k, k);
         zgl_texture_bind(texslot_handle(g_hud_tex.hit));
         zgl_blend_additive();
@@ -221,7 +231,7 @@ void hudgfx_draw_crosshair(const float aim[3])
         m.crosshair_pulse = HUD_PULSE_LOW;
         m.crosshair_rate = fabsf(m.crosshair_rate);
     }
-    if (!g_hud_tex.crosshair) {
+    if (!texslot_handle(g_hud_tex.crosshair)) {
         return;
     }
     zgl_color4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -242,7 +252,7 @@ void hudgfx_draw_crosshair(const float aim[3])
 
 void hudgfx_draw_ring(const float centre[3], float radius)
 {
-    if (!g_hud_tex.ring || !centre) {
+    if (!texslot_handle(g_hud_tex.ring) || !centre) {
         return;
     }
     zgl_texture_bind(texslot_handle(g_hud_tex.ring));

@@ -43,7 +43,9 @@ void scorepop_draw_one(ScorePop *pop)
     g_glyph_pen.z = pop->z;
     g_glyph_pen.size = size;
     g_glyph_pen.width = size * 0.9f;
-    glyph_begin_run();
+    if (!glyph_begin_run()) {
+        return;
+    }
     for (const char *s = text; *s; s++) {
         glyph_draw_char_3d((uint8_t)*s);
     }

@@ -43,7 +43,9 @@ TextureRecord *texslot_load_in(const char *folder, const char *name, const char 
 
 uint32_t texslot_handle(const TextureRecord *slot)
 {
-    return zgl_texture_record_handle(slot);
+    // A record without a GL texture (not even the fallback bitmap loaded) draws nothing.
+    const uint32_t handle = zgl_texture_record_handle(slot);
+    return (handle & TEX_NAME_MASK) ? handle : 0;
 }
 
 void texslot_bind(const TextureRecord *slot, int additive)

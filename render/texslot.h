@@ -12,7 +12,8 @@ struct TextureRecord;
 TextureRecord *texslot_load(const char *path, const char *mask_path, uint32_t flags);
 // The same for "<folder><name>" and "<folder><mask>".
 TextureRecord *texslot_load_in(const char *folder, const char *name, const char *mask, uint32_t flags);
-// The handle of a slot (0 while it is empty).
+// The handle of a slot: 0 while it is empty or its record has no GL texture (even the
+// fallback bitmap missing), and then its picture is not drawn.
 uint32_t texslot_handle(const TextureRecord *slot);
 // Binds a slot's texture through the one bind function, then sets the blend function the
 // drawing picks (additive when non-zero, else normal), whatever the texture's flags say.

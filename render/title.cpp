@@ -62,6 +62,16 @@ static void title_advance(float *angle, float step, float period)
     }
 }
 
+// A picture as a quad under normal blending; nothing when its slot has no texture.
+static void title_picture(const TextureRecord *slot, float x1, float y1, float x2, float y2, float z)
+{
+    if (!texslot_handle(slot)) {
+        return;
+    }
+    texslot_bind(slot, 0);
+    texslot_draw_quad(x1, y1, x2, y2, z);
+}
+
 void title_forget_slots(void)
 {
     TextureRecord *floor = g_title_tex.floor;
@@ -121,10 +131,13 @@ void floor_draw(void)
         g_title_tex.floor = texslot_load_in(g_bitmaps_dir, "floor-1_3.bmp", nullptr, TITLE_FLOOR_FLAGS);
         g_preload_hue = 0.0f;
     }
-    texslot_bind(g_title_tex.floor, additive);
     TitleMotion &m = g_title_motion;
     title_advance(&m.phase2, TITLE_PHASE2_STEP, 360.0f);
     title_advance(&m.phase1, TITLE_PHASE1_STEP, 360.0f);
+    if (!texslot_handle(g_title_tex.floor)) {
+        return;
+    }
+    texslot_bind(g_title_tex.floor, additive);
     const int layers = g_render_backgroundgfx >= 2.0f ? 6 : 3;
     const float c = title_unit(3.0f * g_fade);
     // Each layer: a square of side 100 turned by q, four quarters with the texture
@@ -173,24 +186,25 @@ void title_load_draw(void)
     TitleMotion &m = g_title_motion;
     title_advance(&m.wobble, TITLE_WOBBLE_STEP, TITLE_WOBBLE_PERIOD);
     const int layers = g_render_backgroundgfx >= 2.0f ? 4 : 1;
-    texslot_bind(g_title_tex.title, 1);
-    glBegin(GL_QUADS);
-    for (int i = 0; i < layers; i++) {
-        const float fi = (float)i;
-        const float half_w = 9.0f + 0.12f * title_sin(m.wobble - 45.0f * fi);
-        const float half_h = 4.5f + 0.12f * title_cos(1.5f * m.wobble - 45.0f * fi);
-        const float x = 2.25f + 0.1f * fi;
-        const float y = 3.75f + 0.18f * fi;
-        zgl_color4f(1.0f, 1.0f, 1.0f, a / (float)(1 << i));
-        texslot_quad(x - half_w, y - half_h, x + half_w, y + half_h, 10.0f - fi, 0.0f, 0.0f, 1.0f, 1.0f);
+    if (texslot_handle(g_title_tex.title)) {
+        texslot_bind(g_title_tex.title, 1);
+        glBegin(GL_QUADS);
+        for (int i = 0; i < layers; i++) {
+            const float fi = (float)i;
+            const float half_w = 9.0f + 0.12f * title_sin(m.wobble - 45.0f * fi);
+            const float half_h = 4.5f + 0.12f * title_cos(1.5f * m.wobble - 45.0f * fi);
+            const float x = 2.25f + 0.1f * fi;
+            const float y = 3.75f + 0.18f * fi;
+            zgl_color4f(1.0f, 1.0f, 1.0f, a / (float)(1 << i));
+            texslot_quad(x - half_w, y - half_h, x + half_w, y + half_h, 10.0f - fi, 0.0f, 0.0f, 1.0f, 1.0f);
+        }
+        glEnd();
     }
-    glEnd();
 
+    zgl_blend_normal();
     zgl_color4f(1.0f, 1.0f, 1.0f, a);
-    texslot_bind(g_title_tex.bottom, 0);
-    texslot_draw_quad(7.9f, -7.9f, 10.3f, -5.5f, 10.0f);
-    texslot_bind(g_title_tex.corner, 0);
-    texslot_draw_quad(-10.3f, 5.5f, -7.9f, 7.9f, 10.0f);
+    title_picture(g_title_tex.bottom, 7.9f, -7.9f, 10.3f, -5.5f, 10.0f);
+    title_picture(g_title_tex.corner, -10.3f, 5.5f, -7.9f, 7.9f, 10.0f);
 }
 
 int title_logo_draw(int page)
@@ -224,11 +238,10 @@ int title_logo_draw(int page)
     const float a = title_unit(g_fade);
     const float e = 1.0f - (1.0f - a) * (1.0f - a);
     zgl_color4f(1.0f, 1.0f, 1.0f, a);
-    texslot_bind(g_title_tex.title, 0);
     if (page == 2) {
-        texslot_draw_quad(-3.8f, -1.9f, 3.8f, 1.9f, 7.0f + 3.0f * e);
+        title_picture(g_title_tex.title, -3.8f, -1.9f, 3.8f, 1.9f, 7.0f + 3.0f * e);
     } else {
-        texslot_draw_quad(-9.0f, -3.5f, 9.0f, 5.5f, 10.0f + 3.0f * e);
+        title_picture(g_title_tex.title, -9.0f, -3.5f, 9.0f, 5.5f, 10.0f + 3.0f * e);
     }
     return 1;
 }
@@ -239,7 +252,7 @@ void menu_draw_ship_picture(float model, float hue, int player)
     int h = trunc_to_int(hue);
     h = h < 0 ? 0 : (h >= TITLE_HUES ? TITLE_HUES - 1 : h);
     const TextureRecord *picture = g_title_tex.ships[ship + TITLE_SHIP_SLOTS * h];
-    if (!picture) {
+    if (!texslot_handle(picture)) {
         return;
     }
     float x1 = -2.0f;
@@ -247,13 +260,12 @@ void menu_draw_ship_picture(float model, float hue, int player)
         x1 = player == 0 ? -6.0f : 2.0f;
     }
     zgl_color4f(1.0f, 1.0f, 1.0f, 1.0f);
-    texslot_bind(picture, 0);
-    texslot_draw_quad(x1, -2.0f, x1 + 4.0f, 2.0f, 10.0f);
+    title_picture(picture, x1, -2.0f, x1 + 4.0f, 2.0f, 10.0f);
 }
 
 void menu_draw_arrows(int kind)
 {
-    if (!g_title_tex.arrows) {
+    if (!texslot_handle(g_title_tex.arrows)) {
         return;
     }
     float y1 = -1.0f;
@@ -284,7 +296,7 @@ void menu_draw_belt(int i, float belt, int mode)
     int slot = trunc_to_int(belt);
     slot = slot < 0 ? 0 : (slot >= TITLE_BELTS ? TITLE_BELTS - 1 : slot);
     const TextureRecord *picture = g_title_tex.belts[slot];
-    if (!picture) {
+    if (!texslot_handle(picture)) {
         return;
     }
     zgl_color4f(1.0f, 1.0f, 1.0f, mode == 1 ? 0.2f : 1.0f);
@@ -302,9 +314,7 @@ void menu_draw_belt(int i, float belt, int mode)
 void menu_draw_cursor(const float pos[3])
 {
     zgl_color4f(1.0f, 1.0f, 1.0f, 1.0f);
-    if (!g_title_tex.cursor || !pos) {
-        return;
+    if (pos) {
+        title_picture(g_title_tex.cursor, pos[0], pos[1], pos[0] + 1.0f, pos[1] + 1.0f, pos[2] - g_menu_text_depth);
     }
-    texslot_bind(g_title_tex.cursor, 0);
-    texslot_draw_quad(pos[0], pos[1], pos[0] + 1.0f, pos[1] + 1.0f, pos[2] - g_menu_text_depth);
 }

@@ -113,7 +113,7 @@ void press_key(const std::string &window)
 TEST(FrontEnd, TitleScreensShowTheirLogosAndTheMenuItsTitleScene)
 {
     TempDir root;
-    std::filesystem::create_directory_symlink(std::string(GLIMMERFALL_ASSETS) + "/menu", root.file("menu"));
+    link_menu_art(root);
     std::filesystem::create_directory_symlink(std::string(GLIMMERFALL_ASSETS) + "/styles", root.file("styles"));
     root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
     std::unique_ptr<GameProcess> started = start_game(root.file("run"));

@@ -236,7 +236,7 @@ TEST_F(Glyphs, FlatTextReadsFromTheCamerasSide)
         glrec_events().clear();
         g_glyph_pen = GlyphPen{0.0f, 0.5f, 0.0f, 1.0f, 0.9f};
         font_bind();
-        glyph_begin_run();
+        ASSERT_EQ(glyph_begin_run(), 1);
         glyph_draw_char_3d('A');
         glyph_draw_char_3d(' ');
         glyph_draw_char_3d('B');
@@ -353,6 +353,43 @@ TEST_F(TitleRec, ALogoPageLooksForItsFileFirst)
     EXPECT_EQ(std::string(g_title_tex.title->colour->name), "partial/belt0004.bmp");
     g_finished = 0;
     g_wrap_count = 0;
+}
+
+TEST_F(TitleRec, WithoutItsBitmapsNothingIsDrawn)
+{
+    // Not even the fallback bitmap: records without a texture, and no quads drawn with
+    // whatever happened to be bound.
+    snprintf(g_menu_dir, FILE_DIR_SIZE, "%s", "none/");
+    snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "none/");
+    zgl_texture_init();
+    title_load_fonts();
+    hudgfx_load();
+    glrec_events().clear();
+    title_load_draw();
+    title_forget_textures();
+    EXPECT_EQ(title_logo_draw(0), 0);
+    menu_draw_ship_picture(0.0f, 0.0f, 0);
+    menu_draw_arrows(0);
+    menu_draw_belt(0, 0.0f, 0);
+    const float pointer[3] = {0.0f, 0.0f, 0.0f};
+    menu_draw_cursor(pointer);
+    hud_bind_texture();
+    hud_draw_meter(0.0f, 3, 0.0f, 0.0f);
+    hud_draw_box(0.0f, 0.0f);
+    float phase = 0.0f;
+    hud_draw_ping_pulse(100, 0, 0.0f, 0.0f, &phase);
+    g_render_biggcrosshair = 1.0f;
+    const float aim[3] = {0.0f, 0.0f, 0.0f};
+    hudgfx_draw_crosshair(aim);
+    hudgfx_draw_ring(aim, 18.0f);
+    font_bind();
+    glyph_draw_text(0.0f, 0.0f, 0.0f, "TEXT");
+    ScorePop pop{};
+    pop.life = 2.0f;
+    pop.value = 10;
+    scorepop_draw_one(&pop);
+    EXPECT_TRUE(glrec_only(GlOp::End).empty());
+    EXPECT_TRUE(glrec_only(GlOp::Bind).empty());
 }
 
 TEST_F(TitleRec, TheLayersFollowTheBackgroundSetting)
