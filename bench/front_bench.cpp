@@ -47,6 +47,9 @@ bool front_ready(void)
     hudgfx_load();
     camera_defaults();
     game_reset();
+    // The title's pictures load on its first frame: not timed.
+    zgl_set_overlay_matrix();
+    title_load_draw();
     g_render_biggcrosshair = 1.0f;
     ready = true;
     return true;

@@ -19,7 +19,8 @@ extern HudTextures g_hud_tex;
 extern uint32_t g_hit_texture_handle;
 
 // The HUD's animation: the crosshair's pulse and its rate (per logic step), the ring
-// pattern of the last level (1..4 less one) and the bar fill's scroll in u.
+// pattern of the last level (0..3, its file's number less one) and the bar fill's scroll
+// in u.
 struct HudMotion {
     float crosshair_pulse;
     float crosshair_rate;
