@@ -55,7 +55,8 @@ if CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TY
     rm -rf "$seeds"
     build/tools/assetgen --seeds "$seeds" >/dev/null
     cp build/assets/styles/bitmaps/z_light.bmp "$seeds/bmp/"
-    for target in bmp model particle; do
+    cp build/assets/styles/beasties/robot_green/anim.bin "$seeds/anim/robot_green.bin"
+    for target in bmp model anim particle; do
         corpus=$(mktemp -d)
         if build-fuzz/tests/${target}_fuzz -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
                 -artifact_prefix=build-fuzz/ "$corpus" "$seeds/$target" >build-fuzz/${target}.log 2>&1; then

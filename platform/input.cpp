@@ -497,6 +497,14 @@ void input_joystick_setup(int index, int buttons, int axes, int hats)
 
 int input_open_devices(void)
 {
+    // One sampler only: a second timer would sample every 10 ms beside the first, and
+    // the one whose handle was lost would never be removed. The running one stops before
+    // the joystick table it reads is rebuilt.
+    if (input_timer) {
+        int paused = g_input_paused.load();
+        input_stop_timer();
+        g_input_paused.store(paused);
+    }
     input_fill_key_names();
     for (int i = 0; i < INPUT_MAX_JOYSTICKS; i++) {
         input_joysticks[i].open = 0;
@@ -529,13 +537,6 @@ int input_open_devices(void)
     }
     input_load_binds();
     input_publish_settings();
-    // One sampler only: a second timer would sample every 10 ms beside the first, and
-    // the one whose handle was lost would never be removed.
-    if (input_timer) {
-        int paused = g_input_paused.load();
-        input_stop_timer();
-        g_input_paused.store(paused);
-    }
     input_timer_calls.store(0);
     input_timer_added_ms = SDL_GetTicks();
     input_timer = SDL_AddTimer(INPUT_INTERVAL_MS, input_sdl_timer, nullptr);

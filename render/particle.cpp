@@ -21,3 +21,10 @@ void particle_detach_all(void)
 void particle_update_draw(void)
 {
 }
+
+void particle_start_at_bone(int template_index, const float *matrix, const void *owner)
+{
+    (void)template_index;
+    (void)matrix;
+    (void)owner;
+}

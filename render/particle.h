@@ -12,3 +12,6 @@ void particle_release_all(void);
 void particle_detach_all(void);
 // Steps and draws every live emitter (once per drawn game frame).
 void particle_update_draw(void);
+// Starts an emitter of a template at a bone matrix, following it; owner is the actor's
+// matrix block (animation events).
+void particle_start_at_bone(int template_index, const float *matrix, const void *owner);

@@ -1,4 +1,4 @@
--- bullet_robo.lua -- the robots' shot: a slow green bolt. It flies by its own animation
+-- bullet_robo.lua -- the robots' shot: a slow orange bolt. It flies by its own animation
 -- and is gone when that ends.
 
 local t = ACTOR_preload("bullet_robo", "bullets", "bullet_robo")

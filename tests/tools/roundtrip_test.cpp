@@ -10,6 +10,7 @@
 #include "core/particle_file.h"
 #include "core/stream.h"
 #include "render/tex.h"
+#include "world/animset.h"
 
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
@@ -419,7 +420,7 @@ TEST_F(RoundTrip, WavLoadsThroughSdlAsTheDeviceFormat)
 
 TEST_F(RoundTrip, FuzzSeedsAreAcceptedByTheLoaders)
 {
-    ASSERT_EQ(samples_write_seeds(dir.path()), 6);
+    ASSERT_EQ(samples_write_seeds(dir.path()), 7);
     for (const char *name : {"bmp/rgb_5x3.bmp", "bmp/pal_5x3.bmp", "bmp/grey_7x4.bmp"}) {
         int w, h, ch = 0;
         uint8_t *px = file_load_bmp(dir.file(name).c_str(), &w, &h, &ch);
@@ -430,6 +431,9 @@ TEST_F(RoundTrip, FuzzSeedsAreAcceptedByTheLoaders)
     snprintf(g_particles_dir, FILE_DIR_SIZE, "%s/particle/", dir.path().c_str());
     EXPECT_EQ(model_load(dir.file("model").c_str(), 3, &m), 0);
     model_file_free(&m);
+    AnimSet *set = anim_set_load(dir.file("anim").c_str());
+    EXPECT_NE(set, nullptr);
+    anim_set_destroy(set);
     ParticleEmitter e;
     EXPECT_EQ(particle_load("sample", &e), 1);
     // The file's bitmaps are not written: the texture cache's loads fail in the file layer

@@ -6,6 +6,7 @@
 #include "assetgen/decals.h"
 #include "assetgen/fonts.h"
 #include "assetgen/images.h"
+#include "assetgen/models.h"
 #include "assetgen/sounds.h"
 #include "assetgen/texts.h"
 
@@ -91,6 +92,7 @@ std::vector<AssetEntry> make_catalogue()
     for (const std::string &name : text_menu_files()) {
         c.push_back({menu + "/" + name, AssetKind::Text, 0, name, build_menu_text});
     }
+    models_add_to_catalogue(c);
     for (int level = ASSET_FIRST_LEVEL; level <= ASSET_LAST_LEVEL; level++) {
         c.push_back({run + "/level" + std::to_string(level) + ".lua", AssetKind::Marker, level, "", build_marker});
     }

@@ -237,6 +237,7 @@ int samples_write_seeds(const std::string &dir)
         {"bmp/pal_5x3.bmp", bmp_write_8(5, 3, indexes, palette)},
         {"bmp/grey_7x4.bmp", bmp_write_grey(mask)},
         {"model/model.bin", model_write(sample_mesh())},
+        {"anim/anim.bin", anim_write(sample_anim())},
         {"particle/sample.bin", particle_write(sample_particle())},
     };
     int n = 0;

@@ -22,6 +22,6 @@ ImageRgb sample_image(int width, int height);
 // The same picture as palette indexes and its palette.
 void sample_paletted(int width, int height, std::vector<uint8_t> &indexes, Palette &palette);
 
-// Writes seeds for the fuzz runs into dir: bmp/, model/ and particle/. Returns the
+// Writes seeds for the fuzz runs into dir: bmp/, model/, anim/ and particle/. Returns the
 // number of files written or -1.
 int samples_write_seeds(const std::string &dir);

@@ -1,0 +1,182 @@
+// The model gallery: each family drawn from the play camera and at three-quarter view
+// into build/screens/, through the engine's loader and bone matrices, to be looked at.
+// The checks here are the ones a picture can fail: the model is on screen where it
+// stands, at the size the art direction gives its kind.
+
+#include "core/file.h"
+#include "core/mem.h"
+#include "render/camera.h"
+#include "world/animplay.h"
+
+#include "tests/support/log_capture.h"
+#include "tests/support/model_preview.h"
+
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+const std::string TREE = GLIMMERFALL_ASSETS;
+
+class ModelGallery : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        mem_init();
+        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
+        robot = actor_load_model_data("beasties", "robot_green");
+        bolt = actor_load_model_data("bullets", "bullet_robo");
+        ASSERT_NE(robot, nullptr);
+        ASSERT_NE(bolt, nullptr);
+        ASSERT_NE(robot->mesh, nullptr);
+        ASSERT_NE(bolt->mesh, nullptr);
+    }
+    void TearDown() override
+    {
+        actors.clear();
+        anim_sets_free_all();
+        g_camera = saved_camera;
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
+        EXPECT_EQ(mem_usage, 0u);
+        mem_init();
+    }
+    // An actor of a set at (x, z) with a heading, after an animation ran for ticks.
+    PreviewActor &stand(AnimSet *set, float x, float z, float heading, const char *anim, int ticks)
+    {
+        actors.push_back(std::make_unique<PreviewActor>(set));
+        PreviewActor &a = *actors.back();
+        // Shots fly at the height of the robot's gun.
+        float pos[3] = {x, set == bolt ? 4.5f : 0.0f, z};
+        a.place(heading, 1.0f, pos);
+        if (anim) {
+            a.play(anim);
+        }
+        a.tick(ticks);
+        return a;
+    }
+    // Builds every actor's matrices for the preview's camera and draws them.
+    void draw_all(ModelPreview &p)
+    {
+        for (int col = 0; col < 3; col++) {
+            for (int row = 0; row < 3; row++) {
+                g_camera.world[col * 4 + row] = p.camera_rotation()[col * 3 + row];
+            }
+        }
+        p.set_run_dir(TREE + "/run");
+        const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
+        p.set_light(light);
+        for (auto &a : actors) {
+            anim_build_matrices(&a->st);
+            p.draw(*a->st.set->mesh, a->st);
+        }
+    }
+    // One actor alone under the play camera (115 units up, 45 degrees, 1024 x 768: a unit
+    // of floor is about 8 pixels): its narrow and wide extents in units, and the centre
+    // of its picture in pixels.
+    void from_play_camera(AnimSet *set, float heading, int ticks, float extent[2], float centre[2])
+    {
+        stand(set, 0, 0, heading, nullptr, ticks);
+        ModelPreview alone(1024, 768, 0x202428);
+        alone.camera_top(0, 0, 115, 45);
+        draw_all(alone);
+        int box[4];
+        alone.covered_box(box);
+        extent[0] = std::min(box[2] - box[0], box[3] - box[1]) / 8.0f;
+        extent[1] = std::max(box[2] - box[0], box[3] - box[1]) / 8.0f;
+        centre[0] = (box[0] + box[2]) * 0.5f;
+        centre[1] = (box[1] + box[3]) * 0.5f;
+        actors.clear();
+    }
+    // Every picture shows its models.
+    static void save(const ModelPreview &p, const char *name)
+    {
+        EXPECT_GT(p.covered(), 2000) << name;
+        EXPECT_TRUE(p.save(name)) << name;
+    }
+    CameraState saved_camera = g_camera;
+    char saved_styles[FILE_DIR_SIZE];
+    AnimSet *robot = nullptr;
+    AnimSet *bolt = nullptr;
+    std::vector<std::unique_ptr<PreviewActor>> actors;
+};
+
+TEST_F(ModelGallery, RobotGreenFromThePlayCameraAndAtThreeQuarterView)
+{
+    float extent[2], centre[2];
+    from_play_camera(robot, 0, 30, extent, centre);
+    EXPECT_GE(extent[1], 5.0f) << "a medium enemy is 5-9 units across from above";
+    EXPECT_LE(extent[1], 9.0f);
+    EXPECT_NEAR(centre[0], 512.0f, 40.0f) << "drawn where it stands";
+    EXPECT_NEAR(centre[1], 384.0f, 40.0f);
+
+    // A wave as the player sees it: walkers, a shooter with its shots, one emerging.
+    for (int i = 0; i < 4; i++) {
+        stand(robot, -18.0f + 12.0f * i, 10.0f, -40.0f + 35.0f * i, "walk", 7 + 11 * i);
+    }
+    PreviewActor &shooter = stand(robot, 6, -14, 150, "fire", 5);
+    (void)shooter;
+    stand(robot, -16, -12, 60, "emerge", 40);
+    for (int i = 0; i < 3; i++) {
+        PreviewActor &b = stand(bolt, 2.0f - 4.5f * i, -6.0f + 3.5f * i, 150, nullptr, 20 + 10 * i);
+        (void)b;
+    }
+    ModelPreview wave(1024, 768, 0x202428);
+    wave.camera_top(0, 0, 115, 45);
+    draw_all(wave);
+    save(wave, "robot_green_top");
+    ModelPreview close(1024, 768, 0x202428);
+    close.camera_top(0, 0, 40, 45);
+    draw_all(close);
+    save(close, "robot_green_top_close");
+    actors.clear();
+
+    // Three-quarter view of the poses.
+    stand(robot, 0, 0, -30, nullptr, 40);
+    stand(robot, -7.5f, 5, -30, "walk", 25);
+    stand(robot, 7.5f, -5, -30, "fire", 4);
+    ModelPreview poses(1024, 768, 0x202428);
+    const float eye[3] = {-16, 15, 22};
+    const float target[3] = {0, 2.5f, 0};
+    poses.camera_look(eye, target, 45);
+    draw_all(poses);
+    EXPECT_GT(poses.covered(), 20000);
+    save(poses, "robot_green_3q");
+    actors.clear();
+
+    stand(robot, -6, 0, -30, "byebye", 15);
+    stand(robot, 0, 0, -30, "emerge", 28);
+    stand(robot, 6, 0, -30, "hitbounce", 5);
+    ModelPreview states(1024, 768, 0x202428);
+    states.camera_look(eye, target, 45);
+    draw_all(states);
+    save(states, "robot_green_states_3q");
+}
+
+TEST_F(ModelGallery, BulletRoboFromThePlayCameraAndAtThreeQuarterView)
+{
+    float extent[2], centre[2];
+    from_play_camera(bolt, 90, 3, extent, centre);
+    EXPECT_GE(extent[0], 0.6f) << "a shot is 0.6-1.5 units across, its glow included";
+    EXPECT_LE(extent[0], 2.0f);
+
+    for (int i = 0; i < 5; i++) {
+        stand(bolt, -6.0f + 3.0f * i, 0, 90, nullptr, 3 + 9 * i);
+    }
+    stand(bolt, 4, 4, 0, "die", 5);
+    ModelPreview close(1024, 768, 0x202428);
+    close.camera_top(0, 0, 20.5f, 45);
+    draw_all(close);
+    save(close, "bullet_robo_top_close");
+    ModelPreview side(1024, 768, 0x202428);
+    const float eye[3] = {-5, 8.5f, 7};
+    const float target[3] = {0, 4.5f, 0};
+    side.camera_look(eye, target, 45);
+    draw_all(side);
+    save(side, "bullet_robo_3q");
+}
+
+}  // namespace

@@ -1,0 +1,703 @@
+// animplay.cpp -- animation playback and bone matrices. Running animations come from one
+// fixed pool with a free list, so a steady tick allocates nothing.
+
+#include "world/animplay.h"
+
+#include "core/con.h"
+#include "core/mathlib.h"
+#include "core/mem.h"
+#include "game/level_driver.h"
+#include "platform/sound.h"
+#include "render/camera.h"
+#include "render/footprint.h"
+#include "render/particle.h"
+#include "world/geom.h"
+
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+
+const float *g_anim_event_matrices;
+anim_event_hook_t g_anim_event_hook;
+
+constexpr int POSE_FLOATS = 10;
+
+// The pool of running animations; free records are chained through next.
+static AnimPlay anim_play_pool[ANIM_MAX_PLAYS];
+static AnimPlay *anim_play_free;
+static int anim_play_ready;        // the free chain has been built
+static int anim_play_used;         // records handed out
+static int anim_play_full_logged;  // the full pool was reported since it last had room
+
+static AnimPlay *anim_play_alloc(void)
+{
+    if (!anim_play_ready) {
+        for (int i = ANIM_MAX_PLAYS - 1; i >= 0; i--) {
+            anim_play_pool[i].next = anim_play_free;
+            anim_play_free = &anim_play_pool[i];
+        }
+        anim_play_ready = 1;
+    }
+    AnimPlay *p = anim_play_free;
+    if (!p) {
+        if (!anim_play_full_logged) {
+            con_printf("*** [anim] ANIM_MAX_PLAYS (%d) reached. Increase #define value. :)", ANIM_MAX_PLAYS);
+            anim_play_full_logged = 1;
+        }
+        return nullptr;
+    }
+    anim_play_free = p->next;
+    anim_play_used++;
+    return p;
+}
+
+static void anim_play_release(AnimPlay *p)
+{
+    p->track = nullptr;
+    p->next = anim_play_free;
+    anim_play_free = p;
+    anim_play_used--;
+    anim_play_full_logged = 0;
+}
+
+int anim_plays_in_use(void)
+{
+    return anim_play_used;
+}
+
+// The precedence of a track: its root bone's word, -1 for the whole skeleton.
+static int anim_root_word(const AnimSet *set, const AnimTrack *t)
+{
+    return t->root_bone < 0 ? -1 : set->bones[t->root_bone].word;
+}
+
+static AnimPlay *anim_find_play(const AnimState *st, const AnimTrack *t)
+{
+    for (AnimPlay *p = st->plays; p; p = p->next) {
+        if (p->track == t) {
+            return p;
+        }
+    }
+    return nullptr;
+}
+
+static int anim_valid_index(const AnimState *st, int index)
+{
+    return st->set && index >= 0 && index < st->set->track_count;
+}
+
+static int anim_valid_bone(const AnimState *st, int bone)
+{
+    return st->set && st->pose && bone >= 0 && bone < st->set->bone_count;
+}
+
+static void pose_from_key(BonePose *out, const float *key)
+{
+    memcpy(out->quat, key, sizeof(out->quat));
+    memcpy(out->pos, key + 4, sizeof(out->pos));
+    memcpy(out->scale, key + 7, sizeof(out->scale));
+}
+
+void anim_play_init(AnimPlay *p, AnimTrack *track, float speed, uint32_t flags)
+{
+    p->track = track;
+    p->next = nullptr;
+    p->speed = speed;
+    p->plays_left = track->repeat_count;
+    p->from_key = -1;
+    p->time = 0.0f;
+    p->weight = 0.0f;
+    p->flags = flags;
+    p->to_key = 0;
+    p->started = 0;
+    p->ended = 0;
+}
+
+void anim_bind_set(AnimState *st, AnimSet *set)
+{
+    anim_unbind_set(st);
+    if (!set) {
+        return;
+    }
+    int bones = set->bone_count;
+    st->set = set;
+    st->pose = new BonePose[(size_t)bones * 2];
+    st->from_pose = st->pose + bones;
+    st->bone_health = new float[(size_t)bones];
+    for (int i = 0; i < bones; i++) {
+        const AnimBone *b = &set->bones[i];
+        if (b->key_count > 0) {
+            pose_from_key(&st->pose[i], b->key_poses);
+        } else {
+            st->pose[i] = BonePose{{0, 0, 0, 1}, {0, 0, 0}, {1, 1, 1}};
+        }
+        st->from_pose[i] = st->pose[i];
+        st->bone_health[i] = set->sphere_count > 0 ? set->bone_health[i] : 0.0f;
+    }
+    if (set->sphere_count > 0) {
+        st->hit_spheres = new HitSphere[(size_t)set->sphere_count];
+        for (int i = 0; i < set->sphere_count; i++) {
+            st->hit_spheres[i] = HitSphere{set->spheres[i].radius, {0, 0, 0}, set->spheres[i].matrix};
+        }
+    }
+    if (set->lit_count > 0) {
+        st->light_dirs = new float[(size_t)bones + 1][3]();
+    }
+    // Default 0 shows its key 0 at once: played from key 0 to key 0 for one blend, that
+    // pose becomes the pose to blend from, and from key -2 fires its start events on the
+    // first update before it runs on from key 0.
+    int first = set->defaults[0];
+    if (first >= 0 && first < set->track_count && anim_play(st, first, 1.0f, 0)) {
+        AnimPlay *p = anim_find_play(st, &set->tracks[first]);
+        p->from_key = 0;
+        anim_blend(st);
+        anim_snapshot_pose(st, nullptr);
+        p->from_key = -2;
+    }
+    for (int i = 1; i < ANIM_DEFAULTS && set->defaults[i] >= 0; i++) {
+        anim_play(st, set->defaults[i], 1.0f, 0);
+    }
+    anim_reset_root_offset(st);
+    st->sprite_angle = 0.0f;
+    st->history_index = 0;
+}
+
+int anim_set_matrices(AnimState *st, float *matrices)
+{
+    st->matrices = matrices;
+    mem_free(st->history);
+    st->history = nullptr;
+    int h = st->set ? st->set->history_length : 0;
+    if (h >= 1) {
+        st->history = (float *)mem_alloc(sizeof(float) * 16 * (size_t)h);
+        if (!st->history) {
+            return -1;
+        }
+        memset(st->history, 0, sizeof(float) * 16 * (size_t)h);
+    }
+    return 0;
+}
+
+void anim_unbind_set(AnimState *st)
+{
+    anim_free_play_list(st);
+    delete[] st->pose;
+    delete[] st->bone_health;
+    delete[] st->hit_spheres;
+    delete[] st->light_dirs;
+    mem_free(st->history);
+    *st = AnimState{};
+}
+
+void anim_reset_root_offset(AnimState *st)
+{
+    for (int c = 0; c < 3; c++) {
+        st->last_root[c] = 0.0f;
+        st->root_change[c] = 0.0f;
+    }
+}
+
+void anim_snapshot_pose(AnimState *st, const AnimPlay *play)
+{
+    if (!st->set || !st->pose) {
+        return;
+    }
+    const int32_t *table = play ? play->track->bone_table : nullptr;
+    for (int i = 0; i < st->set->bone_count; i++) {
+        if (!table || table[i] >= 0) {
+            st->from_pose[i] = st->pose[i];
+        }
+    }
+}
+
+int anim_play(AnimState *st, int index, float speed, uint32_t flags)
+{
+    if (!anim_valid_index(st, index) || !(speed > 0.0f)) {
+        return 0;
+    }
+    AnimTrack *track = &st->set->tracks[index];
+    int word = anim_root_word(st->set, track);
+    AnimPlay **link = &st->plays;
+    for (; *link; link = &(*link)->next) {
+        AnimPlay *p = *link;
+        if (p->track == track) {
+            p->speed = speed;
+            return 1;
+        }
+        if (p->track->root_bone == track->root_bone) {
+            AnimPlay *n = anim_play_alloc();
+            if (!n) {
+                return 0;
+            }
+            anim_snapshot_pose(st, p);
+            anim_play_init(n, track, speed, flags);
+            n->next = p->next;
+            *link = n;
+            anim_play_release(p);
+            return 1;
+        }
+        if (word > anim_root_word(st->set, p->track)) {
+            break;
+        }
+    }
+    AnimPlay *n = anim_play_alloc();
+    if (!n) {
+        return 0;
+    }
+    anim_play_init(n, track, speed, flags);
+    n->next = *link;
+    *link = n;
+    return 1;
+}
+
+int anim_play_by_name(AnimState *st, const char *name, float speed, uint32_t flags)
+{
+    if (!(speed > 0.0f)) {
+        return 0;
+    }
+    return anim_play(st, anim_find(st->set, name, 1), speed, flags);
+}
+
+// Unlinks and frees a running animation, keeping the pose of its bones to blend from.
+static void anim_end_play(AnimState *st, AnimPlay **link)
+{
+    AnimPlay *p = *link;
+    anim_snapshot_pose(st, p);
+    *link = p->next;
+    anim_play_release(p);
+}
+
+int anim_stop(AnimState *st, int index)
+{
+    if (!anim_valid_index(st, index)) {
+        return 0;
+    }
+    const AnimTrack *track = &st->set->tracks[index];
+    for (AnimPlay **link = &st->plays; *link; link = &(*link)->next) {
+        if ((*link)->track == track) {
+            anim_end_play(st, link);
+            return ANIM_STOPPED;
+        }
+    }
+    return 0;
+}
+
+int anim_stop_by_name(AnimState *st, const char *name, int prefix)
+{
+    if (!st->set || !name) {
+        return 0;
+    }
+    size_t len = strlen(name);
+    for (int t = 0; t < st->set->track_count; t++) {
+        const char *own = st->set->tracks[t].name;
+        if (prefix ? strncmp(own, name, len) == 0 : strcmp(own, name) == 0) {
+            return anim_stop(st, t);
+        }
+    }
+    return 0;
+}
+
+int anim_stop_list(AnimState *st, const int32_t *list, int max)
+{
+    int result = 0;
+    for (int i = 0; i < max && list[i] >= 0; i++) {
+        result |= anim_stop(st, list[i]);
+    }
+    return result;
+}
+
+void anim_free_play_list(AnimState *st)
+{
+    while (AnimPlay *p = st->plays) {
+        st->plays = p->next;
+        anim_play_release(p);
+    }
+}
+
+int anim_is_playing(const AnimState *st, int index)
+{
+    if (!anim_valid_index(st, index)) {
+        return -1;
+    }
+    return anim_find_play(st, &st->set->tracks[index]) ? 1 : 0;
+}
+
+int anim_has_ended(const AnimState *st, int index)
+{
+    return anim_is_playing(st, index) == 1 ? 0 : 1;
+}
+
+int anim_any_playing(const AnimState *st, const int32_t *list, int max)
+{
+    for (int i = 0; i < max && list[i] >= 0; i++) {
+        if (anim_is_playing(st, list[i]) == 1) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int anim_oneshot_playing(const AnimState *st)
+{
+    for (const AnimPlay *p = st->plays; p; p = p->next) {
+        if (p->track->loop_key < 0) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+float anim_get_progress(const AnimState *st, int index)
+{
+    if (!anim_valid_index(st, index)) {
+        return -2.0f;
+    }
+    const AnimTrack *t = &st->set->tracks[index];
+    const AnimPlay *p = anim_find_play(st, t);
+    if (!p) {
+        return -1.0f;
+    }
+    if (t->steps[0] <= 0.0f) {
+        return t->key_count > 1 ? (p->time + (float)p->from_key) / (float)(t->key_count - 1) : 0.0f;
+    }
+    return (p->time + (float)p->from_key + 1.0f) / (float)t->key_count;
+}
+
+float anim_forward_distance(const AnimState *st)
+{
+    return -st->root_change[1];
+}
+
+void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
+{
+    if (anim_valid_bone(st, bone)) {
+        geom_quat_slerp(st->pose[bone].quat, st->pose[bone].quat, quat, t);
+    }
+}
+
+void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
+{
+    if (anim_valid_bone(st, bone)) {
+        quat_from_euler(angles, st->pose[bone].quat);
+    }
+}
+
+void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
+{
+    if (!anim_valid_bone(st, bone)) {
+        return;
+    }
+    for (BonePose *p : {&st->pose[bone], &st->from_pose[bone]}) {
+        memcpy(p->quat, pose, sizeof(p->quat));
+        memcpy(p->pos, pose + 4, sizeof(p->pos));
+    }
+}
+
+void anim_get_bone_pose(const AnimState *st, float pose[7], int bone)
+{
+    if (!anim_valid_bone(st, bone)) {
+        return;
+    }
+    memcpy(pose, st->pose[bone].quat, sizeof(st->pose[bone].quat));
+    memcpy(pose + 4, st->pose[bone].pos, sizeof(st->pose[bone].pos));
+}
+
+void anim_trail_set_position(AnimState *st, const float pos[3])
+{
+    int h = st->set ? st->set->history_length : 0;
+    for (int k = 0; st->history && k < h; k++) {
+        memcpy(st->history + 16 * k + 12, pos, sizeof(float) * 3);
+    }
+}
+
+void anim_fire_start_events(const AnimTrack *track)
+{
+    const float *m = g_anim_event_matrices;
+    if (!m) {
+        return;
+    }
+    if (track->start_sound >= 0) {
+        sound_play_at(track->start_sound, m + 12, g_level_ticks);
+        if (g_anim_event_hook) {
+            g_anim_event_hook(ANIM_EVENT_SOUND, track, track->start_sound, m);
+        }
+    }
+    for (const AnimParticleEvent *e = track->particles; e; e = e->next) {
+        particle_start_at_bone(e->particle, m + 16 * e->matrix, m);
+        if (g_anim_event_hook) {
+            g_anim_event_hook(ANIM_EVENT_PARTICLE, track, e->particle, m + 16 * e->matrix);
+        }
+    }
+}
+
+void anim_fire_footprints(const AnimTrack *track, int key)
+{
+    const float *m = g_anim_event_matrices;
+    if (!m) {
+        return;
+    }
+    for (const AnimFootprintEvent *e = track->footprints; e; e = e->next) {
+        if (e->key == key) {
+            footprint_add(m + 16 * e->matrix, e->size, e->life, e->texture);
+            if (g_anim_event_hook) {
+                g_anim_event_hook(ANIM_EVENT_FOOTPRINT, track, key, m + 16 * e->matrix);
+            }
+        }
+    }
+}
+
+// The eased weight of the target at interval time t. An ease above 1.0 bends the curve
+// out of the source key (leave) or into the target key (arrive).
+static float anim_weight(float t, float leave, float arrive)
+{
+    float lb = 0.01f * leave + 0.5f;
+    float ab = 0.01f * arrive + 0.5f;
+    float u = 1.0f - t;
+    float fl = (1.0f - lb) * t + lb * t * t;
+    float fa = 1.0f - ((1.0f - ab) * u + ab * u * u);
+    if (leave > 0.0f && arrive > 0.0f) {
+        return (fl * u * u + fa * t * t) / (t * t + u * u);
+    }
+    if (leave > 0.0f) {
+        return fl;
+    }
+    if (arrive > 0.0f) {
+        return fa;
+    }
+    return t;
+}
+
+// Advances one running animation by one update; 1 when it has ended.
+static int anim_advance(AnimPlay *p)
+{
+    const AnimTrack *t = p->track;
+    float leave = (p->from_key >= 0 && t->leave_eases[p->from_key] > 1.0f) ? t->leave_eases[p->from_key] : 0.0f;
+    float arrive = t->arrive_eases[p->to_key] > 1.0f ? t->arrive_eases[p->to_key] : 0.0f;
+    if (p->from_key < 0) {
+        // Once per start: a step of 0 leaves the time at 0, which must not fire them again.
+        if (!p->started) {
+            p->started = 1;
+            if (p->flags == 0) {
+                anim_fire_start_events(t);
+            }
+        }
+        if (p->from_key < -1) {
+            p->from_key = 0;
+        }
+    }
+    float step = t->steps[p->to_key];
+    if (step < 1.0f) {
+        step *= p->speed;
+    }
+    float time = p->time + step;
+    if (time < 1.0f) {
+        p->time = time;
+        p->weight = anim_weight(time, leave, arrive);
+        return 0;
+    }
+    int k = p->to_key;
+    p->from_key = k;
+    p->to_key = k + 1;
+    p->time = 0.0f;
+    p->weight = 0.0f;
+    if (p->flags == 0) {
+        anim_fire_footprints(t, k);
+    }
+    if (p->to_key < t->key_count) {
+        return 0;
+    }
+    if (t->loop_key < 0 || (p->plays_left > 0 && --p->plays_left == 0)) {
+        // It ends holding its last key (from and to key both N - 1): the update's blend
+        // shows that key, then the play is removed.
+        p->to_key = t->key_count - 1;
+        return 1;
+    }
+    p->to_key = t->loop_key;
+    if (p->flags == 0) {
+        anim_fire_start_events(t);
+    }
+    return 0;
+}
+
+void anim_update(AnimState *st)
+{
+    if (!st->set) {
+        return;
+    }
+    g_anim_event_matrices = st->matrices;
+    int h = st->set->history_length;
+    if (h > 0 && ++st->history_index >= h) {
+        st->history_index = 0;
+    }
+    for (AnimPlay *p = st->plays; p; p = p->next) {
+        p->ended = anim_advance(p);
+    }
+    anim_blend(st);
+    AnimPlay **link = &st->plays;
+    while (*link) {
+        if ((*link)->ended) {
+            anim_end_play(st, link);
+        } else {
+            link = &(*link)->next;
+        }
+    }
+}
+
+void anim_blend(AnimState *st)
+{
+    const AnimSet *set = st->set;
+    if (!set || !st->pose) {
+        return;
+    }
+    float root[3] = {0.0f, 0.0f, 0.0f};
+    int lowest = 1000;
+    for (int i = 0; i < set->bone_count; i++) {
+        const AnimPlay *p = st->plays;
+        int base = -1;
+        for (; p; p = p->next) {
+            if (p->track->root_bone < 0) {
+                base = -1;
+                break;
+            }
+            if (p->track->bone_table[i] >= 0) {
+                base = p->track->bone_table[i] - 1;
+                break;
+            }
+        }
+        if (!p) {
+            continue;
+        }
+        const AnimTrack *t = p->track;
+        const float *keys = set->bones[i].key_poses;
+        const float *target = keys + POSE_FLOATS * (base + t->key_frames[p->to_key]);
+        BonePose source;
+        if (p->from_key >= 0) {
+            pose_from_key(&source, keys + POSE_FLOATS * (base + t->key_frames[p->from_key]));
+        } else {
+            source = st->from_pose[i];
+        }
+        float w = p->weight;
+        BonePose *cur = &st->pose[i];
+        for (int c = 0; c < 3; c++) {
+            cur->pos[c] = (1.0f - w) * source.pos[c] + w * target[4 + c];
+            cur->scale[c] = (1.0f - w) * source.scale[c] + w * target[7 + c];
+        }
+        geom_quat_slerp(cur->quat, source.quat, target, 1.0f - w);
+        if (t->root_bone < lowest) {
+            lowest = t->root_bone;
+            for (int c = 1; c < 3; c++) {
+                root[c] += w * t->root_offsets[p->to_key][c];
+                if (p->from_key >= 0) {
+                    root[c] += (1.0f - w) * t->root_offsets[p->from_key][c];
+                }
+            }
+        }
+    }
+    for (int c = 0; c < 3; c++) {
+        st->root_change[c] = root[c] - st->last_root[c];
+        st->last_root[c] = root[c];
+    }
+}
+
+// out (3x3 of a 16-float matrix) = a (3x3 of a 16-float matrix) x b (9 floats, column-major).
+static void mat3_mul(float out[16], const float a[16], const float b[9])
+{
+    for (int col = 0; col < 3; col++) {
+        for (int row = 0; row < 3; row++) {
+            out[col * 4 + row] =
+                a[row] * b[col * 3] + a[4 + row] * b[col * 3 + 1] + a[8 + row] * b[col * 3 + 2];
+        }
+    }
+}
+
+// The bone's rotation times its scale (R x diag(S)), 9 floats column-major; a
+// camera-facing bone's sprite angle turns it first about the view axis.
+static void anim_bone_rotation(const AnimState *st, const BonePose *pose, int camera_facing, float out[9])
+{
+    float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    geom_quat_to_matrix(pose->quat, m);
+    float r[9];
+    for (int col = 0; col < 3; col++) {
+        for (int row = 0; row < 3; row++) {
+            r[col * 3 + row] = m[col * 4 + row];
+        }
+    }
+    if (camera_facing && st->sprite_angle != 0.0f) {
+        float a = st->sprite_angle * DEG2RAD;
+        float c = cosf(a);
+        float s = sinf(a);
+        for (int col = 0; col < 3; col++) {
+            float x = r[col * 3];
+            float y = r[col * 3 + 1];
+            r[col * 3] = c * x - s * y;
+            r[col * 3 + 1] = s * x + c * y;
+        }
+    }
+    for (int col = 0; col < 3; col++) {
+        for (int row = 0; row < 3; row++) {
+            out[col * 3 + row] = r[col * 3 + row] * pose->scale[col];
+        }
+    }
+}
+
+void anim_build_matrices(AnimState *st)
+{
+    const AnimSet *set = st->set;
+    float *m = st->matrices;
+    if (!set || !m || !st->pose) {
+        return;
+    }
+    int h = st->history ? set->history_length : 0;
+    for (int i = 0; i < set->bone_count; i++) {
+        const AnimBone *bone = &set->bones[i];
+        float *out = m + 16 * (i + 1);
+        const float *parent = m + 16 * bone->parent;
+        if (bone->delay >= 1 && h > 0) {
+            int k = st->history_index - bone->delay;
+            while (k < 0) {
+                k += h;
+            }
+            memcpy(out, st->history + 16 * k, sizeof(float) * 16);
+            continue;
+        }
+        const BonePose *pose = &st->pose[i];
+        if (st->bone_health && st->bone_health[i] < 0.0f) {
+            for (int e : {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14}) {
+                out[e] = 0.0f;
+            }
+        } else {
+            float rs[9];
+            anim_bone_rotation(st, pose, bone->camera_facing, rs);
+            if (bone->camera_facing) {
+                // Cam x L x R x S: the bone keeps the size of its parent's axes but faces
+                // the camera whatever the parent's turn.
+                float len[3];
+                for (int col = 0; col < 3; col++) {
+                    const float *c = parent + 4 * col;
+                    len[col] = sqrtf(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
+                }
+                for (int col = 0; col < 3; col++) {
+                    for (int row = 0; row < 3; row++) {
+                        rs[col * 3 + row] *= len[row];
+                    }
+                }
+                mat3_mul(out, g_camera.world, rs);
+            } else {
+                mat3_mul(out, parent, rs);
+            }
+            for (int row = 0; row < 3; row++) {
+                out[12 + row] = parent[row] * pose->pos[0] + parent[4 + row] * pose->pos[1] +
+                                parent[8 + row] * pose->pos[2] + parent[12 + row];
+            }
+        }
+        if (bone->delay < 0 && h > 0) {
+            memcpy(st->history + 16 * st->history_index, out, sizeof(float) * 16);
+        }
+    }
+    if (st->light_dirs) {
+        for (int k = 0; k < set->lit_count; k++) {
+            int index = set->lit_bones[k];
+            geom_light_dir_to_local(m + 16 * index, g_light_dir, st->light_dirs[index]);
+        }
+    }
+}

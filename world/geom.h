@@ -1,0 +1,52 @@
+// geom.h -- the small geometry of the world simulation: X/Z contact tests, the elastic
+// contact of two discs, quaternion product and slerp, quaternion to matrix, the inverse
+// of a 3x3 block, directions in a bone's space, headings, the Z-rotation matrix and grid
+// snapping.
+//
+// Vectors are float[3] (x, z across the floor, y up); quaternions float[4] x, y, z, w;
+// matrices 4x4 floats, column-major: elements 0-2, 4-6, 8-10 the three columns of the
+// 3x3 block, 12-14 the translation. Elements 3, 7, 11 and 15 are never written here.
+// Divisions and normalisations are exact (a zero length leaves a vector at zero).
+#pragma once
+
+// X/Z only. 0 when p is not nearer than far2 (squared) to the start s. Else, for a
+// segment s + t v (t in 0..1) of non-trivial length: -1 when p lies behind the start
+// (t < 0); otherwise the test point is the one nearest p on the segment (only s for a
+// zero-length v). 1 when that point is nearer than near2 (squared), else 0.
+int geom_segment_point_near_xz(const float p[3], const float s[3], const float v[3], float near2, float far2);
+// X/Z only. c = the point of the segment s + t v nearest p (c = s, all three
+// components, for a zero-length v); -1 when p lies behind the start, with c.x, c.z
+// then holding p - s. 1 when c is nearer than near2 (squared) to p, else 0.
+int geom_segment_closest_point_xz(float c[3], const float p[3], const float s[3], const float v[3], float near2);
+// 1 when p and q are closer than tolerance in height, now or after q moves by v.
+int geom_height_overlap(const float p[3], const float q[3], const float v[3], float tolerance);
+// X/Z only. 0 when the discs at pa and pb are more than d apart. Else an elastic
+// contact of masses wa + 0.1 and wb + 0.1 along the line of centres (the tangential
+// velocities stay), the discs pushed apart to distance d, and 1.
+int geom_moving_spheres_contact(float pa[3], float va[3], float wa, float pb[3], float vb[3], float wb, float d);
+
+// out = a x b (Hamilton product), normalised; a zero product stays zero. out may be a or b.
+void geom_quat_mul(float out[4], const float a[4], const float b[4]);
+// Slerp with weight s on a: s = 1 gives a, s = 0 gives b, along the shorter arc; nearly
+// equal quaternions blend linearly. Normalised. out may be a or b.
+void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s);
+// The rotation of q into m's 3x3 block, translation zeroed; returns 0. When w is exactly
+// 1 or -1 writes nothing and returns 1: the caller uses the identity.
+int geom_quat_to_matrix(const float q[4], float m[16]);
+// out's 3x3 block = the inverse of m's. A singular block gives a zero block (no
+// infinities). Other elements of out are untouched; out may be m.
+void geom_mat3_inverse(const float m[16], float out[16]);
+// out = light (a world direction) in the space of m's 3x3 block, normalised (a zero
+// result stays zero).
+void geom_light_dir_to_local(const float m[16], const float light[3], float out[3]);
+// out = the inverse of m's 3x3 block times v, not normalised.
+void geom_vec_to_local(const float m[16], const float v[3], float out[3]);
+// Heading in degrees: (1,0,0) 0, (0,0,-1) 90, (-1,0,0) 180, (0,0,1) -90; a zero vector 0.
+float geom_heading_degrees(const float v[3]);
+// m's 3x3 block = a rotation of angle degrees about z times k, translation = p.
+void geom_matrix_rot_scale_translate(float m[16], float angle, float k, const float p[3]);
+// Nearest multiple of g; halfway values go toward zero: (5,10) 0, (-5,10) 0, (6,10) 10.
+float geom_snap_to_multiple(float x, float g);
+// q = (quaternion of the delta angles) x q; the delta is wrapped into -180..180 in
+// place; out = the Euler angles of the new q.
+void geom_quat_rotate_euler(float out[3], float q[4], float delta[3]);
