@@ -9,9 +9,9 @@
 // (bench/particle_bench.cpp), reporting the batch's largest face and vertex counts and
 // the items dropped. Without a display the benchmarks are skipped.
 
+#include "bench/bench_window.h"
 #include "bench/particle_scene.h"
 #include "core/file.h"
-#include "core/mem.h"
 #include "core/mt.h"
 #include "game/frame.h"
 #include "game/settings.h"
@@ -23,20 +23,14 @@
 #include "render/zgl.h"
 
 #include <GL/gl.h>
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <string>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
-constexpr int BENCH_W = 1024;
-constexpr int BENCH_H = 768;
 constexpr int BENCH_BULLETS = 500;
 constexpr int BENCH_BEAMS = 64;
 constexpr int BENCH_BEAM_SEGMENTS = 4;
@@ -116,27 +110,10 @@ bool bench_scene_ready(void)
         return g_scene.ready;
     }
     tried = true;
-    // The game's working directory: the level markers' folder of the generated tree.
-    if (chdir(GLIMMERFALL_ASSETS "/run") != 0) {
-        return false;
-    }
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        return false;
-    }
-    g_render_fullscreen = 0.0f;
-    g_video_width = BENCH_W;
-    g_video_height = BENCH_H;
-    if (!zwin_set_video_mode()) {
+    if (!bench_window_ready()) {
         return false;
     }
     bench_particles_forget();
-    mem_init();
-    snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
-    zgl_init_gl();
-    zgl_setup_view(BENCH_W, BENCH_H);
-    zgl_texture_init();
-    zbatch_alloc();
     // Masked faces for the enemies, additive sprites for the shots and beams.
     g_scene.enemy_handle = bench_texture("z_light.bmp", TEX_OWNED | TEX_MASK | TEX_MIPMAP, "z_footprint2.bmp");
     g_scene.bullet_handle = bench_texture("z_light.bmp", TEX_OWNED | TEX_ADDITIVE, nullptr);
@@ -160,8 +137,7 @@ bool bench_scene_ready(void)
     }
     camera_defaults();
     g_frame_dt = 1.0f;
-    g_scene.label = std::string((const char *)glGetString(GL_RENDERER)) + ", " +
-                    std::to_string(std::thread::hardware_concurrency()) + " cores";
+    g_scene.label = bench_window_label();
     g_scene.ready = true;
     return true;
 }
