@@ -12,9 +12,14 @@ t[cp_health_percent] = 20
 t[cp_score] = 25
 c_preload_model(t)
 
+-- Launch, hits and the final burst.
+c_add_sound_to_anim("mutate", "missile_launch")
+c_add_sound_to_anim("byebye", "missile_blast")
+c_add_sound_to_event("hit_active_bone", "missile_hit")
+c_add_sound_to_event("hit_null_bone", "missile_hit")
+
 -- Burns out after 4.0 seconds.
 c_set_trigger_mutate("byebye", "my_time_alive", 4.0, 4.0, 1, 1, 100, 100)
 
 -- Explosions: the missile bursts where it ends.
-c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 20, 0.5, 70, 90, { 0 })
-c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_set_use_explosion_for("bye_bye", "burst_missile", exp_no_align, 20, 0.5, 80, 100, { 0 })

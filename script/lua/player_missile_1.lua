@@ -16,9 +16,11 @@ t[cp_launch_scale_max] = 80
 t[cp_move_target] = "nearest_beastie"
 c_preload_model(t)
 
+-- The burst when it strikes or burns out.
+c_add_sound_to_anim("byebye", "player_missile_blast")
+
 -- The rocket burns out after two seconds.
 c_set_trigger_mutate("byebye", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)
 
 -- Explosions: the missile bursts where it ends.
-c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 20, 0.5, 70, 90, { 0 })
-c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_set_use_explosion_for("bye_bye", "burst_missile", exp_no_align, 20, 0.5, 80, 100, { 0 })

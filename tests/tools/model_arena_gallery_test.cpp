@@ -303,8 +303,8 @@ TEST_F(ArenaGallery, ExplosionsMidBlastFromAboveAndAtThreeQuarterView)
     const Piece pieces[] = {{"flash_small", 3}, {"flash_large", 4},    {"spark_hit", 6},    {"spark_player", 6},
                             {"spark_ricochet", 7}, {"burst_small", 12}, {"burst_medium", 15}, {"burst_large", 22},
                             {"burst_ship", 22}, {"ring_emerge", 15},   {"ring_submerge", 15}, {"ring_mutate", 12},
-                            {"ring_shield", 10}, {"smoke_puff", 40},    {"sparkle_bonus", 25}};
-    for (int i = 0; i < 15; i++) {
+                            {"ring_shield", 10}, {"smoke_puff", 40},    {"sparkle_bonus", 25}, {"burst_missile", 9}};
+    for (int i = 0; i < 16; i++) {
         float x = (float)(i % 5) * 16.0f - 32.0f, z = (float)(i / 5) * 16.0f - 16.0f;
         stand(set(std::string("explosions/") + pieces[i].name), x, 3, z, 0, 1.0f, nullptr, pieces[i].ticks);
     }

@@ -327,7 +327,7 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesSpheresAndBudgets)
             }
         }
     }
-    EXPECT_EQ(families, 4 + 22 + 17 + 6 + 16);
+    EXPECT_EQ(families, 4 + 22 + 17 + 6 + 17);
 }
 
 // What the level scripts name, recorded by wrapping the bindings in Lua: one line per

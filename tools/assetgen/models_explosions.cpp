@@ -369,6 +369,18 @@ void model_burst_small(ModelBuilder &m)
     finish(b);
 }
 
+void model_burst_missile(ModelBuilder &m)
+{
+    // A missile's end: a hot, quick burst without a sound of its own (the missiles play
+    // theirs on "byebye").
+    Boom b = boom(m, 2.2f, 0.3f, 0.35f);
+    flash(b, 0xfff0c0, 3.6f, 0.12f);
+    sparks(b, 6, 360.0f, 2.4f, 0.9f, 0.4f, 0xffb040, 35);
+    flat_glow(b, 0xff8a30, 0.5f, 2.6f, 0.0f, "ring");
+    fireball(b, &EXP_FIRE, 4.2f, 0.35f, 0.3f);
+    finish(b);
+}
+
 void model_burst_medium(ModelBuilder &m)
 {
     Boom b = boom(m, 4.5f, 0.3f, 0.6f);
