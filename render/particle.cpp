@@ -28,3 +28,14 @@ void particle_start_at_bone(int template_index, const float *matrix, const void 
     (void)matrix;
     (void)owner;
 }
+
+void particle_detach_owner(const void *owner)
+{
+    (void)owner;
+}
+
+int particle_find_or_load(const char *name)
+{
+    (void)name;
+    return -1;
+}

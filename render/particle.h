@@ -15,3 +15,9 @@ void particle_update_draw(void);
 // Starts an emitter of a template at a bone matrix, following it; owner is the actor's
 // matrix block (animation events).
 void particle_start_at_bone(int template_index, const float *matrix, const void *owner);
+// Every live emitter of this owner (an actor's matrix block) stops emitting and lets go of
+// its matrix: the actor frees the block next.
+void particle_detach_owner(const void *owner);
+// The template index of a particle effect of the level, found or loaded by name; -1 when
+// it cannot be had.
+int particle_find_or_load(const char *name);

@@ -16,6 +16,10 @@ public:
     int count_containing(const std::string &text) const;
     // Lines that start with "*** " (after leading blanks).
     int errors() const;
+    // Errors other than those of content the tree does not hold (yet): a model or bitmap
+    // missing, and the launches and room beams of the types that could therefore not be
+    // made. What scripts themselves get wrong still counts.
+    int script_errors() const;
     void clear();
     std::string joined() const;
 };

@@ -10,9 +10,9 @@
 #include "core/model_file.h"
 #include "world/animplay.h"
 
-#include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
+#include "tests/support/script_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -117,48 +117,6 @@ TEST_F(ModelContent, ShotFliesAlongItsHeadingAtItsHeight)
     }
 }
 
-// What a script names, recorded by wrapping the bindings in Lua: lines "model F/N",
-// "anim F/N name" and "bone F/N name", the model being the type defined last.
-const char *RECORDERS = R"(
-rec = {}
-rec_n = 0
-local model = "?"
-local function wrap(name, note)
-    local real = _G[name]
-    _G[name] = function(...) note(...) return real(...) end
-end
-local function add(line) rec_n = rec_n + 1 rec[rec_n] = line end
-wrap("c_preload_model", function(t) model = t[2] .. "/" .. t[3] add("model " .. model) end)
-wrap("c_set_use_anim_for", function(slot, anim) add("anim " .. model .. " " .. anim) end)
-wrap("c_set_random_anim", function(anim) add("anim " .. model .. " " .. anim) end)
-wrap("c_add_a_weapon", function(bullet, gun, bone, shaft, fire, aim)
-    add("bone " .. model .. " " .. bone)
-    if shaft ~= "" then add("bone " .. model .. " " .. shaft) end
-    if fire ~= "" then add("anim " .. model .. " " .. fire) end
-    if aim ~= "" then add("anim " .. model .. " " .. aim) end
-end)
-)";
-
-std::vector<std::string> run_recorded(const char *script)
-{
-    std::vector<std::string> lines;
-    g_lua = lua_open(0);
-    lua_register_all();
-    lua_test_run("cur_level_num = 101");
-    lua_run_mem_script("actor.lua");
-    lua_run_mem_script("actor_place.lua");
-    lua_test_run(RECORDERS);
-    lua_run_mem_script(script);
-    int n = (int)lua_test_number("rec_n");
-    for (int i = 1; i <= n; i++) {
-        lua_test_run("rec_line = rec[" + std::to_string(i) + "]");
-        lines.push_back(lua_test_string("rec_line"));
-    }
-    lua_close(g_lua);
-    g_lua = nullptr;
-    return lines;
-}
-
 AnimSet *set_of(const std::string &key)
 {
     size_t slash = key.find('/');
@@ -181,8 +139,8 @@ TEST_F(ModelContent, ScriptsFindEveryModelAnimationAndBoneTheyName)
     int names = 0;
     for (const char *script : {"robot_green.lua", "robot_green_path.lua", "bullet_robo.lua"}) {
         LogCapture log;
-        std::vector<std::string> lines = run_recorded(script);
-        EXPECT_EQ(log.errors(), 0) << script << "\n" << log.joined();
+        std::vector<std::string> lines = script_names_recorded(script);
+        EXPECT_EQ(log.script_errors(), 0) << script << "\n" << log.joined();
         EXPECT_EQ(log.count_containing("lua error"), 0) << log.joined();
         for (const std::string &line : lines) {
             size_t a = line.find(' ');
