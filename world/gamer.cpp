@@ -196,8 +196,16 @@ uint32_t gamer_spheres_hit_test_all(void)
 
 uint32_t gamer_hit_by_actor(float damage)
 {
+    // The body: a touch of a live ship's bone sphere is a damaging contact. (The spinner,
+    // the shield and the damage itself come with the ship's update.)
     (void)damage;
-    return 0;
+    uint32_t flags = 0;
+    for (Gamer *g = g_gamers; g; g = g->next) {
+        if (g->energy > 0.0f && (actor_spheres_damage_test(g) & ACTOR_HIT_TOUCH)) {
+            flags |= ACTOR_HIT_DAMAGE;
+        }
+    }
+    return flags;
 }
 
 void gamer_reset_globals(void)
