@@ -8,6 +8,7 @@
 #include "core/file.h"
 #include "core/mem.h"
 #include "core/model_file.h"
+#include "render/camera.h"
 #include "world/animplay.h"
 
 #include <algorithm>
@@ -297,6 +298,17 @@ void ModelPreview::raster(const float v[3][3], const float height[3], const floa
             mask_[at] = 1;
         }
     }
+}
+
+void ModelPreview::draw_actor(PreviewActor &a)
+{
+    for (int col = 0; col < 3; col++) {
+        for (int row = 0; row < 3; row++) {
+            g_camera.world[col * 4 + row] = rot_[col * 3 + row];
+        }
+    }
+    anim_build_matrices(&a.st);
+    draw(*a.st.set->mesh, a.st);
 }
 
 void ModelPreview::draw(const ModelFile &mesh, const AnimState &st)

@@ -61,17 +61,11 @@ protected:
     // Builds every actor's matrices for the preview's camera and draws them.
     void draw_all(ModelPreview &p)
     {
-        for (int col = 0; col < 3; col++) {
-            for (int row = 0; row < 3; row++) {
-                g_camera.world[col * 4 + row] = p.camera_rotation()[col * 3 + row];
-            }
-        }
         p.set_run_dir(TREE + "/run");
         const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
         p.set_light(light);
         for (auto &a : actors) {
-            anim_build_matrices(&a->st);
-            p.draw(*a->st.set->mesh, a->st);
+            p.draw_actor(*a);
         }
     }
     // One actor alone under the play camera (115 units up, 45 degrees, 1024 x 768: a unit
