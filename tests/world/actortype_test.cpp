@@ -609,3 +609,46 @@ TEST_F(ActorTypes, OtherDefinitionCallsFillTheTypeOrSayWhatIsWrong)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ActorTypes, LinksAndRoomBeamsJoinLaunchedEnemies)
+{
+    lua("c_preload_model(def('zap', 'probe', cat_fizz))\n"
+        "c_preload_model(def('probe', 'probe'))\n"
+        "local l = ACTOR_PreLaunch('probe') l[ci_unique_name] = 'one' l:launch()\n"
+        "l = ACTOR_PreLaunch('probe') l[ci_unique_name] = 'two' l:launch()\n"
+        "c_link_to_parent('one', 'gun_x', 'one')\n"
+        "c_link_health_to_parent('one')\n"
+        "c_add_fizz_to_room('zap', 'one', 'gun_x', 'two', 'mainbone_x', 50, 0)\n");
+    Beastie *one = beastie_find_by_unique_name("one");
+    Beastie *two = beastie_find_by_unique_name("two");
+    ASSERT_TRUE(one && two);
+    EXPECT_EQ(g_last_launched, two);
+    EXPECT_EQ(two->parent, one);
+    EXPECT_EQ(two->parent_bone, one->matrix_block + 16 * 3) << "gun_x is bone 2";
+    EXPECT_EQ(two->child_owner, one);
+    EXPECT_EQ(two->health_parent, one);
+    ASSERT_NE(g_fizz, nullptr);
+    EXPECT_EQ(g_fizz->flags, 2u);
+    EXPECT_FLOAT_EQ(g_fizz->scale, 0.5f);
+    EXPECT_EQ(g_fizz->matrix_a, one->matrix_block + 16 * 3);
+    EXPECT_EQ(g_fizz->matrix_b, two->matrix_block + 16);
+    EXPECT_EQ(g_fizz->actor_b, two);
+
+    log.clear();
+    lua("c_link_to_parent('nobody', 'gun_x')\n"
+        "c_link_health_to_parent('nobody')\n"
+        "c_add_fizz_to_room('zap', 'one', 'gun_x', 'nobody', 'mainbone_x', 50, 0)\n");
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"*** link to parent wrong values",
+                                                     "*** link health to parent wrong values",
+                                                     "*** room fizz wrong values"}));
+    // Once the enemy launched last is gone, a link has nothing to link.
+    beasties_free_all();
+    EXPECT_EQ(g_last_launched, nullptr);
+    log.clear();
+    lua("c_link_to_parent('one', 'gun_x')");
+    EXPECT_TRUE(log.lines().empty());
+}
+
+}  // namespace
