@@ -88,6 +88,26 @@ void actor_destroy(Actor *a, int flags)
     }
 }
 
+void actor_set_scale(Actor *a, float scale)
+{
+    const AnimSet *set = a->anim.set;
+    a->scale = scale;
+    a->inv_scale = scale != 0.0f ? 1.0f / scale : 0.0f;
+    a->radius = set && set->sphere_count > 0 ? scale * set->spheres[0].radius : scale;
+}
+
+int actor_setup_type(Actor *a, ActorType *type, int category, uint32_t collide_mask, uint32_t collided_by_mask,
+                     float scale)
+{
+    if (actor_setup_skeleton(a, type->set, category, collide_mask, collided_by_mask) != 0) {
+        return -1;
+    }
+    a->type = type;
+    a->params = type->params;
+    actor_set_scale(a, scale);
+    return 0;
+}
+
 int actor_load_from_file(Actor *a, const char *path)
 {
     if (!path) {

@@ -93,10 +93,18 @@ void actor_construct(Actor *a);
 // the creator must not list the actor.
 int actor_setup_skeleton(Actor *a, AnimSet *set, int category, uint32_t collide_mask,
                          uint32_t collided_by_mask);
+// actor_setup_skeleton with the type's set and category and masks given, then the type
+// and its base block stored and the size set (actor_set_scale). 0 or -1 as the set-up.
+int actor_setup_type(Actor *a, ActorType *type, int category, uint32_t collide_mask, uint32_t collided_by_mask,
+                     float scale);
 // Detaches the particle emitters that follow the matrix block, returns the block to the
 // pool, releases the animation state and the model instance; bit 0 of flags deletes a
 // plain Actor (derived records delete themselves).
 void actor_destroy(Actor *a, int flags);
+// The size of a set-up actor: scale, inverse scale and radius (scale x the radius of
+// hit sphere 0, or the scale when the set has no spheres). Derived constructors call it
+// after actor_setup_skeleton.
+void actor_set_scale(Actor *a, float scale);
 // Finds or loads the set of a folder path into the actor (null path: "*** [actor] no
 // filename to load"); the model instance is reset and the model mode set. 0, or -1 when
 // no set results.

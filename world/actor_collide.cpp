@@ -110,6 +110,15 @@ uint32_t actor_move_collide_damaging(Actor *a)
     return flags;
 }
 
+// The squared distances within which sphere s touches the collider now (near2) and
+// within its move (far2).
+static void actor_sphere_reach(const HitSphere *s, float *near2, float *far2)
+{
+    float r = s->radius + g_collider.radius;
+    *near2 = r * r;
+    *far2 = (r + g_collider.speed) * (r + g_collider.speed);
+}
+
 // Reflects v in x and z about the unit x/z direction from centre to the point p.
 static void actor_reflect_xz(float v[3], const float centre[3], const float p[3])
 {
@@ -135,9 +144,8 @@ uint32_t actor_spheres_hit_test(Actor *target)
     const HitSphere *spheres = target->anim.hit_spheres;
     for (int i = 0; i < count; i++) {
         const HitSphere *s = &spheres[i];
-        float r = s->radius + g_collider.radius;
-        float near2 = r * r;
-        float far2 = (r + g_collider.speed) * (r + g_collider.speed);
+        float near2, far2;
+        actor_sphere_reach(s, &near2, &far2);
         if (i == 0) {
             if (s->radius <= 0.0f ||
                 geom_segment_point_near_xz(s->centre, g_collider.position, g_collider.velocity, near2, far2) < 1) {
@@ -192,9 +200,8 @@ uint32_t actor_spheres_damage_test(Actor *target)
     uint32_t flags = 0;
     for (int i = 0; i < count; i++) {
         const HitSphere *s = &spheres[i];
-        float r = s->radius + g_collider.radius;
-        float near2 = r * r;
-        float far2 = (r + g_collider.speed) * (r + g_collider.speed);
+        float near2, far2;
+        actor_sphere_reach(s, &near2, &far2);
         if (i == 0) {
             if (s->radius <= 0.0f) {
                 return 0;

@@ -32,21 +32,15 @@ int beastie_init(Beastie *b, const char *unique_name, const float position[3], f
         return -1;
     }
     const ActorParams *p = type->params;
-    if (actor_setup_skeleton(b, type->set, p->actor_type, p->collide_mask, p->collided_by_mask) != 0) {
+    if (actor_setup_type(b, type, p->actor_type, p->collide_mask, p->collided_by_mask, scale) != 0) {
         return -1;
     }
-    b->type = type;
-    b->params = type->params;
     b->path = path;
     b->lifecycle = BEASTIE_IDLE;
     b->hit_clock = p->hit_delay;
     b->anim_delay = anim_delay;
     b->launch_delay = launch_delay;
     b->heading = angle_wrap180(heading);
-    b->scale = scale;
-    b->inv_scale = scale != 0.0f ? 1.0f / scale : 0.0f;
-    const AnimSet *set = type->set;
-    b->radius = set->sphere_count > 0 ? scale * set->spheres[0].radius : scale;
     memcpy(b->position, position, sizeof(b->position));
     memcpy(b->target_point, position, sizeof(b->target_point));
     snprintf(b->unique_name, sizeof(b->unique_name), "%s", unique_name);

@@ -14,14 +14,9 @@ int fizz_init(Fizz *f, float scale, ActorType *type, uint32_t flags)
         con_printf("*** fizz help");
         return -1;
     }
-    if (actor_setup_skeleton(f, type->set, (int)cat_fizz, 0, 0) != 0) {
+    if (actor_setup_type(f, type, (int)cat_fizz, 0, 0, scale) != 0) {
         return -1;
     }
-    f->type = type;
-    f->params = type->params;
-    f->scale = scale;
-    f->inv_scale = scale != 0.0f ? 1.0f / scale : 0.0f;
-    f->radius = type->set->sphere_count > 0 ? scale * type->set->spheres[0].radius : scale;
     f->base_scale = scale;
     f->flags = flags;
     f->min_length2 = 0.0f;

@@ -118,14 +118,9 @@ int gamer_init(Gamer *g, ActorType *type, const float pos[3], float size, float 
         con_printf("*** gamer help");
         return -1;
     }
-    if (actor_setup_skeleton(g, type->set, (int)cat_player, GAMER_COLLIDE_MASK, GAMER_COLLIDED_BY_MASK) != 0) {
+    if (actor_setup_type(g, type, (int)cat_player, GAMER_COLLIDE_MASK, GAMER_COLLIDED_BY_MASK, size) != 0) {
         return -1;
     }
-    g->type = type;
-    g->params = type->params;
-    g->scale = size;
-    g->inv_scale = size != 0.0f ? 1.0f / size : 0.0f;
-    g->radius = type->set->sphere_count > 0 ? size * type->set->spheres[0].radius : size;
     g->move_heading = angle;
     g->aim_heading = angle;
     g->energy = 1.0f;

@@ -11,7 +11,7 @@
 #include "world/animplay.h"
 
 #include "tests/support/log_capture.h"
-#include "tests/support/model_preview.h"
+#include "tests/support/model_scene.h"
 #include "tests/support/script_names.h"
 
 #include <cmath>
@@ -26,20 +26,14 @@ const std::string TREE = GLIMMERFALL_ASSETS;
 
 class ModelContent : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        mem_init();
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
-    }
+    void SetUp() override { mem_init(); }
     void TearDown() override
     {
         anim_sets_free_all();
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
-    char saved_styles[FILE_DIR_SIZE];
+    TreeStyles styles{TREE};
 };
 
 // An actor moving as a bullet moves: each tick by minus its matrix's second column (its

@@ -9,18 +9,16 @@
 #include "core/file.h"
 #include "core/mem.h"
 #include "core/model_file.h"
-#include "render/camera.h"
 #include "world/actor.h"
 #include "world/actortype.h"
 
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
-#include "tests/support/model_preview.h"
+#include "tests/support/model_scene.h"
 #include "tests/support/script_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -45,18 +43,11 @@ const std::set<std::string> PENDING = {"bullets/bullet_turret1", "bullets/bullet
 
 class TurretContent : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        mem_init();
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
-    }
+    void SetUp() override { mem_init(); }
     void TearDown() override
     {
-        actors.clear();
+        scene.clear();
         world_cleanup_level();
-        g_camera = saved_camera;
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
@@ -74,50 +65,13 @@ protected:
         }
         return -1;
     }
-    // An actor of a set at (x, z) with a heading, after an animation ran for ticks.
     PreviewActor &stand(AnimSet *set, float x, float z, float heading, const char *anim, int ticks)
     {
-        actors.push_back(std::make_unique<PreviewActor>(set));
-        PreviewActor &a = *actors.back();
-        float pos[3] = {x, 0, z};
-        a.place(heading, 1.0f, pos);
-        if (anim) {
-            a.play(anim);
-        }
-        a.tick(ticks);
-        return a;
-    }
-    void draw_all(ModelPreview &p)
-    {
-        p.set_run_dir(TREE + "/run");
-        const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
-        p.set_light(light);
-        for (auto &a : actors) {
-            p.draw_actor(*a);
-        }
-    }
-    // Units across of one actor alone from the play camera: narrow and wide extents.
-    void extents(AnimSet *set, float out[2])
-    {
-        stand(set, 0, 0, 30, nullptr, 30);
-        ModelPreview alone(1024, 768, 0x202428);
-        alone.camera_top(0, 0, 115, 45);
-        draw_all(alone);
-        int box[4];
-        alone.covered_box(box);
-        out[0] = std::min(box[2] - box[0], box[3] - box[1]) / 8.0f;
-        out[1] = std::max(box[2] - box[0], box[3] - box[1]) / 8.0f;
-        actors.clear();
-    }
-    void save(const ModelPreview &p, const char *name)
-    {
-        EXPECT_GT(p.covered(), 2000) << name;
-        EXPECT_TRUE(p.save(name)) << name;
+        return scene.stand(set, x, 0, z, heading, anim, ticks);
     }
 
-    char saved_styles[FILE_DIR_SIZE];
-    CameraState saved_camera = g_camera;
-    std::vector<std::unique_ptr<PreviewActor>> actors;
+    TreeStyles styles{TREE};
+    ModelScene scene{TREE};
 };
 
 TEST_F(TurretContent, ScriptsFindEveryModelBoneAndAnimationTheyName)
@@ -224,8 +178,8 @@ TEST_F(TurretContent, FamiliesCarryTheEnginesNamesSpheresHealthAndBudgets)
         EXPECT_GE(set->mesh->face_count, f.min_faces) << f.key;
         printf("%s: %d faces, %d bones, %d spheres\n", f.key, set->mesh->face_count, set->bone_count, set->sphere_count);
         EXPECT_LE(set->mesh->face_count, f.max_faces) << f.key;
-        float across[2];
-        extents(set, across);
+        float across[2], centre[2];
+        scene.measure(set, 30, 30, across, centre);
         EXPECT_GE(across[1], f.min_across) << f.key;
         EXPECT_LE(across[1], f.max_across) << f.key;
     }
@@ -320,13 +274,13 @@ TEST_F(TurretContent, GalleryFromThePlayCameraAndAtThreeQuarterView)
     stand(wreck, 2, 16, 0, nullptr, 50);
     ModelPreview top(1024, 768, 0x202428);
     top.camera_top(0, 0, 115, 45);
-    draw_all(top);
-    save(top, "turrets_top");
+    scene.draw_all(top);
+    ModelScene::save(top, "turrets_top");
     ModelPreview close(1024, 768, 0x202428);
     close.camera_top(-2, 2, 50, 45);
-    draw_all(close);
-    save(close, "turrets_top_close");
-    actors.clear();
+    scene.draw_all(close);
+    ModelScene::save(close, "turrets_top_close");
+    scene.clear();
 
     stand(big, -5, 0, -40, nullptr, 40);
     stand(sma, 5, -4, -30, nullptr, 40);
@@ -335,9 +289,9 @@ TEST_F(TurretContent, GalleryFromThePlayCameraAndAtThreeQuarterView)
     const float eye[3] = {-13, 12, 20};
     const float target[3] = {0, 1.5f, 1};
     side.camera_look(eye, target, 45);
-    draw_all(side);
-    save(side, "turrets_3q");
-    actors.clear();
+    scene.draw_all(side);
+    ModelScene::save(side, "turrets_3q");
+    scene.clear();
 
     // Life: rising, bursting, jolted.
     stand(big, -8, 0, -30, "emerge", 30);
@@ -345,9 +299,9 @@ TEST_F(TurretContent, GalleryFromThePlayCameraAndAtThreeQuarterView)
     stand(sma, 8, 0, -30, "hitbounce", 4);
     ModelPreview states(1024, 768, 0x202428);
     states.camera_look(eye, target, 45);
-    draw_all(states);
-    save(states, "turrets_states_3q");
-    actors.clear();
+    scene.draw_all(states);
+    ModelScene::save(states, "turrets_states_3q");
+    scene.clear();
 
     // The blocker pushing, walls sliding, rubble tumbling.
     stand(blocker, -10, 2, 20, nullptr, 40);
@@ -359,13 +313,13 @@ TEST_F(TurretContent, GalleryFromThePlayCameraAndAtThreeQuarterView)
     }
     ModelPreview heavy(1024, 768, 0x202428);
     heavy.camera_top(0, 0, 115, 45);
-    draw_all(heavy);
-    save(heavy, "blockers_top");
+    scene.draw_all(heavy);
+    ModelScene::save(heavy, "blockers_top");
     ModelPreview heavy_close(1024, 768, 0x202428);
     heavy_close.camera_top(-2, 2, 50, 45);
-    draw_all(heavy_close);
-    save(heavy_close, "blockers_top_close");
-    actors.clear();
+    scene.draw_all(heavy_close);
+    ModelScene::save(heavy_close, "blockers_top_close");
+    scene.clear();
 
     stand(blocker, -6, 0, -35, nullptr, 40);
     stand(wall, 5, -5, -20, "spin1_x", 20);
@@ -374,8 +328,8 @@ TEST_F(TurretContent, GalleryFromThePlayCameraAndAtThreeQuarterView)
     }
     ModelPreview heavy_side(1024, 768, 0x202428);
     heavy_side.camera_look(eye, target, 45);
-    draw_all(heavy_side);
-    save(heavy_side, "blockers_3q");
+    scene.draw_all(heavy_side);
+    ModelScene::save(heavy_side, "blockers_3q");
 }
 
 }  // namespace

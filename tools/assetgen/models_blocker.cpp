@@ -87,28 +87,17 @@ const Bitmap CHUNK_ROCK = {"chunk_rock", 0, draw_chunk_rock, nullptr};
 
 Paint plate(uint32_t colour, const Bitmap *bitmap = &BLOCKER_PANEL)
 {
-    Paint p;
-    p.bitmap = bitmap;
-    p.colour = rgb(colour);
-    return p;
+    return paint_plate(bitmap, colour);
 }
 
 Paint lamp(uint32_t colour)
 {
-    Paint p;
-    p.bitmap = &BLOCKER_LIGHT;
-    p.colour = rgb(colour);
-    p.light = Lighting::Unlit;
-    return p;
+    return paint_light(&BLOCKER_LIGHT, colour);
 }
 
 Paint glow(uint32_t colour)
 {
-    Paint p = lamp(colour);
-    p.bitmap = &BLOCKER_JET;
-    p.additive = true;
-    p.clamp = true;
-    return p;
+    return paint_glow(&BLOCKER_JET, colour);
 }
 
 // Emerge, submerge, mutate and byebye of a slab whose parts are listed in parts: it

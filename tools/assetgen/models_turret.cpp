@@ -52,30 +52,12 @@ const Bitmap TURRET_EMBER = {"turret_ember", 0, draw_turret_ember, nullptr};
 
 Paint plate(uint32_t colour)
 {
-    Paint p;
-    p.bitmap = &TURRET_PANEL;
-    p.colour = rgb(colour);
-    return p;
+    return paint_plate(&TURRET_PANEL, colour);
 }
 
 Paint lamp(uint32_t colour)
 {
-    Paint p;
-    p.bitmap = &TURRET_LIGHT;
-    p.colour = rgb(colour);
-    p.light = Lighting::Unlit;
-    return p;
-}
-
-Paint glow(const Bitmap *bitmap, uint32_t colour)
-{
-    Paint p;
-    p.bitmap = bitmap;
-    p.colour = rgb(colour);
-    p.light = Lighting::Unlit;
-    p.additive = true;
-    p.clamp = true;
-    return p;
+    return paint_light(&TURRET_LIGHT, colour);
 }
 
 // A side gun in its bone's space: the muzzle at the origin, the barrel back along +Y.
@@ -288,9 +270,9 @@ void model_turret_base(ModelBuilder &m)
     m.cylinder(plinth, at(1.6f, 1.7f, 0.8f).turn(-85, 0, 140), 0.24f, 1.9f, 5, plate(STEEL));
     m.box(plinth, at(-2.0f, 1.2f, 0.85f).turn(8, -12, 30), {1.3f, 0.8f, 0.2f}, plate(INDIGO_DARK), 0.8f);
     m.box(plinth, at(2.1f, -1.3f, 0.85f).turn(-6, 10, -20), {0.9f, 0.7f, 0.18f}, plate(INDIGO), 0.8f);
-    m.sprite(ember, 1.6f, glow(&TURRET_EMBER, 0xff9040));
+    m.sprite(ember, 1.6f, paint_glow(&TURRET_EMBER, 0xff9040));
     for (int s : smoke) {
-        m.sprite(s, 1.8f, glow(&TURRET_SMOKE, 0xb0aca4));
+        m.sprite(s, 1.8f, paint_glow(&TURRET_SMOKE, 0xb0aca4));
     }
 
     m.hit_sphere(ModelBuilder::ACTOR, {0, 0, 0.8f}, 3.3f);
