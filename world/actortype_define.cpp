@@ -358,6 +358,17 @@ void actortype_add_spawn(const char *type, const char *anim, const char *bone, f
     snprintf(s->type_name, sizeof(s->type_name), "%s", type);
 }
 
+void actortype_attach_particle(AnimSet *set, const char *anim, const char *bone, const char *particle)
+{
+    int tmpl = particle_find_or_load(particle);
+    int index = set ? anim_find(set, anim, 1) : -1;
+    if (tmpl < 0 || index < 0) {
+        con_printf("*** add particle wrong values");
+        return;
+    }
+    anim_add_particle_event(set, index, anim_find_bone(set, bone, 0) + 1, tmpl);
+}
+
 void actortype_add_particle(const char *explosion, const char *anim, const char *bone, const char *particle)
 {
     if (!actortype_defining()) {
@@ -368,13 +379,7 @@ void actortype_add_particle(const char *explosion, const char *anim, const char 
         ExplosionType *e = explosion_type_find_or_load(explosion);
         set = e ? e->set : nullptr;
     }
-    int tmpl = particle_find_or_load(particle);
-    int index = anim_find(set, anim, 1);
-    if (tmpl < 0 || index < 0) {
-        con_printf("*** add particle wrong values");
-        return;
-    }
-    anim_add_particle_event(set, index, anim_find_bone(set, bone, 1) + 1, tmpl);
+    actortype_attach_particle(set, anim, bone, particle);
 }
 
 void actortype_add_sound(const char *explosion, const char *anim, const char *sound, int priority, const char *event)

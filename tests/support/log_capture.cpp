@@ -61,8 +61,10 @@ int LogCapture::errors() const
 
 int LogCapture::script_errors() const
 {
-    static const char *const CONTENT[] = {"*** [actor] doesnt exist ", "*** [file] failed to stat ",
-                                          "*** launch actor not found ", "*** room fizz wrong values"};
+    static const char *const CONTENT[] = {"*** [actor] doesnt exist ",       "*** [file] failed to stat ",
+                                          "*** launch actor not found ",     "*** room fizz wrong values",
+                                          "*** add sound anim wrong values", "*** add particle wrong values",
+                                          "*** [particle] "};
     int n = errors();
     for (const std::string &l : log_capture_lines) {
         for (const char *c : CONTENT) {

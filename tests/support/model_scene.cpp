@@ -34,9 +34,7 @@ PreviewActor &ModelScene::stand(AnimSet *set, float x, float y, float z, float h
 
 void ModelScene::draw_all(ModelPreview &p)
 {
-    p.set_run_dir(tree_ + "/run");
-    const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
-    p.set_light(light);
+    p.prepare_scene(tree_ + "/run");
     for (auto &a : actors_) {
         p.draw_actor(*a);
     }

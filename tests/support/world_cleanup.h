@@ -14,7 +14,8 @@
 #include "world/path.h"
 #include "world/powerup.h"
 
-inline void world_cleanup_level(void)
+// Everything but the animation sets (a test may hold sets it loaded itself).
+inline void world_cleanup_actors(void)
 {
     beasties_free_all();
     gamer_free_all();
@@ -24,5 +25,10 @@ inline void world_cleanup_level(void)
     powerups_free_all();
     explosion_types_free();
     actortype_free_all();
+}
+
+inline void world_cleanup_level(void)
+{
+    world_cleanup_actors();
     anim_sets_free_all();
 }
