@@ -14,6 +14,8 @@ t[cp_move_deceleration] = 0.002
 t[cp_move_inertia_accn] = 0.96
 t[cp_spin_speed_min] = 2.0
 t[cp_spin_speed_max] = 6.0
+-- Its tumble ("spin1_x") plays at 1..2 times its own pace whenever it is set spinning.
+t[cp_turn_speed_moving] = 1.0
 t[cp_fence_bounce_percent] = 80
 t[cp_launch_scale_min] = 90
 t[cp_launch_scale_max] = 108.0

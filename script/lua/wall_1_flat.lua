@@ -11,6 +11,8 @@ t[cp_move_type] = cmt_fixed_dirn
 t[cp_move_speed_min] = 0.05
 t[cp_move_speed_max] = 0.07
 t[cp_fence_bounce_percent] = 100
+-- The light along its top ("spin1_x") runs whenever it is set moving.
+t[cp_turn_speed_moving] = 0.8
 t[cp_weight] = 10.0
 t[cp_hit_power] = 1.0
 t[cp_i_collide_with_beasties] = cat_player + cat_beastie

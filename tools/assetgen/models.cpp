@@ -1107,3 +1107,26 @@ void models_add_to_catalogue(std::vector<AssetEntry> &c)
         }
     }
 }
+
+Paint paint_plate(const Bitmap *bitmap, uint32_t colour)
+{
+    Paint p;
+    p.bitmap = bitmap;
+    p.colour = rgb(colour);
+    return p;
+}
+
+Paint paint_light(const Bitmap *bitmap, uint32_t colour)
+{
+    Paint p = paint_plate(bitmap, colour);
+    p.light = Lighting::Unlit;
+    return p;
+}
+
+Paint paint_glow(const Bitmap *bitmap, uint32_t colour)
+{
+    Paint p = paint_light(bitmap, colour);
+    p.additive = true;
+    p.clamp = true;
+    return p;
+}

@@ -92,6 +92,13 @@ struct Paint {
     }
 };
 
+// The usual paints: a bitmap tinted by a colour (0xRRGGBB) and lit by normals (plating),
+// the same at full colour (lamps, visors, eyes), and an additive glow with clamped
+// texture coordinates (flashes, jets, halos).
+Paint paint_plate(const Bitmap *bitmap, uint32_t colour);
+Paint paint_light(const Bitmap *bitmap, uint32_t colour);
+Paint paint_glow(const Bitmap *bitmap, uint32_t colour);
+
 // A point of a ribbon: a flat strip in its bone's X/Y plane.
 struct RibbonPoint {
     Vec3 pos;

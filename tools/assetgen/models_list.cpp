@@ -5,6 +5,14 @@
 
 void model_robot_green(ModelBuilder &m);
 void model_bullet_robo(ModelBuilder &m);
+void model_turret_1_big(ModelBuilder &m);
+void model_turret_1_sma(ModelBuilder &m);
+void model_turret_base(ModelBuilder &m);
+void model_blocker_red(ModelBuilder &m);
+void model_wall_1_flat(ModelBuilder &m);
+void model_chunk_1(ModelBuilder &m);
+void model_chunk_2(ModelBuilder &m);
+void model_chunk_3(ModelBuilder &m);
 void model_ship_1(ModelBuilder &m);
 void model_ship_1_hull(ModelBuilder &m);
 void model_ship_2(ModelBuilder &m);
@@ -111,6 +119,14 @@ void model_sparkle_bonus(ModelBuilder &m);
 const ModelFamily MODEL_FAMILIES[] = {
     {"beasties", "robot_green", model_robot_green},
     {"bullets", "bullet_robo", model_bullet_robo},
+    {"beasties", "turret_1_big", model_turret_1_big},
+    {"beasties", "turret_1_sma", model_turret_1_sma},
+    {"beasties", "turret_base", model_turret_base},
+    {"beasties", "blocker_red", model_blocker_red},
+    {"beasties", "wall_1_flat", model_wall_1_flat},
+    {"beasties", "chunk_1", model_chunk_1},
+    {"beasties", "chunk_2", model_chunk_2},
+    {"beasties", "chunk_3", model_chunk_3},
     {"players", "ship_1", model_ship_1},
     {"players", "ship_1_hull", model_ship_1_hull},
     {"players", "ship_2", model_ship_2},
