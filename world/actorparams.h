@@ -152,7 +152,6 @@ constexpr int health_damagable = 2;
 constexpr int health_damagable_check_parent = 3;
 constexpr int health_no_damage_check_parent_and_drop = 4;
 
-constexpr int MAX_WEAPONS = 8;        // weapons of one block (an enemy keeps 8 weapon slots)
 constexpr int MAX_RANDOM_ANIMS = 8;   // random animations of one block
 constexpr int MOVE_SLOT_COUNT = 3;    // "move_forward", "turn_left", "turn_right"
 constexpr int MOVE_SLOT_FORWARD = 0;

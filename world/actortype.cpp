@@ -13,6 +13,7 @@
 #include "render/tex.h"
 #include "world/animset.h"
 #include "world/beastie.h"
+#include "world/explosion.h"
 #include "world/fizz.h"
 #include "world/gamer.h"
 #include "world/path.h"
@@ -71,8 +72,8 @@ static float actortype_load_hue(const ActorParams *p)
     return p->launch_hue_shift;
 }
 
-int actortype_construct(ActorType *t, const char *name, const char *model_dir, const char *model_name,
-                        const float *cp)
+// Construction step 1: everything but the set.
+static void actortype_fill(ActorType *t, const char *name, const float *cp)
 {
     memset(t, 0, sizeof(*t));
     t->params = new ActorParams{};
@@ -90,12 +91,11 @@ int actortype_construct(ActorType *t, const char *name, const char *model_dir, c
         }
     }
     snprintf(t->name, sizeof(t->name), "%s", name ? name : "");
+}
 
-    g_preload_hue = actortype_load_hue(t->params);
-    t->set = actor_load_model_data(model_dir, model_name);
-    if (!t->set) {
-        return -1;
-    }
+// Construction steps 4 and 5 on the type's set.
+static void actortype_take_set(ActorType *t)
+{
     // Fewer than two spheres: the type can be neither hit nor moved nor collided with.
     if (t->set->sphere_count < 2) {
         actorparams_set_no_contact(t->params);
@@ -103,6 +103,29 @@ int actortype_construct(ActorType *t, const char *name, const char *model_dir, c
     for (int i = 0; i < ACTORTYPE_NAMED_ANIMS; i++) {
         t->named_anims[i] = anim_find(t->set, ACTORTYPE_ANIM_NAMES[i], 1);
     }
+}
+
+int actortype_construct(ActorType *t, const char *name, const char *model_dir, const char *model_name,
+                        const float *cp)
+{
+    actortype_fill(t, name, cp);
+    g_preload_hue = actortype_load_hue(t->params);
+    t->set = actor_load_model_data(model_dir, model_name);
+    if (!t->set) {
+        return -1;
+    }
+    actortype_take_set(t);
+    return 0;
+}
+
+int actortype_construct_with_set(ActorType *t, const char *name, AnimSet *set, const float *cp)
+{
+    actortype_fill(t, name, cp);
+    t->set = set;
+    if (!set) {
+        return -1;
+    }
+    actortype_take_set(t);
     return 0;
 }
 
@@ -241,6 +264,16 @@ void actortype_set_state_value(ActorType *t, int condition, float value, float *
     }
 }
 
+void actortype_spawn_explosions(const ActorType *t, int event, const float position[3], const float *matrices,
+                                float scale, float heading)
+{
+    for (const ExplosionUse *u = t ? t->explosions : nullptr; u; u = u->next) {
+        if (u->event == event) {
+            explosion_spawn_use(u, position, matrices, scale, heading);
+        }
+    }
+}
+
 void actortype_forget_beastie(const Beastie *b)
 {
     if (g_last_launched == b) {
@@ -332,7 +365,7 @@ void actor_link_health_to_parent(const char *parent)
         con_printf("*** link health to parent wrong values");
         return;
     }
-    g_last_launched->health_parent = p;
+    g_last_launched->health_parent = beastie_link(p);
 }
 
 void fizz_add_to_room(const char *beam_type, const char *actor_a, const char *bone_a, const char *actor_b,

@@ -195,6 +195,8 @@ void fizz_add_to_room(const char *beam_type, const char *actor_a, const char *bo
 // list the type.
 int actortype_construct(ActorType *t, const char *name, const char *model_dir,
                         const char *model_name, const float *cp);
+// The same with a set already made (tests build sets in memory).
+int actortype_construct_with_set(ActorType *t, const char *name, AnimSet *set, const float *cp);
 // Frees the states with their blocks, the explosion uses, the base block; bit 0 of flags
 // deletes the type.
 void actortype_destroy(ActorType *t, int flags);
@@ -206,6 +208,10 @@ void actortype_update_all(void);
 void actortype_eval_states(ActorType *t, Beastie *b, float *values);
 void actortype_init_state_values(ActorType *t, float *values);
 void actortype_set_state_value(ActorType *t, int condition, float value, float *values);
+// Spawns the type's explosion uses of the event (EXPLOSION_EVENT_*), in list order, at
+// position with the owner's matrices (for uses on a bone), scale and heading.
+void actortype_spawn_explosions(const ActorType *t, int event, const float position[3], const float *matrices,
+                                float scale, float heading);
 // An enemy is being deleted: forget it if it was launched last.
 void actortype_forget_beastie(const Beastie *b);
 

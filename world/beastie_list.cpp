@@ -1,19 +1,168 @@
-// beastie_list.cpp -- the enemy lists, the queries over them and the collision of the
-// current collider with enemies.
+// beastie_list.cpp -- the enemy lists: the per-tick pass (triggers and removal, the type
+// timers, pair collision and updates), the collision of the current collider with
+// enemies, settling at level start, the queries and the mass kills.
 
-#include "world/beastie.h"
+#include "world/beastie_local.h"
 
+#include "core/mathlib.h"
+#include "core/mt.h"
+#include "game/level_driver.h"
+#include "render/footprint.h"
+#include "render/particle.h"
+#include "world/actortype.h"
+#include "world/geom.h"
+#include "world/room.h"
+
+#include <cfloat>
 #include <cstring>
 #include <initializer_list>
 
 Beastie *g_beasties;
 Beastie *g_ground_beasties;
 Beastie *g_current_beastie;
+int g_beastie_candidate_peak;
+int g_beasties_listed;
 
-// Enemies are hittable and count as alive while their hit clock is below 0.
-static int beastie_live(const Beastie *b)
+// A kill at the level end shows its mark this long, in this colour (light green).
+constexpr float BEASTIE_END_MARK_LIFE = 3.0f;
+constexpr uint32_t BEASTIE_END_MARK_COLOUR = 0xFF40FF40u;
+
+namespace {
+
+// The pair snapshot of the list pass: the live main-list enemies from the one whose turn
+// it is onwards, in list order, with their floor position and reach. The pair test only
+// needs the enemies within reach; the snapshot finds them without walking the list for
+// every enemy. It is kept exact: an enemy can only become live in its own update (after
+// its turn in the pairs), crystal contacts write their new positions back, and a listing
+// during the pass makes the next turn take a new snapshot.
+struct PairSnapshot {
+    Beastie *beastie[BEASTIE_MAX];
+    float x[BEASTIE_MAX];
+    float z[BEASTIE_MAX];
+    float reach[BEASTIE_MAX];
+    int count;
+    int cursor;   // the entry of the enemy whose turn it is next
+};
+PairSnapshot g_pairs;
+
+float beastie_reach(const Beastie *b)
 {
-    return b->hit_clock < 0.0f;
+    return b->move_bits ? 2.0f * b->radius : b->radius;
+}
+
+void beasties_snapshot(Beastie *from)
+{
+    int n = 0;
+    for (Beastie *b = from; b && n < BEASTIE_MAX; b = b->next) {
+        if (beastie_live(b)) {
+            g_pairs.beastie[n] = b;
+            g_pairs.x[n] = b->position[0];
+            g_pairs.z[n] = b->position[2];
+            g_pairs.reach[n] = beastie_reach(b);
+            n++;
+        }
+    }
+    g_pairs.count = n;
+    g_pairs.cursor = 0;
+    g_beasties_listed = 0;
+}
+
+// a's pairs with every later live enemy within reach.
+void beasties_pair_turn(Beastie *a)
+{
+    if (g_beasties_listed) {
+        beasties_snapshot(a);
+    }
+    int i = g_pairs.cursor;
+    if (i >= g_pairs.count || g_pairs.beastie[i] != a) {
+        return;   // not live at the snapshot: it has no pairs this tick
+    }
+    g_pairs.cursor = i + 1;
+    if (!beastie_live(a) || (a->collide_mask <= 31 && a->collided_by_mask <= 31)) {
+        return;
+    }
+    float ra = beastie_reach(a);
+    uint32_t bits = a->move_bits;
+    float ax = a->position[0], az = a->position[2];
+    for (int j = i + 1; j < g_pairs.count; j++) {
+        float dx = g_pairs.x[j] - ax, dz = g_pairs.z[j] - az;
+        float r = ra + g_pairs.reach[j];
+        // A little wider than the test itself, so rounding never hides a pair.
+        if (dx * dx + dz * dz > r * r * 1.0001f + 1e-4f) {
+            continue;
+        }
+        Beastie *b = g_pairs.beastie[j];
+        if (!beastie_live(b)) {
+            continue;
+        }
+        beasties_collide_pair(a, b, bits, ra);
+        ax = g_pairs.x[i] = a->position[0];
+        az = g_pairs.z[i] = a->position[2];
+        g_pairs.x[j] = b->position[0];
+        g_pairs.z[j] = b->position[2];
+    }
+}
+
+// Records c as one of b's candidates (buffer made on first use); 0 when full.
+void beastie_add_candidate(Beastie *b, Beastie *c)
+{
+    if (b->candidate_count >= BEASTIE_MAX_CANDIDATES) {
+        return;
+    }
+    if (!b->candidates) {
+        b->candidates = new Beastie *[BEASTIE_MAX_CANDIDATES];
+    }
+    b->candidates[b->candidate_count++] = c;
+}
+
+uint32_t g_beastie_mark;
+
+}  // namespace
+
+uint32_t beastie_new_mark(void)
+{
+    return ++g_beastie_mark;
+}
+
+void beasties_collide_pair(Beastie *a, Beastie *b, uint32_t a_bits, float a_reach)
+{
+    if ((a->category & (int)cat_crystal) && (b->category & (int)cat_crystal)) {
+        float wa = a->params->weight, wb = b->params->weight;
+        if (geom_moving_spheres_contact(a->position, a->velocity, wa, b->position, b->velocity, wb,
+                                        a->radius + b->radius)) {
+            for (Beastie *e : {a, b}) {
+                e->collide_flags |= BEASTIE_HIT_CRYSTAL;
+                e->hit_flash = 12;
+            }
+        }
+        return;
+    }
+    if ((beastie_parent(a) && beastie_parent(b)) || (!a_bits && !b->move_bits)) {
+        return;
+    }
+    float rb = beastie_reach(b);
+    float dx = b->position[0] - a->position[0], dz = b->position[2] - a->position[2];
+    if (dx * dx + dz * dz > (rb + a_reach) * (rb + a_reach)) {
+        return;
+    }
+    if (a_bits && (a->collide_mask & (uint32_t)b->category)) {
+        beastie_add_candidate(a, b);
+    }
+    if (b->move_bits && (b->collide_mask & (uint32_t)a->category)) {
+        beastie_add_candidate(b, a);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// The pass
+
+void beasties_reset(void)
+{
+    g_beasties = nullptr;
+    g_ground_beasties = nullptr;
+    g_current_beastie = nullptr;
+    g_beastie_candidate_peak = 0;
+    beastie_handles_reset();
 }
 
 static void beasties_free_list(Beastie **head)
@@ -24,13 +173,6 @@ static void beasties_free_list(Beastie **head)
     }
 }
 
-void beasties_reset(void)
-{
-    g_beasties = nullptr;
-    g_ground_beasties = nullptr;
-    g_current_beastie = nullptr;
-}
-
 void beasties_free_all(void)
 {
     beasties_free_list(&g_beasties);
@@ -38,20 +180,66 @@ void beasties_free_all(void)
     g_current_beastie = nullptr;
 }
 
-Beastie *beastie_find_by_unique_name(const char *name)
+void beasties_update_all(void)
 {
-    if (!name || !name[0]) {
-        return nullptr;
+    for (Beastie **link = &g_beasties; *link;) {
+        Beastie *b = *link;
+        b->candidate_count = 0;
+        if (b->lifecycle == BEASTIE_REMOVED) {
+            *link = b->next;
+            beastie_destroy(b, 1);
+            continue;
+        }
+        if (!g_game_over && (b->lifecycle > BEASTIE_SUBMERGING || b->lifecycle == BEASTIE_DYING) &&
+            b->launch_delay <= 0.0f) {
+            actortype_eval_states(b->type, b, b->state_values);
+        }
+        link = &b->next;
     }
-    for (Beastie *head : {g_beasties, g_ground_beasties}) {
-        for (Beastie *b = head; b; b = b->next) {
-            if (strcmp(b->unique_name, name) == 0) {
-                return b;
-            }
+    g_beasties_active = 0;
+    actortype_update_all();
+
+    beasties_snapshot(g_beasties);
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        g_current_beastie = b;
+        beasties_pair_turn(b);
+        beastie_update(b);
+    }
+    Beastie *room = room_beastie();
+    for (Beastie *b = g_ground_beasties; b; b = b->next) {
+        g_current_beastie = b;
+        beastie_update(b);
+        if (b == room) {
+            room_pylons_animate();
         }
     }
-    return nullptr;
+    g_current_beastie = nullptr;
 }
+
+void beasties_settle(void)
+{
+    float sum;
+    do {
+        sum = 0.0f;
+        for (Beastie *b = g_ground_beasties; b; b = b->next) {
+            b->anim_delay -= 0.01f;
+            if (b->anim_delay >= 0.0f) {
+                sum += b->anim_delay;
+                continue;
+            }
+            beastie_random_anims(b);
+            if (b->anim.start_counter) {
+                b->anim.start_counter--;
+                anim_trail_set_position(&b->anim, b->position);
+            }
+            g_particle_scale = b->scale;
+            anim_update(&b->anim);
+        }
+    } while (sum > 0.0f);
+}
+
+// ---------------------------------------------------------------------------------------
+// Collision with the current collider
 
 uint32_t beasties_collide_collider(int category, uint32_t mask)
 {
@@ -78,6 +266,9 @@ uint32_t beasties_collide_collider(int category, uint32_t mask)
             flags |= actor_spheres_hit_test(c);
         }
     }
+    if (cur->candidate_count > g_beastie_candidate_peak) {
+        g_beastie_candidate_peak = cur->candidate_count;
+    }
     return flags;
 }
 
@@ -86,24 +277,197 @@ uint32_t beasties_hit_by_collider(void)
     uint32_t flags = 0;
     for (Beastie *b = g_beasties; b; b = b->next) {
         if (beastie_live(b) && (b->collided_by_mask & cat_bullet)) {
-            flags |= actor_spheres_damage_test(b);
+            uint32_t h = actor_spheres_damage_test(b);
+            if (h & ACTOR_HIT_TOUCH) {
+                beastie_take_hit(b, h);
+            }
+            flags |= h;
         }
     }
     return flags;
 }
 
-void beasties_update_all(void)
+// ---------------------------------------------------------------------------------------
+// Queries
+
+Beastie *beastie_find_by_name(const char *type_name)
 {
+    if (!type_name || !type_name[0]) {
+        return nullptr;
+    }
+    for (Beastie *head : {g_beasties, g_ground_beasties}) {
+        for (Beastie *b = head; b; b = b->next) {
+            if (strcmp(b->type->name, type_name) == 0) {
+                return b;
+            }
+        }
+    }
+    return nullptr;
 }
 
-void beasties_settle(void)
+Beastie *beastie_find_by_unique_name(const char *name)
 {
+    if (!name || !name[0]) {
+        return nullptr;
+    }
+    for (Beastie *head : {g_beasties, g_ground_beasties}) {
+        for (Beastie *b = head; b; b = b->next) {
+            if (strcmp(b->unique_name, name) == 0) {
+                return b;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// A type that had no live enemy this tick or the last one.
+static int beastie_type_empty(const ActorType *t)
+{
+    return t->tick_count < 1 && t->last_count < 1;
+}
+
+Beastie *beastie_nearest_of_type(const float point[3], const char *type_name, int *count, float start,
+                                 const Beastie *asker)
+{
+    *count = 0;
+    const ActorType *t = actortype_find(type_name);
+    if (!t || beastie_type_empty(t)) {
+        return nullptr;
+    }
+    Beastie *best = nullptr;
+    float best_d2 = start;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b->type != t || b == asker || !beastie_live(b)) {
+            continue;
+        }
+        (*count)++;
+        float d2 = vec_dist2_xz(point, b->position);
+        if (d2 < best_d2) {
+            best = b;
+            best_d2 = d2;
+        }
+    }
+    return best;
+}
+
+Beastie *beastie_nearest_of_category(const float point[3], uint32_t mask, int *count, float start,
+                                     const Beastie *asker)
+{
+    *count = 0;
+    Beastie *best = nullptr;
+    float best_d2 = start;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b == asker || !beastie_live(b) || !((uint32_t)b->category & mask)) {
+            continue;
+        }
+        (*count)++;
+        float d2 = vec_dist2_xz(point, b->position);
+        if (d2 < best_d2) {
+            best = b;
+            best_d2 = d2;
+        }
+    }
+    return best;
+}
+
+Beastie *beastie_nearest_target(const float point[3], const Beastie *asker)
+{
+    Beastie *best = nullptr;
+    float best_d2 = FLT_MAX;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b == asker || !beastie_live(b) || b->category < (int)cat_beastie || !(b->full_health > 0.0f)) {
+            continue;
+        }
+        float d2 = vec_dist2_xz(point, b->position);
+        if (!best || d2 < best_d2) {
+            best = b;
+            best_d2 = d2;
+        }
+    }
+    return best;
+}
+
+float beastie_nearest_distance_of_type(const float point[3], const ActorType *type, float start,
+                                       const Beastie *asker)
+{
+    if (!type || beastie_type_empty(type)) {
+        return start;
+    }
+    float best = start;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b->type == type && b != asker && beastie_live(b)) {
+            float d2 = vec_dist2_xz(point, b->position);
+            if (d2 < best) {
+                best = d2;
+            }
+        }
+    }
+    return best;
+}
+
+const float *beastie_position_if_listed(const Beastie *b)
+{
+    for (Beastie *e = g_beasties; e; e = e->next) {
+        if (e == b) {
+            return e->position;
+        }
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Mass operations
+
+static int beastie_standing(const Beastie *b)
+{
+    return b->lifecycle != BEASTIE_REMOVED && b->lifecycle != BEASTIE_DYING && b->lifecycle != BEASTIE_SUBMERGING;
+}
+
+int beasties_kill_scoring(void)
+{
+    // Every survivor with a score is picked first: a death that takes others along (its
+    // children) never costs them their score, whatever the list order.
+    uint32_t mark = beastie_new_mark();
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b->params->level_end_score > 0 && beastie_standing(b)) {
+            b->mark = mark;
+        }
+    }
+    int sum = 0;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b->mark == mark) {
+            sum += b->params->level_end_score;
+            scorepop_add(b->position, BEASTIE_END_MARK_LIFE, BEASTIE_END_MARK_COLOUR, -1);
+            beastie_die(b, 0);
+        }
+    }
+    return sum;
 }
 
 void beasties_kill_bullets(void)
 {
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b->category & (int)cat_bullet) {
+            beastie_die(b, 0);
+        }
+    }
 }
 
 void beasties_spawn_end_chaser(void)
 {
+    ActorType *t = actortype_find("end_chaser");
+    if (!t) {
+        return;
+    }
+    const ActorParams *p = t->params;
+    float position[3] = {0.0f, 0.0f, 0.0f};
+    room_random_pylon_position(position, 0.97f, 0.0f);
+    float size = p->launch_scale_min + mt_rand_unit() * p->launch_scale_range;
+    float heading = mt_rand_signed() * 180.0f;
+    Beastie *b = new Beastie;
+    if (beastie_init(b, "", position, size, heading, 0.0f, 0.0f, t, nullptr) != 0) {
+        beastie_destroy(b, 1);
+        return;
+    }
+    beastie_start(b, 1, 0);
 }

@@ -1,8 +1,16 @@
 // bullet.h -- the shots of ships and enemies: one list, newest at the head.
 #pragma once
 
+struct Gamer;
+
 // Bullets in the list.
 extern int g_bullet_count;
+
+// Published while one shot is collided (cleared after): the ship that fired it, which
+// scores the kills, or null for enemy shots; and the shot's heading in degrees, which a
+// sidestepping enemy dodges.
+extern Gamer *g_bullet_ship;
+extern float g_bullet_heading;
 
 // Empties the list and the published globals (level start).
 void bullet_reset(void);

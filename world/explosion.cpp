@@ -9,6 +9,17 @@
 #include <cstring>
 
 ExplosionType *g_explosion_types;
+explosion_spawn_hook_t g_explosion_spawn_hook;
+
+void explosion_spawn_use(const ExplosionUse *use, const float position[3], const float *matrices, float scale,
+                         float heading)
+{
+    (void)matrices;
+    (void)heading;
+    if (use && g_explosion_spawn_hook) {
+        g_explosion_spawn_hook(use, position, scale);
+    }
+}
 
 ExplosionType *explosion_type_find_or_load(const char *name)
 {

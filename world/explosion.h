@@ -3,6 +3,7 @@
 #pragma once
 
 struct AnimSet;
+struct ExplosionUse;
 
 constexpr int EXPLOSION_NAME_SIZE = 64;
 
@@ -24,6 +25,16 @@ extern ExplosionType *g_explosion_types;
 // The type of that name from the list, else loaded and listed; null for an empty name
 // or when no set can be had.
 ExplosionType *explosion_type_find_or_load(const char *name);
+
+// Spawns the pieces of one use of an actor type's event at position (or at the matrix of
+// the use's bone in matrices), sized by scale, turned by heading (aligned uses). Called
+// on their owners' events by enemies, ships and bullets. The pieces themselves come with
+// the debris; until then nothing is spawned.
+void explosion_spawn_use(const ExplosionUse *use, const float position[3], const float *matrices, float scale,
+                         float heading);
+// Every use spawned is also handed to this observer when set (tests; null in the game).
+typedef void (*explosion_spawn_hook_t)(const ExplosionUse *use, const float position[3], float scale);
+extern explosion_spawn_hook_t g_explosion_spawn_hook;
 
 // Empties the explosion type list (level start).
 void explosion_types_reset(void);

@@ -7,6 +7,7 @@
 #include "world/actortype.h"
 
 Fizz *g_fizz;
+float g_fizz_bounce_angle;
 
 int fizz_init(Fizz *f, float scale, ActorType *type, uint32_t flags)
 {
@@ -56,6 +57,18 @@ uint32_t fizz_collide_sphere(ActorType *type, float position[3], float velocity[
     (void)is_ship;
     (void)mask;
     return 0;
+}
+
+void fizz_kill_for_actor(const Actor *a)
+{
+    if (!a || !a->type || a->type->beam_flag == 0) {
+        return;
+    }
+    for (Fizz *f = g_fizz; f; f = f->next) {
+        if (f->actor_a == a || f->actor_b == a) {
+            f->flags |= FIZZ_DYING;
+        }
+    }
 }
 
 void fizz_reset(void)

@@ -9,6 +9,7 @@
 constexpr uint32_t FIZZ_RULE_BEAM = 1;   // made by a beam rule
 constexpr uint32_t FIZZ_ROOM_BEAM = 2;   // made by c_add_fizz_to_room
 constexpr uint32_t FIZZ_BARRIER = 4;     // damages ships that touch it
+constexpr uint32_t FIZZ_DYING = 0x100;   // fades out and is removed
 
 struct Fizz : Actor {
     Fizz *next = nullptr;
@@ -26,6 +27,8 @@ struct Fizz : Actor {
 
 // The beams, newest first.
 extern Fizz *g_fizz;
+// Heading in degrees of the beam that last turned a mover back.
+extern float g_fizz_bounce_angle;
 
 // Sets up a constructed beam of the type (scale, FIZZ_* flags) and lists it; a null type
 // logs "*** fizz help" and lists nothing. 0, or -1 when not listed: the caller deletes it.
@@ -38,6 +41,10 @@ void fizz_attach(Fizz *f, Actor *a, int i, Actor *b, int j);
 // ACTOR_HIT_FIZZ when it touched a beam, ACTOR_HIT_DAMAGE when a ship touched a barrier.
 uint32_t fizz_collide_sphere(ActorType *type, float position[3], float velocity[3], float radius, float speed,
                              float bounce, int is_ship, uint32_t mask);
+
+// When the actor's type joins beams (a beam flag), every beam with an end on it starts
+// dying. Enemies call it when they die, submerge or leave the arena.
+void fizz_kill_for_actor(const Actor *a);
 
 // Empties the beam list (level start).
 void fizz_reset(void);

@@ -178,6 +178,40 @@ float gamer_hue(void)
     return hue;
 }
 
+gamer_kill_hook_t g_gamer_kill_hook;
+
+Gamer *gamer_nearest_live(const float point[3])
+{
+    Gamer *best = nullptr;
+    float best_d2 = 0.0f;
+    for (Gamer *g = g_gamers; g; g = g->next) {
+        if (g->energy > 0.0f) {
+            float d2 = vec_dist2_xz(point, g->position);
+            if (!best || d2 < best_d2) {
+                best = g;
+                best_d2 = d2;
+            }
+        }
+    }
+    return best;
+}
+
+const float *gamer_nearest_live_position(const float point[3])
+{
+    const Gamer *g = gamer_nearest_live(point);
+    if (!g) {
+        g = g_gamers;
+    }
+    return g ? g->position : nullptr;
+}
+
+void gamer_score_kill(Gamer *g, Beastie *b)
+{
+    if (g && g_gamer_kill_hook) {
+        g_gamer_kill_hook(g, b);
+    }
+}
+
 uint32_t gamer_spheres_hit_test_all(void)
 {
     uint32_t flags = 0;

@@ -40,6 +40,19 @@ void gamer_destroy(Gamer *g, int flags);
 void gamer_add_bullet_type(ActorType *type, float interval, float scale);
 // The hue (degrees) of the player bullet type registered next.
 float gamer_hue(void);
+// The nearest ship with energy above 0 (squared floor distance, the first of equal ones),
+// or null.
+Gamer *gamer_nearest_live(const float point[3]);
+// Its position; when no ship has energy, the first ship's; null without ships.
+const float *gamer_nearest_live_position(const float point[3]);
+// Scoring of one kill for the ship (null: no ship, nothing), called by the enemy that
+// died. Until scoring is built only the observer sees it.
+struct Beastie;
+void gamer_score_kill(Gamer *g, Beastie *b);
+// Every kill handed to gamer_score_kill is also handed to this observer when set (tests;
+// null in the game).
+typedef void (*gamer_kill_hook_t)(Gamer *g, Beastie *b);
+extern gamer_kill_hook_t g_gamer_kill_hook;
 // The bounce test of the collider against every ship with energy; hit flags.
 uint32_t gamer_spheres_hit_test_all(void);
 // The collider (a damaging actor) against every ship: hit flags.

@@ -274,3 +274,17 @@ void geom_quat_rotate_euler(float out[3], float q[4], float delta[3])
     geom_quat_mul(q, dq, q);
     quat_to_euler(q, out);
 }
+
+void geom_matrix_multiply(float out[16], const float a[16], const float b[16])
+{
+    for (int col = 0; col < 4; col++) {
+        for (int row = 0; row < 3; row++) {
+            out[col * 4 + row] = a[row] * b[col * 4] + a[4 + row] * b[col * 4 + 1] + a[8 + row] * b[col * 4 + 2];
+        }
+        out[col * 4 + 3] = 0.0f;
+    }
+    for (int row = 0; row < 3; row++) {
+        out[12 + row] += a[12 + row];
+    }
+    out[15] = 1.0f;
+}

@@ -43,6 +43,9 @@ void geom_light_dir_to_local(const float m[16], const float light[3], float out[
 void geom_vec_to_local(const float m[16], const float v[3], float out[3]);
 // Heading in degrees: (1,0,0) 0, (0,0,-1) 90, (-1,0,0) 180, (0,0,1) -90; a zero vector 0.
 float geom_heading_degrees(const float v[3]);
+// out = a x b for two affine matrices (3x3 block and translation; the bottom row of out
+// is written 0 0 0 1). out may not be a or b.
+void geom_matrix_multiply(float out[16], const float a[16], const float b[16]);
 // m's 3x3 block = a rotation of angle degrees about z times k, translation = p.
 void geom_matrix_rot_scale_translate(float m[16], float angle, float k, const float p[3]);
 // Nearest multiple of g; halfway values go toward zero: (5,10) 0, (-5,10) 0, (6,10) 10.

@@ -128,6 +128,46 @@ int path_follow(const Path *path, const float p[3], float out[3], int options)
     return backward ? n - 1 - best : best;
 }
 
+int path_next_point(const Path *path, const float p[3], int current, int options)
+{
+    int n = path->count;
+    if (n <= 0) {
+        return 0;
+    }
+    int b = path_follow(path, p, nullptr, options) - current;
+    int forward = b < 0 ? b + n : b;
+    int backward = -b < 0 ? -b + n : -b;
+    if (forward == 0 && backward == 0) {
+        return current >= n ? 0 : current;
+    }
+    int next = forward > backward ? current - 1 : current + 1;
+    if (next < 0) {
+        return n - 1;
+    }
+    return next >= n ? 0 : next;
+}
+
+int path_point_target(const Path *path, float out[3], int index)
+{
+    if (index > PATH_POS_INDEX && (index & PATH_POS_REACHED)) {
+        index = (index & PATH_POS_INDEX) + 1;
+    }
+    int n = path->count;
+    int k = index >= n ? 0 : index < 0 ? n - 1 : index;
+    if (!path->points || n <= 0) {
+        // Generated paths run through the pylons, which give no points without a room.
+        return k;
+    }
+    int backward = (path->mode & PATH_MODE_BACKWARD) != 0;
+    if (out) {
+        path_point(path, backward ? n - 1 - k : k, out);
+    }
+    if (path->stop_interval > 1 && k != 0 && k % path->stop_interval == 0) {
+        return k | PATH_POS_JUMP;
+    }
+    return k;
+}
+
 void paths_reset(void)
 {
     g_paths = nullptr;

@@ -7,6 +7,12 @@ constexpr int PATH_MODE_GENERATED = 0x200;  // c_add_a_path through the pylons
 constexpr int PATH_MODE_BACKWARD = 0x100;   // the points are run in reverse order
 constexpr int PATH_NAME_SIZE = 64;
 
+// A follower's path position: the point index with flags above it.
+constexpr int PATH_POS_INDEX = 0xFFFF;
+constexpr int PATH_POS_REACHED = 0x10000;     // the point was reached: head for the next
+constexpr int PATH_POS_HOLD = 0x20000;
+constexpr int PATH_POS_JUMP = 0x10000000;     // a stop point: the follower is put on it
+
 struct Path {
     Path *next;
     float *points;        // 3 floats a point in game axes; null for a generated path
@@ -28,6 +34,13 @@ Path *path_find(const char *name, int loud);
 // of its two neighbours in the path's direction when they differ): out (when given)
 // receives its position; returns its index (counted from the end on a backward path).
 int path_follow(const Path *path, const float p[3], float out[3], int options);
+
+// The index to head for next from current, one step towards the point nearest p.
+int path_next_point(const Path *path, const float p[3], int current, int options);
+// Point index (a PATH_POS_REACHED index counts as the next one), wrapped; out (when
+// given) receives its position. Every stop-interval-th point of a table path comes back
+// with PATH_POS_JUMP.
+int path_point_target(const Path *path, float out[3], int index);
 
 // Body of c_add_a_path. Table form (PATH_MODE_TABLE): numbers[0..5] are p0 .. p5,
 // numbers[6] the table's element count and numbers[7..] its elements, three per point.

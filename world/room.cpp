@@ -7,6 +7,15 @@ void room_reset(void)
 {
 }
 
+Beastie *room_beastie(void)
+{
+    return nullptr;
+}
+
+void room_pylons_animate(void)
+{
+}
+
 void room_random_pylon_position(float out[3], float minimum, float range)
 {
     (void)out;

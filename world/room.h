@@ -2,8 +2,14 @@
 // pylon bones shape the arena, carry attached actors and serve as path points.
 #pragma once
 
+struct Beastie;
+
 // Level start: no room, the pylon wave phase at 720.
 void room_reset(void);
+// The room enemy (the "roomer" room_goto found), or null.
+Beastie *room_beastie(void);
+// Once a tick after the room's update: the wave that runs around the pylons.
+void room_pylons_animate(void);
 // A random point between two neighbouring pylons, both coordinates pulled toward the
 // centre by minimum + r x range (out.y untouched). Without a room nothing is written.
 void room_random_pylon_position(float out[3], float minimum, float range);

@@ -57,6 +57,11 @@ extern TriggerPass g_trigger_pass;
 int trigger_condition_id(const char *name);
 // A state's starting value for one enemy: value_min + r x value_range.
 void trigger_state_initial_value(const TriggerState *s, float *value);
-// One state tested against one enemy's value (the enemy module evaluates; nothing fires
-// until it lands).
+// One state of the evaluation pass (actortype_eval_states) tested against one enemy's
+// value, and its action when it fires: the state's block, a mutation, a spawn or death.
 void trigger_evaluate(TriggerState *s, Beastie *b, float *value);
+// The replacement of conditions 5 and 6 for enemy b: the enemies of type old_type that
+// hang on b's first parent's first parent (5) or on the enemies hanging on b's first
+// parent (6) are replaced by new_type enemies on the same bone and submerge. All
+// matches are found first, so a new enemy is never replaced in turn.
+void trigger_spawn_children(Beastie *b, const char *new_type, const char *old_type, int condition);

@@ -5,6 +5,8 @@
 struct ActorType;
 struct ExplosionType;
 
+constexpr int MAX_WEAPONS = 8;   // weapons of one block; an enemy keeps one slot per weapon
+
 // gun_type values, from the w_gun_type name.
 constexpr int WEAPON_GUN_OTHER = 0;           // "no_bone_aim" and any unknown name
 constexpr int WEAPON_GUN_BODY_AIM = 1;        // "actor_body_aim": the whole enemy turns to aim
@@ -35,3 +37,35 @@ struct Weapon {
     float reload_random;       // w_reload_random x 0.01
     float *seq;                // reload times in seconds, owned by the parameter block
 };
+
+struct Beastie;
+
+// One weapon slot of an enemy: its reload clock, place in the sequence, aim clock and
+// the orientation its shaft bone turns towards.
+struct WeaponSlot {
+    float reload;       // seconds to the next shot; FLT_MAX when cleared
+    int seq_index;
+    float aim;          // seconds
+    float aim_quat[4];  // identity when cleared
+};
+
+// The weapons' state of one enemy (part of the Beastie): the enemy whose heading, aim
+// angle and extra velocity the weapons use and whose bones fire (the same enemy), and
+// one slot per weapon of its current block.
+struct WeaponState {
+    Beastie *owner;
+    Beastie *actor;
+    WeaponSlot slots[MAX_WEAPONS];
+};
+
+// Owner and actor none, every slot cleared.
+void weapon_clear(WeaponState *w);
+// The movement set-up of b draws the reload delays again: owner and actor become b; with
+// weapons in b's block every slot restarts its sequence at the first reload time of the
+// first weapon (randomised by its reload_random), keeping an earlier first reload.
+void weapon_reset_reload(WeaponState *w, Beastie *b);
+// Once a tick from the enemy update (lifecycle above idle, block with weapons). 0 when no
+// weapon aims. Otherwise the enemy aims: -1 while an "actor_body_aim" weapon holds it for
+// its fire animation, else the aim animation index of the aiming "actor_body_aim" weapon
+// (-1 when it has none). Until the weapons are built it returns 0 and nothing fires.
+int weapon_tick(WeaponState *w);

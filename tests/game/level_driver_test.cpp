@@ -14,6 +14,8 @@
 #include "script/lua_host.h"
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
+#include "tests/world/anim_synth.h"
+#include "world/actortype.h"
 #include "world/beastie.h"
 #include "world/bullet.h"
 #include "world/gamer.h"
@@ -80,9 +82,36 @@ protected:
         }
     }
 
+    // An enemy that counts as active and never moves, of a type made in memory; the
+    // level's end releases both.
+    static void keep_an_enemy()
+    {
+        AnimSynth s;
+        s.bone("mainbone_x", 0, 0, 0, 0, 1.0f).sphere(0, 0, 0, 0, 1.0f).sphere(1, 0, 0, 0, 1.0f);
+        float cp[CP_COUNT] = {};
+        cp[cp_actor_type] = (float)cat_beastie;
+        cp[cp_in_beastie_count] = 1.0f;
+        cp[cp_health_percent] = 100.0f;
+        ActorType *t = new ActorType;
+        ASSERT_EQ(actortype_construct_with_set(t, "keeper", s.build("keeper"), cp), 0);
+        t->next = g_actor_types;
+        g_actor_types = t;
+        Beastie *b = new Beastie;
+        const float origin[3] = {0, 0, 0};
+        ASSERT_EQ(beastie_init(b, "", origin, 1.0f, 0.0f, 0.0f, 0.0f, t, nullptr), 0);
+    }
+
+    // The arena's enemies gone (this tick's count too).
+    static void empty_arena()
+    {
+        beasties_free_all();
+        g_beasties_active = 0;
+    }
+
     // Through the lead-in with an enemy in the arena, so the script is never fast-forwarded.
     static void past_lead_in()
     {
+        keep_an_enemy();
         g_beasties_active = 1;
         while (g_level_ticks < 1) {
             tick();
@@ -112,7 +141,7 @@ protected:
         start(level);
         past_lead_in();
         scripted_loop();
-        g_beasties_active = 0;
+        empty_arena();
         lua_test_run("finish = 1");
     }
 
@@ -249,7 +278,7 @@ TEST_F(FastForward, AnEmptyArenaRunsTheScriptUpToTheBudget)
     tick();
     EXPECT_EQ(script_calls(), before + 1) << "an enemy is active";
 
-    g_beasties_active = 0;
+    empty_arena();
     before = script_calls();
     tick();
     EXPECT_EQ(script_calls(), before + 100);
@@ -260,7 +289,7 @@ TEST_F(FastForward, TheBudgetGrowsWithTheDifficulty)
     g_gameinfo[0].skill = 50.0f;
     start();
     past_lead_in();
-    g_beasties_active = 0;
+    empty_arena();
     int before = script_calls();
     tick();
     EXPECT_EQ(script_calls(), before + 150);
@@ -270,7 +299,7 @@ TEST_F(FastForward, TimeSkipOffCallsTheScriptExactlyOnce)
 {
     start();
     past_lead_in();
-    g_beasties_active = 0;
+    empty_arena();
     lua_test_run("c_time_skip_off(1)");
     int before = script_calls();
     tick();
@@ -286,7 +315,7 @@ TEST_F(FastForward, StopsAtTheCallThatEndsTheWaves)
 {
     start();
     past_lead_in();
-    g_beasties_active = 0;
+    empty_arena();
     for (int i = 0; i < 100 && g_no_more_beasties != 1; i++) {
         tick();
     }
@@ -300,7 +329,7 @@ TEST_F(FastForward, WaveEndAboveOneCountsDownPerCall)
 {
     start();
     past_lead_in();
-    g_beasties_active = 0;
+    empty_arena();
     g_no_more_beasties = 5;
     int before = script_calls();
     tick();

@@ -625,10 +625,10 @@ TEST_F(ActorTypes, LinksAndRoomBeamsJoinLaunchedEnemies)
     Beastie *two = beastie_find_by_unique_name("two");
     ASSERT_TRUE(one && two);
     EXPECT_EQ(g_last_launched, two);
-    EXPECT_EQ(two->parent, one);
+    EXPECT_EQ(beastie_get(two->parent), one);
     EXPECT_EQ(two->parent_bone, one->matrix_block + 16 * 3) << "gun_x is bone 2";
-    EXPECT_EQ(two->child_owner, one);
-    EXPECT_EQ(two->health_parent, one);
+    EXPECT_EQ(beastie_get(two->child_owner), one);
+    EXPECT_EQ(beastie_get(two->health_parent), one);
     ASSERT_NE(g_fizz, nullptr);
     EXPECT_EQ(g_fizz->flags, 2u);
     EXPECT_FLOAT_EQ(g_fizz->scale, 0.5f);
