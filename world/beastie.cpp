@@ -394,14 +394,19 @@ static void beastie_move_free(Beastie *b)
     uint32_t h = actor_move_collide(b);
     b->collide_flags |= h;
     if (h & ACTOR_HIT_FIZZ) {
-        b->bounce_counter = 9;
-        if (b->move_bits & cmt_fixed_dirn) {
-            b->heading = angle_wrap180(g_fizz_bounce_angle + mt_rand_signed() * 45.0f);
-            beastie_set_velocity(b);
-        }
-        if (b->params->fence_bounce < 0.0f) {
-            beastie_take_hit(b, BEASTIE_HIT_LETHAL);
-        }
+        beastie_hit_barrier(b);
+    }
+}
+
+void beastie_hit_barrier(Beastie *b)
+{
+    b->bounce_counter = 9;
+    if (b->move_bits & cmt_fixed_dirn) {
+        b->heading = angle_wrap180(g_fizz_bounce_angle + mt_rand_signed() * 45.0f);
+        beastie_set_velocity(b);
+    }
+    if (b->params->fence_bounce < 0.0f) {
+        beastie_take_hit(b, BEASTIE_HIT_LETHAL);
     }
 }
 

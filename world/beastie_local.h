@@ -42,6 +42,9 @@ void beastie_draw_trajectory(Beastie *b);
 void beastie_new_spin(Beastie *b);
 // A cmt_fixed_dirn enemy sets off: its velocity and a new spin.
 void beastie_launch_fixed(Beastie *b);
+// A beam turned the enemy back (g_fizz_bounce_angle): sidesteps count again, a
+// cmt_fixed_dirn enemy sets off near the bounce heading, a negative fence_bounce kills.
+void beastie_hit_barrier(Beastie *b);
 // Each random animation of the block that is not playing counts down and, run out,
 // starts again.
 void beastie_random_anims(Beastie *b);

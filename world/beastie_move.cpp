@@ -152,7 +152,7 @@ static void beastie_repel(Beastie *b)
         return;
     }
     float d = sqrtf(d2);
-    float inv = d != 0.0f ? fast_recip(d) : d2;
+    float inv = d != 0.0f ? 1.0f / d : 0.0f;
     b->target_point[0] = b->position[0] - BEASTIE_REPEL_FAR * dx * inv;
     b->target_point[1] = r[1];
     b->target_point[2] = b->position[2] - BEASTIE_REPEL_FAR * dz * inv;
