@@ -4,6 +4,8 @@
 
 #include "render/footprint.h"
 
+uint32_t g_hit_texture_handle;
+
 void hudgfx_load(void)
 {
     footprint_init();

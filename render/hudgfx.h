@@ -2,6 +2,11 @@
 // rings and bullet sprites.
 #pragma once
 
+#include <cstdint>
+
+// The hit texture's handle, for the model drawing's hit flash (0 until hudgfx_load).
+extern uint32_t g_hit_texture_handle;
+
 // Loads the arena textures and the footprint pool (level set-up).
 void hudgfx_load(void);
 // Binds the HUD texture when it is loaded.

@@ -1,0 +1,119 @@
+// model.h -- the drawable meshes: a Model is the skinned triangle mesh of one "model.bin"
+// built for drawing (its faces sorted by kind, its texture draw states and index slices,
+// its vertex colours), shared by every actor of a set; a ModelInstance is one actor's view
+// of it (private hue-shifted colours, texture animation, the materialise counter).
+// zgl_draw_model draws an instance with the actor's bone matrices: opaque faces at once
+// (culled, lit), blended faces into the face batch.
+//
+// An actor draws with
+//     zgl_draw_model(&a->instance, a->anim.matrices, a->anim.light_dirs, a->hit_flash,
+//                    a->model_mode);
+// where model_mode is model_draw_mode(set->model), taken when the set is bound.
+#pragma once
+
+#include <cstdint>
+
+struct ModelFile;
+struct TextureRecord;
+
+constexpr uint32_t MODEL_LIT = 0x1000;   // flags: faces lit by their normals use the light directions
+
+// One vertex as drawn (48 bytes: the layout zbatch_set_model_arrays points GL at).
+struct ModelVertex {
+    float x, y, z;        // skinned position, written by the immediate paths
+    uint32_t source;      // position index: the skinned position this vertex copies
+    float u, v;
+    uint32_t colour;      // the colour GL draws, written by the immediate paths
+    uint32_t seen;        // draw serial of the last draw that coloured it
+    float normal[3];      // in its bone's space
+    uint32_t bone;        // bone matrix index (0 is the actor's own matrix)
+};
+
+// One triangle of a face list.
+struct ModelTri {
+    uint16_t index[3];    // draw vertices; batched faces of a model that also has opaque
+                          // faces: positions in the first-use table
+    uint16_t position[3]; // the positions the three vertices copy
+    uint16_t texture;     // texture (draw state) index
+    uint16_t pad;
+    uint32_t word;        // the texture's handle with the light kind (TEX_UNLIT, TEX_RADIAL)
+};
+
+// Per texture: its slice of the shared index buffer and the handle drawn.
+struct ModelDrawState {
+    int slice;            // first index of the slice
+    int write;            // next index written this draw
+    int end;              // one past the slice
+    uint32_t handle;      // the record's handle, or its current frame's when animated
+};
+
+struct Model {
+    uint32_t flags;                       // MODEL_LIT, cleared when no face is lit by normals
+    int vertex_count;                     // V skinned positions (the mesh file's)
+    const float (*positions)[3];
+    const uint32_t *vertex_bones;         // bone matrix of each position, in runs
+    int draw_vertex_count;                // D >= V: vertex k < V is position k
+    ModelVertex *vertices;
+    int face_count;
+    int opaque_count;                     // faces drawn at once: culled, lit, by texture slice
+    ModelTri *opaque;
+    int batched_count;                    // masked and depth-sorted faces: the face batch
+    ModelTri *batched;
+    uint32_t *colours;                    // D vertex colours after the load-time hue
+    int used_count;                       // first-use table: the vertices of the batched
+    uint16_t *first_use;                  // faces when the model also has opaque faces
+    int texture_count;                    // T
+    TextureRecord *const *textures;       // the mesh file's, one per texture entry
+    ModelDrawState *states;
+    int animated;                         // 1 when a texture is an animated frame set
+    int bone_count;                       // B
+    uint8_t *bone_flags;                  // B: 1 for a bone carrying a vertex of a lit face
+    uint32_t serial;                      // draws so far (ModelVertex::seen)
+};
+
+// Texture animation of one texture of an instance.
+struct ModelTexAnim {
+    int32_t mode;         // 0 static, 1 loop, 2 and up ping-pong
+    float frame;
+    float speed;          // frames per logic step, negative while running back
+    float count;          // frames of the set
+};
+
+// One actor's view of a model (embedded in the actor).
+struct ModelInstance {
+    Model *model;
+    uint32_t *colours;    // the model's, or a private hue-shifted copy
+    ModelTexAnim *anims;  // T entries when the model has an animated texture, else null
+    int materialise;      // 0 off; 255 .. 1 while the faces fly together
+};
+
+// Builds the drawing record of a loaded mesh drawn with bone_count bones; folder is the
+// set's path ("floor-1" models are half transparent at the richest background setting),
+// flags the set's mesh flags. The record uses the file's arrays: it must be freed before
+// the file. Null (logged) when an index slice cannot hold a texture's opaque faces.
+Model *model_create(const ModelFile *file, int bone_count, const char *folder, uint32_t flags);
+// Frees the record and its arrays (not the file's). Null does nothing.
+void model_free(Model *model);
+// The actor's model mode: 1 when the model has opaque faces (drawn at once), 2 when all
+// its faces are batched, 0 for no model or no faces.
+int model_draw_mode(const Model *model);
+
+// The instance of a model: the shared colours, texture animation from the records,
+// materialise off. A null model clears the instance. Returns 0, or -1 when the pool
+// refused the animation states (the textures then stand still).
+int model_instance_init(ModelInstance *inst, Model *model);
+// Hue of the instance's colours in degrees: wrapped into -180..180, anything outside
+// -3..3 gives the instance a private copy of the model's colours turned by it.
+void model_instance_set_hue(ModelInstance *inst, float degrees);
+// Frees what the instance owns and clears it.
+void model_instance_free(ModelInstance *inst);
+
+// Draws one instance. matrices: (B + 1) x 16 floats, column-major, by bone matrix index;
+// light_dirs: the light direction in each bone's space by matrix index (the animation
+// state's), null for an unlit actor; hit non-zero draws the hit flash (with
+// g_hit_texture_handle, render/hudgfx.h; none while it is 0); mode 0 draws nothing, any
+// other the model's own mode (model_draw_mode).
+void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*light_dirs)[3], int hit, int mode);
+// Advances the instance's texture animations by g_frame_dt and puts each texture's
+// current frame into the model's draw states (part of every draw).
+void model_animate_textures(ModelInstance *inst);

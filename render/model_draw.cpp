@@ -1,0 +1,310 @@
+// model_draw.cpp -- drawing a model instance: skinning by the bone matrices, the immediate
+// path (opaque faces culled toward the camera, lit or not, drawn per texture from its
+// index slice), the batched path into the face batch, the hit flash and materialise.
+
+#include "render/model.h"
+
+#include "core/mathlib.h"
+#include "core/mt.h"
+#include "game/frame.h"
+#include "render/batch.h"
+#include "render/camera.h"
+#include "render/hudgfx.h"
+#include "render/tex.h"
+
+#include <cmath>
+#include <cstring>
+
+constexpr uint32_t MODEL_WHITE = 0xffffffffu;
+constexpr uint32_t MODEL_LIGHT_KINDS = TEX_UNLIT | TEX_RADIAL;
+constexpr float MODEL_SCATTER_HEIGHT = 100.0f;   // materialise: the height faces start from at 255
+constexpr float MODEL_SCATTER_SIDE = 0.1f;       // ... and the sideways spread, of that
+
+// Positions 0 .. V-1 into out[j].x, y, z: each position by the matrix of its bone, the
+// matrix loaded again only where the bone changes.
+template <typename Out> static void model_skin(const Model *m, const float *matrices, Out *out)
+{
+    const float (*p)[3] = m->positions;
+    const uint32_t *bones = m->vertex_bones;
+    uint32_t bone = ~0u;
+    float a0 = 0, a1 = 0, a2 = 0, a4 = 0, a5 = 0, a6 = 0, a8 = 0, a9 = 0, a10 = 0, a12 = 0, a13 = 0, a14 = 0;
+    for (int j = 0; j < m->vertex_count; j++) {
+        if (bones[j] != bone) {
+            bone = bones[j];
+            const float *w = matrices + 16 * bone;
+            a0 = w[0], a1 = w[1], a2 = w[2];
+            a4 = w[4], a5 = w[5], a6 = w[6];
+            a8 = w[8], a9 = w[9], a10 = w[10];
+            a12 = w[12], a13 = w[13], a14 = w[14];
+        }
+        float x = p[j][0], y = p[j][1], z = p[j][2];
+        out[j].x = a0 * x + a4 * y + a8 * z + a12;
+        out[j].y = a1 * x + a5 * y + a9 * z + a13;
+        out[j].z = a2 * x + a6 * y + a10 * z + a14;
+    }
+}
+
+// A colour under light L: 0 < L <= 1 scales r, g, b by k / 256 with k = floor(256 (0.8749 L
+// + 0.125)) (32 .. 255, the top 8 mantissa bits of 0.8749 L + 1.125); L <= 0 leaves an
+// eighth. Alpha becomes 0. L is clamped to 1: a normal longer than 1 would wrap the bits.
+static uint32_t model_shade(uint32_t c, float L)
+{
+    if (!(L > 0.0f)) {
+        return (c >> 3) & 0x001f1f1fu;
+    }
+    if (L > 1.0f) {
+        L = 1.0f;
+    }
+    float t = L * 0.8749f + 1.125f;
+    uint32_t bits;
+    memcpy(&bits, &t, sizeof(bits));
+    uint32_t k = (bits >> 15) & 0xff;
+    return (((c & 0xff) * k) >> 8) | ((((c >> 8) & 0xff) * k) >> 8) << 8 | ((((c >> 16) & 0xff) * k) >> 8) << 16;
+}
+
+// The lit colour of vertex v (already placed) for a face of the given word.
+static uint32_t model_light(const ModelVertex *v, uint32_t c, uint32_t word, const float *matrices,
+                            const float (*light)[3])
+{
+    uint32_t kind = word & MODEL_LIGHT_KINDS;
+    if (kind == 0) {
+        const float *l = light[v->bone];
+        return model_shade(c, v->normal[0] * l[0] + v->normal[1] * l[1] + v->normal[2] * l[2]);
+    }
+    if (kind != TEX_RADIAL) {
+        return c;
+    }
+    const float *w = matrices + 16 * v->bone;
+    float d[3] = {v->x - w[12], v->y - w[13], v->z - w[14]};
+    float len = sqrtf(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    if (!(len > 0.0f)) {
+        return model_shade(c, 0.0f);
+    }
+    float dot = d[0] * g_light_dir[0] + d[1] * g_light_dir[1] + d[2] * g_light_dir[2];
+    return model_shade(c, dot * fast_recip(len));
+}
+
+static uint32_t model_next_serial(Model *m)
+{
+    if (++m->serial == 0) {
+        for (int k = 0; k < m->draw_vertex_count; k++) {
+            m->vertices[k].seen = 0;
+        }
+        m->serial = 1;
+    }
+    return m->serial;
+}
+
+static void model_add_face(const ModelTri *t, const BatchVertex *v, int first, uint32_t handle)
+{
+    uint32_t i0 = (uint32_t)first + t->index[0];
+    uint32_t i1 = (uint32_t)first + t->index[1];
+    uint32_t i2 = (uint32_t)first + t->index[2];
+    zbatch_add_face(i0, i1, i2, handle, zbatch_bucket_of_heights(v[t->index[0]].y, v[t->index[1]].y, v[t->index[2]].y));
+}
+
+static uint32_t model_face_handle(const Model *m, const ModelTri *t, int hit)
+{
+    return hit ? g_hit_texture_handle : m->states[t->texture].handle;
+}
+
+// Batched path of a model whose faces are all batched: every draw vertex into the batch.
+static void model_bucket_faces(ModelInstance *inst, const float *matrices, int hit)
+{
+    Model *m = inst->model;
+    int first = 0;
+    BatchVertex *bv = zbatch_reserve(m->draw_vertex_count, m->batched_count, &first);
+    if (!bv) {
+        return;
+    }
+    model_skin(m, matrices, bv);
+    const ModelVertex *vx = m->vertices;
+    for (int k = 0; k < m->draw_vertex_count; k++) {
+        BatchVertex *b = &bv[k];
+        if (k >= m->vertex_count) {
+            const BatchVertex *s = &bv[vx[k].source];
+            b->x = s->x;
+            b->y = s->y;
+            b->z = s->z;
+        }
+        b->u = vx[k].u;
+        b->v = vx[k].v;
+        b->colour = hit ? MODEL_WHITE : inst->colours[k];
+    }
+    for (int f = 0; f < m->batched_count; f++) {
+        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+    }
+}
+
+// The batched faces of a model that also has opaque ones (after its immediate draw
+// placed the positions): the vertices of the first-use table into the batch.
+static void model_bucket_used(ModelInstance *inst, int hit)
+{
+    Model *m = inst->model;
+    int first = 0;
+    BatchVertex *bv = zbatch_reserve(m->used_count, m->batched_count, &first);
+    if (!bv) {
+        return;
+    }
+    const ModelVertex *vx = m->vertices;
+    for (int n = 0; n < m->used_count; n++) {
+        int k = m->first_use[n];
+        const ModelVertex *s = &vx[vx[k].source];
+        bv[n] = BatchVertex{s->x, s->y, s->z, vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
+    }
+    for (int f = 0; f < m->batched_count; f++) {
+        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+    }
+}
+
+// Immediate path: opaque faces toward the camera into their textures' index slices
+// (the hit flash: all from the start of the index buffer, with the hit texture), drawn
+// with one glDrawElements per used texture; then the batched faces.
+static void model_draw_immediate(ModelInstance *inst, const float *matrices, const float (*light)[3], int hit)
+{
+    Model *m = inst->model;
+    ModelVertex *vx = m->vertices;
+    model_skin(m, matrices, vx);
+    const uint32_t serial = model_next_serial(m);
+    const int V = m->vertex_count;
+    const uint32_t *colours = inst->colours;
+    const int lit = !hit && light && (m->flags & MODEL_LIT);
+    float eye[3];
+    camera_position(eye);
+    uint16_t *indices = g_batch_indices;
+    ModelDrawState *states = m->states;
+    int hit_count = 0;
+    for (int f = 0; f < m->opaque_count; f++) {
+        const ModelTri *t = &m->opaque[f];
+        const ModelVertex *p0 = &vx[t->position[0]];
+        const ModelVertex *p1 = &vx[t->position[1]];
+        const ModelVertex *p2 = &vx[t->position[2]];
+        float e1x = p1->x - p0->x, e1y = p1->y - p0->y, e1z = p1->z - p0->z;
+        float e2x = p2->x - p0->x, e2y = p2->y - p0->y, e2z = p2->z - p0->z;
+        float nx = e1y * e2z - e1z * e2y;
+        float ny = e1z * e2x - e1x * e2z;
+        float nz = e1x * e2y - e1y * e2x;
+        if (!(nx * (eye[0] - p0->x) + ny * (eye[1] - p0->y) + nz * (eye[2] - p0->z) > 0.0f)) {
+            continue;
+        }
+        uint16_t *out;
+        if (hit) {
+            out = indices + hit_count;
+            hit_count += 3;
+        } else {
+            out = indices + states[t->texture].write;
+            states[t->texture].write += 3;
+        }
+        for (int c = 0; c < 3; c++) {
+            uint16_t i = t->index[c];
+            out[c] = i;
+            ModelVertex *v = &vx[i];
+            if (v->seen == serial) {
+                continue;
+            }
+            v->seen = serial;
+            if (i >= V) {
+                const ModelVertex *s = &vx[v->source];
+                v->x = s->x;
+                v->y = s->y;
+                v->z = s->z;
+            }
+            if (hit) {
+                v->colour = MODEL_WHITE;
+            } else if (lit) {
+                v->colour = model_light(v, colours[i], t->word, matrices, light);
+            } else {
+                v->colour = colours[i];
+            }
+        }
+    }
+    zbatch_set_model_arrays(vx, m->draw_vertex_count);
+    if (hit) {
+        if (hit_count > 0) {
+            zgl_draw_elements(g_hit_texture_handle, indices, hit_count);
+        }
+    } else {
+        for (int i = 0; i < m->texture_count; i++) {
+            const ModelDrawState *s = &states[i];
+            if (s->write > s->slice) {
+                zgl_draw_elements(s->handle, indices + s->slice, s->write - s->slice);
+            }
+        }
+    }
+    if (m->batched_count > 0) {
+        model_bucket_used(inst, hit);
+    }
+    zbatch_unlock();
+}
+
+// The fraction s in [-1, 1) of the drawing's random sequence.
+static float model_scatter(void)
+{
+    return (float)(mt_draw_rand() & 0x7fff) * 6.1037e-05f - 1.0f;
+}
+
+// Materialise (counter t in 1 .. 255): each batched face on its own vertices, moved by one
+// random offset of up to 100 (t / 256)^2 in height and a tenth of that sideways, faded in
+// as 255 - t; sorted by its place without the offset.
+static void model_materialise(ModelInstance *inst, const float *matrices)
+{
+    Model *m = inst->model;
+    ModelVertex *vx = m->vertices;
+    model_skin(m, matrices, vx);
+    int first = 0;
+    BatchVertex *bv = zbatch_reserve(3 * m->batched_count, m->batched_count, &first);
+    if (!bv) {
+        return;
+    }
+    float s = (float)inst->materialise / 256.0f;
+    float a = s * s * MODEL_SCATTER_HEIGHT;
+    float b = MODEL_SCATTER_SIDE * a;
+    uint32_t alpha = (uint32_t)(255 - inst->materialise) << 24;
+    for (int f = 0; f < m->batched_count; f++) {
+        const ModelTri *t = &m->batched[f];
+        float dx = model_scatter() * b;
+        float dy = model_scatter() * a;
+        float dz = model_scatter() * b;
+        BatchVertex *out = bv + 3 * f;
+        for (int c = 0; c < 3; c++) {
+            const ModelVertex *p = &vx[t->position[c]];
+            const ModelVertex *d = &vx[t->index[c]];
+            out[c] = BatchVertex{p->x + dx, p->y + dy, p->z + dz, d->u, d->v,
+                                 (inst->colours[t->index[c]] & 0x00ffffffu) | alpha};
+        }
+        uint32_t n = (uint32_t)(first + 3 * f);
+        int bucket = zbatch_bucket_of_heights(vx[t->position[0]].y, vx[t->position[1]].y, vx[t->position[2]].y);
+        zbatch_add_face(n, n + 1, n + 2, m->states[t->texture].handle, bucket);
+    }
+}
+
+void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*light)[3], int hit, int mode)
+{
+    Model *m = inst ? inst->model : nullptr;
+    // Without the batch's buffers (no frame module) nothing is drawn.
+    if (!m || !matrices || mode == 0 || !g_batch_indices) {
+        return;
+    }
+    model_animate_textures(inst);
+    zbatch_unlock();
+    // The model's own mode decides: the batched faces of a model with opaque ones index its
+    // first-use table, so drawing them the other way would read the wrong vertices.
+    mode = model_draw_mode(m);
+    // Without a hit texture the flash is not shown.
+    if (!g_hit_texture_handle) {
+        hit = 0;
+    }
+    if (mode == 1) {
+        model_draw_immediate(inst, matrices, light, hit);
+    } else if (hit) {
+        model_bucket_faces(inst, matrices, 1);
+    } else if (inst->materialise) {
+        model_materialise(inst, matrices);
+        inst->materialise -= g_frame_steps;
+        if (inst->materialise < 0 || inst->materialise > 255) {
+            inst->materialise = 0;
+        }
+    } else if (mode == 2) {
+        model_bucket_faces(inst, matrices, 0);
+    }
+}
