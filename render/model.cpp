@@ -16,9 +16,8 @@
 #include <cstddef>
 #include <cstring>
 
-static_assert(sizeof(ModelVertex) == 48, "the vertex arrays are set with a stride of 48");
-static_assert(offsetof(ModelVertex, u) == 16 && offsetof(ModelVertex, colour) == 24,
-              "zbatch_set_model_arrays reads u, v at 16 and the colour at 24");
+static_assert(MODEL_MAX_VERTICES <= 0x10000, "vertex indexes are 16 bits");
+constexpr int MODEL_MAX_BONES = 0xffff;   // bone matrix indexes of vertices are 16 bits
 
 constexpr uint32_t MODEL_BATCHED_KINDS = TEX_MASK | TEX_DEPTH_SORTED;
 constexpr uint32_t MODEL_UNLIT_KINDS = TEX_MASK | TEX_DEPTH_SORTED | TEX_RADIAL | TEX_UNLIT;
@@ -45,6 +44,7 @@ struct ModelCarver {
 static void model_carve(Model *m, ModelCarver *c)
 {
     int D = m->draw_vertex_count;
+    m->skinned = c->take<float[3]>((size_t)m->vertex_count);
     m->vertices = c->take<ModelVertex>((size_t)D);
     m->opaque = c->take<ModelTri>((size_t)m->opaque_count);
     m->batched = c->take<ModelTri>((size_t)m->batched_count);
@@ -73,22 +73,53 @@ static uint32_t model_face_word(const Model *m, const ModelFace *face)
     return word;
 }
 
-// Index slices of the shared index buffer, one per texture; 0 when every texture's
-// opaque faces fit their slice, else -1 (logged).
+// Opaque faces of textures that draw alike (the same GL texture and blending, neither
+// animated) share one draw: the slot is the first such texture.
+static int model_slot_of(const Model *m, int texture)
+{
+    const uint32_t draws_as = TEX_NAME_MASK | TEX_ADDITIVE;
+    uint32_t h = model_record_handle(m, texture);
+    if (m->textures[texture]->flags & TEX_ANIMATED) {
+        return texture;
+    }
+    for (int j = 0; j < texture; j++) {
+        if (!(m->textures[j]->flags & TEX_ANIMATED) && (model_record_handle(m, j) & draws_as) == (h & draws_as)) {
+            return j;
+        }
+    }
+    return texture;
+}
+
+// Index slices of the shared index buffer, one per slot (65536 / S indices each, S the
+// slots in use); 0 when every slot's opaque faces fit their slice, else -1 (logged).
 static int model_cut_slices(Model *m, const ModelFile *file, const char *folder)
 {
     int T = m->texture_count;
+    int slots = 0;
     for (int i = 0; i < T; i++) {
+        slots += model_slot_of(m, i) == i;
+    }
+    for (int i = 0, k = 0; i < T; i++) {
         ModelDrawState *s = &m->states[i];
-        s->slice = (int)(((int64_t)BATCH_MAX_INDICES * i / T) & ~3);
-        s->end = i + 1 < T ? (int)(((int64_t)BATCH_MAX_INDICES * (i + 1) / T) & ~3) : BATCH_MAX_INDICES;
-        s->write = s->slice;
         s->handle = model_record_handle(m, i);
+        if (model_slot_of(m, i) != i) {
+            continue;
+        }
+        s->slice = (int)(((int64_t)BATCH_MAX_INDICES * k / slots) & ~3);
+        s->end = k + 1 < slots ? (int)(((int64_t)BATCH_MAX_INDICES * (k + 1) / slots) & ~3) : BATCH_MAX_INDICES;
+        s->write = s->slice;
+        k++;
+    }
+    for (int i = 0; i < T; i++) {
+        const ModelDrawState *slot = &m->states[model_slot_of(m, i)];
+        m->states[i].slice = slot->slice;
+        m->states[i].end = slot->end;
+        m->states[i].write = slot->slice;
     }
     for (int f = 0; f < file->face_count; f++) {
-        const ModelFace *face = &file->faces[f];
-        if (!(model_record_handle(m, (int)(face->word & MODEL_FACE_TEXTURE_MASK)) & MODEL_BATCHED_KINDS)) {
-            m->states[face->word & MODEL_FACE_TEXTURE_MASK].write += 3;
+        int texture = (int)(file->faces[f].word & MODEL_FACE_TEXTURE_MASK);
+        if (!(model_record_handle(m, texture) & MODEL_BATCHED_KINDS)) {
+            m->states[model_slot_of(m, texture)].write += 3;
         }
     }
     int result = 0;
@@ -99,7 +130,9 @@ static int model_cut_slices(Model *m, const ModelFile *file, const char *folder)
                        (s->write - s->slice) / 3, (s->end - s->slice) / 3);
             result = -1;
         }
-        s->write = s->slice;
+    }
+    for (int i = 0; i < T; i++) {
+        m->states[i].write = m->states[i].slice;
     }
     return result;
 }
@@ -135,7 +168,7 @@ static void model_bind_faces(Model *m, const ModelFile *file, const char *folder
             t->position[k] = (uint16_t)file->draw_vertices[face->index[k]].position;
         }
         t->texture = (uint16_t)(face->word & MODEL_FACE_TEXTURE_MASK);
-        t->pad = 0;
+        t->slot = (uint16_t)model_slot_of(m, t->texture);
         t->word = word;
     }
     if ((m->flags & MODEL_LIT) && lit_faces == 0) {
@@ -197,12 +230,15 @@ static void model_fill_colours(Model *m, const ModelFile *file, const char *fold
 
 static void model_fill_vertices(Model *m, const ModelFile *file)
 {
+    for (int j = 0; j < m->vertex_count; j++) {
+        for (int c = 0; c < 3; c++) {
+            m->skinned[j][c] = file->positions[j][c];
+        }
+    }
     for (int k = 0; k < m->draw_vertex_count; k++) {
         const ModelDrawVertex *d = &file->draw_vertices[k];
-        ModelVertex *v = &m->vertices[k];
-        const float *p = file->positions[d->position];
-        *v = ModelVertex{p[0], p[1], p[2], d->position, d->u, d->v, m->colours[k], 0,
-                         {d->normal[0], d->normal[1], d->normal[2]}, d->bone};
+        m->vertices[k] = ModelVertex{{d->normal[0], d->normal[1], d->normal[2]}, d->u, d->v, (uint16_t)d->position,
+                                     (uint16_t)d->bone, 0, 0, 0};
     }
 }
 
@@ -212,6 +248,10 @@ Model *model_create(const ModelFile *file, int bone_count, const char *folder, u
         return nullptr;
     }
     folder = folder ? folder : "";
+    if (bone_count > MODEL_MAX_BONES) {
+        con_printf("*** [model] %s: %d bones", folder, bone_count);
+        return nullptr;
+    }
     for (int j = 0; j < file->vertex_count; j++) {
         if (file->vertex_bones[j] > (uint32_t)(bone_count > 0 ? bone_count : 0)) {
             con_printf("*** [model] %s: position %d is on bone matrix %u of %d", folder, j, file->vertex_bones[j],

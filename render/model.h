@@ -18,30 +18,33 @@ struct TextureRecord;
 
 constexpr uint32_t MODEL_LIT = 0x1000;   // flags: faces lit by their normals use the light directions
 
-// One vertex as drawn (48 bytes: the layout zbatch_set_model_arrays points GL at).
+// One draw vertex: a position (skinned into the model's scratch each draw) with texture
+// coordinates, normal and bone. The immediate paths hand GL only the vertices of the faces
+// they keep, packed in the order met (ModelVertex::out).
 struct ModelVertex {
-    float x, y, z;        // skinned position, written by the immediate paths
-    uint32_t source;      // position index: the skinned position this vertex copies
-    float u, v;
-    uint32_t colour;      // the colour GL draws, written by the immediate paths
-    uint32_t seen;        // draw serial of the last draw that coloured it
     float normal[3];      // in its bone's space
-    uint32_t bone;        // bone matrix index (0 is the actor's own matrix)
+    float u, v;
+    uint16_t source;      // position index: the skinned position it takes
+    uint16_t bone;        // bone matrix index (0 is the actor's own matrix)
+    uint32_t seen;        // draw serial of the last draw that packed it
+    uint16_t out;         // its place among the packed vertices of that draw
+    uint16_t pad;
 };
 
 // One triangle of a face list.
 struct ModelTri {
     uint16_t index[3];    // draw vertices; batched faces of a model that also has opaque
                           // faces: positions in the first-use table
-    uint16_t position[3]; // the positions the three vertices copy
+    uint16_t position[3]; // the positions the three vertices take
     uint16_t texture;     // texture (draw state) index
-    uint16_t pad;
+    uint16_t slot;        // opaque faces: the draw state whose index slice they go to (the
+                          // first texture that binds the same GL texture and blending)
     uint32_t word;        // the texture's handle with the light kind (TEX_UNLIT, TEX_RADIAL)
 };
 
 // Per texture: its slice of the shared index buffer and the handle drawn.
 struct ModelDrawState {
-    int slice;            // first index of the slice
+    int slice;            // first index of the slice (textures that share a slot: the slot's)
     int write;            // next index written this draw
     int end;              // one past the slice
     uint32_t handle;      // the record's handle, or its current frame's when animated
@@ -52,6 +55,7 @@ struct Model {
     int vertex_count;                     // V skinned positions (the mesh file's)
     const float (*positions)[3];
     const uint32_t *vertex_bones;         // bone matrix of each position, in runs
+    float (*skinned)[3];                  // V positions as the last draw placed them
     int draw_vertex_count;                // D >= V: vertex k < V is position k
     ModelVertex *vertices;
     int face_count;
@@ -68,7 +72,7 @@ struct Model {
     int animated;                         // 1 when a texture is an animated frame set
     int bone_count;                       // B
     uint8_t *bone_flags;                  // B: 1 for a bone carrying a vertex of a lit face
-    uint32_t serial;                      // draws so far (ModelVertex::seen)
+    uint32_t serial;                      // immediate draws so far (ModelVertex::seen)
 };
 
 // Texture animation of one texture of an instance.

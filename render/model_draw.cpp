@@ -20,11 +20,12 @@ constexpr uint32_t MODEL_LIGHT_KINDS = TEX_UNLIT | TEX_RADIAL;
 constexpr float MODEL_SCATTER_HEIGHT = 100.0f;   // materialise: the height faces start from at 255
 constexpr float MODEL_SCATTER_SIDE = 0.1f;       // ... and the sideways spread, of that
 
-// Positions 0 .. V-1 into out[j].x, y, z: each position by the matrix of its bone, the
-// matrix loaded again only where the bone changes.
-template <typename Out> static void model_skin(const Model *m, const float *matrices, Out *out)
+// Positions 0 .. V-1 into the model's skinned scratch: each position by the matrix of
+// its bone, the matrix loaded again only where the bone changes.
+static void model_skin(Model *m, const float *matrices)
 {
     const float (*p)[3] = m->positions;
+    float (*out)[3] = m->skinned;
     const uint32_t *bones = m->vertex_bones;
     uint32_t bone = ~0u;
     float a0 = 0, a1 = 0, a2 = 0, a4 = 0, a5 = 0, a6 = 0, a8 = 0, a9 = 0, a10 = 0, a12 = 0, a13 = 0, a14 = 0;
@@ -38,9 +39,9 @@ template <typename Out> static void model_skin(const Model *m, const float *matr
             a12 = w[12], a13 = w[13], a14 = w[14];
         }
         float x = p[j][0], y = p[j][1], z = p[j][2];
-        out[j].x = a0 * x + a4 * y + a8 * z + a12;
-        out[j].y = a1 * x + a5 * y + a9 * z + a13;
-        out[j].z = a2 * x + a6 * y + a10 * z + a14;
+        out[j][0] = a0 * x + a4 * y + a8 * z + a12;
+        out[j][1] = a1 * x + a5 * y + a9 * z + a13;
+        out[j][2] = a2 * x + a6 * y + a10 * z + a14;
     }
 }
 
@@ -62,8 +63,8 @@ static uint32_t model_shade(uint32_t c, float L)
     return (((c & 0xff) * k) >> 8) | ((((c >> 8) & 0xff) * k) >> 8) << 8 | ((((c >> 16) & 0xff) * k) >> 8) << 16;
 }
 
-// The lit colour of vertex v (already placed) for a face of the given word.
-static uint32_t model_light(const ModelVertex *v, uint32_t c, uint32_t word, const float *matrices,
+// The lit colour of vertex v at its skinned position p for a face of the given word.
+static uint32_t model_light(const ModelVertex *v, const float p[3], uint32_t c, uint32_t word, const float *matrices,
                             const float (*light)[3])
 {
     uint32_t kind = word & MODEL_LIGHT_KINDS;
@@ -75,7 +76,7 @@ static uint32_t model_light(const ModelVertex *v, uint32_t c, uint32_t word, con
         return c;
     }
     const float *w = matrices + 16 * v->bone;
-    float d[3] = {v->x - w[12], v->y - w[13], v->z - w[14]};
+    float d[3] = {p[0] - w[12], p[1] - w[13], p[2] - w[14]};
     float len = sqrtf(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
     if (!(len > 0.0f)) {
         return model_shade(c, 0.0f);
@@ -84,6 +85,7 @@ static uint32_t model_light(const ModelVertex *v, uint32_t c, uint32_t word, con
     return model_shade(c, dot * fast_recip(len));
 }
 
+// The serial of a new immediate draw; on its wrap every vertex is marked unseen.
 static uint32_t model_next_serial(Model *m)
 {
     if (++m->serial == 0) {
@@ -117,19 +119,11 @@ static void model_bucket_faces(ModelInstance *inst, const float *matrices, int h
     if (!bv) {
         return;
     }
-    model_skin(m, matrices, bv);
+    model_skin(m, matrices);
     const ModelVertex *vx = m->vertices;
     for (int k = 0; k < m->draw_vertex_count; k++) {
-        BatchVertex *b = &bv[k];
-        if (k >= m->vertex_count) {
-            const BatchVertex *s = &bv[vx[k].source];
-            b->x = s->x;
-            b->y = s->y;
-            b->z = s->z;
-        }
-        b->u = vx[k].u;
-        b->v = vx[k].v;
-        b->colour = hit ? MODEL_WHITE : inst->colours[k];
+        const float *p = m->skinned[vx[k].source];
+        bv[k] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
     }
     for (int f = 0; f < m->batched_count; f++) {
         model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
@@ -137,7 +131,7 @@ static void model_bucket_faces(ModelInstance *inst, const float *matrices, int h
 }
 
 // The batched faces of a model that also has opaque ones (after its immediate draw
-// placed the positions): the vertices of the first-use table into the batch.
+// skinned the positions): the vertices of the first-use table into the batch.
 static void model_bucket_used(ModelInstance *inst, int hit)
 {
     Model *m = inst->model;
@@ -149,42 +143,46 @@ static void model_bucket_used(ModelInstance *inst, int hit)
     const ModelVertex *vx = m->vertices;
     for (int n = 0; n < m->used_count; n++) {
         int k = m->first_use[n];
-        const ModelVertex *s = &vx[vx[k].source];
-        bv[n] = BatchVertex{s->x, s->y, s->z, vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
+        const float *p = m->skinned[vx[k].source];
+        bv[n] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
     }
     for (int f = 0; f < m->batched_count; f++) {
         model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
     }
 }
 
-// Immediate path: opaque faces toward the camera into their textures' index slices
-// (the hit flash: all from the start of the index buffer, with the hit texture), drawn
-// with one glDrawElements per used texture; then the batched faces.
+// Immediate path: the opaque faces toward the camera. Each vertex of a kept face is
+// coloured (lit, unlit or the hit flash's white) and packed once into the scratch vertex
+// array; the faces' indices go to their slot's slice of the index buffer (the hit flash:
+// all from its start, drawn with the hit texture); one glDrawElements per used slot.
+// Then the batched faces.
 static void model_draw_immediate(ModelInstance *inst, const float *matrices, const float (*light)[3], int hit)
 {
     Model *m = inst->model;
+    model_skin(m, matrices);
     ModelVertex *vx = m->vertices;
-    model_skin(m, matrices, vx);
+    const float (*pos)[3] = m->skinned;
     const uint32_t serial = model_next_serial(m);
-    const int V = m->vertex_count;
     const uint32_t *colours = inst->colours;
     const int lit = !hit && light && (m->flags & MODEL_LIT);
     float eye[3];
     camera_position(eye);
     uint16_t *indices = g_batch_indices;
+    BatchVertex *packed = g_batch_expanded;
+    int packed_count = 0;
     ModelDrawState *states = m->states;
     int hit_count = 0;
     for (int f = 0; f < m->opaque_count; f++) {
         const ModelTri *t = &m->opaque[f];
-        const ModelVertex *p0 = &vx[t->position[0]];
-        const ModelVertex *p1 = &vx[t->position[1]];
-        const ModelVertex *p2 = &vx[t->position[2]];
-        float e1x = p1->x - p0->x, e1y = p1->y - p0->y, e1z = p1->z - p0->z;
-        float e2x = p2->x - p0->x, e2y = p2->y - p0->y, e2z = p2->z - p0->z;
+        const float *p0 = pos[t->position[0]];
+        const float *p1 = pos[t->position[1]];
+        const float *p2 = pos[t->position[2]];
+        float e1x = p1[0] - p0[0], e1y = p1[1] - p0[1], e1z = p1[2] - p0[2];
+        float e2x = p2[0] - p0[0], e2y = p2[1] - p0[1], e2z = p2[2] - p0[2];
         float nx = e1y * e2z - e1z * e2y;
         float ny = e1z * e2x - e1x * e2z;
         float nz = e1x * e2y - e1y * e2x;
-        if (!(nx * (eye[0] - p0->x) + ny * (eye[1] - p0->y) + nz * (eye[2] - p0->z) > 0.0f)) {
+        if (!(nx * (eye[0] - p0[0]) + ny * (eye[1] - p0[1]) + nz * (eye[2] - p0[2]) > 0.0f)) {
             continue;
         }
         uint16_t *out;
@@ -192,42 +190,37 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
             out = indices + hit_count;
             hit_count += 3;
         } else {
-            out = indices + states[t->texture].write;
-            states[t->texture].write += 3;
+            out = indices + states[t->slot].write;
+            states[t->slot].write += 3;
         }
         for (int c = 0; c < 3; c++) {
             uint16_t i = t->index[c];
-            out[c] = i;
             ModelVertex *v = &vx[i];
-            if (v->seen == serial) {
-                continue;
+            if (v->seen != serial) {
+                v->seen = serial;
+                v->out = (uint16_t)packed_count;
+                const float *p = pos[t->position[c]];
+                uint32_t colour = colours[i];
+                if (hit) {
+                    colour = MODEL_WHITE;
+                } else if (lit) {
+                    colour = model_light(v, p, colour, t->word, matrices, light);
+                }
+                packed[packed_count++] = BatchVertex{p[0], p[1], p[2], v->u, v->v, colour};
             }
-            v->seen = serial;
-            if (i >= V) {
-                const ModelVertex *s = &vx[v->source];
-                v->x = s->x;
-                v->y = s->y;
-                v->z = s->z;
-            }
-            if (hit) {
-                v->colour = MODEL_WHITE;
-            } else if (lit) {
-                v->colour = model_light(v, colours[i], t->word, matrices, light);
-            } else {
-                v->colour = colours[i];
-            }
+            out[c] = v->out;
         }
     }
-    zbatch_set_model_arrays(vx, m->draw_vertex_count);
-    if (hit) {
-        if (hit_count > 0) {
+    if (packed_count > 0) {
+        zbatch_set_arrays(packed, packed_count);
+        if (hit) {
             zgl_draw_elements(g_hit_texture_handle, indices, hit_count);
-        }
-    } else {
-        for (int i = 0; i < m->texture_count; i++) {
-            const ModelDrawState *s = &states[i];
-            if (s->write > s->slice) {
-                zgl_draw_elements(s->handle, indices + s->slice, s->write - s->slice);
+        } else {
+            for (int i = 0; i < m->texture_count; i++) {
+                const ModelDrawState *s = &states[i];
+                if (s->write > s->slice) {
+                    zgl_draw_elements(s->handle, indices + s->slice, s->write - s->slice);
+                }
             }
         }
     }
@@ -249,13 +242,14 @@ static float model_scatter(void)
 static void model_materialise(ModelInstance *inst, const float *matrices)
 {
     Model *m = inst->model;
-    ModelVertex *vx = m->vertices;
-    model_skin(m, matrices, vx);
     int first = 0;
     BatchVertex *bv = zbatch_reserve(3 * m->batched_count, m->batched_count, &first);
     if (!bv) {
         return;
     }
+    model_skin(m, matrices);
+    const float (*pos)[3] = m->skinned;
+    const ModelVertex *vx = m->vertices;
     float s = (float)inst->materialise / 256.0f;
     float a = s * s * MODEL_SCATTER_HEIGHT;
     float b = MODEL_SCATTER_SIDE * a;
@@ -267,13 +261,13 @@ static void model_materialise(ModelInstance *inst, const float *matrices)
         float dz = model_scatter() * b;
         BatchVertex *out = bv + 3 * f;
         for (int c = 0; c < 3; c++) {
-            const ModelVertex *p = &vx[t->position[c]];
+            const float *p = pos[t->position[c]];
             const ModelVertex *d = &vx[t->index[c]];
-            out[c] = BatchVertex{p->x + dx, p->y + dy, p->z + dz, d->u, d->v,
+            out[c] = BatchVertex{p[0] + dx, p[1] + dy, p[2] + dz, d->u, d->v,
                                  (inst->colours[t->index[c]] & 0x00ffffffu) | alpha};
         }
         uint32_t n = (uint32_t)(first + 3 * f);
-        int bucket = zbatch_bucket_of_heights(vx[t->position[0]].y, vx[t->position[1]].y, vx[t->position[2]].y);
+        int bucket = zbatch_bucket_of_heights(pos[t->position[0]][1], pos[t->position[1]][1], pos[t->position[2]][1]);
         zbatch_add_face(n, n + 1, n + 2, m->states[t->texture].handle, bucket);
     }
 }

@@ -355,11 +355,11 @@ TEST_F(GlModel, MaterialiseScattersTheFacesAndClosesThemAsTheCounterFalls)
         for (int f = 0; f < m->batched_count; f++) {
             const ModelTri *tri = &m->batched[f];
             const BatchVertex *v = &g_batch_vertices[1 + 3 * f];
-            float dy = v[0].y - m->vertices[tri->position[0]].y;
+            float dy = v[0].y - m->skinned[tri->position[0]][1];
             for (int c = 0; c < 3; c++) {
-                const ModelVertex *src = &m->vertices[tri->position[c]];
-                EXPECT_NEAR(v[c].y - src->y, dy, 1e-3f) << "one offset for the face's three vertices";
-                EXPECT_LE(std::abs(v[c].x - src->x), 0.1f * a_max + 1e-3f);
+                const float *src = m->skinned[tri->position[c]];
+                EXPECT_NEAR(v[c].y - src[1], dy, 1e-3f) << "one offset for the face's three vertices";
+                EXPECT_LE(std::abs(v[c].x - src[0]), 0.1f * a_max + 1e-3f);
                 EXPECT_EQ(v[c].colour >> 24, (uint32_t)(255 - t)) << "faded in as the counter falls";
             }
             EXPECT_LE(std::abs(dy), a_max + 1e-3f);
