@@ -343,9 +343,11 @@ void bench_frame(int enemies, int frame, FrameTimes *t)
     camera_matrix();
     zgl_enable_cull_face();
     zgl_enable_depth_test();
+    zgl_models_begin();
     for (int i = 0; i < enemies; i++) {
         bench_draw_actor(*g_scene.enemies[i], (i + frame) % BENCH_HIT_EVERY == 0);
     }
+    zgl_models_end();
     t->world += ms_since(at);
 
     at = Clock::now();
@@ -360,9 +362,11 @@ void bench_frame(int enemies, int frame, FrameTimes *t)
     at = Clock::now();
     zgl_disable_depth_test();
     zbatch_reset();
+    zgl_models_begin();
     for (auto &b : g_scene.bullets) {
         bench_draw_actor(*b, 0);
     }
+    zgl_models_end();
     zbatch_flush();
     zbatch_unlock_arrays();
     t->bullets += ms_since(at);

@@ -8,7 +8,9 @@
 // An actor draws with
 //     zgl_draw_model(&a->instance, a->anim.matrices, a->anim.light_dirs, a->hit_flash,
 //                    a->model_mode);
-// where model_mode is model_draw_mode(set->model), taken when the set is bound.
+// where model_mode is model_draw_mode(set->model), taken when the set is bound. A list's
+// draw loop wraps its draws in zgl_models_begin / zgl_models_end, so that the opaque faces
+// of consecutive actors with the same texture go to GL in one call.
 #pragma once
 
 #include <cstdint>
@@ -118,6 +120,14 @@ void model_instance_free(ModelInstance *inst);
 // g_hit_texture_handle, render/hudgfx.h; none while it is 0); mode 0 draws nothing, any
 // other the model's own mode (model_draw_mode).
 void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*light_dirs)[3], int hit, int mode);
+// Between these two, the opaque faces of consecutive zgl_draw_model calls are gathered
+// and drawn whenever their texture changes, at the latest by zgl_models_end (the same
+// pixels as drawing each model at once, in far fewer calls). Nothing but model draws and
+// batch producers may come between them: no GL state change, no other drawing.
+void zgl_models_begin(void);
+void zgl_models_end(void);
+// Opaque faces handed to GL so far (a running count for the frame benchmark).
+extern int g_model_faces_drawn;
 // Advances the instance's texture animations by g_frame_dt and puts each texture's
 // current frame into the model's draw states (part of every draw).
 void model_animate_textures(ModelInstance *inst);

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstring>
 
+int g_model_faces_drawn;
+
 constexpr uint32_t MODEL_WHITE = 0xffffffffu;
 constexpr uint32_t MODEL_LIGHT_KINDS = TEX_UNLIT | TEX_RADIAL;
 constexpr float MODEL_SCATTER_HEIGHT = 100.0f;   // materialise: the height faces start from at 255
@@ -151,14 +153,81 @@ static void model_bucket_used(ModelInstance *inst, int hit)
     }
 }
 
+// The opaque faces of consecutive draws gathered for one glDrawElements while their
+// handle stays the same (between zgl_models_begin and zgl_models_end; otherwise around
+// each draw): their packed vertices in the expanded-vertex buffer from its start, their
+// indices in the immediate paths' scratch (the vertex-flag words).
+struct ModelRun {
+    int open;
+    uint32_t handle;
+    int vertices;
+    int indices;
+};
+static ModelRun model_run;
+constexpr int MODEL_RUN_MAX_INDICES = BATCH_VERTEX_FLAG_WORDS * 2;
+
+static uint16_t *model_run_index_buffer(void)
+{
+    return reinterpret_cast<uint16_t *>(g_batch_vertex_flags);
+}
+
+static void model_draw_indices(uint32_t handle, const uint16_t *indices, int count)
+{
+    zbatch_set_arrays(g_batch_expanded, model_run.vertices);
+    zgl_draw_elements(handle, indices, count);
+    zbatch_unlock();
+}
+
+// Draws the gathered indices; the vertices stay for the faces still to come.
+static void model_run_draw(void)
+{
+    if (model_run.indices > 0) {
+        model_draw_indices(model_run.handle, model_run_index_buffer(), model_run.indices);
+    }
+    model_run.indices = 0;
+    model_run.handle = 0;
+}
+
+static void model_run_add(uint32_t handle, const uint16_t *indices, int count)
+{
+    if (count > MODEL_RUN_MAX_INDICES) {
+        model_run_draw();
+        model_draw_indices(handle, indices, count);
+        return;
+    }
+    if ((model_run.indices > 0 && handle != model_run.handle) || model_run.indices + count > MODEL_RUN_MAX_INDICES) {
+        model_run_draw();
+    }
+    model_run.handle = handle;
+    memcpy(model_run_index_buffer() + model_run.indices, indices, sizeof(uint16_t) * (size_t)count);
+    model_run.indices += count;
+}
+
+void zgl_models_begin(void)
+{
+    model_run = ModelRun{1, 0, 0, 0};
+}
+
+void zgl_models_end(void)
+{
+    if (g_batch_expanded) {
+        model_run_draw();
+    }
+    model_run = ModelRun{};
+}
+
 // Immediate path: the opaque faces toward the camera. Each vertex of a kept face is
-// coloured (lit, unlit or the hit flash's white) and packed once into the scratch vertex
-// array; the faces' indices go to their slot's slice of the index buffer (the hit flash:
-// all from its start, drawn with the hit texture); one glDrawElements per used slot.
-// Then the batched faces.
+// coloured (lit, unlit or the hit flash's white) and packed once after the run's
+// vertices; the faces' indices go to their slot's slice of the index buffer (the hit
+// flash: all from its start, with the hit texture) and from there into the run, which is
+// drawn whenever its handle changes. Then the batched faces.
 static void model_draw_immediate(ModelInstance *inst, const float *matrices, const float (*light)[3], int hit)
 {
     Model *m = inst->model;
+    if (model_run.vertices + m->draw_vertex_count > BATCH_MAX_VERTICES) {
+        model_run_draw();
+        model_run.vertices = 0;
+    }
     model_skin(m, matrices);
     ModelVertex *vx = m->vertices;
     const float (*pos)[3] = m->skinned;
@@ -168,7 +237,8 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
     float eye[3];
     camera_position(eye);
     uint16_t *indices = g_batch_indices;
-    BatchVertex *packed = g_batch_expanded;
+    const int base = model_run.vertices;
+    BatchVertex *packed = g_batch_expanded + base;
     int packed_count = 0;
     ModelDrawState *states = m->states;
     int hit_count = 0;
@@ -198,7 +268,7 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
             ModelVertex *v = &vx[i];
             if (v->seen != serial) {
                 v->seen = serial;
-                v->out = (uint16_t)packed_count;
+                v->out = (uint16_t)(base + packed_count);
                 const float *p = pos[t->position[c]];
                 uint32_t colour = colours[i];
                 if (hit) {
@@ -211,23 +281,24 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
             out[c] = v->out;
         }
     }
-    if (packed_count > 0) {
-        zbatch_set_arrays(packed, packed_count);
-        if (hit) {
-            zgl_draw_elements(g_hit_texture_handle, indices, hit_count);
-        } else {
-            for (int i = 0; i < m->texture_count; i++) {
-                const ModelDrawState *s = &states[i];
-                if (s->write > s->slice) {
-                    zgl_draw_elements(s->handle, indices + s->slice, s->write - s->slice);
-                }
+    model_run.vertices += packed_count;
+    g_model_faces_drawn += (hit ? hit_count : 0) / 3;
+    if (hit) {
+        if (hit_count > 0) {
+            model_run_add(g_hit_texture_handle, indices, hit_count);
+        }
+    } else {
+        for (int i = 0; i < m->texture_count; i++) {
+            const ModelDrawState *s = &states[i];
+            if (s->write > s->slice) {
+                g_model_faces_drawn += (s->write - s->slice) / 3;
+                model_run_add(s->handle, indices + s->slice, s->write - s->slice);
             }
         }
     }
     if (m->batched_count > 0) {
         model_bucket_used(inst, hit);
     }
-    zbatch_unlock();
 }
 
 // The fraction s in [-1, 1) of the drawing's random sequence.
@@ -281,6 +352,10 @@ void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*li
     }
     model_animate_textures(inst);
     zbatch_unlock();
+    const int own_run = !model_run.open;
+    if (own_run) {
+        zgl_models_begin();
+    }
     // The model's own mode decides: the batched faces of a model with opaque ones index its
     // first-use table, so drawing them the other way would read the wrong vertices.
     mode = model_draw_mode(m);
@@ -300,5 +375,8 @@ void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*li
         }
     } else if (mode == 2) {
         model_bucket_faces(inst, matrices, 0);
+    }
+    if (own_run) {
+        zgl_models_end();
     }
 }

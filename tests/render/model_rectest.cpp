@@ -216,6 +216,55 @@ TEST_F(ModelRec, TheHitFlashWritesItsIndicesFromTheStartOfTheBuffer)
     model_instance_free(&inst);
 }
 
+TEST_F(ModelRec, DrawsOfOneTextureBetweenBeginAndEndGoToGlTogether)
+{
+    Model *a = create("runa", flat_mesh({0, 0}, {texture_entry("a.bmp", OPAQUE)}), 0);
+    Model *b = create("runb", flat_mesh({0}, {texture_entry("b.bmp", OPAQUE)}), 0);
+    ASSERT_TRUE(a && b);
+    ModelInstance ia, ib;
+    model_instance_init(&ia, a);
+    model_instance_init(&ib, b);
+    unsigned name_a = gl_name(a->states[0].handle);
+    unsigned name_b = gl_name(b->states[0].handle);
+    auto draws_of = [&](const std::vector<ModelInstance *> &list, bool gathered) {
+        glrec_events().clear();
+        if (gathered) {
+            zgl_models_begin();
+        }
+        for (ModelInstance *inst : list) {
+            zgl_draw_model(inst, m, nullptr, 0, 1);
+        }
+        if (gathered) {
+            zgl_models_end();
+        }
+        std::vector<std::pair<unsigned, int>> out;
+        for (const GlEvent &e : glrec_only(GlOp::DrawElements)) {
+            out.push_back({e.texture, e.count});
+        }
+        return out;
+    };
+    using Draws = std::vector<std::pair<unsigned, int>>;
+    EXPECT_EQ(draws_of({&ia, &ia, &ia}, false), (Draws{{name_a, 12}, {name_a, 12}, {name_a, 12}}));
+    EXPECT_EQ(draws_of({&ia, &ia, &ia}, true), (Draws{{name_a, 36}}));
+    EXPECT_EQ(draws_of({&ia, &ib, &ia, &ia}, true), (Draws{{name_a, 12}, {name_b, 6}, {name_a, 24}}));
+    // The gathered draw shows each model where it was drawn.
+    glrec_events().clear();
+    zgl_models_begin();
+    zgl_draw_model(&ia, m, nullptr, 0, 1);
+    m[16 + 12] = 10.0f;
+    zgl_draw_model(&ia, m, nullptr, 0, 1);
+    m[16 + 12] = 0.0f;
+    zgl_models_end();
+    std::vector<GlEvent> draws = glrec_only(GlOp::DrawElements);
+    ASSERT_EQ(draws.size(), 1u);
+    ASSERT_EQ(draws[0].positions.size(), 24u);
+    for (int k = 0; k < 12; k++) {
+        EXPECT_FLOAT_EQ(draws[0].positions[12 + k][0], draws[0].positions[k][0] + 10.0f);
+    }
+    model_instance_free(&ia);
+    model_instance_free(&ib);
+}
+
 TEST_F(ModelRec, HueTwoStaysOnTheSharedColoursThreeGetsACopy)
 {
     Model *model = create("hue", flat_mesh({0}, {texture_entry("a.bmp", OPAQUE)}), 0);
