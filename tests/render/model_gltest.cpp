@@ -23,6 +23,18 @@ namespace {
 
 constexpr uint8_t BG[3] = {0, 0, 76};
 
+// An actor of a set standing at pos, heading 0, with its model instance.
+struct Shown {
+    PreviewActor a;
+    ModelInstance inst{};
+    Shown(AnimSet *set, const float pos[3]) : a(set)
+    {
+        a.place(0.0f, 1.0f, pos);
+        model_instance_init(&inst, set->model);
+    }
+    ~Shown() { model_instance_free(&inst); }
+};
+
 class GlModel : public GlScene {
 protected:
     void SetUp() override
@@ -90,10 +102,10 @@ protected:
         zbatch_unlock_arrays();
         zgl_reset_draw_state();
     }
-    void frame1(PreviewActor &a, ModelInstance &inst, int hit = 0, bool cull = true)
+    void frame1(Shown &s, int hit = 0, bool cull = true)
     {
-        PreviewActor *actors[1] = {&a};
-        ModelInstance *insts[1] = {&inst};
+        PreviewActor *actors[1] = {&s.a};
+        ModelInstance *insts[1] = {&s.inst};
         frame(actors, insts, 1, hit, cull);
     }
     // The window rectangle (x0, y0, x1, y1) bounding the projections of world points.
@@ -120,6 +132,15 @@ protected:
         std::array<double, 4> b = window_box({{{p[0], p[1], p[2]}}});
         return {{(int)std::lround(b[0]), (int)std::lround(b[1])}};
     }
+    // Pixels not of the background.
+    static int drawn_pixels(const std::vector<uint8_t> &px)
+    {
+        int n = 0;
+        for (size_t i = 0; i < px.size(); i += 3) {
+            n += px[i] != BG[0] || px[i + 1] != BG[1] || px[i + 2] != BG[2];
+        }
+        return n;
+    }
     // The 8 world corners of a box centred at c (world) with half sizes h.
     static std::vector<std::array<float, 3>> corners(const float c[3], const float h[3])
     {
@@ -143,12 +164,9 @@ TEST_F(GlModel, AnOpaqueBoxCoversTheRectangleOfItsProjectedCorners)
     ASSERT_TRUE(set && set->model);
     EXPECT_EQ(model_draw_mode(set->model), 1);
 
-    PreviewActor a(set);
     const float pos[3] = {eye[0], 0.0f, eye[2]};
-    a.place(0.0f, 1.0f, pos);
-    ModelInstance inst;
-    model_instance_init(&inst, set->model);
-    frame1(a, inst);
+    Shown s(set, pos);
+    frame1(s);
     gl_save_screen("model_box", W, H);
 
     // Model x is world x, model y world -z, model z world up.
@@ -175,7 +193,6 @@ TEST_F(GlModel, AnOpaqueBoxCoversTheRectangleOfItsProjectedCorners)
     EXPECT_GT(inside, 1000);
     EXPECT_EQ(inside_wrong, 0) << "the box's colour everywhere inside its rectangle";
     EXPECT_EQ(outside_wrong, 0) << "nothing outside it";
-    model_instance_free(&inst);
 }
 
 TEST_F(GlModel, MovingOneBoneMovesOnlyItsVertices)
@@ -188,21 +205,18 @@ TEST_F(GlModel, MovingOneBoneMovesOnlyItsVertices)
     b.box(right, at(0, 0, 2), {8, 8, 4}, Paint{&white, rgb(0x20ff20), Lighting::Unlit});
     AnimSet *set = load(b, "pair");
     ASSERT_TRUE(set && set->model);
-    PreviewActor a(set);
     const float pos[3] = {eye[0], 0.0f, eye[2]};
-    a.place(0.0f, 1.0f, pos);
-    ModelInstance inst;
-    model_instance_init(&inst, set->model);
-    frame1(a, inst);
+    Shown s(set, pos);
+    frame1(s);
     std::vector<uint8_t> before = gl_read_screen(W, H);
 
     // Bone "right" (model -x is world -x) 10 units further along model -y (world +z).
     float pose[7];
-    anim_get_bone_pose(&a.st, pose, right);
+    anim_get_bone_pose(&s.a.st, pose, right);
     pose[5] -= 10.0f;
-    anim_set_bone_pose(&a.st, pose, right);
-    anim_build_matrices(&a.st);
-    frame1(a, inst);
+    anim_set_bone_pose(&s.a.st, pose, right);
+    anim_build_matrices(&s.a.st);
+    frame1(s);
     std::vector<uint8_t> after = gl_read_screen(W, H);
     gl_save_screen("model_bone_moved", W, H);
 
@@ -224,7 +238,6 @@ TEST_F(GlModel, MovingOneBoneMovesOnlyItsVertices)
     std::array<int, 2> o = window_of(old_centre), n = window_of(new_centre);
     expect_rgb(o[0], o[1], BG[0], BG[1], BG[2], 0, "where the moved box was");
     expect_rgb(n[0], n[1], 0x20, 0xff, 0x20, 3, "where it went");
-    model_instance_free(&inst);
 }
 
 TEST_F(GlModel, AFaceSeenFromBehindIsCulled)
@@ -239,19 +252,15 @@ TEST_F(GlModel, AFaceSeenFromBehindIsCulled)
     b.ribbon(down, {{{0, 5, 0}, 8, rgb(0xffd040)}, {{0, -5, 0}, 8, rgb(0xffd040)}}, p);
     AnimSet *set = load(b, "strips");
     ASSERT_TRUE(set && set->model);
-    PreviewActor a(set);
     const float pos[3] = {eye[0], 0.0f, eye[2]};
-    a.place(0.0f, 1.0f, pos);
-    ModelInstance inst;
-    model_instance_init(&inst, set->model);
+    Shown s(set, pos);
     // GL's own culling off: what is left out is left out by the model drawing.
-    frame1(a, inst, 0, false);
+    frame1(s, 0, false);
     const float up_centre[3] = {pos[0] + 8.0f, 1.0f, pos[2]};
     const float down_centre[3] = {pos[0] - 8.0f, 1.0f, pos[2]};
     std::array<int, 2> u = window_of(up_centre), d = window_of(down_centre);
     expect_rgb(u[0], u[1], 0xff, 0xd0, 0x40, 3, "the strip facing the camera");
     expect_rgb(d[0], d[1], BG[0], BG[1], BG[2], 0, "the strip facing away");
-    model_instance_free(&inst);
 }
 
 TEST_F(GlModel, FacesTowardTheLightAreBrighterAndTheDarkSideIsAnEighth)
@@ -265,19 +274,17 @@ TEST_F(GlModel, FacesTowardTheLightAreBrighterAndTheDarkSideIsAnEighth)
     AnimSet *set = load(b, "lit");
     ASSERT_TRUE(set && set->model);
     ASSERT_TRUE(set->model->flags & MODEL_LIT);
-    PreviewActor a(set);
-    ASSERT_NE(a.st.light_dirs, nullptr);
     const float pos[3] = {eye[0], 0.0f, eye[2]};
-    ModelInstance inst;
-    model_instance_init(&inst, set->model);
+    Shown s(set, pos);
+    ASSERT_NE(s.a.st.light_dirs, nullptr);
     const float top_centre[3] = {pos[0], 6.0f, pos[2]};
 
     auto shade_with_light = [&](float x, float y, float z) {
         g_light_dir[0] = x;
         g_light_dir[1] = y;
         g_light_dir[2] = z;
-        a.place(0.0f, 1.0f, pos);
-        frame1(a, inst);
+        s.a.place(0.0f, 1.0f, pos);
+        frame1(s);
         std::array<int, 2> w = window_of(top_centre);
         return gl_pixel(w[0], w[1]);
     };
@@ -292,7 +299,6 @@ TEST_F(GlModel, FacesTowardTheLightAreBrighterAndTheDarkSideIsAnEighth)
         EXPECT_NEAR(below[k], c[k] / 8, 1) << "channel " << k;
         EXPECT_NEAR(beside[k], c[k] / 8, 1) << "channel " << k;
     }
-    model_instance_free(&inst);
 }
 
 TEST_F(GlModel, TheHitFlashPaintsTheCoveredPixelsWithTheHitTexture)
@@ -306,14 +312,11 @@ TEST_F(GlModel, TheHitFlashPaintsTheCoveredPixelsWithTheHitTexture)
     ASSERT_TRUE(set && set->model);
     g_hit_texture_handle = zgl_texture_record_handle(request_texture("hit.bmp", 0x08510000u));
     ASSERT_NE(g_hit_texture_handle, 0u);
-    PreviewActor a(set);
     const float pos[3] = {eye[0], 0.0f, eye[2]};
-    a.place(0.0f, 1.0f, pos);
-    ModelInstance inst;
-    model_instance_init(&inst, set->model);
-    frame1(a, inst);
+    Shown s(set, pos);
+    frame1(s);
     std::vector<uint8_t> normal = gl_read_screen(W, H);
-    frame1(a, inst, 1);
+    frame1(s, 1);
     std::vector<uint8_t> flash = gl_read_screen(W, H);
     gl_save_screen("model_hit", W, H);
     int covered = 0, wrong = 0;
@@ -328,7 +331,6 @@ TEST_F(GlModel, TheHitFlashPaintsTheCoveredPixelsWithTheHitTexture)
     }
     EXPECT_GT(covered, 1000);
     EXPECT_EQ(wrong, 0) << "exactly the model's pixels in the hit texture";
-    model_instance_free(&inst);
 }
 
 TEST_F(GlModel, MaterialiseScattersTheFacesAndClosesThemAsTheCounterFalls)
@@ -343,22 +345,19 @@ TEST_F(GlModel, MaterialiseScattersTheFacesAndClosesThemAsTheCounterFalls)
     ASSERT_TRUE(set && set->model);
     ASSERT_EQ(model_draw_mode(set->model), 2);
     const Model *m = set->model;
-    PreviewActor a(set);
     const float pos[3] = {eye[0], 0.0f, eye[2]};
-    a.place(0.0f, 1.0f, pos);
-    ModelInstance inst;
-    model_instance_init(&inst, set->model);
-    inst.materialise = 255;
+    Shown s(set, pos);
+    s.inst.materialise = 255;
     g_frame_steps = 16;
     g_frame_dt = 16.0f;
 
     int last_t = 256;
-    while (inst.materialise > 0) {
-        int t = inst.materialise;
+    while (s.inst.materialise > 0) {
+        int t = s.inst.materialise;
         ASSERT_LT(t, last_t);
         last_t = t;
         zbatch_reset();
-        zgl_draw_model(&inst, a.st.matrices, a.st.light_dirs, 0, 2);
+        zgl_draw_model(&s.inst, s.a.st.matrices, s.a.st.light_dirs, 0, 2);
         ASSERT_EQ(g_batch_vertex_count - 1, 3 * m->batched_count) << "three vertices of its own a face";
         float a_max = (t / 256.0f) * (t / 256.0f) * 100.0f;
         float spread = 0.0f;
@@ -382,16 +381,15 @@ TEST_F(GlModel, MaterialiseScattersTheFacesAndClosesThemAsTheCounterFalls)
             EXPECT_LT(spread, 1.6f) << "nearly closed at the end";
         }
     }
-    EXPECT_EQ(inst.materialise, 0);
+    EXPECT_EQ(s.inst.materialise, 0);
     // Closed: the ordinary batched path on the shared vertices.
     zbatch_reset();
-    frame1(a, inst);
+    frame1(s);
     EXPECT_EQ(g_batch_max_vertices - 1, m->draw_vertex_count);
     const float centre[3] = {pos[0], 8.0f, pos[2]};
     std::array<int, 2> w = window_of(centre);
     std::array<int, 3> p = gl_pixel(w[0], w[1]);
     EXPECT_GT(p[0], 200) << "the glow drawn once it closed";
-    model_instance_free(&inst);
 }
 
 // The generated robot as the game draws it: a wave under the play camera and one close
@@ -432,11 +430,7 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
     gl_save_screen("model_robot_top", W, H);
     std::vector<uint8_t> top = gl_read_screen(W, H);
     EXPECT_TRUE(single == top) << "gathered draws give the same pixels";
-    int drawn = 0;
-    for (size_t i = 0; i < top.size(); i += 3) {
-        drawn += top[i] != BG[0] || top[i + 1] != BG[1] || top[i + 2] != BG[2];
-    }
-    EXPECT_GT(drawn, 1500) << "a wave of robots on the screen";
+    EXPECT_GT(drawn_pixels(top), 1500) << "a wave of robots on the screen";
 
     // One robot close at three-quarter view, looking at its chest, a second one flashing.
     // Upright, looking along world -z and down; the robots turned three-quarters to it.
@@ -454,26 +448,9 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
     const float p1[3] = {eye[0] - 9.0f, 0.0f, eye[2] - 10.0f};
     actors[0]->place(35.0f, 1.0f, p0);
     actors[1]->place(-30.0f, 1.0f, p1);
-    glClearColor(BG[0] / 255.0f, BG[1] / 255.0f, BG[2] / 255.0f, 1.0f);
-    zgl_clear();
-    zgl_set_camera_matrix();
-    zgl_enable_depth_test();
-    zgl_enable_cull_face();
-    zgl_draw_model(&insts[0], actors[0]->st.matrices, actors[0]->st.light_dirs, 0, 1);
-    zgl_draw_model(&insts[1], actors[1]->st.matrices, actors[1]->st.light_dirs, 1, 1);
-    zgl_disable_cull_face();
-    zgl_enable_blend();
-    zgl_depth_mask_off();
-    zbatch_flush();
-    zbatch_unlock_arrays();
-    zgl_reset_draw_state();
+    frame(ap, ip, 2, 0, true, false, 1);
     gl_save_screen("model_robot_3q", W, H);
-    std::vector<uint8_t> close = gl_read_screen(W, H);
-    int near = 0;
-    for (size_t i = 0; i < close.size(); i += 3) {
-        near += close[i] != BG[0] || close[i + 1] != BG[1] || close[i + 2] != BG[2];
-    }
-    EXPECT_GT(near, 10000) << "the close robot fills a good part of the picture";
+    EXPECT_GT(drawn_pixels(gl_read_screen(W, H)), 10000) << "the close robot fills a good part of the picture";
     for (int i = 0; i < n; i++) {
         model_instance_free(&insts[i]);
     }

@@ -23,6 +23,22 @@
 
 namespace {
 
+// flat_mesh with every quad on the vertices of the first `shapes` quads, so that many
+// faces fit the 8192 vertices a model may have.
+MeshFile folded_mesh(const std::vector<int> &quads, const std::vector<MeshTexture> &textures, int shapes)
+{
+    MeshFile mesh = flat_mesh(quads, textures);
+    for (MeshFace &face : mesh.faces) {
+        for (uint32_t &k : face.index) {
+            k %= (uint32_t)(4 * shapes);
+        }
+    }
+    mesh.positions.resize((size_t)(4 * shapes));
+    mesh.bones.resize((size_t)(4 * shapes));
+    mesh.draw_vertices.resize((size_t)(4 * shapes));
+    return mesh;
+}
+
 constexpr uint32_t OPAQUE = 0x08010000u;        // owned, mip-mapped
 constexpr uint32_t MASKED = 0x08810000u;        // ... with a mask: batched
 constexpr uint32_t GLOW = 0x0f250000u;          // additive, depth-sorted, unlit, clamped
@@ -155,16 +171,7 @@ TEST_F(ModelRec, AModelWhoseOpaqueFacesOverflowTheirSliceIsRefused)
     // Two textures: 32768 indices each, 10922 faces. 5462 quads of texture 0 are 10924.
     std::vector<int> quads(5462, 0);
     quads.push_back(1);
-    MeshFile mesh = flat_mesh(quads, {texture_entry("a.bmp", OPAQUE), texture_entry("b.bmp", OPAQUE)});
-    // The vertices must fit the 8192 vertex flags: every quad on the first one's.
-    for (MeshFace &face : mesh.faces) {
-        for (uint32_t &k : face.index) {
-            k %= 4;
-        }
-    }
-    mesh.positions.resize(4);
-    mesh.bones.resize(4);
-    mesh.draw_vertices.resize(4);
+    MeshFile mesh = folded_mesh(quads, {texture_entry("a.bmp", OPAQUE), texture_entry("b.bmp", OPAQUE)}, 1);
     log.clear();
     EXPECT_EQ(create("big", mesh, 0), nullptr);
     EXPECT_EQ(log.count_containing("*** [model] big: texture 0 has 10924 opaque faces, its index slice holds 10922"), 1)
@@ -181,15 +188,7 @@ TEST_F(ModelRec, TheHitFlashWritesItsIndicesFromTheStartOfTheBuffer)
     // together need more than that slice: the flash writes from index 0.
     std::vector<int> quads(2500, 1);
     quads.insert(quads.end(), 3000, 0);
-    MeshFile mesh = flat_mesh(quads, {texture_entry("a.bmp", OPAQUE), texture_entry("b.bmp", OPAQUE)});
-    for (MeshFace &face : mesh.faces) {
-        for (uint32_t &k : face.index) {
-            k %= 8;
-        }
-    }
-    mesh.positions.resize(8);
-    mesh.bones.resize(8);
-    mesh.draw_vertices.resize(8);
+    MeshFile mesh = folded_mesh(quads, {texture_entry("a.bmp", OPAQUE), texture_entry("b.bmp", OPAQUE)}, 2);
     Model *model = create("flash", mesh, 0);
     ASSERT_NE(model, nullptr);
     write_flat_bitmap(dir, "hit.bmp", 8, 8, 255, 0, 255);
