@@ -124,7 +124,7 @@ ImageGrey bench_no_mask(int)
 }
 
 // A walker of enemy size (about 250 faces): a lit body on four legs, a masked crest and
-// two glowing eyes, pacing on the spot. Its textures are bitmaps of the tree.
+// two glowing eye sprites, pacing on the spot. Its textures are bitmaps of the tree.
 void bench_build_walker(ModelBuilder &b)
 {
     static const Bitmap panel{"robot_panel", 0, nullptr, nullptr};
@@ -141,8 +141,10 @@ void bench_build_walker(ModelBuilder &b)
     b.ribbon(body, {{{0, 2.0f, 1.2f}, 1.4f, rgb(0xffffff)}, {{0, 0, 1.8f}, 1.8f, rgb(0xffffff)},
                     {{0, -2.0f, 1.2f}, 1.0f, rgb(0xffffff)}},
              crest_paint);
-    b.sphere(body, at(0.7f, -2.5f, 0.4f), {0.4f, 0.4f, 0.4f}, 6, 3, eye_paint);
-    b.sphere(body, at(-0.7f, -2.5f, 0.4f), {0.4f, 0.4f, 0.4f}, 6, 3, eye_paint);
+    for (int side = -1; side <= 1; side += 2) {
+        int eye = b.bone(side < 0 ? "eye_r" : "eye_l", body).at(0.7f * (float)side, -2.5f, 0.4f).faces_camera();
+        b.sprite(eye, 1.2f, eye_paint);
+    }
     Track &walk = b.track("walk").loop();
     Key &k0 = walk.key(0.01f);
     Key &k1 = walk.key(0.25f);

@@ -125,7 +125,13 @@ TEST_F(ModelRec, EachFaceGoesToTheListOfItsKind)
     EXPECT_EQ(draws[0].texture, gl_name(model->states[0].handle));
     EXPECT_EQ(g_batch_face_count, 2) << "only the masked quad batched";
     for (int i = 0; i < g_batch_face_count; i++) {
-        EXPECT_EQ(g_batch_faces[i].handle, model->states[1].handle);
+        const BatchFace &face = g_batch_faces[i];
+        EXPECT_EQ(face.handle, model->states[1].handle);
+        // On the masked quad's own vertices (x 3 .. 5), through the first-use table.
+        for (uint32_t k : {face.i01 & 0xffff, face.i01 >> 16, face.i2}) {
+            EXPECT_GE(g_batch_vertices[k].x, 3.0f);
+            EXPECT_LE(g_batch_vertices[k].x, 5.0f);
+        }
     }
     model_instance_free(&inst);
 
