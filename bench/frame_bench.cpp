@@ -5,7 +5,10 @@
 // (the generated bullet_robo) in the bullet pass, on both batch paths. Enemies and shots
 // turn, walk and take hues as in a wave; one in nine flashes as hit.
 //
-// Per frame it reports where the time goes: the animation (simulation, not drawing),
+// The heaviest wave also runs with 100 emitters of the generated effects
+// (bench/particle_bench.cpp), reporting the batch's largest face and vertex counts and the
+// items dropped; and the emitters alone, with no enemies. Per frame it reports where the
+// time goes: the animation (simulation, not drawing),
 // the world pass (our skinning, culling and lighting plus GL's vertex work inside the
 // draw calls), the sorted faces, the bullet pass, glFinish (GL's rasterising) and the
 // swap; BM_FrameOurs runs the same frame with GL's calls switched off (our CPU alone).
@@ -13,6 +16,7 @@
 // the goal). Without a display the benchmarks are skipped.
 
 #include "alloc_count.h"
+#include "bench/particle_scene.h"
 
 #include "assetgen/models.h"
 #include "core/file.h"
@@ -26,6 +30,7 @@
 #include "render/camera.h"
 #include "render/hudgfx.h"
 #include "render/model.h"
+#include "render/particle.h"
 #include "render/tex.h"
 #include "render/zgl.h"
 #include "world/animplay.h"
@@ -223,6 +228,7 @@ bool bench_scene_ready(void)
     if (!zwin_set_video_mode()) {
         return false;
     }
+    bench_particles_forget();
     mem_init();
     snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
     snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", "../styles/");
@@ -328,7 +334,7 @@ struct FrameTimes {
 };
 
 // One frame in the frame function's order; GL calls happen only while g_gl_ready.
-void bench_frame(int enemies, int frame, FrameTimes *t)
+void bench_frame(int enemies, int emitters, int frame, FrameTimes *t)
 {
     Clock::time_point at = Clock::now();
     for (int i = 0; i < enemies; i++) {
@@ -356,6 +362,9 @@ void bench_frame(int enemies, int frame, FrameTimes *t)
     zgl_disable_cull_face();
     zgl_enable_blend();
     zgl_depth_mask_off();
+    if (emitters > 0) {
+        bench_particles_frame(emitters);
+    }
     bench_beams();
     zbatch_flush();
     zbatch_unlock_arrays();
@@ -398,7 +407,7 @@ void bench_report(benchmark::State &state, const FrameTimes &t, size_t news, int
     state.counters["swap_ms"] = t.swap / n;
     state.counters["news"] = (double)news;
     state.counters["blocks"] = (double)blocks;
-    state.counters["batched"] = (double)g_batch_max_faces;
+    state.counters["max_faces"] = (double)g_batch_max_faces;
     state.counters["opaque"] = (double)g_model_faces_drawn / n;
 }
 
@@ -410,20 +419,29 @@ void bench_run(benchmark::State &state, int with_gl)
         return;
     }
     const int enemies = (int)state.range(0);
+    const int emitters = (int)state.range(2);
+    if (emitters > 0 && !bench_particles_load()) {
+        state.SkipWithError("the generated effects do not load");
+        return;
+    }
     g_render_alternaterenderpath = (float)state.range(1);
     g_gl_ready = with_gl;
     FrameTimes t;
     int frame = 0;
-    bench_frame(enemies, frame++, &t);   // whatever a first frame sets up
+    bench_frame(enemies, emitters, frame++, &t);   // whatever a first frame sets up
     t = FrameTimes{};
     g_batch_max_faces = 0;
+    g_batch_max_vertices = 0;
     g_model_faces_drawn = 0;
+    const int dropped = g_batch_dropped;
     size_t news = bench_allocations();
     int blocks = bench_pool_blocks();
     for (auto _ : state) {
-        bench_frame(enemies, frame++, &t);
+        bench_frame(enemies, emitters, frame++, &t);
     }
     bench_report(state, t, bench_allocations() - news, bench_pool_blocks() - blocks);
+    state.counters["max_vertices"] = g_batch_max_vertices;
+    state.counters["dropped"] = g_batch_dropped - dropped;
     g_gl_ready = 1;
     if (!with_gl) {
         // The cache's state changed while GL did not hear of it: make the next frame set all.
@@ -431,21 +449,27 @@ void bench_run(benchmark::State &state, int with_gl)
         g_bound_texture = TEX_NAME_MASK;
         zgl_reset_draw_state();
     }
-    std::string path = state.range(1) ? "expanded path" : "indexed path";
-    state.SetLabel(with_gl ? g_scene.label + ", " + path : path + ", GL off");
+    std::string label = state.range(1) ? "expanded path" : "indexed path";
+    if (emitters > 0) {
+        label += ", " + std::to_string(emitters) + " emitters";
+    }
+    state.SetLabel(with_gl ? g_scene.label + ", " + label : label + ", GL off");
 }
 
 void BM_Frame(benchmark::State &state)
 {
     bench_run(state, 1);
 }
-BENCHMARK(BM_Frame)->ArgsProduct({{50, 150, 300}, {0, 1}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Frame)->ArgsProduct({{50, 150, 300}, {0, 1}, {0}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Frame)->ArgsProduct({{300}, {0, 1}, {100}})->Unit(benchmark::kMillisecond)->UseRealTime();
+// The emitters' own share: the same frame with no enemies, with and without them.
+BENCHMARK(BM_Frame)->ArgsProduct({{0}, {0}, {0, 100}})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Our part alone: the same frame with GL's calls switched off.
 void BM_FrameOurs(benchmark::State &state)
 {
     bench_run(state, 0);
 }
-BENCHMARK(BM_FrameOurs)->ArgsProduct({{50, 150, 300}, {0, 1}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FrameOurs)->ArgsProduct({{50, 150, 300}, {0, 1}, {0}})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Steady frames allocate nothing: over 100 frames of batched faces, animated models on
 // every draw path (immediate and lit, batched, hit flash, materialise), footprints, score
-// numbers, the camera and the flush, neither the pool's blocks nor operator new move.
+// numbers, the camera and the flush, neither the pool's blocks nor operator new move; nor
+// over frames of particle effects starting and ending.
 
 #include "tests/render/rec_fixture.h"
 
@@ -10,12 +11,14 @@
 #include "render/footprint.h"
 #include "render/hudgfx.h"
 #include "render/model.h"
+#include "render/particle.h"
 #include "tests/render/model_files.h"
+#include "tests/render/particle_effect.h"
 #include "world/animplay.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
-
 
 // Calls of operator new so far (alloc_count_rectest.cpp).
 long rec_news();
@@ -162,6 +165,64 @@ TEST_F(Steady, AHundredFramesAllocateNothing)
     EXPECT_GT(robot->model->serial, 3u * 200u) << "every robot drawn at once every frame";
     g_frame_dt = 0.0f;
     g_frame_steps = 0;
+}
+
+// Effects started and ending all the time: after a warm-up their rings come from the
+// free list, and the step allocates nothing.
+TEST_F(Steady, ParticleFramesAllocateNothing)
+{
+    particle_init_holders();
+    // Short bursts of spinning, growing, fading particles.
+    ParticleEmitter e = plain_effect();
+    for (int s = 0; s < PARTICLE_STAGES; s++) {
+        e.rate[s] = 2.0f;
+        e.speed[s] = 0.1f;
+        e.size_var[s] = 0.3f;
+        e.spin_var[s] = 2.0f;
+    }
+    e.life = 0.3f;
+    e.fade = 2.0f;
+    e.grow = 2.0f;
+    e.duration = e.time_left = 0.3f;
+    e.flags = PARTICLE_SPIN | PARTICLE_GROW | PARTICLE_ALPHA_FADE;
+    g_particle_templates[0] = e;
+    g_particle_template_count = 1;
+    float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    g_frame_dt = 1.0f;
+    g_render_particles = 1.0f;
+    glrec_set_recording(false);
+    int most_faces = 0;
+    auto particle_frame = [&](int f) {
+        zbatch_reset();
+        for (int k = 0; k < 4; k++) {
+            particle_start_at_bone(0, m, &e);
+        }
+        if (f % 25 == 0) {
+            particle_detach_owner(&e);
+        }
+        particle_update_draw();
+        most_faces = std::max(most_faces, g_batch_face_count);
+        zbatch_flush();
+        zbatch_unlock_arrays();
+    };
+    for (int f = 0; f < 100; f++) {
+        particle_frame(f);
+    }
+    int blocks = pool_blocks();
+    long news = rec_news();
+    int rings = g_particle_ring_blocks;
+    for (int f = 100; f < 200; f++) {
+        particle_frame(f);
+    }
+    // Read before any failure message allocates.
+    const long news_after = rec_news();
+    EXPECT_EQ(pool_blocks(), blocks);
+    EXPECT_EQ(news_after, news);
+    EXPECT_EQ(g_particle_ring_blocks, rings);
+    EXPECT_GT(g_particle_live_count, 50) << "the frames did run effects";
+    EXPECT_GT(most_faces, 1000);
+    particle_info();
+    g_frame_dt = 0.0f;
 }
 
 }  // namespace

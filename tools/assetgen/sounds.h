@@ -1,5 +1,5 @@
-// sounds.h -- the game's synthesised sounds: the thirteen named interface and event
-// sounds and the ambient loops "ambi-00" .. "ambi-03".
+// sounds.h -- the game's synthesised sounds: the named interface and event sounds, the
+// ambient loops "ambi-00" .. "ambi-03", and the ships' and shots' (sounds_ships.h).
 #pragma once
 
 #include "assetgen/bytes.h"
