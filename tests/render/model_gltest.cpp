@@ -132,6 +132,20 @@ protected:
         std::array<double, 4> b = window_box({{{p[0], p[1], p[2]}}});
         return {{(int)std::lround(b[0]), (int)std::lround(b[1])}};
     }
+    // An upright camera looking along world -z, pitched down by -pitch degrees, distance
+    // away from the point (x, y, z).
+    static void look_at(float x, float y, float z, float pitch, float distance)
+    {
+        g_camera.roll = 0.0f;
+        g_camera.pitch = pitch;
+        g_camera.yaw = 0.0f;
+        camera_matrix();
+        const float target[3] = {x, y, z};
+        for (int k = 0; k < 3; k++) {
+            g_camera.pos[k] = target[k] + distance * g_camera.world[8 + k];
+        }
+        camera_matrix();
+    }
     // Pixels not of the background.
     static int drawn_pixels(const std::vector<uint8_t> &px)
     {
@@ -434,16 +448,7 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
 
     // One robot close at three-quarter view, looking at its chest, a second one flashing.
     // Upright, looking along world -z and down; the robots turned three-quarters to it.
-    g_camera.roll = 0.0f;
-    g_camera.pitch = -28.0f;
-    g_camera.yaw = 0.0f;
-    g_camera.pos[0] = g_camera.pos[1] = g_camera.pos[2] = 0.0f;
-    camera_matrix();
-    const float target[3] = {eye[0], 4.0f, eye[2]};
-    for (int k = 0; k < 3; k++) {
-        g_camera.pos[k] = target[k] + 26.0f * g_camera.world[8 + k];
-    }
-    camera_matrix();
+    look_at(eye[0], 4.0f, eye[2], -28.0f, 26.0f);
     const float p0[3] = {eye[0], 0.0f, eye[2]};
     const float p1[3] = {eye[0] - 9.0f, 0.0f, eye[2] - 10.0f};
     actors[0]->place(35.0f, 1.0f, p0);
@@ -455,6 +460,47 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
         model_instance_free(&insts[i]);
     }
     actors.clear();
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+}
+
+// Every model the generator writes builds its drawing record (no slice refused, nothing
+// logged) and shows on screen; build/screens/model_gallery.png has them all, scaled to a
+// like size, at three-quarter view.
+TEST_F(GlModel, EveryGeneratedModelBuildsAndDraws)
+{
+    ASSERT_EQ(chdir(GLIMMERFALL_ASSETS "/run"), 0);
+    snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
+    log.clear();
+    std::vector<std::unique_ptr<Shown>> shown;
+    std::vector<PreviewActor *> ap;
+    std::vector<ModelInstance *> ip;
+    g_frame_dt = 1.0f;
+    camera_matrix();
+    const int columns = 6;
+    for (int i = 0; i < MODEL_FAMILY_COUNT; i++) {
+        const ModelFamily &f = MODEL_FAMILIES[i];
+        std::string path = std::string("../styles/") + f.folder + "/" + f.name;
+        AnimSet *set = anim_set_find_or_load(path.c_str());
+        ASSERT_TRUE(set && set->model) << path;
+        float radius = set->sphere_count > 0 ? set->spheres[0].radius : 2.0f;
+        const float centre[3] = {eye[0], 0.0f, eye[2]};
+        shown.emplace_back(new Shown(set, centre));
+        Shown &s = *shown.back();
+        s.a.tick(20);
+        s.a.place(30.0f, 4.0f / radius, centre);
+        frame1(s);
+        EXPECT_GT(drawn_pixels(gl_read_screen(W, H)), 40) << path << " shows";
+        const float cell[3] = {eye[0] + 9.0f * (float)(i / columns) - 22.0f, 0.0f,
+                               eye[2] - 9.0f * (float)(i % columns) + 22.0f};
+        s.a.place(30.0f, 3.5f / radius, cell);
+        ap.push_back(&s.a);
+        ip.push_back(&s.inst);
+    }
+    EXPECT_EQ(log.errors(), 0) << log.joined();
+    look_at(eye[0], 0.0f, eye[2] - 4.0f, -50.0f, 74.0f);
+    frame(ap.data(), ip.data(), (int)ap.size());
+    gl_save_screen("model_gallery", W, H);
+    shown.clear();
     ASSERT_EQ(chdir(dir.path().c_str()), 0);
 }
 
