@@ -13,7 +13,6 @@
 #include "render/hue.h"
 #include "render/tex.h"
 
-#include <cstddef>
 #include <cstring>
 
 static_assert(MODEL_MAX_VERTICES <= 0x10000, "vertex indexes are 16 bits");
@@ -97,29 +96,26 @@ static int model_cut_slices(Model *m, const ModelFile *file, const char *folder)
     int T = m->texture_count;
     int slots = 0;
     for (int i = 0; i < T; i++) {
-        slots += model_slot_of(m, i) == i;
+        m->states[i].slot = model_slot_of(m, i);
+        m->states[i].handle = model_record_handle(m, i);
+        slots += m->states[i].slot == i;
     }
     for (int i = 0, k = 0; i < T; i++) {
         ModelDrawState *s = &m->states[i];
-        s->handle = model_record_handle(m, i);
-        if (model_slot_of(m, i) != i) {
-            continue;
+        if (s->slot == i) {
+            s->slice = (int)(((int64_t)BATCH_MAX_INDICES * k / slots) & ~3);
+            s->end = k + 1 < slots ? (int)(((int64_t)BATCH_MAX_INDICES * (k + 1) / slots) & ~3) : BATCH_MAX_INDICES;
+            k++;
+        } else {
+            s->slice = m->states[s->slot].slice;
+            s->end = m->states[s->slot].end;
         }
-        s->slice = (int)(((int64_t)BATCH_MAX_INDICES * k / slots) & ~3);
-        s->end = k + 1 < slots ? (int)(((int64_t)BATCH_MAX_INDICES * (k + 1) / slots) & ~3) : BATCH_MAX_INDICES;
         s->write = s->slice;
-        k++;
-    }
-    for (int i = 0; i < T; i++) {
-        const ModelDrawState *slot = &m->states[model_slot_of(m, i)];
-        m->states[i].slice = slot->slice;
-        m->states[i].end = slot->end;
-        m->states[i].write = slot->slice;
     }
     for (int f = 0; f < file->face_count; f++) {
         int texture = (int)(file->faces[f].word & MODEL_FACE_TEXTURE_MASK);
-        if (!(model_record_handle(m, texture) & MODEL_BATCHED_KINDS)) {
-            m->states[model_slot_of(m, texture)].write += 3;
+        if (!(m->states[texture].handle & MODEL_BATCHED_KINDS)) {
+            m->states[m->states[texture].slot].write += 3;
         }
     }
     int result = 0;
@@ -130,9 +126,7 @@ static int model_cut_slices(Model *m, const ModelFile *file, const char *folder)
                        (s->write - s->slice) / 3, (s->end - s->slice) / 3);
             result = -1;
         }
-    }
-    for (int i = 0; i < T; i++) {
-        m->states[i].write = m->states[i].slice;
+        s->write = s->slice;
     }
     return result;
 }
@@ -168,7 +162,7 @@ static void model_bind_faces(Model *m, const ModelFile *file, const char *folder
             t->position[k] = (uint16_t)file->draw_vertices[face->index[k]].position;
         }
         t->texture = (uint16_t)(face->word & MODEL_FACE_TEXTURE_MASK);
-        t->slot = (uint16_t)model_slot_of(m, t->texture);
+        t->slot = (uint16_t)m->states[t->texture].slot;
         t->word = word;
     }
     if ((m->flags & MODEL_LIT) && lit_faces == 0) {

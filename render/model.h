@@ -50,6 +50,7 @@ struct ModelDrawState {
     int write;            // next index written this draw
     int end;              // one past the slice
     uint32_t handle;      // the record's handle, or its current frame's when animated
+    int slot;             // the texture whose slice and draw its opaque faces share
 };
 
 struct Model {
