@@ -16,6 +16,7 @@
 // the goal). Without a display the benchmarks are skipped.
 
 #include "alloc_count.h"
+#include "bench/bench_window.h"
 #include "bench/particle_scene.h"
 
 #include "assetgen/models.h"
@@ -37,7 +38,6 @@
 #include "world/animset.h"
 
 #include <GL/gl.h>
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -47,14 +47,11 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr int BENCH_W = 1024;
-constexpr int BENCH_H = 768;
 constexpr int BENCH_MAX_ENEMIES = 300;
 constexpr int BENCH_BULLETS = 500;
 constexpr int BENCH_BEAMS = 64;
@@ -214,28 +211,11 @@ bool bench_scene_ready(void)
         return g_scene.ready;
     }
     tried = true;
-    // The game's working directory: the level markers' folder of the generated tree.
-    if (chdir(GLIMMERFALL_ASSETS "/run") != 0) {
-        return false;
-    }
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        return false;
-    }
-    g_render_fullscreen = 0.0f;
-    g_video_width = BENCH_W;
-    g_video_height = BENCH_H;
-    if (!zwin_set_video_mode()) {
+    if (!bench_window_ready()) {
         return false;
     }
     bench_particles_forget();
-    mem_init();
-    snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
     snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", "../styles/");
-    zgl_init_gl();
-    zgl_setup_view(BENCH_W, BENCH_H);
-    zgl_texture_init();
-    zbatch_alloc();
     camera_defaults();
     g_frame_dt = 1.0f;
     g_frame_steps = 1;
@@ -273,8 +253,7 @@ bool bench_scene_ready(void)
             end[2] = eye[2] + bench_random(-40, 40);
         }
     }
-    g_scene.label = std::string((const char *)glGetString(GL_RENDERER)) + ", " +
-                    std::to_string(std::thread::hardware_concurrency()) + " cores";
+    g_scene.label = bench_window_label();
     g_scene.ready = true;
     return true;
 }

@@ -13,3 +13,11 @@ t[cp_health_percent] = 1000
 t[cp_score] = 0
 t[cp_fade_in_translucent] = 1
 c_preload_model(t)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -464,8 +464,9 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
 }
 
 // Every model the generator writes builds its drawing record (no slice refused, nothing
-// logged) and shows on screen; build/screens/model_gallery.png has them all, scaled to a
-// like size, at three-quarter view.
+// logged); every actor that is always seen (enemies, ships, shots, power-ups) shows on
+// screen. build/screens/model_gallery.png has the enemies, ships, power-ups and the first
+// shots, scaled to a like size, at three-quarter view.
 TEST_F(GlModel, EveryGeneratedModelBuildsAndDraws)
 {
     ASSERT_EQ(chdir(GLIMMERFALL_ASSETS "/run"), 0);
@@ -477,11 +478,18 @@ TEST_F(GlModel, EveryGeneratedModelBuildsAndDraws)
     g_frame_dt = 1.0f;
     camera_matrix();
     const int columns = 6;
+    const int gallery = columns * columns;
+    int shots = 0;
     for (int i = 0; i < MODEL_FAMILY_COUNT; i++) {
         const ModelFamily &f = MODEL_FAMILIES[i];
-        std::string path = std::string("../styles/") + f.folder + "/" + f.name;
+        std::string folder = f.folder;
+        std::string path = "../styles/" + folder + "/" + f.name;
         AnimSet *set = anim_set_find_or_load(path.c_str());
         ASSERT_TRUE(set && set->model) << path;
+        bool actor = folder == "beasties" || folder == "players" || folder == "bullets" || folder == "powerups";
+        if (!actor) {
+            continue;
+        }
         float radius = set->sphere_count > 0 ? set->spheres[0].radius : 2.0f;
         const float centre[3] = {eye[0], 0.0f, eye[2]};
         shown.emplace_back(new Shown(set, centre));
@@ -490,8 +498,12 @@ TEST_F(GlModel, EveryGeneratedModelBuildsAndDraws)
         s.a.place(30.0f, 4.0f / radius, centre);
         frame1(s);
         EXPECT_GT(drawn_pixels(gl_read_screen(W, H)), 40) << path << " shows";
-        const float cell[3] = {eye[0] + 9.0f * (float)(i / columns) - 22.0f, 0.0f,
-                               eye[2] - 9.0f * (float)(i % columns) + 22.0f};
+        if ((folder == "bullets" && shots++ >= 9) || (int)ap.size() >= gallery) {
+            continue;
+        }
+        int n = (int)ap.size();
+        const float cell[3] = {eye[0] + 9.0f * (float)(n / columns) - 22.0f, 0.0f,
+                               eye[2] - 9.0f * (float)(n % columns) + 22.0f};
         s.a.place(30.0f, 3.5f / radius, cell);
         ap.push_back(&s.a);
         ip.push_back(&s.inst);

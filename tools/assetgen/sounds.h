@@ -1,5 +1,6 @@
 // sounds.h -- the game's synthesised sounds: the named interface and event sounds, the
-// ambient loops "ambi-00" .. "ambi-03", and the ships' and shots' (sounds_ships.h).
+// ambient loops "ambi-00" .. "ambi-03", the ships' and shots' (sounds_ships.h) and the
+// explosions' (sounds_explosions.h).
 #pragma once
 
 #include "assetgen/bytes.h"
