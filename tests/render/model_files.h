@@ -49,6 +49,20 @@ inline AnimSet *model_test_write_and_load(const TempDir &dir, const std::string 
     return anim_set_load(folder.c_str());
 }
 
+// A skeleton of one bone at rest, no animations, with the given mesh flags.
+inline AnimFile one_bone_anim(int32_t mesh_flags)
+{
+    AnimFile anim;
+    AnimBoneOut bone;
+    bone.name = "mainbone_x";
+    bone.keys.push_back({{0, 0, 0, 1, 0, 0, 0, 1, 1, 1}});
+    anim.bones.push_back(bone);
+    anim.health.push_back(0.0f);
+    anim.defaults = {{-1, -1, -1, -1, -1, -1, -1, -1}};
+    anim.mesh_flags = mesh_flags;
+    return anim;
+}
+
 inline AnimSet *model_test_load(const TempDir &dir, const std::string &folder, const ModelBuilder &builder)
 {
     ModelFiles files = model_test_files(builder);

@@ -401,14 +401,7 @@ TEST_F(ModelRec, LightingStaysInsideItsBounds)
 TEST_F(ModelRec, ALitModelWithoutLitFacesIsUnlit)
 {
     // Written as an animation set: its actors then take no light directions.
-    AnimFile anim;
-    AnimBoneOut bone;
-    bone.name = "mainbone_x";
-    bone.keys.push_back({{0, 0, 0, 1, 0, 0, 0, 1, 1, 1}});
-    anim.bones.push_back(bone);
-    anim.health.push_back(0.0f);
-    anim.defaults = {{-1, -1, -1, -1, -1, -1, -1, -1}};
-    anim.mesh_flags = (int32_t)MODEL_LIT;
+    AnimFile anim = one_bone_anim((int32_t)MODEL_LIT);
     MeshFile mesh = flat_mesh({0}, {texture_entry("a.bmp", OPAQUE | TEX_UNLIT)});
     Bytes a = anim_write(anim);
     Bytes mb = model_write(mesh);

@@ -133,7 +133,7 @@ TEST_F(Steady, AHundredFramesAllocateNothing)
     g_frame_steps = 1;
     AnimSet *robot = model_test_family(dir, "beasties/robot_green", "robot");
     AnimSet *shot = model_test_family(dir, "bullets/bullet_robo", "shot");
-    AnimSet *glow = model_test_write_and_load(dir, "glow", AnimFile{{{0, 0, 0, "mainbone_x", {{{0, 0, 0, 1, 0, 0, 0, 1, 1, 1}}}}}, {1.0f}, {}, {{-1, -1, -1, -1, -1, -1, -1, -1}}, {}, 0},
+    AnimSet *glow = model_test_write_and_load(dir, "glow", one_bone_anim(0),
                                               flat_mesh({0, 0, 0}, {texture_entry("z_light.bmp", 0x0f250000u)}));
     ASSERT_TRUE(robot && robot->model && shot && shot->model && glow && glow->model);
     ASSERT_EQ(model_draw_mode(robot->model), 1);

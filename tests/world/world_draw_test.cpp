@@ -27,13 +27,7 @@ protected:
         zgl_texture_init();
         zbatch_alloc();
         write_flat_bitmap(dir, "a.bmp", 8, 8, 200, 100, 50);
-        AnimFile anim;
-        AnimBoneOut bone;
-        bone.name = "mainbone_x";
-        bone.keys.push_back({{0, 0, 0, 1, 0, 0, 0, 1, 1, 1}});
-        anim.bones.push_back(bone);
-        anim.health.push_back(0.0f);
-        anim.defaults = {{-1, -1, -1, -1, -1, -1, -1, -1}};
+        AnimFile anim = one_bone_anim(0);
         // One quad facing +z (the camera looks at it from there): 2 faces a draw.
         set = model_test_write_and_load(dir, "quad", anim, flat_mesh({0}, {texture_entry("a.bmp", 0x08010000u)}));
         ASSERT_TRUE(set && set->model);
