@@ -1,5 +1,6 @@
 // sounds.h -- the game's synthesised sounds: the thirteen named interface and event
-// sounds and the ambient loops "ambi-00" .. "ambi-03".
+// sounds and the ambient loops "ambi-00" .. "ambi-03", then the sets listed in
+// sounds_list.cpp.
 #pragma once
 
 #include "assetgen/bytes.h"
@@ -7,6 +8,16 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// A set of sounds kept in a file of its own (the enemies' sounds ...): its names and the
+// samples of one of them (empty for a name it does not have).
+struct SoundSet {
+    std::vector<std::string> (*names)();
+    std::vector<int16_t> (*samples)(const std::string &name);
+};
+// sounds_list.cpp: every set besides the interface and ambient sounds of sounds.cpp.
+extern const SoundSet SOUND_SETS[];
+extern const int SOUND_SET_COUNT;
 
 // Every sound name, in catalogue order (file names without ".wav").
 std::vector<std::string> sound_names();
