@@ -52,19 +52,23 @@ MothParts build_moth(ModelBuilder &m, float s, bool boss)
     int ant_r = m.bone("antenna_r", p.head).at(-0.3f * s, -0.4f * s, 0.4f * s);
 
     // Body: thorax, head with eyes and antennae, a banded abdomen.
-    int seg = boss ? 10 : 8;
-    m.sphere(p.body, at(0, 0, 0), {1.2f * s, 1.5f * s, 1.1f * s}, seg, 4, fur);
-    m.sphere(p.head, at(0, 0, 0), {0.85f * s, 0.75f * s, 0.75f * s}, seg, 3, deep);
-    m.sphere(p.head, at(0.5f * s, -0.45f * s, 0.15f * s), {0.38f * s, 0.38f * s, 0.36f * s}, 6, 3, eye);
-    m.sphere(p.head, at(-0.5f * s, -0.45f * s, 0.15f * s), {0.38f * s, 0.38f * s, 0.36f * s}, 6, 3, eye);
+    // The mothling is drawn with fewer faces: it is small and comes in numbers.
+    int seg = boss ? 10 : 6;
+    int rings = boss ? 4 : 3;
+    m.sphere(p.body, at(0, 0, 0), {1.2f * s, 1.5f * s, 1.1f * s}, seg, rings, fur);
+    m.sphere(p.head, at(0, 0, 0), {0.85f * s, 0.75f * s, 0.75f * s}, seg, rings - 1, deep);
+    m.sphere(p.head, at(0.5f * s, -0.45f * s, 0.15f * s), {0.38f * s, 0.38f * s, 0.36f * s}, boss ? 6 : 4, rings - 1,
+             eye);
+    m.sphere(p.head, at(-0.5f * s, -0.45f * s, 0.15f * s), {0.38f * s, 0.38f * s, 0.36f * s}, boss ? 6 : 4, rings - 1,
+             eye);
     for (int side : {0, 1}) {
         int ant = side ? ant_r : ant_l;
         float x = side ? -1.0f : 1.0f;
-        m.sphere(ant, at(0.5f * x * s, -1.1f * s, 0.9f * s).turn(-35, 0, 25.0f * x), {0.45f * s, 1.4f * s, 0.03f}, 8, 2,
+        m.sphere(ant, at(0.5f * x * s, -1.1f * s, 0.9f * s).turn(-35, 0, 25.0f * x), {0.45f * s, 1.4f * s, 0.03f}, seg, 2,
                  feather);
     }
-    m.sphere(p.abdomen, at(0, 1.7f * s, 0), {0.95f * s, 2.1f * s, 0.85f * s}, seg, 4, deep);
-    for (int k = 0; k < 3; k++) {
+    m.sphere(p.abdomen, at(0, 1.7f * s, 0), {0.95f * s, 2.1f * s, 0.85f * s}, seg, rings, deep);
+    for (int k = 0; k < (boss ? 3 : 0); k++) {
         float y = (0.9f + 0.75f * (float)k) * s;
         float r = (0.9f - 0.12f * (float)k) * s;
         m.cylinder(p.abdomen, at(0, y, 0).turn(-90, 0, 0), r, 0.22f * s, seg, band);
@@ -81,14 +85,16 @@ MothParts build_moth(ModelBuilder &m, float s, bool boss)
                                  {p.hind_l, 2.3f, 0.9f, 2.5f, 1.5f, -35, boss},
                                  {p.hind_r, -2.3f, 0.9f, 2.5f, 1.5f, 35, boss}};
     for (const WingShape &w : shapes) {
-        Place place = at(w.x * s, w.y * s, 0).turn(0, 0, w.yaw);
-        m.sphere(w.bone, place, {w.rx * s, w.ry * s, 0.06f}, 12, 2, rim);
+        if (boss) {
+            Place place = at(w.x * s, w.y * s, 0).turn(0, 0, w.yaw);
+            m.sphere(w.bone, place, {w.rx * s, w.ry * s, 0.06f}, 12, 2, rim);
+        }
         Place top = at(w.x * s, w.y * s, 0.05f).turn(0, 0, w.yaw);
-        m.sphere(w.bone, top, {w.rx * s * 0.9f, w.ry * s * 0.84f, 0.06f}, 12, 2, wing);
+        m.sphere(w.bone, top, {w.rx * s * 0.9f, w.ry * s * 0.84f, 0.06f}, boss ? 12 : 8, 2, wing);
         if (w.spot) {
             float k = w.x > 0 ? 1.0f : -1.0f;
-            m.sphere(w.bone, at((w.x + 0.6f * k) * s, (w.y + 0.1f) * s, 0.12f), {0.85f * s, 0.85f * s, 0.04f}, 10, 4,
-                     spot);
+            m.sphere(w.bone, at((w.x + 0.6f * k) * s, (w.y + 0.1f) * s, 0.12f), {0.85f * s, 0.85f * s, 0.04f},
+                     boss ? 10 : 6, boss ? 4 : 2, spot);
         }
     }
     return p;

@@ -29,13 +29,13 @@ void model_weblob_tiny2(ModelBuilder &m)
     int blob = m.bone("blob", body).priority(2).health(1.5f);
     int eye = m.bone("nucleus", blob).at(0, -0.2f, 1.35f).priority(3);
 
-    m.sphere(blob, at(0, 0, 0), {1.7f, 1.7f, 1.45f}, 10, 4, jelly, true);
-    m.torus(blob, at(0, 0, 0.12f), 1.62f, 0.22f, 10, 3, rim);
+    m.sphere(blob, at(0, 0, 0), {1.7f, 1.7f, 1.45f}, 8, 4, jelly, true);
+    m.torus(blob, at(0, 0, 0.12f), 1.62f, 0.22f, 8, 2, rim);
     for (int k = 0; k < 4; k++) {
         float a = (45.0f + 90.0f * (float)k) * 0.017453292f;
         m.sphere(blob, at(1.6f * std::cos(a), 1.6f * std::sin(a), 0.25f), {0.55f, 0.55f, 0.4f}, 6, 2, jelly);
     }
-    m.sphere(eye, at(0, 0, 0), {0.62f, 0.62f, 0.5f}, 8, 3, nucleus);
+    m.sphere(eye, at(0, 0, 0), {0.62f, 0.62f, 0.5f}, 6, 3, nucleus);
     m.sphere(eye, at(0, -0.42f, 0.2f).turn(70, 0, 0), {0.25f, 0.25f, 0.12f}, 6, 2, pupil, true);
 
     m.hit_sphere(ModelBuilder::ACTOR, {0, 0, 0.7f}, 2.0f);
@@ -92,14 +92,14 @@ void model_mergeblob_1(ModelBuilder &m)
     int stalk_r = m.bone("stalk_r", mass).at(-0.8f, -1.6f, 1.9f).priority(3);
 
     m.sphere(mass, at(0, 0, 0), {3.0f, 3.0f, 2.6f}, 12, 4, slime, true);
-    m.torus(mass, at(0, 0, 0.15f), 2.9f, 0.35f, 12, 3, deep);
+    m.torus(mass, at(0, 0, 0.15f), 2.9f, 0.35f, 12, 2, deep);
     m.sphere(lobe_l, at(0, 0, 0), {1.6f, 1.6f, 1.5f}, 8, 3, slime, true);
     m.sphere(lobe_r, at(0, 0, 0), {1.5f, 1.5f, 1.35f}, 8, 3, slime, true);
     m.sphere(lobe_b, at(0, 0, 0), {1.6f, 1.6f, 1.4f}, 8, 3, deep, true);
     const float spots[4][3] = {{0.9f, 0.6f, 0.9f}, {-1.0f, 0.2f, 0.7f}, {0.2f, -0.7f, 1.1f}, {-0.3f, 1.2f, 0.6f}};
     for (const auto &b : spots) {
         float r = 0.28f + 0.08f * b[2];
-        m.sphere(bubbles, at(b[0], b[1], b[2]), {r, r, r}, 5, 3, bubble);
+        m.sphere(bubbles, at(b[0], b[1], b[2]), {r, r, r}, 4, 2, bubble);
     }
     for (int side : {0, 1}) {
         int stalk = side ? stalk_r : stalk_l;

@@ -24,7 +24,7 @@ void model_end_chaser(ModelBuilder &m)
     int eyes = m.bone("eyes", core).at(0, -1.05f, 0.25f).priority(3);
     int halo = m.bone("halo", core).faces_camera().priority(3);
 
-    m.sphere(core, at(0, 0, 0), {1.25f, 1.25f, 1.2f}, 10, 5, black);
+    m.sphere(core, at(0, 0, 0), {1.25f, 1.25f, 1.2f}, 8, 4, black);
     // Spikes: eight around the equator, four leaning up, on the crown bone.
     for (int k = 0; k < 8; k++) {
         float a = 45.0f * (float)k;

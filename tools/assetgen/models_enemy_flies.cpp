@@ -46,19 +46,19 @@ void build_fly(ModelBuilder &m, const FlyLook &f)
     int wr2 = m.bone("wing_r2", wings).at(-0.2f * s, 0.35f * s, -0.05f * s);
 
     m.sphere(torso, at(0, 0, 0), {0.55f * s, 0.7f * s, 0.5f * s}, 6, 3, body);
-    m.sphere(head, at(0, 0, 0), {0.45f * s, 0.4f * s, 0.4f * s}, 6, 3, body);
-    m.sphere(head, at(0.33f * s, -0.12f * s, 0.08f * s), {0.3f * s, 0.32f * s, 0.3f * s}, 6, 2, eyes);
-    m.sphere(head, at(-0.33f * s, -0.12f * s, 0.08f * s), {0.3f * s, 0.32f * s, 0.3f * s}, 6, 2, eyes);
-    m.sphere(tail, at(0, 0.75f * s, -0.1f * s), {0.5f * s, 0.95f * s, 0.45f * s}, 8, 4, f.bands ? belly : body);
+    m.sphere(head, at(0, 0, 0), {0.45f * s, 0.4f * s, 0.4f * s}, 6, 2, body);
+    m.sphere(head, at(0.33f * s, -0.12f * s, 0.08f * s), {0.3f * s, 0.32f * s, 0.3f * s}, 4, 2, eyes);
+    m.sphere(head, at(-0.33f * s, -0.12f * s, 0.08f * s), {0.3f * s, 0.32f * s, 0.3f * s}, 4, 2, eyes);
+    m.sphere(tail, at(0, 0.75f * s, -0.1f * s), {0.5f * s, 0.95f * s, 0.45f * s}, 6, 4, f.bands ? belly : body);
     if (f.bands) {
         for (int k = 0; k < 2; k++) {
             float y = (0.5f + 0.45f * (float)k) * s;
             float r = (0.48f - 0.06f * (float)k) * s;
-            m.cylinder(tail, at(0, y, -0.1f * s).turn(90, 0, 0), r, 0.18f * s, 8, black);
+            m.cylinder(tail, at(0, y, -0.1f * s).turn(90, 0, 0), r, 0.18f * s, 6, black);
         }
     }
     if (f.sting) {
-        m.cylinder(tail, at(0, 1.6f * s, -0.15f * s).turn(-90, 0, 0), 0.14f * s, 0.6f * s, 5, black, 0);
+        m.cylinder(tail, at(0, 1.6f * s, -0.15f * s).turn(-90, 0, 0), 0.14f * s, 0.6f * s, 4, black, 0);
     }
     if (f.glow) {
         int lamp = m.bone("lamp", tail).at(0, 0.85f * s, 0.3f * s).faces_camera().priority(2);

@@ -44,9 +44,8 @@ void model_robot_yellow(ModelBuilder &m)
         int thigh = side ? thigh_r : thigh_l;
         int shin = side ? shin_r : shin_l;
         int foot = side ? foot_r : foot_l;
-        m.sphere(thigh, at(0, 0, 0), {0.5f, 0.5f, 0.5f}, 6, 3, metal);
+        m.sphere(thigh, at(0, 0, 0), {0.5f, 0.5f, 0.5f}, 6, 2, metal);
         m.box(thigh, at(0, -0.25f, -0.58f).turn(-23, 0, 0), {0.8f, 0.95f, 1.4f}, yellow, 0.75f);
-        m.sphere(shin, at(0, 0, 0), {0.36f, 0.36f, 0.36f}, 6, 2, dark);
         m.box(shin, at(0, 0.25f, -0.58f).turn(23, 0, 0), {0.45f, 0.55f, 1.3f}, metal, 0.8f);
         m.box(foot, at(0, -0.35f, -0.12f), {0.7f, 1.5f, 0.26f}, dark, 0.75f);
         m.box(foot, at(0, -1.05f, -0.15f), {0.75f, 0.3f, 0.2f}, amber);
@@ -57,9 +56,7 @@ void model_robot_yellow(ModelBuilder &m)
     m.box(torso, at(0, -1.45f, 0.8f).turn(90, 0, 0), {2.2f, 1.2f, 0.9f}, yellow, 0.45f);
     m.box(torso, at(0, -1.35f, 0.25f), {1.2f, 0.8f, 0.3f}, dark);
     m.box(torso, at(0, 1.35f, 1.0f), {1.9f, 0.7f, 1.3f}, dark);
-    for (int k = 0; k < 3; k++) {
-        m.box(torso, at(-0.55f + 0.55f * k, 1.72f, 1.05f), {0.3f, 0.1f, 0.8f}, vent);
-    }
+    m.box(torso, at(0, 1.72f, 1.05f), {1.3f, 0.1f, 0.5f}, vent);
     for (int side : {-1, 1}) {
         m.box(torso, at(1.2f * side, 0.1f, 1.75f), {0.9f, 1.7f, 0.3f}, amber, 0.85f);
         m.box(torso, at(1.2f * side, -0.35f, 1.92f), {0.92f, 0.22f, 0.05f}, band);
@@ -73,12 +70,12 @@ void model_robot_yellow(ModelBuilder &m)
     m.box(head, at(-0.55f, 0.25f, 0.6f).turn(0, 20, 0), {0.1f, 0.6f, 0.5f}, dark, 0.5f);
 
     // Cannon: a shoulder drum, a housing and a long barrel with a cooling sleeve.
-    m.sphere(cannon, at(0, 0, 0), {0.7f, 0.7f, 0.7f}, 8, 3, metal);
+    m.sphere(cannon, at(0, 0, 0), {0.7f, 0.7f, 0.7f}, 6, 2, metal);
     m.box(cannon, at(0, -0.7f, 0.05f), {1.0f, 1.9f, 0.95f}, yellow);
     m.box(cannon, at(0, -0.6f, 0.56f), {0.6f, 1.3f, 0.12f}, band);
-    m.cylinder(cannon, at(0, -1.5f, 0.05f).turn(90, 0, 0), 0.3f, 1.8f, 8, dark);
-    m.cylinder(cannon, at(0, -1.65f, 0.05f).turn(90, 0, 0), 0.42f, 0.8f, 8, amber);
-    m.torus(cannon, at(0, -3.2f, 0.05f).turn(90, 0, 0), 0.34f, 0.1f, 8, 3, hot);
+    m.cylinder(cannon, at(0, -1.5f, 0.05f).turn(90, 0, 0), 0.3f, 1.8f, 6, dark);
+    m.cylinder(cannon, at(0, -1.65f, 0.05f).turn(90, 0, 0), 0.42f, 0.8f, 6, amber);
+    m.torus(cannon, at(0, -3.2f, 0.05f).turn(90, 0, 0), 0.34f, 0.1f, 6, 2, hot);
     m.sprite(flash, 2.4f, ek::spark(0xffd070));
 
     // Claw arm.

@@ -17,7 +17,6 @@ void model_spinner_1(ModelBuilder &m)
     const Paint copper = ek::plate(0xf07a22);
     const Paint deep = ek::plate(0xa8441a);
     const Paint white = ek::smooth(0xf4f0e6);
-    const Paint steel = ek::plate(0x9aa0ac);
     const Paint cap = ek::lamp(0xffd36a);
 
     int root = m.bone("mainbone_x");
@@ -25,23 +24,19 @@ void model_spinner_1(ModelBuilder &m)
     int top = m.bone("top", tilt).priority(1).health(2.0f);
     int lights = m.bone("lights", top).at(0, 0, 1.3f).priority(2);
 
-    m.cylinder(top, at(0, 0, 0), 0.08f, 0.35f, 6, steel, 0.3f);
-    m.cylinder(top, at(0, 0, 0.35f), 0.3f, 0.95f, 12, deep, 1.95f);
-    m.cylinder(top, at(0, 0, 1.3f), 1.95f, 0.85f, 12, copper, 0.45f);
-    m.torus(top, at(0, 0, 1.3f), 1.95f, 0.16f, 12, 3, white);
+    m.cylinder(top, at(0, 0, 0), 0.06f, 1.3f, 8, deep, 1.95f);
+    m.cylinder(top, at(0, 0, 1.3f), 1.95f, 0.85f, 8, copper, 0.45f);
+    m.torus(top, at(0, 0, 1.3f), 1.95f, 0.16f, 8, 2, white);
     for (int k = 0; k < 4; k++) {
-        float a = 90.0f * (float)k;
-        float r = 1.1f;
+        float a = 90.0f * (float)k + 22.5f;
         float rad = a * 0.017453292f;
-        m.box(top, at(r * std::cos(rad), r * std::sin(rad), 1.85f).turn(0, 29, a), {1.5f, 0.28f, 0.3f},
-              white);
+        m.box(top, at(1.1f * std::cos(rad), 1.1f * std::sin(rad), 1.85f).turn(0, 29, a), {1.5f, 0.3f, 0.3f}, white);
     }
-    m.cylinder(top, at(0, 0, 2.1f), 0.42f, 0.35f, 8, steel);
-    m.sphere(top, at(0, 0, 2.45f), {0.42f, 0.42f, 0.3f}, 8, 2, cap, true);
+    m.cylinder(top, at(0, 0, 2.0f), 0.45f, 0.5f, 6, cap, 0.3f);
     // Rim lights: four lamps that chase round.
     for (int k = 0; k < 4; k++) {
         float rad = (45.0f + 90.0f * (float)k) * 0.017453292f;
-        m.sphere(lights, at(1.7f * std::cos(rad), 1.7f * std::sin(rad), 0.12f), {0.22f, 0.22f, 0.18f}, 5, 2,
+        m.sphere(lights, at(1.7f * std::cos(rad), 1.7f * std::sin(rad), 0.12f), {0.22f, 0.22f, 0.18f}, 4, 2,
                  ek::lamp(0xfff0b0));
     }
 

@@ -106,11 +106,11 @@ void model_trailer_trash(ModelBuilder &m)
     int halo = m.bone("halo", light).faces_camera().priority(2);
 
     m.sphere(mine, at(0, 0, 0), {1.2f, 1.2f, 0.9f}, 10, 3, shell, true);
-    m.torus(mine, at(0, 0, 0.12f), 1.18f, 0.14f, 10, 3, stud);
+    m.torus(mine, at(0, 0, 0.12f), 1.18f, 0.14f, 8, 2, stud);
     for (int k = 0; k < 6; k++) {
         float a = 60.0f * (float)k * 0.017453292f;
-        m.cylinder(mine, at(0.95f * std::cos(a), 0.95f * std::sin(a), 0.35f).turn(0, 50, 60.0f * (float)k), 0.14f,
-                   0.4f, 4, stud, 0.05f);
+        m.cylinder(mine, at(0.95f * std::cos(a), 0.95f * std::sin(a), 0.35f).turn(0, 50, 60.0f * (float)k), 0.16f,
+                   0.45f, 4, stud, 0);
     }
     m.sphere(light, at(0, 0, 0), {0.32f, 0.32f, 0.25f}, 6, 2, lamp, true);
     m.sprite(halo, 2.2f, ek::glow(0xff2a10));

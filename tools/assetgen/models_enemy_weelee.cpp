@@ -43,7 +43,7 @@ void build_weelee(ModelBuilder &m, bool big)
     int gun = m.bone("gun_x", body).at(0, -ball * 0.55f, ball * 1.05f).turn(-20, 0, 0).priority(3);
 
     // Ball body with a belt, a brow plate and the eye.
-    m.sphere(body, at(0, 0, 0), {ball, ball, ball}, 10, 5, red);
+    m.sphere(body, at(0, 0, 0), {ball, ball, ball}, 10, 4, red);
     m.cylinder(body, at(0, 0, -0.2f * s), ball * 1.02f, 0.4f * s, 10, white);
     m.box(body, at(0, -ball * 0.62f, ball * 0.72f).turn(-35, 0, 0), {1.5f * s, 0.5f * s, 0.25f * s}, deep);
     m.sphere(eye, at(0, 0, 0).turn(90, 0, 0), {0.62f * s, 0.62f * s, 0.4f * s}, 8, 2, eye_white, true);
@@ -53,9 +53,9 @@ void build_weelee(ModelBuilder &m, bool big)
     for (int side : {0, 1}) {
         int w = side ? wheel_r_bone : wheel_l;
         float out = side ? -1.0f : 1.0f;
-        m.cylinder(w, at(-0.5f * wheel_w * out, 0, 0).turn(0, 90 * out, 0), wheel_r, wheel_w, 10, tyre);
+        m.cylinder(w, at(-0.5f * wheel_w * out, 0, 0).turn(0, 90 * out, 0), wheel_r, wheel_w, 8, tyre);
         m.cylinder(w, at(0.5f * wheel_w * out, 0, 0).turn(0, 90 * out, 0), 0.6f * wheel_r, 0.12f, 6, hub);
-        for (int k = 0; k < 4; k++) {
+        for (int k = 0; k < (big ? 0 : 4); k++) {
             float a = 0.7853982f + 1.5707963f * (float)k;
             m.box(w, at(0, wheel_r * std::sin(a), wheel_r * std::cos(a)).turn(-45.0f - 90.0f * (float)k, 0, 0),
                   {wheel_w * 1.06f, 0.5f * s, 0.25f * s}, tyre);
@@ -69,8 +69,8 @@ void build_weelee(ModelBuilder &m, bool big)
     } else {
         m.box(gun, at(0, 0.6f, -0.1f), {1.8f, 1.2f, 0.8f}, deep);
         for (int side : {-1, 1}) {
-            m.cylinder(gun, at(0.45f * side, 0.4f, 0).turn(90, 0, 0), 0.28f, 1.4f, 6, hub);
-            m.torus(gun, at(0.45f * side, -1.0f, 0).turn(90, 0, 0), 0.24f, 0.08f, 6, 3, muzzle);
+            m.cylinder(gun, at(0.45f * side, 0.4f, 0).turn(90, 0, 0), 0.28f, 1.4f, 5, hub);
+            m.torus(gun, at(0.45f * side, -1.0f, 0).turn(90, 0, 0), 0.24f, 0.08f, 6, 2, muzzle);
         }
     }
 
@@ -84,7 +84,7 @@ void build_weelee(ModelBuilder &m, bool big)
         // The mine hatch on the back: a glowing well under a lid that pops open.
         hatch = m.bone("hatch_x", body).at(0, ball * 0.7f, ball * 0.62f).turn(0, 0, 180).priority(4);
         lid = m.bone("hatch_lid", hatch).at(0, 0.65f, 0.25f).priority(4);
-        m.cylinder(hatch, at(0, 0, -0.4f), 0.8f, 0.6f, 8, tyre);
+        m.cylinder(hatch, at(0, 0, -0.4f), 0.8f, 0.6f, 6, tyre);
         m.sphere(hatch, at(0, 0, 0.15f), {0.62f, 0.62f, 0.2f}, 8, 2, ek::lamp(0xffb030), true);
         m.box(lid, at(0, -0.65f, 0), {1.8f, 1.5f, 0.2f}, red);
         m.box(lid, at(0, -0.65f, 0.12f), {1.2f, 0.3f, 0.08f}, white);

@@ -46,8 +46,8 @@ void model_worm_chain_split(ModelBuilder &m)
         float r = 0.95f - 0.07f * (float)k;
         m.sphere(bead[k], at(0, 0, 0), {r, r * 0.95f, r * 0.85f}, 6, 3, lime);
         m.cylinder(bead[k], at(0, 0.12f, 0).turn(-90, 0, 0), r * 1.02f, 0.22f, 6, band);
-        m.sphere(bead[k], at(0.4f * r, 0.35f, 0.7f * r).turn(0, 0, -15), {0.35f * r, 0.9f * r, 0.04f}, 6, 2, wing);
-        m.sphere(bead[k], at(-0.4f * r, 0.35f, 0.7f * r).turn(0, 0, 15), {0.35f * r, 0.9f * r, 0.04f}, 6, 2, wing);
+        m.sphere(bead[k], at(0.4f * r, 0.35f, 0.7f * r).turn(0, 0, -15), {0.35f * r, 0.9f * r, 0.04f}, 4, 2, wing);
+        m.sphere(bead[k], at(-0.4f * r, 0.35f, 0.7f * r).turn(0, 0, 15), {0.35f * r, 0.9f * r, 0.04f}, 4, 2, wing);
     }
 
     m.hit_sphere(ModelBuilder::ACTOR, {0, 0, 1.2f}, 5.0f);
