@@ -10,6 +10,7 @@
 #include "render/camera.h"
 #include "world/animplay.h"
 
+#include "tests/support/asset_tree.h"
 #include "tests/support/model_preview.h"
 
 #include <cmath>
@@ -63,22 +64,13 @@ const GalleryFamily FAMILIES[] = {
     {"beasties", "pathfly_tiny", 0.55f, 2, 4, {"flap", 2}, {"buzz", 12}, LIFE},
 };
 
-class EnemyGallery : public ::testing::Test {
+class EnemyGallery : public AssetTreeTest {
 protected:
-    void SetUp() override
-    {
-        mem_init();
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
-    }
     void TearDown() override
     {
         actors.clear();
-        anim_sets_free_all();
         g_camera = saved_camera;
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
-        EXPECT_EQ(mem_usage, 0u);
-        mem_init();
+        AssetTreeTest::TearDown();
     }
     void stand(AnimSet *set, float scale, float x, float y, float z, float heading, Pose pose)
     {
@@ -121,7 +113,6 @@ protected:
     static float row_x(float t) { return 0.809f * t; }
     static float row_z(float t) { return 0.588f * t; }
     CameraState saved_camera = g_camera;
-    char saved_styles[FILE_DIR_SIZE];
     std::vector<std::unique_ptr<PreviewActor>> actors;
 };
 

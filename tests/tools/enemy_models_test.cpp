@@ -13,6 +13,7 @@
 #include "world/animplay.h"
 
 #include "tests/script/lua_test_support.h"
+#include "tests/support/asset_tree.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
 
@@ -37,6 +38,7 @@ struct EnemyFamily {
 };
 
 const EnemyFamily FAMILIES[] = {
+    {"beasties/robot_green", {"robot_green.lua", "robot_green_path.lua"}, {"walk", "fire"}, {"gun_x"}, false, 150, 500},
     {"beasties/robot_yellow", {"robot_yellow.lua"}, {"walk", "fire", "aim"}, {"gun_x"}, false, 150, 500},
     {"beasties/ninjoo_1", {"ninjoo_1.lua"}, {}, {"hand_x", "back_x"}, false, 150, 500},
     {"beasties/trackfly_1", {"trackfly_1.lua"}, {"buzz"}, {}, false, 40, 200},
@@ -68,23 +70,7 @@ const EnemyFamily FAMILIES[] = {
 const char *const LIFE_CYCLE[] = {"emerge", "submerge", "mutate", "byebye", "hitbounce"};
 const char *const EVENTS[] = {"hit_active_bone", "hit_null_bone", "hit_fence"};
 
-class EnemyModels : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        mem_init();
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
-    }
-    void TearDown() override
-    {
-        anim_sets_free_all();
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
-        EXPECT_EQ(mem_usage, 0u);
-        mem_init();
-    }
-    char saved_styles[FILE_DIR_SIZE];
-};
+using EnemyModels = AssetTreeTest;
 
 AnimSet *set_of(const std::string &key)
 {
