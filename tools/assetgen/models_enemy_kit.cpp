@@ -33,8 +33,9 @@ float noise(float u, float v, int cells, uint32_t seed)
     fx = fx * fx * (3 - 2 * fx);
     fy = fy * fy * (3 - 2 * fy);
     auto at = [&](int i, int j) {
-        uint32_t h = mix(seed ^ (uint32_t)(((i % cells + cells) % cells) * 73856093) ^
-                         (uint32_t)(((j % cells + cells) % cells) * 19349663));
+        uint32_t u = (uint32_t)((i % cells + cells) % cells);
+        uint32_t w = (uint32_t)((j % cells + cells) % cells);
+        uint32_t h = mix(seed ^ (u * 73856093u) ^ (w * 19349663u));
         return (float)(h & 0xffff) / 65535.0f;
     };
     float a = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * fx;
