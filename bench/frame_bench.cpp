@@ -5,34 +5,32 @@
 // sprites and beams additive strips. Per frame it reports where the time goes:
 // producing the faces (our CPU), the flush (our walk plus GL's submission), glFinish
 // (GL's rasterising) and the swap; BM_BatchWalk times our part alone, with GL's calls
-// switched off. Without a display the benchmarks are skipped.
+// switched off. The heaviest wave also runs with 100 emitters of the generated effects
+// (bench/particle_bench.cpp), reporting the batch's largest face and vertex counts and
+// the items dropped. Without a display the benchmarks are skipped.
 
+#include "bench/bench_window.h"
+#include "bench/particle_scene.h"
 #include "core/file.h"
-#include "core/mem.h"
 #include "core/mt.h"
 #include "game/frame.h"
 #include "game/settings.h"
 #include "platform/zwin.h"
 #include "render/batch.h"
 #include "render/camera.h"
+#include "render/particle.h"
 #include "render/tex.h"
 #include "render/zgl.h"
 
 #include <GL/gl.h>
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <string>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
-constexpr int BENCH_W = 1024;
-constexpr int BENCH_H = 768;
 constexpr int BENCH_BULLETS = 500;
 constexpr int BENCH_BEAMS = 64;
 constexpr int BENCH_BEAM_SEGMENTS = 4;
@@ -112,26 +110,10 @@ bool bench_scene_ready(void)
         return g_scene.ready;
     }
     tried = true;
-    // The game's working directory: the level markers' folder of the generated tree.
-    if (chdir(GLIMMERFALL_ASSETS "/run") != 0) {
+    if (!bench_window_ready()) {
         return false;
     }
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        return false;
-    }
-    g_render_fullscreen = 0.0f;
-    g_video_width = BENCH_W;
-    g_video_height = BENCH_H;
-    if (!zwin_set_video_mode()) {
-        return false;
-    }
-    mem_init();
-    snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
-    zgl_init_gl();
-    zgl_setup_view(BENCH_W, BENCH_H);
-    zgl_texture_init();
-    zbatch_alloc();
+    bench_particles_forget();
     // Masked faces for the enemies, additive sprites for the shots and beams.
     g_scene.enemy_handle = bench_texture("z_light.bmp", TEX_OWNED | TEX_MASK | TEX_MIPMAP, "z_footprint2.bmp");
     g_scene.bullet_handle = bench_texture("z_light.bmp", TEX_OWNED | TEX_ADDITIVE, nullptr);
@@ -155,8 +137,7 @@ bool bench_scene_ready(void)
     }
     camera_defaults();
     g_frame_dt = 1.0f;
-    g_scene.label = std::string((const char *)glGetString(GL_RENDERER)) + ", " +
-                    std::to_string(std::thread::hardware_concurrency()) + " cores";
+    g_scene.label = bench_window_label();
     g_scene.ready = true;
     return true;
 }
@@ -215,9 +196,12 @@ void bench_beam(int i)
     }
 }
 
-void bench_produce(int enemies, float t)
+void bench_produce(int enemies, float t, int emitters)
 {
     zbatch_reset();
+    if (emitters > 0) {
+        bench_particles_frame(emitters);
+    }
     for (int i = 0; i < enemies; i++) {
         bench_enemy(i, t);
     }
@@ -244,6 +228,14 @@ void BM_Frame(benchmark::State &state)
     }
     const int enemies = (int)state.range(0);
     g_render_alternaterenderpath = (float)state.range(1);
+    const int emitters = (int)state.range(2);
+    if (emitters > 0 && !bench_particles_load()) {
+        state.SkipWithError("the generated effects do not load");
+        return;
+    }
+    g_batch_max_faces = 0;
+    g_batch_max_vertices = 0;
+    const int dropped = g_batch_dropped;
     double produce = 0, flush = 0, finish = 0, swap = 0;
     float t = 0.0f;
     for (auto _ : state) {
@@ -253,7 +245,7 @@ void BM_Frame(benchmark::State &state)
         zgl_enable_blend();
         zgl_depth_mask_off();
         Clock::time_point at = Clock::now();
-        bench_produce(enemies, t);
+        bench_produce(enemies, t, emitters);
         produce += ms_since(at);
         at = Clock::now();
         zbatch_flush();
@@ -275,9 +267,16 @@ void BM_Frame(benchmark::State &state)
     state.counters["finish_ms"] = finish / n;
     state.counters["swap_ms"] = swap / n;
     state.counters["faces"] = (double)(enemies * ENEMY_FACES + 2 * BENCH_BULLETS + 2 * BENCH_BEAMS * BENCH_BEAM_SEGMENTS);
-    state.SetLabel(g_scene.label + (state.range(1) ? ", expanded path" : ", indexed path"));
+    state.counters["max_faces"] = g_batch_max_faces;
+    state.counters["max_vertices"] = g_batch_max_vertices;
+    state.counters["dropped"] = g_batch_dropped - dropped;
+    state.SetLabel(g_scene.label + (state.range(1) ? ", expanded path" : ", indexed path") +
+                   (emitters ? ", " + std::to_string(emitters) + " emitters" : ""));
 }
-BENCHMARK(BM_Frame)->ArgsProduct({{50, 150, 300}, {0, 1}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Frame)->ArgsProduct({{50, 150, 300}, {0, 1}, {0}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Frame)->ArgsProduct({{300}, {0, 1}, {100}})->Unit(benchmark::kMillisecond)->UseRealTime();
+// The emitters' own share: the same frame with no enemies, with and without them.
+BENCHMARK(BM_Frame)->ArgsProduct({{0}, {0}, {0, 100}})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Our part alone: the same frame produced and walked with GL's calls switched off.
 void BM_BatchWalk(benchmark::State &state)
@@ -291,7 +290,7 @@ void BM_BatchWalk(benchmark::State &state)
     float t = 0.0f;
     g_gl_ready = 0;
     for (auto _ : state) {
-        bench_produce(enemies, t);
+        bench_produce(enemies, t, 0);
         zbatch_flush();
         t += 1.0f;
     }

@@ -81,3 +81,8 @@ uint32_t mt_draw_rand(void)
 {
     return mt_next(&mt_draw);
 }
+
+void mt_draw_seed(uint32_t seed)
+{
+    mt_seed_state(&mt_draw, seed);
+}

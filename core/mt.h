@@ -15,3 +15,5 @@ float mt_rand_signed(void);
 // The drawing's own generator (MT19937 from the default seed): effects decided while
 // drawing take their draws here, never from the simulation's sequence.
 uint32_t mt_draw_rand(void);
+// Reseeds the drawing's generator (tests replay a run of effects).
+void mt_draw_seed(uint32_t seed);

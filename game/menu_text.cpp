@@ -324,7 +324,7 @@ static void menu_parse_keys(const char *keys)
         }
         // A name too long for its slot leaves the slot as it was but still uses it.
         if (strlen(word) < (size_t)MENU_KEY_NAME_SIZE) {
-            snprintf(g_key_names[slot], MENU_KEY_NAME_SIZE, "%s", word);
+            str_copy_n(g_key_names[slot], word, MENU_KEY_NAME_SIZE);
         }
         slot++;
     }

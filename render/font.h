@@ -6,6 +6,28 @@
 // Loads the font pages, the HUD texture and the cursor (level set-up, restart, return
 // to the front end).
 void title_load_fonts(void);
+
+struct TextureRecord;
+
+constexpr int FONT_PAGES = 4;   // page p holds the character codes 32 + 64p .. 95 + 64p
+// The font pages (null until title_load_fonts) and the page whose texture is bound for
+// the quad run in progress.
+extern TextureRecord *g_font_pages[FONT_PAGES];
+extern int g_font_page;
+// The pen: where the next glyph goes, the edge of its square and the advance.
+struct GlyphPen {
+    float x, y, z;
+    float size;
+    float width;
+};
+extern GlyphPen g_glyph_pen;
+// One glyph at the pen inside an open quad run: upright on the overlay plane, or flat on
+// the floor reading from the camera's side. Codes 32 or less move the pen only.
+void glyph_draw_char(uint8_t c);
+void glyph_draw_char_3d(uint8_t c);
+// Opens a quad run on the current page, binding it again when something else was bound
+// since the page was made current. 0 (no run opened) when the pages have no texture.
+int glyph_begin_run(void);
 // Binds font page 0 before a run of text.
 void font_bind(void);
 

@@ -55,5 +55,5 @@ void scorepop_free(void);
 void scorepop_add(const float pos[3], float life, uint32_t colour, int value);
 // Draws the live score numbers, then ages every entry by dt.
 void scorepop_update_draw(float dt);
-// Draws one live score number with the glyphs.
-void scorepop_draw_one(const ScorePop *pop);
+// Draws one live score number with the glyphs; a fading one loses alpha per logic step.
+void scorepop_draw_one(ScorePop *pop);

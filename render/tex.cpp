@@ -181,10 +181,6 @@ void zgl_texture_free_all(void)
     con_printf("[zgl texture] size mem %d gl %d", (int)(bytes >> 10), 0);
 }
 
-void floor_forget_texture(void)
-{
-}
-
 void zgl_texture_upload(Preload *image, uint32_t name, uint32_t flags)
 {
     if (!image || !image->pixels || name == 0 || !g_gl_ready) {

@@ -94,8 +94,6 @@ void zgl_texture_init(void);
 // Deletes every GL texture the cache owns and logs their size; records stay until the
 // next zgl_texture_init.
 void zgl_texture_free_all(void);
-// Forgets the floor's texture slot after the cache was emptied.
-void floor_forget_texture(void);
 
 // The one bind function: makes handle current, switching the blend function by its
 // TEX_ADDITIVE bit and binding its name when GL has another one bound. 0 switches nothing.

@@ -1,7 +1,12 @@
 // actortype.cpp -- the actor-type registry of the running level. The registry holds no
-// type yet: every name is unused and every definition call finds no current type.
+// type yet: every name is unused and every definition call finds no current type. The
+// particle call's body works on a set already (actortype_attach_particle).
 
 #include "world/actortype.h"
+
+#include "core/con.h"
+#include "render/particle.h"
+#include "world/animset.h"
 
 int g_player_number;
 
@@ -107,13 +112,34 @@ void actortype_add_spawn(const char *type, const char *anim, const char *bone, f
     (void)d;
 }
 
+void actortype_attach_particle(AnimSet *set, const char *anim, const char *bone, const char *particle)
+{
+    int tmpl = particle_find_or_load(particle);
+    int index = set ? anim_find(set, anim, 1) : -1;
+    if (tmpl < 0 || index < 0) {
+        con_printf("*** add particle wrong values");
+        return;
+    }
+    anim_add_particle_event(set, index, anim_find_bone(set, bone, 0) + 1, tmpl);
+}
+
+// The set an effect goes on: the named explosion type's own, or the current type's. The
+// registry holds no type and the explosion list no type yet, so there is none.
+static AnimSet *actortype_particle_set(const char *explosion)
+{
+    (void)explosion;
+    return nullptr;
+}
+
 void actortype_add_particle(const char *explosion, const char *anim, const char *bone,
                             const char *particle)
 {
-    (void)explosion;
-    (void)anim;
-    (void)bone;
-    (void)particle;
+    // Without a current type (or explosion type) nothing happens, as for every
+    // definition call.
+    AnimSet *set = actortype_particle_set(explosion);
+    if (set) {
+        actortype_attach_particle(set, anim, bone, particle);
+    }
 }
 
 void actortype_add_sound(const char *explosion, const char *anim, const char *sound,

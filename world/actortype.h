@@ -55,6 +55,12 @@ void actortype_add_spawn(const char *type, const char *anim, const char *bone, f
 // c_add_particle_to_anim (explosion null) and c_add_particle_to_explosion.
 void actortype_add_particle(const char *explosion, const char *anim, const char *bone,
                             const char *particle);
+// The body of both on the set the effect goes on: the effect's template found or loaded
+// and the animation found in the set, else "*** add particle wrong values"; then the
+// animation starts the effect at the bone's matrix (index + 1; an empty bone name is
+// bone 0) when it starts and at every loop, once per bone and effect.
+struct AnimSet;
+void actortype_attach_particle(AnimSet *set, const char *anim, const char *bone, const char *particle);
 // c_add_sound_to_anim (explosion and event null), c_add_sound_to_event (anim holds the
 // event name, event is "lua_event") and c_add_sound_to_explosion (explosion set).
 void actortype_add_sound(const char *explosion, const char *anim, const char *sound,

@@ -44,3 +44,10 @@ void gamer_draw_all(void);
 void gamer_draw_rings(void);
 // The local ship's aim marker, with mouse aim while the level plays.
 void gamer_draw_aim(void);
+// One ship's glow ring at pos: radius 18 from level tick -100 on, growing in over the 100
+// ticks before the start and shrinking over the 100 after the end (end_ticks: ticks since
+// the level's end, 0 while it runs); nothing outside that span.
+void gamer_draw_ring_at(const float pos[3], int tick, int end_ticks);
+// The aim marker at aim (a, b and the aim distance) of a ship steered with mouse aim
+// (input type 1) while the level plays.
+void gamer_draw_aim_at(const float aim[3], float input_type, int playing);

@@ -9,3 +9,7 @@ t[cp_launch_scale_min] = 100
 t[cp_launch_scale_max] = 100
 t[cp_bullet_spray_angle] = 4
 c_preload_model(t)
+
+-- A hot trail behind it while it flies, sparks where it ends.
+c_add_particle_to_anim("fire", "core", "enemy_shot_trail")
+c_add_particle_to_anim("die", "core", "hit_sparks")

@@ -9,3 +9,6 @@ t[cp_launch_scale_min] = 90
 t[cp_launch_scale_max] = 90
 t[cp_bullet_spray_angle] = 8
 c_preload_model(t)
+
+-- The sound of a hit, as the shot flares out.
+c_add_sound_to_anim("die", "shot_hit_plasma")

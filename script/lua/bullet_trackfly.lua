@@ -1,4 +1,4 @@
--- bullet_trackfly.lua -- the trackfly's sting: a short yellow dart. It flies by its own
+-- bullet_trackfly.lua -- the trackfly's sting: a red-hot needle. It flies by its own
 -- animation and is gone when that ends.
 
 local t = ACTOR_preload("bullet_trackfly", "bullets", "bullet_trackfly")
@@ -9,3 +9,6 @@ t[cp_launch_scale_min] = 70
 t[cp_launch_scale_max] = 70
 t[cp_bullet_spray_angle] = 3
 c_preload_model(t)
+
+-- The sound of a hit, as the shot flares out.
+c_add_sound_to_anim("die", "shot_hit_bolt")

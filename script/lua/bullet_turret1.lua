@@ -1,4 +1,4 @@
--- bullet_turret1.lua -- the small turrets' shot: a blue pellet. It flies by its own
+-- bullet_turret1.lua -- the small turrets' shot: a hot yellow pellet. It flies by its own
 -- animation and is gone when that ends.
 
 local t = ACTOR_preload("bullet_turret1", "bullets", "bullet_turret1")
@@ -9,3 +9,6 @@ t[cp_launch_scale_min] = 80
 t[cp_launch_scale_max] = 80
 t[cp_bullet_spray_angle] = 2
 c_preload_model(t)
+
+-- The sound of a hit, as the shot flares out.
+c_add_sound_to_anim("die", "shot_hit_bolt")

@@ -1,4 +1,4 @@
--- bullet_turret2.lua -- the big turrets' shot: a long blue bolt. It flies by its own
+-- bullet_turret2.lua -- the big turrets' shot: a long orange tracer. It flies by its own
 -- animation and is gone when that ends.
 
 local t = ACTOR_preload("bullet_turret2", "bullets", "bullet_turret2")
@@ -9,3 +9,6 @@ t[cp_launch_scale_min] = 110
 t[cp_launch_scale_max] = 110
 t[cp_bullet_spray_angle] = 3
 c_preload_model(t)
+
+-- The sound of a hit, as the shot flares out.
+c_add_sound_to_anim("die", "shot_hit_shell")

@@ -8,3 +8,6 @@ t[cp_hit_power] = 1.0
 t[cp_launch_scale_min] = 100
 t[cp_launch_scale_max] = 100
 c_preload_model(t)
+
+-- The sound of a hit, as the shot flares out.
+c_add_sound_to_anim("die", "shot_hit_laser")

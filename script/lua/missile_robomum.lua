@@ -12,5 +12,11 @@ t[cp_health_percent] = 20
 t[cp_score] = 40
 c_preload_model(t)
 
+-- Launch, hits and the final burst.
+c_add_sound_to_anim("mutate", "missile_launch")
+c_add_sound_to_anim("byebye", "missile_blast")
+c_add_sound_to_event("hit_active_bone", "missile_hit")
+c_add_sound_to_event("hit_null_bone", "missile_hit")
+
 -- Burns out after 3.5 seconds.
 c_set_trigger_mutate("byebye", "my_time_alive", 3.5, 3.5, 1, 1, 100, 100)

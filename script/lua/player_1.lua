@@ -5,7 +5,8 @@
 local hull = ACTOR_preload("player_1_hull", "players", "ship_1_hull")
 hull[cp_actor_type] = cat_player
 hull[cp_in_beastie_count] = 0
--- Height of the turret above the hull.
+-- Height of the hull above the turret: the hull model hangs its body this far below its
+-- origin, so turret and hull share one plane.
 hull[cp_bullet_spray_angle] = 2.0
 hull[cp_move_target] = ""
 c_preload_model(hull)
@@ -24,3 +25,5 @@ t[cp_move_target] = "player_1_hull"
 c_preload_model(t)
 
 c_set_random_anim("idle", 80, 120, 2, 5)
+-- Every shot: the turret's recoil and its sound.
+c_add_sound_to_anim("fire", "player_fire")

@@ -13,3 +13,6 @@ t[cp_launch_scale_min] = player_bullet_scale or 100
 t[cp_launch_scale_max] = player_bullet_scale or 100
 t[cp_bullet_spray_angle] = player_bullet_spray or 0
 c_preload_model(t)
+
+-- The sound of a hit, as the shot flares out (the laser flies on through what it hits).
+c_add_sound_to_anim("die", "hit_player_shot")

@@ -16,5 +16,8 @@ t[cp_launch_scale_max] = 80
 t[cp_move_target] = "nearest_beastie"
 c_preload_model(t)
 
+-- The burst when it strikes or burns out.
+c_add_sound_to_anim("byebye", "player_missile_blast")
+
 -- The rocket burns out after two seconds.
 c_set_trigger_mutate("byebye", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)

@@ -10,3 +10,5 @@ t[cp_launch_scale_max] = 110
 c_preload_model(t)
 
 c_set_random_anim("shimmer", 80, 120, 0.5, 1.5)
+-- Its rings swell and fade each time it shimmers.
+c_add_particle_to_anim("shimmer", "mainbone_x", "shield_shimmer")

@@ -44,6 +44,7 @@ std::string play_the_titles(const std::string &binds, const std::string &extra)
 {
     TempDir root;
     root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
+    link_menu_art(root);
     root.write("run/bindwin32.cfg", binds + extra);
     std::unique_ptr<GameProcess> started = start_game(root.file("run"));
     EXPECT_TRUE(started);

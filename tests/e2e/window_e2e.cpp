@@ -20,6 +20,7 @@ TEST(Window, OpensWalksTheScreensAndQuitsOnSigterm)
 {
     TempDir root;
     root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
+    link_menu_art(root);
     const std::string binds = "BIND key97 fire_left\n";
     root.write("run/bindwin32.cfg", binds);
     std::unique_ptr<GameProcess> started = start_game(root.file("run"));

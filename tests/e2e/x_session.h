@@ -6,9 +6,11 @@
 #pragma once
 
 #include "tests/support/game_process.h"
+#include "tests/support/temp_dir.h"
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +37,13 @@ inline std::unique_ptr<GameProcess> start_game(const std::string &dir, std::vect
         sleep_seconds(0.1);
     }
     return nullptr;
+}
+
+// The generated menu folder (logo pages, title pictures, fonts) beside the game's working
+// folder root/run, so the title screens show their logos and run their whole course.
+inline void link_menu_art(const TempDir &root)
+{
+    std::filesystem::create_directory_symlink(std::string(GLIMMERFALL_ASSETS) + "/menu", root.file("menu"));
 }
 
 // Runs an X tool command until it succeeds (up to five times); returns its output.
@@ -70,10 +79,12 @@ struct Rgb {
     int b = -1;
 };
 
-// The pixel at (100, 100) of the window, from a screenshot.
+// A pixel 10 in from the window's lower right corner, from a screenshot: the clear
+// colour of each screen, since no logo, title picture or emblem reaches there.
 inline Rgb window_pixel(const std::string &window)
 {
-    std::string out = x_command("import -window " + window + " -crop 1x1+100+100 -depth 8 txt:- 2>/dev/null");
+    std::string out =
+        x_command("import -window " + window + " -gravity SouthEast -crop 1x1+10+10 -depth 8 txt:- 2>/dev/null");
     Rgb c;
     size_t at = out.find("0,0: (");
     if (at != std::string::npos) {

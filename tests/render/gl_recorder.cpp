@@ -27,6 +27,7 @@ struct Recorder {
     ArrayPointer colour;
     std::map<unsigned, std::array<int, 3>> params;   // per texture name: wrap s, wrap t, min filter
     int run_vertices = 0;
+    GlEvent run;          // the vertices of the immediate-mode run in progress
 };
 
 Recorder &rec()
@@ -290,6 +291,7 @@ void glDrawArrays(GLenum, GLint first, GLsizei count)
 void glBegin(GLenum mode)
 {
     rec().run_vertices = 0;
+    rec().run = GlEvent{};
     GlEvent e = gl_event(GlOp::Begin);
     e.what = mode;
     record(std::move(e));
@@ -297,14 +299,50 @@ void glBegin(GLenum mode)
 
 void glEnd(void)
 {
-    GlEvent e = gl_event(GlOp::End);
-    e.count = rec().run_vertices;
+    GlEvent e = draw_event(GlOp::End, rec().run_vertices);
+    e.positions = std::move(rec().run.positions);
+    e.colours = std::move(rec().run.colours);
+    e.uvs = std::move(rec().run.uvs);
+    rec().run = GlEvent{};
     record(std::move(e));
 }
 
-void glVertex3f(GLfloat, GLfloat, GLfloat)
+void glVertex3f(GLfloat x, GLfloat y, GLfloat z)
 {
-    rec().run_vertices++;
+    Recorder &r = rec();
+    r.run_vertices++;
+    if (!r.recording) {
+        return;
+    }
+    const float *c = r.state.colour;
+    uint32_t rgba = 0;
+    for (int k = 0; k < 4; k++) {
+        float v = c[k] < 0.0f ? 0.0f : (c[k] > 1.0f ? 1.0f : c[k]);
+        rgba |= (uint32_t)(v * 255.0f + 0.5f) << (8 * k);
+    }
+    r.run.positions.push_back({x, y, z});
+    r.run.colours.push_back(rgba);
+    r.run.uvs.push_back({r.state.uv[0], r.state.uv[1]});
+}
+
+void glTexCoord2f(GLfloat s, GLfloat t)
+{
+    rec().state.uv[0] = s;
+    rec().state.uv[1] = t;
+}
+
+void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a)
+{
+    float *c = rec().state.colour;
+    c[0] = r;
+    c[1] = g;
+    c[2] = b;
+    c[3] = a;
+}
+
+void glColor4ubv(const GLubyte *v)
+{
+    glColor4f(v[0] / 255.0f, v[1] / 255.0f, v[2] / 255.0f, v[3] / 255.0f);
 }
 
 const GLubyte *glGetString(GLenum name)
@@ -375,8 +413,6 @@ void gluPerspective(GLdouble, GLdouble, GLdouble, GLdouble) {}
 void glClear(GLbitfield) {}
 void glClearColor(GLclampf, GLclampf, GLclampf, GLclampf) {}
 void glClearDepth(GLclampd) {}
-void glColor4f(GLfloat, GLfloat, GLfloat, GLfloat) {}
-void glColor4ubv(const GLubyte *) {}
 void glCullFace(GLenum) {}
 void glDepthFunc(GLenum) {}
 void glDepthMask(GLboolean) {}

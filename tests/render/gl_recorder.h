@@ -20,11 +20,14 @@ struct GlEvent {
     unsigned dst = 0;
     unsigned what = 0;        // Enable / Disable: the capability; Begin: the mode
     int count = 0;            // draws: indices or vertices; End: vertices of the run; Lock: count
+                              // End also carries the bound texture, the blend function and the
+                              // run's vertices like a draw
     int lo = 0;               // draws: the smallest and largest vertex index used
     int hi = 0;
     int blend_on = 0;         // draws: GL_BLEND enabled
-    std::vector<std::array<float, 3>> positions;   // draws: each drawn vertex, in order
-    std::vector<uint32_t> colours;
+    std::vector<std::array<float, 3>> positions;   // draws and End: each drawn vertex, in order
+    std::vector<uint32_t> colours;                 // packed RGBA, red in the low byte
+    std::vector<std::array<float, 2>> uvs;         // End: the texture coordinates of each vertex
     int width = 0;            // Upload
     int height = 0;
     int internal_format = 0;
@@ -42,6 +45,8 @@ struct GlRecorderState {
     unsigned blend_dst = 0;
     int blend_on = 0;
     int locked = 0;
+    float colour[4] = {1.0f, 1.0f, 1.0f, 1.0f};   // the current colour of immediate mode
+    float uv[2] = {0.0f, 0.0f};                   // the current texture coordinates
     int viewport[4] = {0, 0, 640, 480};
     std::string extensions = "GL_ARB_multitexture GL_EXT_compiled_vertex_array";
 };

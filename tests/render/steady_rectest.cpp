@@ -7,7 +7,10 @@
 #include "game/frame.h"
 #include "render/camera.h"
 #include "render/footprint.h"
+#include "render/particle.h"
+#include "tests/render/particle_effect.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -128,6 +131,64 @@ TEST_F(Steady, AHundredFramesAllocateNothing)
         EXPECT_EQ(g_news, news) << "path " << path;
     }
     EXPECT_GT(g_batch_max_faces, 500) << "the frames did draw";
+    g_frame_dt = 0.0f;
+}
+
+// Effects started and ending all the time: after a warm-up their rings come from the
+// free list, and the step allocates nothing.
+TEST_F(Steady, ParticleFramesAllocateNothing)
+{
+    particle_init_holders();
+    // Short bursts of spinning, growing, fading particles.
+    ParticleEmitter e = plain_effect();
+    for (int s = 0; s < PARTICLE_STAGES; s++) {
+        e.rate[s] = 2.0f;
+        e.speed[s] = 0.1f;
+        e.size_var[s] = 0.3f;
+        e.spin_var[s] = 2.0f;
+    }
+    e.life = 0.3f;
+    e.fade = 2.0f;
+    e.grow = 2.0f;
+    e.duration = e.time_left = 0.3f;
+    e.flags = PARTICLE_SPIN | PARTICLE_GROW | PARTICLE_ALPHA_FADE;
+    g_particle_templates[0] = e;
+    g_particle_template_count = 1;
+    float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    g_frame_dt = 1.0f;
+    g_render_particles = 1.0f;
+    glrec_set_recording(false);
+    int most_faces = 0;
+    auto particle_frame = [&](int f) {
+        zbatch_reset();
+        for (int k = 0; k < 4; k++) {
+            particle_start_at_bone(0, m, &e);
+        }
+        if (f % 25 == 0) {
+            particle_detach_owner(&e);
+        }
+        particle_update_draw();
+        most_faces = std::max(most_faces, g_batch_face_count);
+        zbatch_flush();
+        zbatch_unlock_arrays();
+    };
+    for (int f = 0; f < 100; f++) {
+        particle_frame(f);
+    }
+    int blocks = pool_blocks();
+    long news = g_news;
+    int rings = g_particle_ring_blocks;
+    for (int f = 100; f < 200; f++) {
+        particle_frame(f);
+    }
+    // Read before any failure message allocates.
+    const long news_after = g_news;
+    EXPECT_EQ(pool_blocks(), blocks);
+    EXPECT_EQ(news_after, news);
+    EXPECT_EQ(g_particle_ring_blocks, rings);
+    EXPECT_GT(g_particle_live_count, 50) << "the frames did run effects";
+    EXPECT_GT(most_faces, 1000);
+    particle_info();
     g_frame_dt = 0.0f;
 }
 

@@ -12,6 +12,29 @@
 #include <gtest/gtest.h>
 #include <string>
 
+// The animation set of a model "FOLDER/NAME" through the engine's loader (null when it
+// cannot be loaded).
+inline AnimSet *asset_model_set(const std::string &key)
+{
+    size_t slash = key.find('/');
+    if (slash == std::string::npos) {
+        return nullptr;
+    }
+    return actor_load_model_data(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str());
+}
+
+// The index of a bone by name, -1 when the set has none of that name (the engine's
+// anim_find_bone answers 0 for a missing bone).
+inline int asset_bone_index(const AnimSet *set, const std::string &name)
+{
+    for (int i = 0; i < set->bone_count; i++) {
+        if (name == set->bones[i].name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 class AssetTreeTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -8,6 +8,7 @@
 #include "core/file.h"
 #include "core/mem.h"
 #include "core/model_file.h"
+#include "render/camera.h"
 #include "world/animplay.h"
 
 #include <algorithm>
@@ -145,6 +146,34 @@ const AnimPlay *PreviewActor::play_of(int index) const
         }
     }
     return nullptr;
+}
+
+PreviewFlyer::PreviewFlyer(AnimSet *set, float heading, const float start[3]) : actor(set)
+{
+    memcpy(pos, start, sizeof(pos));
+    actor.place(heading, 1.0f, pos);
+}
+
+void PreviewFlyer::tick()
+{
+    memcpy(&actor.m[12], pos, sizeof(pos));
+    actor.tick();
+    float forward = std::max(anim_forward_distance(&actor.st), 0.0f);
+    for (int c = 0; c < 3; c++) {
+        pos[c] -= actor.m[4 + c] * forward;
+    }
+}
+
+void ModelPreview::prepare_scene(const std::string &run_dir)
+{
+    for (int col = 0; col < 3; col++) {
+        for (int row = 0; row < 3; row++) {
+            g_camera.world[col * 4 + row] = rot_[col * 3 + row];
+        }
+    }
+    set_run_dir(run_dir);
+    const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
+    set_light(light);
 }
 
 ModelPreview::ModelPreview(int width, int height, uint32_t floor)

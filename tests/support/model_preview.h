@@ -34,6 +34,16 @@ public:
     std::vector<float> m;
 };
 
+// An actor moving as the engine moves a bullet: each tick by minus its matrix's second
+// column (its forward axis under the -90 pitch, scale included) times the forward
+// distance its root moved.
+struct PreviewFlyer {
+    PreviewFlyer(AnimSet *set, float heading, const float start[3]);
+    void tick();
+    PreviewActor actor;
+    float pos[3];
+};
+
 class ModelPreview {
 public:
     // A picture of width x height over a floor of the given colour (0xRRGGBB).
@@ -47,6 +57,10 @@ public:
     const float *camera_rotation() const { return rot_; }
     // Textures are read relative to run_dir (the names in model files start "../styles").
     void set_run_dir(const std::string &dir) { run_dir_ = dir; }
+    // Ready to draw a scene as the galleries do: textures from run_dir, the gallery's
+    // light from above, and the game camera's rotation (camera-facing bones read it)
+    // set to this camera's.
+    void prepare_scene(const std::string &run_dir);
     // The world light direction (toward the light).
     void set_light(const float dir[3]);
     // Draws a mesh skinned by an actor's matrices (built with this camera's rotation).

@@ -21,8 +21,6 @@
 
 namespace {
 
-const std::string TREE = GLIMMERFALL_ASSETS;
-
 struct Pose {
     const char *anim;   // null: the defaults only
     int ticks;
@@ -86,14 +84,7 @@ protected:
     }
     void draw_all(ModelPreview &p)
     {
-        for (int col = 0; col < 3; col++) {
-            for (int row = 0; row < 3; row++) {
-                g_camera.world[col * 4 + row] = p.camera_rotation()[col * 3 + row];
-            }
-        }
-        p.set_run_dir(TREE + "/run");
-        const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
-        p.set_light(light);
+        p.prepare_scene(tree() + "/run");
         for (auto &a : actors) {
             anim_build_matrices(&a->st);
             p.draw(*a->st.set->mesh, a->st);

@@ -12,10 +12,10 @@
 #include "core/model_file.h"
 #include "world/animplay.h"
 
-#include "tests/script/lua_test_support.h"
 #include "tests/support/asset_tree.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
+#include "tests/support/script_recorder.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -25,8 +25,6 @@
 #include <vector>
 
 namespace {
-
-const std::string TREE = GLIMMERFALL_ASSETS;
 
 struct EnemyFamily {
     const char *key;                    // folder/name
@@ -72,22 +70,6 @@ const char *const EVENTS[] = {"hit_active_bone", "hit_null_bone", "hit_fence"};
 
 using EnemyModels = AssetTreeTest;
 
-AnimSet *set_of(const std::string &key)
-{
-    size_t slash = key.find('/');
-    return actor_load_model_data(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str());
-}
-
-int bone_of(const AnimSet *set, const std::string &name)
-{
-    for (int i = 0; i < set->bone_count; i++) {
-        if (name == set->bones[i].name) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 bool loops(const AnimSet *set, const char *anim)
 {
     int i = anim_find(set, anim, 1);
@@ -108,7 +90,7 @@ bool is_default(const AnimSet *set, const char *anim)
 TEST_F(EnemyModels, EveryFamilyHasTheEnginesAnimationsTwoSpheresItsNamesAndItsBudget)
 {
     for (const EnemyFamily &f : FAMILIES) {
-        AnimSet *set = set_of(f.key);
+        AnimSet *set = asset_model_set(f.key);
         ASSERT_NE(set, nullptr) << f.key;
         ASSERT_NE(set->mesh, nullptr) << f.key;
         EXPECT_STREQ(set->bones[0].name, "mainbone_x") << f.key;
@@ -124,7 +106,7 @@ TEST_F(EnemyModels, EveryFamilyHasTheEnginesAnimationsTwoSpheresItsNamesAndItsBu
             EXPECT_GE(anim_find(set, anim, 1), 0) << f.key << " " << anim;
         }
         for (const char *bone : f.bones) {
-            int b = bone_of(set, bone);
+            int b = asset_bone_index(set, bone);
             EXPECT_GE(b, 0) << f.key << " " << bone;
             if (b >= 0) {
                 EXPECT_EQ(set->bones[b].breakable, 0) << f.key << " " << bone << ": a collapsed gun fires from the origin";
@@ -141,112 +123,71 @@ TEST_F(EnemyModels, EveryFamilyHasTheEnginesAnimationsTwoSpheresItsNamesAndItsBu
                 if (file.compare(file.size() - 4, 4, ".bmp") != 0) {
                     file += "/00000.bmp";
                 }
-                EXPECT_GT(file_exists_size((TREE + "/run/" + file).c_str()), 0) << f.key << " names " << name;
+                EXPECT_GT(file_exists_size((tree() + "/run/" + file).c_str()), 0) << f.key << " names " << name;
             }
         }
     }
 }
 
-// What a script names, recorded by wrapping the bindings in Lua: "model F/N", "anim F/N
-// name", "bone F/N name", "sound F/N name", "event F/N name", the model being that of
-// the type defined last (or, for a beam's ends, of the type named).
-const char *RECORDERS = R"(
-rec = {}
-rec_n = 0
-local model = "?"
+// Beyond the shared recorder's names: spawn animations and bones, wheel bones, the ends
+// of beams on types the script defined, which events get a sound and the death sound.
+const char *MORE_RECORDERS = R"(
 local models = {}
-local function wrap(name, note)
-    local real = _G[name]
-    _G[name] = function(...) note(...) return real(...) end
-end
-local function add(line) rec_n = rec_n + 1 rec[rec_n] = line end
-wrap("c_preload_model", function(t)
-    model = t[cp_model_dir] .. "/" .. t[cp_model_name]
-    models[t[cp_actor_name]] = model
-    add("model " .. model)
+rec_wrap("c_preload_model", function(t) models[t[cp_actor_name]] = t[cp_model_dir] .. "/" .. t[cp_model_name] end)
+rec_wrap("c_set_trigger_spawn", function(type, anim, bone)
+    rec_add("anim " .. rec_model .. " " .. anim)
+    rec_add("bone " .. rec_model .. " " .. bone)
 end)
-wrap("c_set_use_anim_for", function(slot, anim) add("anim " .. model .. " " .. anim) end)
-wrap("c_set_random_anim", function(anim) add("anim " .. model .. " " .. anim) end)
-wrap("c_set_trigger_spawn", function(type, anim, bone)
-    add("anim " .. model .. " " .. anim)
-    add("bone " .. model .. " " .. bone)
+rec_wrap("c_add_some_wheels", function(l, r)
+    rec_add("bone " .. rec_model .. " " .. l)
+    rec_add("bone " .. rec_model .. " " .. r)
 end)
-wrap("c_add_some_wheels", function(l, r) add("bone " .. model .. " " .. l) add("bone " .. model .. " " .. r) end)
-wrap("c_add_fizz_between", function(beam, a, bone_a, b, bone_b)
-    if models[a] then add("bone " .. models[a] .. " " .. bone_a) end
-    if models[b] then add("bone " .. models[b] .. " " .. bone_b) end
+rec_wrap("c_add_fizz_between", function(beam, a, bone_a, b, bone_b)
+    if models[a] then rec_add("bone " .. models[a] .. " " .. bone_a) end
+    if models[b] then rec_add("bone " .. models[b] .. " " .. bone_b) end
 end)
-wrap("c_add_a_weapon", function(bullet, gun, bone, shaft, fire, aim)
-    if bone ~= "" then add("bone " .. model .. " " .. bone) end
-    if shaft ~= "" then add("bone " .. model .. " " .. shaft) end
-    if fire ~= "" then add("anim " .. model .. " " .. fire) end
-    if aim ~= "" then add("anim " .. model .. " " .. aim) end
-end)
-wrap("c_add_sound_to_anim", function(anim, sound)
-    add("anim " .. model .. " " .. anim)
-    add("sound " .. model .. " " .. sound)
-end)
-wrap("c_add_sound_to_event", function(event, sound)
-    add("event " .. model .. " " .. event)
-    add("sound " .. model .. " " .. sound)
+rec_wrap("c_add_sound_to_event", function(event) rec_add("event " .. rec_model .. " " .. event) end)
+rec_wrap("c_add_sound_to_anim", function(anim, sound)
+    if anim == "byebye" then rec_add("death " .. rec_model .. " " .. sound) end
 end)
 )";
-
-struct Record {
-    std::string kind, model, name;
-};
-
-std::vector<Record> run_recorded(const char *script)
-{
-    std::vector<Record> records;
-    g_lua = lua_open(0);
-    lua_register_all();
-    lua_test_run("cur_level_num = 101");
-    lua_run_mem_script("actor.lua");
-    lua_run_mem_script("actor_place.lua");
-    lua_test_run(RECORDERS);
-    lua_run_mem_script(script);
-    int n = (int)lua_test_number("rec_n");
-    for (int i = 1; i <= n; i++) {
-        lua_test_run("rec_line = rec[" + std::to_string(i) + "]");
-        std::string line = lua_test_string("rec_line");
-        size_t a = line.find(' ');
-        size_t b = line.find(' ', a + 1);
-        records.push_back({line.substr(0, a), line.substr(a + 1, b == std::string::npos ? b : b - a - 1),
-                           b == std::string::npos ? "" : line.substr(b + 1)});
-    }
-    lua_close(g_lua);
-    g_lua = nullptr;
-    return records;
-}
 
 TEST_F(EnemyModels, ScriptsFindEveryNameInTheirModelAndEverySoundInTheTree)
 {
     for (const EnemyFamily &f : FAMILIES) {
-        AnimSet *set = set_of(f.key);
+        AnimSet *set = asset_model_set(f.key);
         ASSERT_NE(set, nullptr) << f.key;
         for (const char *script : f.scripts) {
             LogCapture log;
-            std::vector<Record> records = run_recorded(script);
+            std::vector<std::string> lines = script_record(script, MORE_RECORDERS);
             EXPECT_EQ(log.errors(), 0) << script << "\n" << log.joined();
             std::set<std::string> events;
             int names = 0;
             bool dies_aloud = false;
-            for (const Record &r : records) {
-                if (r.model != f.key) {
-                    continue;   // a shot, a beam or another family the script loads
+            for (const std::string &line : lines) {
+                size_t a = line.find(' ');
+                size_t b = line.find(' ', a + 1);
+                std::string kind = line.substr(0, a);
+                std::string model = line.substr(a + 1, b == std::string::npos ? b : b - a - 1);
+                std::string name = b == std::string::npos ? "" : line.substr(b + 1);
+                if (kind == "sound") {
+                    // Every sound the script names, its shots' included, is in the tree.
+                    std::string file = tree() + "/styles/sfx/" + model + ".wav";
+                    EXPECT_GT(file_exists_size(file.c_str()), 44) << script << ": sound " << model;
+                    continue;
+                }
+                if (model != f.key || ((kind == "anim" || kind == "bone") && name.empty())) {
+                    continue;   // a shot, a beam or another family the script loads; no gun bone
                 }
                 names++;
-                if (r.kind == "anim") {
-                    EXPECT_GE(anim_find(set, r.name.c_str(), 1), 0) << script << ": animation " << r.name;
-                } else if (r.kind == "bone") {
-                    EXPECT_GE(bone_of(set, r.name), 0) << script << ": bone " << r.name;
-                } else if (r.kind == "sound") {
-                    std::string file = TREE + "/styles/sfx/" + r.name + ".wav";
-                    EXPECT_GT(file_exists_size(file.c_str()), 44) << script << ": sound " << r.name;
-                    dies_aloud = dies_aloud || r.name.find("_die") != std::string::npos;
-                } else if (r.kind == "event") {
-                    events.insert(r.name);
+                if (kind == "anim") {
+                    EXPECT_GE(anim_find(set, name.c_str(), 1), 0) << script << ": animation " << name;
+                } else if (kind == "bone") {
+                    EXPECT_GE(asset_bone_index(set, name), 0) << script << ": bone " << name;
+                } else if (kind == "event") {
+                    events.insert(name);
+                } else if (kind == "death") {
+                    dies_aloud = true;
                 }
             }
             EXPECT_GE(names, 6) << script << " defines its type on " << f.key;
@@ -287,7 +228,7 @@ TEST_F(EnemyModels, MoversCoverTheGroundTheirScriptsAsk)
         {"bosses/geopus", "crawl", 0.03f, 0.05f},
     };
     for (const Mover &mv : movers) {
-        AnimSet *set = set_of(mv.key);
+        AnimSet *set = asset_model_set(mv.key);
         ASSERT_NE(set, nullptr) << mv.key;
         EXPECT_TRUE(loops(set, mv.anim)) << mv.key;
         float speed = ground_of(set, mv.anim, 300) / 300.0f;
@@ -295,7 +236,7 @@ TEST_F(EnemyModels, MoversCoverTheGroundTheirScriptsAsk)
         EXPECT_LE(speed, mv.max) << mv.key << " " << mv.anim;
     }
     // Nothing else covers ground: turns, life cycle, the idle loops.
-    AnimSet *spider = set_of("beasties/beemspider_1");
+    AnimSet *spider = asset_model_set("beasties/beemspider_1");
     for (const char *anim : {"turn_l", "turn_r", "emerge", "hitbounce", "throb"}) {
         EXPECT_EQ(ground_of(spider, anim, 100), 0.0f) << anim;
     }
@@ -303,7 +244,7 @@ TEST_F(EnemyModels, MoversCoverTheGroundTheirScriptsAsk)
 
 TEST_F(EnemyModels, SpiderTurnsCarryTheirYawOnBoneTwoWithoutOffset)
 {
-    AnimSet *spider = set_of("beasties/beemspider_1");
+    AnimSet *spider = asset_model_set("beasties/beemspider_1");
     ASSERT_NE(spider, nullptr);
     for (float dir : {1.0f, -1.0f}) {
         PreviewActor a(spider);
@@ -345,7 +286,7 @@ TEST_F(EnemyModels, SpawnBeatsCrossTheirScriptsThresholdOncePerCycle)
         {"beasties/trailer_1", "trail", 0.9f, 1.5f},
     };
     for (const Beat &b : beats) {
-        AnimSet *set = set_of(b.key);
+        AnimSet *set = asset_model_set(b.key);
         ASSERT_NE(set, nullptr) << b.key;
         EXPECT_TRUE(is_default(set, b.anim)) << b.key << ": nothing else starts it";
         EXPECT_TRUE(loops(set, b.anim)) << b.key;

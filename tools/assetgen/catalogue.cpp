@@ -7,6 +7,7 @@
 #include "assetgen/fonts.h"
 #include "assetgen/images.h"
 #include "assetgen/models.h"
+#include "assetgen/particles.h"
 #include "assetgen/sounds.h"
 #include "assetgen/texts.h"
 
@@ -80,6 +81,7 @@ std::vector<AssetEntry> make_catalogue()
     art_add_to_catalogue(c);
     c.push_back({styles + "/bitmaps/z_footprint1.bmp", AssetKind::Bitmap, 0, "", build_footprint_claw});
     c.push_back({styles + "/bitmaps/z_footprint2.bmp", AssetKind::Bitmap, 0, "", build_footprint_pad});
+    particles_add_to_catalogue(c);
     for (const std::string &name : sound_names()) {
         c.push_back({styles + "/sfx/" + name + ".wav", AssetKind::Sound, 0, name, build_sound});
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum class AssetKind { Bitmap, Mask, Sound, Page, Marker, Text, Model };
+enum class AssetKind { Bitmap, Mask, Sound, Page, Marker, Text, Model, Particle };
 
 struct AssetEntry {
     std::string path;   // relative to the tree's root, '/' between folders

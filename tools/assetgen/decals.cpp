@@ -11,32 +11,6 @@
 namespace {
 
 constexpr int DECAL_SAMPLES = 4;        // per axis and pixel
-constexpr float DECAL_BORDER = 0.125f;  // of the side, kept black on every edge
-
-// Coverage of a shape given as inside (u, v) over the unit square, u to the right and v
-// up (as the game maps the bitmap), scaled to 0..peak.
-Bytes decal_render(const std::function<float(float u, float v)> &inside)
-{
-    ImageRgb img(DECAL_SIDE, DECAL_SIDE);
-    for (int y = 0; y < DECAL_SIDE; y++) {
-        for (int x = 0; x < DECAL_SIDE; x++) {
-            float sum = 0.0f;
-            for (int sy = 0; sy < DECAL_SAMPLES; sy++) {
-                for (int sx = 0; sx < DECAL_SAMPLES; sx++) {
-                    float u = ((float)x + ((float)sx + 0.5f) / DECAL_SAMPLES) / DECAL_SIDE;
-                    float v = 1.0f - ((float)y + ((float)sy + 0.5f) / DECAL_SAMPLES) / DECAL_SIDE;
-                    bool border = u < DECAL_BORDER || u > 1.0f - DECAL_BORDER || v < DECAL_BORDER ||
-                                  v > 1.0f - DECAL_BORDER;
-                    sum += border ? 0.0f : std::clamp(inside(u, v), 0.0f, 1.0f);
-                }
-            }
-            uint8_t grey = (uint8_t)std::lround(255.0f * sum / (DECAL_SAMPLES * DECAL_SAMPLES));
-            uint8_t *p = img.at(x, y);
-            p[0] = p[1] = p[2] = grey;
-        }
-    }
-    return bmp_write_24(img);
-}
 
 // 1 inside an ellipse at (cu, cv) with radii (ru, rv), 0 outside.
 float ellipse(float u, float v, float cu, float cv, float ru, float rv)
@@ -57,6 +31,30 @@ float triangle(float u, float v, const float a[2], const float b[2], const float
 }
 
 }  // namespace
+
+// Coverage of a shape given as inside (u, v) over the unit square, u to the right and v
+// up (as the game maps the bitmap), scaled to 0..peak.
+Bytes decal_render(const std::function<float(float u, float v)> &inside, float edge)
+{
+    ImageRgb img(DECAL_SIDE, DECAL_SIDE);
+    for (int y = 0; y < DECAL_SIDE; y++) {
+        for (int x = 0; x < DECAL_SIDE; x++) {
+            float sum = 0.0f;
+            for (int sy = 0; sy < DECAL_SAMPLES; sy++) {
+                for (int sx = 0; sx < DECAL_SAMPLES; sx++) {
+                    float u = ((float)x + ((float)sx + 0.5f) / DECAL_SAMPLES) / DECAL_SIDE;
+                    float v = 1.0f - ((float)y + ((float)sy + 0.5f) / DECAL_SAMPLES) / DECAL_SIDE;
+                    bool border = u < edge || u > 1.0f - edge || v < edge || v > 1.0f - edge;
+                    sum += border ? 0.0f : std::clamp(inside(u, v), 0.0f, 1.0f);
+                }
+            }
+            uint8_t grey = (uint8_t)std::lround(255.0f * sum / (DECAL_SAMPLES * DECAL_SAMPLES));
+            uint8_t *p = img.at(x, y);
+            p[0] = p[1] = p[2] = grey;
+        }
+    }
+    return bmp_write_24(img);
+}
 
 Bytes decal_footprint_claw()
 {

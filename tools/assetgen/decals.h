@@ -7,7 +7,16 @@
 
 #include "assetgen/bytes.h"
 
+#include <functional>
+
 constexpr int DECAL_SIDE = 64;
+
+constexpr float DECAL_BORDER = 0.125f;   // of the side, kept black on every edge
+
+// A DECAL_SIDE square grey bitmap (24-bit, white on black) of a brightness given over
+// the unit square (u to the right, v up, as the game maps it; values clamped to 0..1),
+// 4 x 4 supersampled, with the fraction edge of the side black on every edge.
+Bytes decal_render(const std::function<float(float u, float v)> &inside, float edge = DECAL_BORDER);
 
 // "z_footprint1.bmp": a clawed print, pad and three clawed toes pointing toward +u (the
 // bitmap's right), the direction of the footprint's bone.

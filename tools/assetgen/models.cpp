@@ -5,6 +5,8 @@
 
 #include "assetgen/catalogue.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -483,6 +485,123 @@ void ModelBuilder::sprite(int bone, float size, const Paint &paint)
     Vec3 v[4] = {{-h, -h, 0}, {h, -h, 0}, {h, h, 0}, {-h, h, 0}};
     const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     add_quad(bone, v, uv, paint.colour, paint, Vec3{0, 0, 1}, true);
+}
+
+namespace {
+
+float cross_z(Vec3 o, Vec3 a, Vec3 b)
+{
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// Ear clipping of a simple counter-clockwise polygon in the X/Y plane: index triples,
+// each counter-clockwise. A polygon with no ear left (self-crossing) stops early.
+std::vector<std::array<int, 3>> triangulate(const std::vector<Vec3> &pts)
+{
+    std::vector<std::array<int, 3>> out;
+    std::vector<int> left;
+    for (size_t i = 0; i < pts.size(); i++) {
+        left.push_back((int)i);
+    }
+    while (left.size() > 3) {
+        size_t n = left.size();
+        bool clipped = false;
+        for (size_t i = 0; i < n && !clipped; i++) {
+            int a = left[(i + n - 1) % n], b = left[i], c = left[(i + 1) % n];
+            if (cross_z(pts[a], pts[b], pts[c]) <= 0) {
+                continue;   // a reflex or flat corner is no ear
+            }
+            bool empty = true;
+            for (int k : left) {
+                if (k != a && k != b && k != c && cross_z(pts[a], pts[b], pts[k]) >= 0 &&
+                    cross_z(pts[b], pts[c], pts[k]) >= 0 && cross_z(pts[c], pts[a], pts[k]) >= 0) {
+                    empty = false;
+                    break;
+                }
+            }
+            if (empty) {
+                out.push_back({{a, b, c}});
+                left.erase(left.begin() + (long)i);
+                clipped = true;
+            }
+        }
+        if (!clipped) {
+            return out;
+        }
+    }
+    if (left.size() == 3) {
+        out.push_back({{left[0], left[1], left[2]}});
+    }
+    return out;
+}
+
+}  // namespace
+
+void ModelBuilder::prism(int bone, Place p, const std::vector<Vec3> &outline, float height, const Paint &paint,
+                         float top_scale)
+{
+    if (outline.size() < 3) {
+        error_ = "a prism needs three points or more";
+        return;
+    }
+    std::vector<Vec3> base;
+    float area = 0;
+    Vec3 centre{0, 0, 0};
+    float lo[2] = {outline[0].x, outline[0].y}, hi[2] = {outline[0].x, outline[0].y};
+    for (size_t i = 0; i < outline.size(); i++) {
+        const Vec3 &a = outline[i];
+        const Vec3 &b = outline[(i + 1) % outline.size()];
+        area += a.x * b.y - b.x * a.y;
+        base.push_back({a.x, a.y, 0});
+        centre = add(centre, {a.x, a.y, 0});
+        lo[0] = std::min(lo[0], a.x), lo[1] = std::min(lo[1], a.y);
+        hi[0] = std::max(hi[0], a.x), hi[1] = std::max(hi[1], a.y);
+    }
+    if (area < 0) {
+        std::reverse(base.begin(), base.end());
+    }
+    centre = scaled(centre, 1.0f / (float)base.size());
+    float extent = std::max(std::max(hi[0] - lo[0], hi[1] - lo[1]), 1e-3f);
+    std::vector<Vec3> top;
+    for (const Vec3 &b : base) {
+        Vec3 t = add(centre, scaled(sub(b, centre), top_scale));
+        top.push_back({t.x, t.y, height});
+    }
+    Quat turn = quat_euler(p.angles);
+    auto flat_uv = [&](Vec3 v, float out[2]) {
+        out[0] = (v.x - lo[0]) / extent;
+        out[1] = (v.y - lo[1]) / extent;
+    };
+    const Rgba cols[3] = {paint.colour, paint.colour, paint.colour};
+    for (const auto &t : triangulate(base)) {
+        for (int end = 0; end < 2; end++) {
+            const std::vector<Vec3> &ring = end ? top : base;
+            Vec3 v[3];
+            float uv[3][2];
+            for (int k = 0; k < 3; k++) {
+                v[k] = place_point(p, ring[t[k]]);
+                flat_uv(ring[t[k]], uv[k]);
+            }
+            add_triangle(bone, v, uv, cols, paint, rotate(turn, {0, 0, end ? 1.0f : -1.0f}));
+        }
+    }
+    float run = 0;
+    for (size_t i = 0; i < base.size(); i++) {
+        size_t j = (i + 1) % base.size();
+        Vec3 edge = sub(base[j], base[i]);
+        float len = sqrtf(dot(edge, edge));
+        if (len <= 0) {
+            continue;
+        }
+        Vec3 v[4] = {place_point(p, base[i]), place_point(p, base[j]), place_point(p, top[j]), place_point(p, top[i])};
+        float u0 = run / extent, u1 = (run + len) / extent;
+        run += len;
+        const float uv[4][2] = {{u0, 0}, {u1, 0}, {u1, 1}, {u0, 1}};
+        // Outward from a counter-clockwise outline is the edge turned a quarter clockwise.
+        Vec3 out = rotate(turn, {edge.y, -edge.x, 0});
+        Vec3 mid = scaled(add(add(v[0], v[1]), add(v[2], v[3])), 0.25f);
+        add_quad(bone, v, uv, paint.colour, paint, sub(mid, out));
+    }
 }
 
 void ModelBuilder::hit_sphere(int bone, Vec3 centre, float radius)

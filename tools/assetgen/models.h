@@ -214,6 +214,11 @@ public:
     // A square of the given size centred on the bone's origin in its X/Y plane, facing +Z:
     // the face of a camera-facing bone.
     void sprite(int bone, float size, const Paint &paint);
+    // A slab: the outline (points in p's X/Y plane, z ignored; a simple polygon, either
+    // winding) from z = 0 up to height, its top shrunk toward the outline's centre by
+    // top_scale for bevelled sides; closed below. Wings, fins and hull plates.
+    void prism(int bone, Place p, const std::vector<Vec3> &outline, float height, const Paint &paint,
+               float top_scale = 1);
 
     // Hit spheres in a bone's space (ACTOR: the actor's matrix). The first is the bounding
     // sphere of the whole model (it sets the collision radius).

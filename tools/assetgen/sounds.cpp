@@ -5,6 +5,7 @@
 #include "assetgen/sounds.h"
 
 #include "assetgen/formats.h"
+#include "assetgen/sounds_ships.h"
 #include "assetgen/synth.h"
 
 #include <algorithm>
@@ -927,6 +928,17 @@ const SoundRecipe SOUND_RECIPES[] = {
     {"ambi-01", make_ambient_pulse},
     {"ambi-02", make_ambient_glass},
     {"ambi-03", make_ambient_undertow},
+    {"player_fire", make_player_fire},
+    {"hit_player_shot", make_hit_player_shot},
+    {"player_missile_blast", make_player_missile_blast},
+    {"shot_hit_bolt", make_shot_hit_bolt},
+    {"shot_hit_plasma", make_shot_hit_plasma},
+    {"shot_hit_shell", make_shot_hit_shell},
+    {"shot_hit_ball", make_shot_hit_ball},
+    {"shot_hit_laser", make_shot_hit_laser},
+    {"missile_launch", make_missile_launch},
+    {"missile_hit", make_missile_hit},
+    {"missile_blast", make_missile_blast},
 };
 
 }  // namespace

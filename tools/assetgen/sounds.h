@@ -1,6 +1,6 @@
-// sounds.h -- the game's synthesised sounds: the thirteen named interface and event
-// sounds and the ambient loops "ambi-00" .. "ambi-03", then the sets listed in
-// sounds_list.cpp.
+// sounds.h -- the game's synthesised sounds: the named interface and event sounds, the
+// ambient loops "ambi-00" .. "ambi-03", the ships' and shots' (sounds_ships.h), then the
+// sets listed in sounds_list.cpp (the enemies').
 #pragma once
 
 #include "assetgen/bytes.h"

@@ -1,0 +1,634 @@
+// The player ships, their shots and the enemies' shots and missiles as game content: the
+// ship, shot and missile scripts find every model, animation, bone and sound they name;
+// every bullet flies by a one-shot "fire..." along its heading and has "die"; the lasers
+// fly for the seconds their names give; the missiles carry the enemy life cycle; the
+// turret stands on its hull where the engine puts them; the spinner's blades cut as they
+// turn; budgets and spheres. Pictures of each family go to build/screens/.
+
+#include "assetgen/models.h"
+
+#include "core/file.h"
+#include "core/mem.h"
+#include "core/model_file.h"
+#include "render/camera.h"
+#include "render/hue.h"
+#include "world/animplay.h"
+
+#include "tests/support/log_capture.h"
+#include "tests/support/model_preview.h"
+#include "tests/support/script_recorder.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string TREE = GLIMMERFALL_ASSETS;
+
+// The scripts of the ships, their shots, the enemies' shots and their missiles; the
+// player's bullet script runs once per model with the globals player_all.lua sets.
+struct ScriptRun {
+    const char *script;
+    std::string globals;
+};
+
+std::string player_bullet(const char *model)
+{
+    return std::string("player_bullet_name = \"player_bullet_") + model + "\" player_bullet_model = \"" + model + "\"";
+}
+
+const std::vector<ScriptRun> &content_scripts()
+{
+    static const std::vector<ScriptRun> runs = {
+        {"player_1.lua", ""}, {"player_2.lua", ""}, {"player_3.lua", ""}, {"player_4.lua", ""}, {"player_5.lua", ""},
+        {"player_bullet_1.lua", player_bullet("bullet_1")}, {"player_bullet_1.lua", player_bullet("bullet_3way")},
+        {"player_bullet_1.lua", player_bullet("laser_1")}, {"player_missile_1.lua", ""}, {"player_shield.lua", ""},
+        {"player_spinner.lua", ""}, {"bullet_ninjoo.lua", ""}, {"bullet_pathfly.lua", ""}, {"bullet_pimp.lua", ""},
+        {"bullet_robomom.lua", ""}, {"bullet_splitworm.lua", ""}, {"bullet_trackfly.lua", ""},
+        {"bullet_turret1.lua", ""}, {"bullet_turret2.lua", ""}, {"bullet_weelee.lua", ""},
+        {"beemspider_bullet.lua", ""}, {"laser-1_1sec.lua", ""}, {"laser-1_2sec.lua", ""}, {"laser-1_3sec.lua", ""},
+        {"missile_ninjoo.lua", ""}, {"missile_pimp.lua", ""}, {"missile_robomum.lua", ""},
+        {"missile_turret.lua", ""}, {"missile_weelee.lua", ""},
+    };
+    return runs;
+}
+
+// Shots the engine flies as bullets (their category has cat_bullet and not cat_beastie).
+const char *const BULLETS[] = {"bullets/bullet_1",        "bullets/bullet_3way",      "bullets/laser_1",
+                               "bullets/bullet_ninjoo",   "bullets/bullet_pathfly",   "bullets/bullet_pimp",
+                               "bullets/bullet_robomom",  "bullets/bullet_splitworm", "bullets/bullet_trackfly",
+                               "bullets/bullet_turret1",  "bullets/bullet_turret2",   "bullets/bullet_weelee",
+                               "bullets/beemspider_bullet", "bullets/laser-1_1sec",   "bullets/laser-1_2sec",
+                               "bullets/laser-1_3sec"};
+// Shots the engine launches as enemies.
+const char *const MISSILES[] = {"bullets/missile_1",       "bullets/missile_ninjoo", "bullets/missile_pimp",
+                                "bullets/missile_robomum", "bullets/missile_turret", "bullets/missile_weelee"};
+
+// The height of ship n's hull above its turret: its script's cp_bullet_spray_angle.
+float hull_height(int n)
+{
+    static float heights[6] = {-1, -1, -1, -1, -1, -1};
+    if (heights[n] < 0) {
+        std::string hull = "players/ship_" + std::to_string(n) + "_hull";
+        const char *note = "rec_wrap(\"c_preload_model\", function(t) "
+                           "rec_add(\"height \" .. t[2] .. \"/\" .. t[3] .. \" \" .. t[cp_bullet_spray_angle]) end)";
+        for (const std::string &line : script_record(("player_" + std::to_string(n) + ".lua").c_str(), note)) {
+            if (line.rfind("height " + hull + " ", 0) == 0) {
+                heights[n] = std::stof(line.substr(8 + hull.size()));
+            }
+        }
+    }
+    return heights[n];
+}
+
+class ShipShotContent : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        mem_init();
+        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
+    }
+    void TearDown() override
+    {
+        actors.clear();
+        anim_sets_free_all();
+        g_camera = saved_camera;
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
+        EXPECT_EQ(mem_usage, 0u);
+        mem_init();
+    }
+
+    static AnimSet *set_of(const std::string &key)
+    {
+        size_t slash = key.find('/');
+        return actor_load_model_data(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str());
+    }
+
+    // An actor of a model at a position and heading, tinted by a hue turn as the engine
+    // loads a player's models, after an animation ran for ticks.
+    PreviewActor &stand(const std::string &key, float x, float y, float z, float heading, const char *anim, int ticks,
+                        float hue = 0, float scale = 1)
+    {
+        AnimSet *set = set_of(key);
+        EXPECT_NE(set, nullptr) << key;
+        actors.push_back({std::make_unique<PreviewActor>(set), hue});
+        PreviewActor &a = *actors.back().actor;
+        float pos[3] = {x, y, z};
+        a.place(heading, scale, pos);
+        if (anim) {
+            a.play(anim);
+        }
+        a.tick(ticks);
+        return a;
+    }
+
+    // A ship as the engine stands it: the turret at the height of its bounding sphere,
+    // turned to the aim, and the hull its script's height above, turned to the travel.
+    void ship(int n, float x, float z, float aim, float travel, float hue, const char *turret_anim = nullptr,
+              int ticks = 30)
+    {
+        std::string turret = "players/ship_" + std::to_string(n);
+        float r = set_of(turret)->spheres[0].radius;
+        stand(turret + "_hull", x, r + hull_height(n), z, travel, nullptr, ticks, hue);
+        stand(turret, x, r, z, aim, turret_anim, ticks, hue);
+    }
+
+    // Draws every actor: the mesh's vertex colours turned by the actor's hue meanwhile.
+    void draw_all(ModelPreview &p)
+    {
+        p.prepare_scene(TREE + "/run");
+        for (Placed &a : actors) {
+            ModelFile *mesh = a.actor->st.set->mesh;
+            std::vector<uint32_t> saved;
+            for (int i = 0; i < mesh->draw_vertex_count; i++) {
+                saved.push_back(mesh->draw_vertices[i].colour);
+            }
+            if (a.hue != 0) {
+                hue_set_angle(a.hue);
+                hue_apply_rgb((uint8_t *)&mesh->draw_vertices[0].colour, mesh->draw_vertex_count,
+                              (int)sizeof(ModelDrawVertex), 0);
+            }
+            anim_build_matrices(&a.actor->st);
+            p.draw(*mesh, a.actor->st);
+            for (int i = 0; i < mesh->draw_vertex_count; i++) {
+                mesh->draw_vertices[i].colour = saved[(size_t)i];
+            }
+        }
+    }
+
+    void picture_top(const char *name, float x, float z, float height)
+    {
+        ModelPreview p(1024, 768, 0x1c2026);
+        p.camera_top(x, z, height, 45);
+        draw_all(p);
+        EXPECT_GT(p.covered(), 2000) << name;
+        EXPECT_TRUE(p.save(name)) << name;
+    }
+
+    void picture_look(const char *name, const float eye[3], const float target[3])
+    {
+        ModelPreview p(1024, 768, 0x1c2026);
+        p.camera_look(eye, target, 45);
+        draw_all(p);
+        EXPECT_GT(p.covered(), 2000) << name;
+        EXPECT_TRUE(p.save(name)) << name;
+    }
+
+    struct Placed {
+        std::unique_ptr<PreviewActor> actor;
+        float hue;
+    };
+    CameraState saved_camera = g_camera;
+    char saved_styles[FILE_DIR_SIZE];
+    std::vector<Placed> actors;
+};
+
+// The HSV hue (degrees) and saturation of a vertex colour.
+void hue_and_saturation(uint32_t rgba, float *hue, float *sat)
+{
+    float c[3] = {(float)(rgba & 0xff), (float)(rgba >> 8 & 0xff), (float)(rgba >> 16 & 0xff)};
+    float hi = std::max(c[0], std::max(c[1], c[2])), lo = std::min(c[0], std::min(c[1], c[2]));
+    *sat = hi > 0 ? (hi - lo) / hi : 0;
+    float d = hi - lo > 0 ? hi - lo : 1;
+    float h = hi == c[0] ? (c[1] - c[2]) / d : hi == c[1] ? 2 + (c[2] - c[0]) / d : 4 + (c[0] - c[1]) / d;
+    *hue = std::fmod(h * 60 + 360, 360);
+}
+
+// Vertex colours turned as the engine turns a model's colours at load.
+std::vector<uint32_t> turned_colours(const ModelFile *mesh, float hue)
+{
+    std::vector<uint32_t> out;
+    for (int i = 0; i < mesh->draw_vertex_count; i++) {
+        out.push_back(mesh->draw_vertices[i].colour);
+    }
+    if (hue != 0) {
+        hue_set_angle(hue);
+        hue_apply_rgb((uint8_t *)out.data(), (int)out.size(), 4, 0);
+    }
+    return out;
+}
+
+TEST_F(ShipShotContent, ScriptsFindEveryModelAnimationBoneAndSoundTheyName)
+{
+    std::set<std::string> models;
+    std::set<std::string> sounds;
+    for (const ScriptRun &run : content_scripts()) {
+        LogCapture log;
+        std::vector<std::string> lines = script_record(run.script, run.globals);
+        EXPECT_EQ(log.errors(), 0) << run.script << "\n" << log.joined();
+        EXPECT_EQ(log.count_containing("lua error"), 0) << log.joined();
+        for (const std::string &line : lines) {
+            size_t a = line.find(' ');
+            std::string kind = line.substr(0, a);
+            std::string rest = line.substr(a + 1);
+            if (kind == "sound") {
+                sounds.insert(rest);
+                EXPECT_GT(file_exists_size((TREE + "/styles/sfx/" + rest + ".wav").c_str()), 44) << run.script;
+                continue;
+            }
+            size_t b = rest.find(' ');
+            std::string key = rest.substr(0, b);
+            AnimSet *set = set_of(key);
+            ASSERT_NE(set, nullptr) << run.script << ": " << line;
+            models.insert(key);
+            if (kind == "anim") {
+                EXPECT_GE(anim_find(set, rest.substr(b + 1).c_str(), 1), 0) << run.script << ": " << line;
+            } else if (kind == "bone") {
+                EXPECT_GE(anim_find_bone(set, rest.substr(b + 1).c_str(), 1), 0) << run.script << ": " << line;
+            }
+        }
+    }
+    std::set<std::string> expect = {"players/shield", "players/spinner"};
+    for (int n = 1; n <= 5; n++) {
+        expect.insert("players/ship_" + std::to_string(n));
+        expect.insert("players/ship_" + std::to_string(n) + "_hull");
+    }
+    expect.insert(std::begin(BULLETS), std::end(BULLETS));
+    expect.insert(std::begin(MISSILES), std::end(MISSILES));
+    EXPECT_EQ(models, expect);
+    // The ship's shot, the player's hits and missile, five enemy hit sounds and the
+    // missiles' launch, hit and burst.
+    EXPECT_GE(sounds.size(), 11u);
+}
+
+
+TEST_F(ShipShotContent, EveryBulletFliesByAOneShotFireAlongItsHeadingAndHasDie)
+{
+    for (const char *key : BULLETS) {
+        AnimSet *set = set_of(key);
+        ASSERT_NE(set, nullptr) << key;
+        const ModelBuilder *builder = model_family_builder(key);
+        ASSERT_NE(builder, nullptr) << key;
+        ASSERT_GE(set->defaults[0], 0) << key;
+        const AnimTrack &fly = set->tracks[set->defaults[0]];
+        EXPECT_EQ(strncmp(fly.name, "fire", 4), 0) << key << ": the flight is default 0, named fire...";
+        EXPECT_LT(fly.loop_key, 0) << key << ": the flight plays once";
+        int die = anim_find(set, "die", 1);
+        ASSERT_GE(die, 0) << key;
+        EXPECT_LT(set->tracks[die].loop_key, 0) << key;
+
+        const float start[3] = {3, 4.5f, -2};
+        const float heading = 37.0f;
+        PreviewFlyer shot(set, heading, start);
+        for (int t = 0; t < 40; t++) {
+            shot.tick();
+        }
+        float d[3] = {shot.pos[0] - start[0], shot.pos[1] - start[1], shot.pos[2] - start[2]};
+        float len = sqrtf(d[0] * d[0] + d[2] * d[2]);
+        ASSERT_GT(len, 0.0f) << key;
+        EXPECT_NEAR(len, builder->forward_distance(fly.name, 40), 0.01f * len) << key;
+        EXPECT_NEAR(d[0] / len, sinf(heading * 3.14159265f / 180), 1e-4f) << key;
+        EXPECT_NEAR(d[2] / len, cosf(heading * 3.14159265f / 180), 1e-4f) << key;
+        EXPECT_EQ(d[1], 0.0f) << key << " keeps its height";
+        // Players' shots outrun every enemy shot.
+        float speed = len / 40;
+        bool players = strstr(key, "_1") && !strstr(key, "sec");
+        if (players || strstr(key, "3way")) {
+            EXPECT_GE(speed, 1.2f) << key;
+        } else {
+            EXPECT_GE(speed, 0.15f) << key;
+            EXPECT_LE(speed, 0.8f) << key;
+        }
+        // The flight ends by itself; the lasers' after their seconds.
+        int ticks = 40;
+        while (anim_oneshot_playing(&shot.actor.st) && ticks < 2000) {
+            shot.tick();
+            ticks++;
+        }
+        EXPECT_LT(ticks, 600) << key;
+        const char *sec = strstr(key, "sec");
+        if (sec) {
+            int seconds = sec[-1] - '0';
+            EXPECT_NEAR(ticks, 100 * seconds, 3) << key;
+        }
+    }
+}
+
+TEST_F(ShipShotContent, MissilesCarryTheEnemyLifeCycleAndCanBeShot)
+{
+    for (const char *key : MISSILES) {
+        AnimSet *set = set_of(key);
+        ASSERT_NE(set, nullptr) << key;
+        for (const char *once : {"mutate", "byebye", "hitbounce", "emerge", "submerge"}) {
+            int a = anim_find(set, once, 1);
+            ASSERT_GE(a, 0) << key << " " << once;
+            EXPECT_LT(set->tracks[a].loop_key, 0) << key << " " << once;
+        }
+        ASSERT_GE(set->defaults[0], 0) << key;
+        EXPECT_GE(set->tracks[set->defaults[0]].loop_key, 0) << key << ": flying never freezes";
+        bool shootable = false;
+        for (int i = 1; i < set->sphere_count; i++) {
+            int m = set->spheres[i].matrix;
+            shootable = shootable || (m > 0 && set->bone_health[m - 1] > 0);
+        }
+        EXPECT_TRUE(shootable) << key << ": a sphere on a bone with health";
+    }
+}
+
+TEST_F(ShipShotContent, FamiliesKeepTheirNamesBudgetsSpheresAndBitmaps)
+{
+    struct Family {
+        std::string key;
+        std::vector<const char *> once;
+        int min_faces, max_faces;
+    };
+    std::vector<Family> families = {{"players/shield", {"shimmer"}, 40, 300}, {"players/spinner", {}, 40, 200}};
+    for (int n = 1; n <= 5; n++) {
+        families.push_back({"players/ship_" + std::to_string(n), {"idle", "fire"}, 40, 200});
+        families.push_back({"players/ship_" + std::to_string(n) + "_hull", {}, 150, 500});
+    }
+    for (const char *b : BULLETS) {
+        families.push_back({b, {"die"}, 8, 40});
+    }
+    for (const char *b : MISSILES) {
+        families.push_back({b, {"mutate", "byebye", "hitbounce"}, 40, 200});
+    }
+    for (const Family &f : families) {
+        AnimSet *set = set_of(f.key);
+        ASSERT_NE(set, nullptr) << f.key;
+        ASSERT_NE(set->mesh, nullptr) << f.key;
+        EXPECT_STREQ(set->bones[0].name, "mainbone_x") << f.key;
+        ASSERT_GE(set->sphere_count, 2) << f.key;
+        EXPECT_EQ(set->spheres[0].matrix, 0) << f.key << ": the first sphere bounds the actor";
+        int on_bones = 0;
+        for (int i = 1; i < set->sphere_count; i++) {
+            on_bones += set->spheres[i].matrix > 0;
+        }
+        EXPECT_GE(on_bones, 1) << f.key;
+        for (const char *once : f.once) {
+            int a = anim_find(set, once, 1);
+            ASSERT_GE(a, 0) << f.key << " " << once;
+            EXPECT_LT(set->tracks[a].loop_key, 0) << f.key << " " << once;
+        }
+        // Nothing stands frozen: the first default animation loops (a shot's flight is a
+        // one-shot that moves it).
+        ASSERT_GE(set->defaults[0], 0) << f.key;
+        if (f.key.rfind("players/", 0) == 0) {
+            EXPECT_GE(set->tracks[set->defaults[0]].loop_key, 0) << f.key;
+        }
+        EXPECT_GE(set->mesh->face_count, f.min_faces) << f.key;
+        EXPECT_LE(set->mesh->face_count, f.max_faces) << f.key;
+        for (int t = 0; t < set->mesh->texture_count; t++) {
+            std::string file = set->mesh->texture_entries[t].colour;
+            if (file.size() < 4 || file.compare(file.size() - 4, 4, ".bmp") != 0) {
+                file += "/00000.bmp";
+            }
+            EXPECT_GT(file_exists_size((TREE + "/run/" + file).c_str()), 0) << f.key << " names " << file;
+        }
+    }
+}
+
+TEST_F(ShipShotContent, ShipsTakeTheHueAndThePlayersShotsComeOutCool)
+{
+    // A ship's colours move under a hue turn (a grey ship would stay grey).
+    for (int n = 1; n <= 5; n++) {
+        for (std::string key : {"players/ship_" + std::to_string(n), "players/ship_" + std::to_string(n) + "_hull"}) {
+            const ModelFile *mesh = set_of(key)->mesh;
+            ASSERT_NE(mesh, nullptr) << key;
+            std::vector<uint32_t> base = turned_colours(mesh, 0), turned = turned_colours(mesh, 120);
+            double moved = 0;
+            for (size_t i = 0; i < base.size(); i++) {
+                for (int c = 0; c < 3; c++) {
+                    moved += std::abs((int)(base[i] >> (8 * c) & 0xff) - (int)(turned[i] >> (8 * c) & 0xff));
+                }
+            }
+            EXPECT_GT(moved / (double)base.size(), 90.0) << key;
+        }
+    }
+    // Each tinted colour of a player's shot, at the hue the engine gives its table slot
+    // (the ship's own for bullet_1, + 180 degrees for the others) against the default
+    // azure ship, is cool: green, cyan or blue.
+    const std::pair<const char *, float> shots[] = {{"bullets/bullet_1", 0},     {"bullets/bullet_3way", 180},
+                                                    {"bullets/laser_1", 180},    {"bullets/missile_1", 180},
+                                                    {"players/shield", 180},     {"players/spinner", 180}};
+    for (const auto &shot : shots) {
+        const ModelFile *mesh = set_of(shot.first)->mesh;
+        ASSERT_NE(mesh, nullptr) << shot.first;
+        int tinted = 0;
+        for (uint32_t c : turned_colours(mesh, shot.second)) {
+            float hue, sat;
+            hue_and_saturation(c, &hue, &sat);
+            if (sat < 0.35f) {
+                continue;
+            }
+            tinted++;
+            EXPECT_GE(hue, 80.0f) << shot.first << std::hex << " colour " << c;
+            EXPECT_LE(hue, 250.0f) << shot.first << std::hex << " colour " << c;
+        }
+        EXPECT_GT(tinted, 0) << shot.first;
+    }
+}
+
+TEST_F(ShipShotContent, TurretStandsOnItsHullWhereTheEngineStandsThem)
+{
+    for (int n = 1; n <= 5; n++) {
+        std::string key = "players/ship_" + std::to_string(n);
+        AnimSet *turret = set_of(key);
+        AnimSet *hull = set_of(key + "_hull");
+        ASSERT_NE(turret, nullptr);
+        ASSERT_NE(hull, nullptr);
+        float h = hull_height(n);
+        ASSERT_GT(h, 0.0f) << key;
+        float r = turret->spheres[0].radius;
+        const float at_turret[3] = {5, r, 7}, at_hull[3] = {5, r + h, 7};
+        PreviewActor top(turret), bottom(hull);
+        top.place(30, 1, at_turret);
+        bottom.place(30, 1, at_hull);
+        // World heights of the vertices within 0.3 of the ship's axis, and all of them.
+        auto heights = [](const PreviewActor &a, float *low, float *high, float *axis_high) {
+            const ModelFile *mesh = a.st.set->mesh;
+            *low = 1e9f, *high = -1e9f, *axis_high = -1e9f;
+            for (int i = 0; i < mesh->vertex_count; i++) {
+                const float *m = a.st.matrices + 16 * mesh->vertex_bones[i];
+                const float *p = mesh->positions[i];
+                float w[3];
+                for (int c = 0; c < 3; c++) {
+                    w[c] = m[c] * p[0] + m[4 + c] * p[1] + m[8 + c] * p[2] + m[12 + c];
+                }
+                *low = std::min(*low, w[1]);
+                *high = std::max(*high, w[1]);
+                if (fabsf(w[0] - 5) < 0.3f && fabsf(w[2] - 7) < 0.3f) {
+                    *axis_high = std::max(*axis_high, w[1]);
+                }
+            }
+        };
+        float t_low, t_high, t_axis, h_low, h_high, h_axis;
+        heights(top, &t_low, &t_high, &t_axis);
+        heights(bottom, &h_low, &h_high, &h_axis);
+        EXPECT_NEAR(t_low, h_axis, 0.15f) << key << ": the turret sits on the hull's back";
+        EXPECT_GT(t_high, h_high) << key << ": the turret is on top";
+        EXPECT_GT(h_low, 0.5f) << key << ": the hull floats above the floor";
+        EXPECT_LT(h_high - h_low, 1.2f) << key;
+    }
+}
+
+TEST_F(ShipShotContent, SpinnerBladesCutRoundTheShipAsTheyTurn)
+{
+    AnimSet *set = set_of("players/spinner");
+    ASSERT_NE(set, nullptr);
+    PreviewActor spinner(set);
+    const float at_ship[3] = {0, 1.8f, 0};
+    spinner.place(0, 1, at_ship);
+    auto blades = [&]() {
+        std::vector<std::array<float, 3>> centres;
+        for (int i = 1; i < set->sphere_count; i++) {
+            const HitSphereDef &d = set->spheres[i];
+            const float *m = spinner.st.matrices + 16 * d.matrix;
+            std::array<float, 3> w;
+            for (int c = 0; c < 3; c++) {
+                w[c] = m[c] * d.centre[0] + m[4 + c] * d.centre[1] + m[8 + c] * d.centre[2] + m[12 + c];
+            }
+            centres.push_back(w);
+        }
+        return centres;
+    };
+    std::vector<std::array<float, 3>> before = blades();
+    ASSERT_GE(before.size(), 3u) << "a sphere on each blade";
+    spinner.tick(7);
+    std::vector<std::array<float, 3>> after = blades();
+    for (size_t i = 0; i < before.size(); i++) {
+        EXPECT_GT(set->spheres[i + 1].matrix, 0);
+        float r0 = std::hypot(before[i][0], before[i][2]), r1 = std::hypot(after[i][0], after[i][2]);
+        EXPECT_NEAR(r0, r1, 0.01f) << "blades circle the ship";
+        EXPECT_GT(r0 - set->spheres[i + 1].radius, 1.7f) << "outside the ship's hull";
+        float turned = std::atan2(after[i][2], after[i][0]) - std::atan2(before[i][2], before[i][0]);
+        turned = std::fabs(std::remainder(turned, 6.2831853f));
+        EXPECT_GT(turned, 0.5f) << "a blade sweeps a wide arc in 0.07 s";
+    }
+}
+
+// ---- pictures ----
+
+TEST_F(ShipShotContent, ShipsFromThePlayCameraAndAtThreeQuarterView)
+{
+    // The five ships nose up (screen up is world -x), then three of them in other hues,
+    // turrets aiming elsewhere, as in play.
+    for (int n = 1; n <= 5; n++) {
+        ship(n, 0, -10.0f + 5.0f * (float)(n - 1), -90, -90, 0);
+    }
+    picture_top("ships_top_close", 0, 0, 40);
+    actors.clear();
+    const float hues[4] = {0, 90, 180, -90};
+    for (int n = 1; n <= 5; n++) {
+        for (int h = 0; h < 4; h++) {
+            ship(n, -9.0f + 6.0f * (float)h, -16.0f + 8.0f * (float)(n - 1), -90 + 35.0f * (float)h, -90, hues[h]);
+        }
+    }
+    picture_top("ships_hues_top", 0, 0, 60);
+    actors.clear();
+    for (int n = 1; n <= 5; n++) {
+        ship(n, 0, -10.0f + 5.0f * (float)(n - 1), 150, 180, 0, n == 3 ? "fire" : nullptr, n == 3 ? 2 : 30);
+    }
+    const float eye[3] = {-20, 12, 4};
+    const float target[3] = {0, 1.5f, 1.5f};
+    picture_look("ships_3q", eye, target);
+}
+
+TEST_F(ShipShotContent, PlayerShotsShieldAndSpinnerInPlay)
+{
+    // Ship 1 firing each kind of shot up the screen (heading -90), one with its shield
+    // up, one with its spinner; the shots after the weapon slots' hues.
+    const float y = 1.8f;
+    ship(1, 6, 12, -90, -90, 0);
+    for (int i = 0; i < 6; i++) {
+        stand("bullets/bullet_1", 2.0f - 3.4f * (float)i, y, 12, -90, nullptr, 2 + 6 * i);
+    }
+    ship(1, 6, 4, -90, -90, 0);
+    for (int i = 0; i < 4; i++) {
+        for (float spread : {-14.0f, 0.0f, 14.0f}) {
+            float d = 4.0f + 4.2f * (float)i;
+            float a = (-90.0f + spread) * 3.14159265f / 180.0f;
+            stand("bullets/bullet_3way", 6 + d * sinf(a), y, 4 + d * cosf(a), -90 + spread, nullptr, 3 + 7 * i, 180,
+                  0.9f);
+        }
+    }
+    ship(1, 6, -4, -90, -90, 0);
+    for (int i = 0; i < 8; i++) {
+        stand("bullets/laser_1", 3.0f - 3.0f * (float)i, y, -4, -90, nullptr, 2 + 3 * i, 180);
+    }
+    ship(1, 6, -12, -60, -90, 0);
+    stand("bullets/missile_1", 0, y, -13, -70, nullptr, 20, 180, 0.8f);
+    stand("bullets/missile_1", -6, y, -9, -120, nullptr, 35, 180, 0.8f);
+    ship(2, -12, 8, -30, 180, 0);
+    stand("players/shield", -12, 1.9f, 8, 0, "shimmer", 8, 180, 1.1f);
+    ship(4, -12, -6, 0, 200, 0);
+    stand("players/spinner", -12, 1.7f, -6, 0, nullptr, 17, 180);
+    picture_top("player_shots_top", -2, 0, 55);
+    const float eye[3] = {-34, 18, 16};
+    const float target[3] = {-8, 1.5f, 0};
+    picture_look("player_shots_3q", eye, target);
+
+    // Key frames mid-animation: a turret glancing (idle) and one firing, the shield
+    // shimmering, shots flaring out (die).
+    actors.clear();
+    ship(1, 0, -6, 180, 180, 0, "idle", 20);
+    ship(5, 0, 0, 180, 180, 0, "fire", 2);
+    ship(3, 0, 6, 180, 180, 0);
+    stand("players/shield", 0, 1.9f, 6, 0, "shimmer", 12, 180, 1.1f);
+    const char *dying[5] = {"bullet_1", "bullet_3way", "bullet_ninjoo", "bullet_pimp", "laser-1_1sec"};
+    for (int i = 0; i < 5; i++) {
+        stand(std::string("bullets/") + dying[i], 5, 1.8f, -6.0f + 3.0f * (float)i, 180, "die", 4, i < 2 ? 180.0f * i : 0);
+    }
+    const float eye2[3] = {-14, 10, 2};
+    const float target2[3] = {2, 1.5f, 0};
+    picture_look("player_keyframes_3q", eye2, target2);
+}
+
+TEST_F(ShipShotContent, EnemyShotsAndMissilesInFlight)
+{
+    const char *shots[13] = {"bullet_ninjoo", "bullet_pathfly",   "bullet_pimp",    "bullet_robomom", "bullet_splitworm",
+                             "bullet_trackfly", "bullet_turret1", "bullet_turret2", "bullet_weelee", "beemspider_bullet",
+                             "laser-1_1sec",   "laser-1_2sec",   "laser-1_3sec"};
+    // Rows of shots flying up the screen, each kind in its own row, three of a kind.
+    for (int s = 0; s < 13; s++) {
+        for (int i = 0; i < 3; i++) {
+            stand(std::string("bullets/") + shots[s], -6.0f + 5.0f * (float)i, 4.5f, -18.0f + 3.0f * (float)s, -90,
+                  nullptr, 3 + 13 * i);
+        }
+    }
+    const char *missiles[5] = {"missile_ninjoo", "missile_pimp", "missile_robomum", "missile_turret", "missile_weelee"};
+    for (int s = 0; s < 5; s++) {
+        stand(std::string("bullets/") + missiles[s], 9, 3.0f, -12.0f + 6.0f * (float)s, -90 + 20.0f * (float)s, nullptr,
+              9 + 5 * s);
+        stand(std::string("bullets/") + missiles[s], 15, 3.0f, -12.0f + 6.0f * (float)s, -90, "mutate", 6);
+    }
+    picture_top("enemy_shots_top_close", 3, 0, 48);
+    const float eye[3] = {-22, 16, 14};
+    const float target[3] = {3, 3.5f, 0};
+    picture_look("enemy_shots_3q", eye, target);
+    actors.clear();
+    // The missiles' states at three-quarter view: flying, hit, dying, launched.
+    const char *states[4] = {nullptr, "hitbounce", "byebye", "mutate"};
+    for (int s = 0; s < 5; s++) {
+        for (int k = 0; k < 4; k++) {
+            stand(std::string("bullets/") + missiles[s], -4.5f + 3.0f * (float)k, 3.0f, -8.0f + 4.0f * (float)s, 200,
+                  states[k], k == 2 ? 8 : 5);
+        }
+    }
+    const float eye2[3] = {-16, 14, 8};
+    const float target2[3] = {0, 3, 0};
+    picture_look("enemy_missiles_states_3q", eye2, target2);
+    // The shots' play camera view: a volley on a wave's scale.
+    actors.clear();
+    for (int s = 0; s < 13; s++) {
+        float a = (float)s * 27.7f;
+        stand(std::string("bullets/") + shots[s], 20.0f * sinf(a), 4.5f, 26.0f * cosf(a * 1.3f), a * 57.3f, nullptr,
+              40);
+    }
+    for (int s = 0; s < 5; s++) {
+        stand(std::string("bullets/") + missiles[s], -30.0f + 12.0f * (float)s, 3.0f, 30, 180, nullptr, 40);
+    }
+    ship(1, 0, 0, 30, 0, 0);
+    picture_top("enemy_shots_top", 0, 0, 115);
+}
+
+}  // namespace
