@@ -2,12 +2,56 @@
 
 #include "world/explosion.h"
 
+#include "core/file.h"
+#include "world/animset.h"
+
+#include <cstdio>
+#include <cstring>
+
+ExplosionType *g_explosion_types;
+
+ExplosionType *explosion_type_find_or_load(const char *name)
+{
+    if (!name || !name[0]) {
+        return nullptr;
+    }
+    for (ExplosionType *e = g_explosion_types; e; e = e->next) {
+        if (strcmp(e->name, name) == 0) {
+            return e;
+        }
+    }
+    char path[ANIM_NAME_SIZE];
+    int len = snprintf(path, sizeof(path), "%s%s", g_explosions_dir, name);
+    if (len < 0 || len >= (int)sizeof(path)) {
+        return nullptr;
+    }
+    AnimSet *set = anim_set_find_or_load(path);
+    if (!set) {
+        return nullptr;
+    }
+    ExplosionType *e = new ExplosionType{};
+    e->set = set;
+    e->sound = -1;
+    e->explode_anim = anim_find(set, "explode", 1);
+    e->collide_matrix = anim_find_bone(set, "bonecollide", 1) + 1;
+    e->rate = 1.0f;
+    snprintf(e->name, sizeof(e->name), "%s", name);
+    e->next = g_explosion_types;
+    g_explosion_types = e;
+    return e;
+}
+
 void explosion_types_reset(void)
 {
+    g_explosion_types = nullptr;
 }
 
 void explosion_types_free(void)
 {
+    while (ExplosionType *e = g_explosion_types) {
+        g_explosion_types = e->next;
+        delete e;
+    }
 }
 
 void debris_reset(void)

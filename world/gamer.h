@@ -1,6 +1,50 @@
 // gamer.h -- the player ships.
 #pragma once
 
+#include "world/actor.h"
+
+#include <cstdint>
+
+constexpr int GAMER_MAX_BULLETS = 16;     // player bullet types of a level
+constexpr int GAMER_BULLET_SHIELD = 4;    // slot of the shield type
+constexpr int GAMER_BULLET_SPINNER = 5;   // slot of the spinner type
+
+// A player ship: the turret is the Actor part.
+struct Gamer : Actor {
+    Gamer *next = nullptr;
+    float energy = 0.0f;         // 1.0 alive; -1.0 out of lives
+    int player_number = 0;       // 1, 2, ... in creation order
+    float move_heading = 0.0f;   // degrees
+    float aim_heading = 0.0f;
+};
+
+// One entry of the player bullet table (slots in the order the scripts register them).
+struct GamerBullet {
+    float interval;   // seconds between shots
+    float scale;
+    ActorType *type;
+};
+
+// The ships, newest first.
+extern Gamer *g_gamers;
+extern GamerBullet g_gamer_bullets[GAMER_MAX_BULLETS];
+extern int g_gamer_bullet_count;
+
+// Builds a ship of the type at pos with size and heading angle and lists it. 0, or -1
+// when it is not listed (a null type: "*** gamer help"; no skeleton): the caller deletes it.
+int gamer_init(Gamer *g, ActorType *type, const float pos[3], float size, float angle);
+// Releases the ship's parts; bit 0 of flags deletes it.
+void gamer_destroy(Gamer *g, int flags);
+// Appends a player bullet type; the fifth is the shield, the sixth the spinner. With 16:
+// "*** [gamer] too many bullets".
+void gamer_add_bullet_type(ActorType *type, float interval, float scale);
+// The hue (degrees) of the player bullet type registered next.
+float gamer_hue(void);
+// The bounce test of the collider against every ship with energy; hit flags.
+uint32_t gamer_spheres_hit_test_all(void);
+// The collider (a damaging actor) against every ship: hit flags.
+uint32_t gamer_hit_by_actor(float damage);
+
 // The ships of the running level as the game flow sees them: how many exist (the first
 // is player 1's, the first gamer), how many are in play, and how many still have lives
 // (0 or more). A ship copies its player's record from the game information table.

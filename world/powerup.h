@@ -1,6 +1,19 @@
 // powerup.h -- the power-ups that drop in the arena.
 #pragma once
 
+struct ActorType;
+
+constexpr int POWERUP_MAX_TYPES = 16;
+
+// The power-up types of the level with their drop weights (cp_spin_speed_min), in
+// registration order.
+extern ActorType *g_powerup_types[POWERUP_MAX_TYPES];
+extern float g_powerup_weights[POWERUP_MAX_TYPES];
+extern int g_powerup_type_count;
+
+// Registers a category-25 type; with 16 registered: "*** [powerup] too many".
+void powerup_register_type(ActorType *type);
+
 // Seconds until the next drop may happen; 20.0 when a game starts, lowered by the time
 // bonus of a completed level and held at 20.0 in overtime by the level driver.
 extern float g_powerup_countdown;

@@ -20,8 +20,8 @@ struct Weapon {
     ExplosionType *flare;      // muzzle flare, or null
     float flare_scale;         // w_flare_exp_scale x 0.01
     int gun_type;              // WEAPON_GUN_*, plus WEAPON_GUN_RIDES for a riding aim
-    int gun_bone;              // matrix index of w_gun_bone_name, -1 when not found
-    int shaft_bone;            // matrix index of w_shaft_bone_name, -1 when not found
+    int gun_bone;              // bone index of w_gun_bone_name, -1 when not found
+    int shaft_bone;            // bone index of w_shaft_bone_name, -1 when not found
     float aim_delay;           // seconds
     float bullet_scale;        // w_bullet_scale x 0.01
     float no_shoot_dist_sq;    // w_no_shoot_dist squared

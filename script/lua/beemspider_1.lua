@@ -36,6 +36,7 @@ c_set_use_anim_for("move_forward", "walk", 80, 120)
 c_set_use_anim_for("turn_left", "turn_l", 80, 120)
 c_set_use_anim_for("turn_right", "turn_r", 80, 120)
 local w = WEAPON_preload("beemspider_bullet")
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "fire_from_bone"
 w[w_gun_bone_name] = "jaw_x"
 w[w_reload_random] = 30
@@ -44,3 +45,12 @@ WEAPON_add(w, { 3.0, 2.0 })
 -- Strands to every pylon 10 to 30 units away.
 c_add_fizz_between("beemspider-fizz", "beemspider_1", "mainbone_x", "pylon-", "top_x",
     "barrier_damage_gamer", 100, 10, 30, 0)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -13,3 +13,7 @@ c_preload_model(t)
 -- A hot trail behind it while it flies, sparks where it ends.
 c_add_particle_to_anim("fire", "core", "enemy_shot_trail")
 c_add_particle_to_anim("die", "core", "hit_sparks")
+
+-- Explosions: sparks off what the shot hits.
+c_set_use_explosion_for("hit_active_bone", "spark_hit", exp_align, 0, 0, 80, 100, { 0 })
+c_set_use_explosion_for("hit_null_bone", "spark_ricochet", exp_align, 0, 0, 70, 90, { 0 })

@@ -9,6 +9,8 @@ t[cp_move_deceleration] = 0.002
 t[cp_move_inertia_accn] = 0.96
 t[cp_spin_speed_min] = 2.0
 t[cp_spin_speed_max] = 6.0
+-- Its tumble ("spin1_x") plays at 1..2 times its own pace whenever it is set spinning.
+t[cp_turn_speed_moving] = 1.0
 t[cp_fence_bounce_percent] = 80
 t[cp_launch_scale_min] = 50
 t[cp_launch_scale_max] = 60.0
@@ -20,3 +22,13 @@ c_preload_model(t)
 
 -- Rubble settles after a while.
 c_set_trigger_mutate("byebye", "my_time_alive", 3, 5, 1, 1, 100, 100)
+
+-- Explosions: rising from the floor, dying, sinking back and mutating.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")
+c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")

@@ -33,3 +33,13 @@ c_set_random_anim("glint", 60, 140, 1, 3)
 
 -- Shattered, it breaks into smaller crystals.
 c_set_trigger_mutate("crystal_tiny", "my_health", 0, 0, 2, 3, 90, 110)
+
+-- Explosions: rising from the floor, dying, sinking back and mutating.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")
+c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")

@@ -19,3 +19,11 @@ c_add_sound_to_event("hit_null_bone", "end_chaser_ping")
 c_add_sound_to_event("hit_fence", "end_chaser_fence")
 c_add_sound_to_anim("byebye", "end_chaser_die")
 c_add_sound_to_anim("emerge", "end_chaser_howl")
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -55,7 +55,20 @@ bare[cp_level_end_score] = 4000
 bare[cp_move_target] = "track_player"
 c_set_trigger_state("less_beasties_active", "weblob_tiny2", 2, 2, bare)
       local w = WEAPON_preload("bullet_splitworm")
+      w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "fire_from_bone"
 w[w_gun_bone_name] = "mouth_x"
 w[w_reload_random] = 20
 WEAPON_add(w, { 1.0, 0.3, 0.3, 2.0 })
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_large", exp_no_align, 60, 3.0, 100, 160, { 0, 0.15, 0.3, 0.5, 0.7 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 80, 0, 200, 250, { 0.3, 0.6 })
+c_set_use_explosion_for("bye_bye_arm_tip_x", "burst_medium", exp_no_align, 0, 0, 100, 120, { 0.1 })
+c_set_use_explosion_for("bye_bye_damagable", "burst_large", exp_no_align, 40, 0, 120, 150, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_large", "explode", "exp_large")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -11,3 +11,7 @@ c_preload_model(t)
 
 -- The sound of a hit, as the shot flares out.
 c_add_sound_to_anim("die", "shot_hit_laser")
+
+-- Explosions: sparks off what the shot hits.
+c_set_use_explosion_for("hit_active_bone", "spark_hit", exp_align, 0, 0, 80, 100, { 0 })
+c_set_use_explosion_for("hit_null_bone", "spark_ricochet", exp_align, 0, 0, 70, 90, { 0 })

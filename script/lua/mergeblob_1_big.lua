@@ -32,3 +32,12 @@ c_add_sound_to_anim("wobble", "mergeblob_1_wobble", 1)
 c_set_trigger_spawn("mergeblob_1_spawn", "wobble", "mainbone_x", 33, 2.0, 0, 4)
 -- Broken, it bursts into four to six droplets.
 c_set_trigger_mutate("mergeblob_1_spawn", "my_health", 0, 0, 4, 6, 45, 60)
+
+-- Explosions: rising from the floor, dying, sinking back and mutating.
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 100, 130, { 0 })
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")
+c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")

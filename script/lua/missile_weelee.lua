@@ -20,3 +20,6 @@ c_add_sound_to_event("hit_null_bone", "missile_hit")
 
 -- Burns out after 5.0 seconds.
 c_set_trigger_mutate("byebye", "my_time_alive", 5.0, 5.0, 1, 1, 100, 100)
+
+-- Explosions: the missile bursts where it ends.
+c_set_use_explosion_for("bye_bye", "burst_missile", exp_no_align, 20, 0.5, 80, 100, { 0 })

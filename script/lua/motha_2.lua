@@ -38,6 +38,7 @@ c_add_sound_to_anim("hatch", "motha_2_hatch", 1)
 -- Mothlings from its belly, one every three seconds of its hatching beat.
 c_set_trigger_spawn("motha_2_spawn", "hatch", "belly_x", 50, 3.0, 0.5, 6)
 local m = WEAPON_preload("missile_robomum")
+m[w_flare_exp_name] = "flash_large"
 m[w_gun_type] = "fire_from_bone"
 m[w_gun_bone_name] = "wing_l_x"
 m[w_barrel_offset] = 3.0
@@ -58,7 +59,20 @@ frantic[cp_score] = 5000
 frantic[cp_level_end_score] = 2500
 c_set_trigger_state("my_health", 50, 50, frantic)
 local m2 = WEAPON_preload("missile_robomum")
+m2[w_flare_exp_name] = "flash_large"
 m2[w_gun_type] = "fire_from_bone"
 m2[w_gun_bone_name] = "wing_r_x"
 m2[w_barrel_offset] = 3.0
 WEAPON_add(m2, { 2.5, 0.5, 2.5 })
+
+-- Explosions: rising from the floor, dying, sinking back and mutating.
+c_set_use_explosion_for("bye_bye", "burst_large", exp_no_align, 60, 3.0, 100, 160, { 0, 0.15, 0.3, 0.5, 0.7 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 80, 0, 200, 250, { 0.3, 0.6 })
+c_set_use_explosion_for("bye_bye_belly_x", "burst_medium", exp_no_align, 0, 0, 100, 120, { 0.1 })
+c_set_use_explosion_for("bye_bye_damagable", "burst_large", exp_no_align, 40, 0, 120, 150, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 300, 350, { 0 })
+c_add_sound_to_explosion("burst_large", "explode", "exp_large")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")
+c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")

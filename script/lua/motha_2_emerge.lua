@@ -19,3 +19,12 @@ c_add_sound_to_anim("emerge", "motha_2_screech")
 c_add_sound_to_anim("hatch", "motha_2_hatch", 1)
 
 c_set_trigger_mutate("motha_2", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_large", exp_no_align, 60, 3.0, 100, 160, { 0, 0.15, 0.3, 0.5, 0.7 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 80, 0, 200, 250, { 0.3, 0.6 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_large", "explode", "exp_large")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

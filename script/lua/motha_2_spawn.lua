@@ -24,3 +24,11 @@ c_add_sound_to_event("hit_fence", "motha_2_spawn_fence")
 c_add_sound_to_anim("byebye", "motha_2_spawn_die")
 c_add_sound_to_anim("mutate", "motha_2_spawn_flutter")
 c_add_sound_to_anim("emerge", "motha_2_spawn_flutter")
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -34,13 +34,25 @@ c_add_sound_to_anim("byebye", "ninjoo_1_die")
 c_add_sound_to_anim("emerge", "ninjoo_1_swish")
 
 local w = WEAPON_preload("bullet_ninjoo")
+
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "fire_from_bone"
 w[w_gun_bone_name] = "hand_x"
 w[w_reload_random] = 30
 WEAPON_add(w, { 1.5, 1.0, 0.5 })
 local m = WEAPON_preload("missile_ninjoo")
+m[w_flare_exp_name] = "flash_large"
 m[w_gun_type] = "fire_from_bone"
 m[w_gun_bone_name] = "back_x"
 m[w_barrel_offset] = 2.0
 m[w_no_shoot_dist] = 12.0
 WEAPON_add(m, { 7.0, 5.0 })
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -28,6 +28,16 @@ c_add_sound_to_anim("byebye", "pathfly_tiny_die")
 c_add_sound_to_anim("emerge", "pathfly_tiny_chirp")
 
 local w = WEAPON_preload("bullet_pathfly")
+
+w[w_flare_exp_name] = "flash_small"
 w[w_reload_random] = 40
 w[w_bullet_scale] = 80
 WEAPON_add(w, { 4.0, 3.0, 5.0 })
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -27,3 +27,12 @@ c_preload_model(t)
 c_set_random_anim("idle", 80, 120, 2, 5)
 -- Every shot: the turret's recoil and its sound.
 c_add_sound_to_anim("fire", "player_fire")
+
+-- Explosions: the ship's death, its smart bomb and the bonus sparkles.
+c_set_use_explosion_for("bye_bye", "burst_ship", exp_no_align, 0, 2.0, 100, 100, { 0 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 40, 0, 140, 160, { 0.3 })
+c_set_use_explosion_for("smart_bomb", "bomb_wave", exp_no_align, 0, -1, 100, 100, { 0 })
+c_set_use_explosion_for("bonus_extra", "sparkle_bonus", exp_no_align, 0, 0, 120, 160, { 0, 0.2, 0.4 })
+c_set_use_explosion_for("multiply_extra", "sparkle_bonus", exp_no_align, 0, 0, 70, 90, { 0 })
+c_add_sound_to_explosion("burst_ship", "explode", "exp_ship")
+c_add_sound_to_explosion("bomb_wave", "explode", "exp_bomb")

@@ -16,3 +16,7 @@ c_preload_model(t)
 
 -- The sound of a hit, as the shot flares out (the laser flies on through what it hits).
 c_add_sound_to_anim("die", "hit_player_shot")
+
+-- Explosions: sparks off what the shot hits.
+c_set_use_explosion_for("hit_active_bone", "spark_player", exp_align, 0, 0, 60, 80, { 0 })
+c_set_use_explosion_for("hit_null_bone", "spark_ricochet", exp_align, 0, 0, 50, 70, { 0 })

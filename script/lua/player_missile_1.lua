@@ -21,3 +21,6 @@ c_add_sound_to_anim("byebye", "player_missile_blast")
 
 -- The rocket burns out after two seconds.
 c_set_trigger_mutate("byebye", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)
+
+-- Explosions: the missile bursts where it ends.
+c_set_use_explosion_for("bye_bye", "burst_missile", exp_no_align, 20, 0.5, 80, 100, { 0 })

@@ -12,3 +12,7 @@ c_preload_model(t)
 c_set_random_anim("shimmer", 80, 120, 0.5, 1.5)
 -- Its rings swell and fade each time it shimmers.
 c_add_particle_to_anim("shimmer", "mainbone_x", "shield_shimmer")
+
+-- Explosions: the shield pops when it takes a hit.
+c_set_use_explosion_for("bye_bye", "ring_shield", exp_no_align, 0, 0, 100, 100, { 0 })
+c_add_sound_to_explosion("ring_shield", "explode", "exp_shield")

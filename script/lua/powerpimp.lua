@@ -32,11 +32,14 @@ c_add_sound_to_anim("byebye", "powerpimp_die")
 c_add_sound_to_anim("emerge", "powerpimp_fanfare")
 
 local w = WEAPON_preload("bullet_pimp")
+
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "fire_from_bone"
 w[w_gun_bone_name] = "gun_x"
 w[w_reload_random] = 10
 WEAPON_add(w, { 1.2, 0.15, 0.15, 0.15, 0.15 })
 local m = WEAPON_preload("missile_pimp")
+m[w_flare_exp_name] = "flash_large"
 m[w_gun_type] = "fire_from_bone"
 m[w_gun_bone_name] = "hat_x"
 m[w_barrel_offset] = 3.0
@@ -58,6 +61,17 @@ spin[cp_score] = 8000
 spin[cp_level_end_score] = 4000
 c_set_trigger_state("my_health", 25, 25, spin)
 local s = WEAPON_preload("bullet_pimp")
+s[w_flare_exp_name] = "flash_small"
 s[w_gun_type] = "fire_from_bone"
 s[w_gun_bone_name] = "gun_x"
 WEAPON_add(s, { 0.2 })
+
+-- Explosions: rising from the floor, dying, sinking back and mutating.
+c_set_use_explosion_for("bye_bye", "burst_large", exp_no_align, 60, 3.0, 100, 160, { 0, 0.15, 0.3, 0.5, 0.7 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 80, 0, 200, 250, { 0.3, 0.6 })
+c_set_use_explosion_for("bye_bye_damagable", "burst_large", exp_no_align, 40, 0, 120, 150, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 300, 350, { 0 })
+c_add_sound_to_explosion("burst_large", "explode", "exp_large")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")
+c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")

@@ -43,6 +43,7 @@ c_add_sound_to_anim("hatch", "robo_mom_hatch", 1)
 
 c_set_use_anim_for("move_forward", "stomp", 80, 110)
 local w = WEAPON_preload("bullet_robomom")
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "around_and_updown_aim"
 w[w_gun_bone_name] = "gun_x"
 w[w_shaft_bone_name] = "arm_x"
@@ -50,11 +51,13 @@ w[w_aim_delay] = 0.6
 w[w_reload_random] = 10
 WEAPON_add(w, { 1.5, 0.2, 0.2, 0.2 })
 local m = WEAPON_preload("missile_robomum")
+m[w_flare_exp_name] = "flash_large"
 m[w_gun_type] = "fire_from_bone"
 m[w_gun_bone_name] = "back_x"
 m[w_barrel_offset] = 4.0
 WEAPON_add(m, { 6.0, 0.5, 6.0 })
 local l = WEAPON_preload("laser-1_2sec")
+l[w_flare_exp_name] = "flash_large"
 l[w_gun_type] = "fire_from_bone"
 l[w_gun_bone_name] = "eye_x"
 WEAPON_add(l, { 8.0, 6.0 })
@@ -80,3 +83,15 @@ charge[cp_score] = 6000
 charge[cp_level_end_score] = 3000
 c_set_trigger_state("my_health", 33, 33, charge)
 c_set_use_anim_for("move_forward", "stomp", 120, 160)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_large", exp_no_align, 60, 3.0, 100, 160, { 0, 0.15, 0.3, 0.5, 0.7 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 80, 0, 200, 250, { 0.3, 0.6 })
+c_set_use_explosion_for("bye_bye_eye_x", "burst_medium", exp_no_align, 0, 0, 100, 120, { 0.1 })
+c_set_use_explosion_for("bye_bye_damagable", "burst_large", exp_no_align, 40, 0, 120, 150, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 300, 350, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_large", "explode", "exp_large")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -37,9 +37,19 @@ c_add_particle_to_anim("byebye", "torso", "explosion_embers")
 c_add_particle_to_anim("byebye", "hips", "burning_wreck")
 
 local w = WEAPON_preload("bullet_robo")
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "fire_from_bone"
 w[w_gun_bone_name] = "gun_x"
 w[w_fire_anim_name] = "fire"
 w[w_no_shoot_dist] = 6.0
 w[w_reload_random] = 25
 WEAPON_add(w, { 2.5, 1.5 })
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -23,3 +23,11 @@ c_add_sound_to_event("hit_null_bone", "spinner_1_ping")
 c_add_sound_to_event("hit_fence", "spinner_1_fence")
 c_add_sound_to_anim("byebye", "spinner_1_die")
 c_add_sound_to_anim("spin1_x", "spinner_1_whirr", 1)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

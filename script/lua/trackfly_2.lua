@@ -29,5 +29,14 @@ c_add_sound_to_anim("buzz", "trackfly_2_buzz", 1)
 
 c_set_random_anim("buzz", 80, 120, 0.5, 2.0)
 local w = WEAPON_preload("bullet_trackfly")
+w[w_flare_exp_name] = "flash_small"
 w[w_reload_random] = 25
 WEAPON_add(w, { 2.0, 1.5, 2.5 })
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -26,3 +26,12 @@ c_add_sound_to_anim("trail", "trailer_1_drop", 1)
 -- A mine from its tail on every beat of its trail (1.5 s), as the chute opens (from 90 %
 -- of the trail's progress); the early part of each beat arms the next one.
 c_set_trigger_spawn("trailer_trash", "trail", "tail_x", 90, 1.5, 0, 3)
+
+-- Explosions: rising from the floor, dying, sinking back and mutating.
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 100, 130, { 0 })
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")
+c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")

@@ -17,3 +17,11 @@ c_add_sound_to_anim("pulse", "trailer_trash_beep", 1)
 
 c_set_random_anim("pulse", 80, 120, 0.5, 1.0)
 c_set_trigger_mutate("byebye", "my_time_alive", 6, 9, 1, 1, 100, 100)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

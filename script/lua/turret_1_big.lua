@@ -32,6 +32,8 @@ t[cp_level_end_score] = 300
 c_preload_model(t)
 
 local w = WEAPON_preload("bullet_turret2")
+
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "around_only_aim"
 w[w_gun_bone_name] = "gun_l_x"
 w[w_shaft_bone_name] = "turret_x"
@@ -39,6 +41,7 @@ w[w_aim_delay] = 0.8
 w[w_reload_random] = 10
 WEAPON_add(w, { 1.2, 1.2, 0.3 })
 local w2 = WEAPON_preload("bullet_turret2")
+w2[w_flare_exp_name] = "flash_small"
 w2[w_gun_type] = "around_only_aim"
 w2[w_gun_bone_name] = "gun_r_x"
 w2[w_shaft_bone_name] = "turret_x"
@@ -46,11 +49,13 @@ w2[w_aim_delay] = 0.8
 w2[w_reload_random] = 10
 WEAPON_add(w2, { 1.2, 1.2, 0.3 })
 local m = WEAPON_preload("missile_turret")
+m[w_flare_exp_name] = "flash_large"
 m[w_gun_type] = "fire_from_bone"
 m[w_gun_bone_name] = "rack_x"
 m[w_barrel_offset] = 2.0
 WEAPON_add(m, { 6.0, 0.4, 6.0 })
 local l = WEAPON_preload("laser-1_3sec")
+l[w_flare_exp_name] = "flash_large"
 l[w_gun_type] = "fire_from_bone"
 l[w_gun_bone_name] = "gun_l_x"
 WEAPON_add(l, { 7.0, 5.0 })
@@ -63,3 +68,13 @@ c_add_fizz_between("turret-fizz", "turret_1_big", "turret_x", "turret_1_sma", "t
 
 -- At a third of its health it loses half its guns.
 c_set_trigger_mutate("turret_1_med", "my_health", 33, 33, 1, 1, 100, 100)
+
+-- Explosions: rising from the floor, dying, sinking back and mutating.
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("bye_bye_damagable", "burst_medium", exp_no_align, 40, 0, 90, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 100, 130, { 0 })
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")
+c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")

@@ -33,3 +33,11 @@ c_add_flock_type(3, 6, 50, 90)
 -- Neighbours 4 to 14 units apart are joined by a strand that burns ships.
 c_add_fizz_between("weblob-fizz", "weblob_tiny2", "mainbone_x", "weblob_tiny2", "mainbone_x",
     "barrier_damage_gamer", 80, 4, 14, 0)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_small", exp_no_align, 30, 0, 80, 110, { 0 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 50, 60, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_small", "explode", "exp_small")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -35,14 +35,25 @@ c_add_sound_to_anim("roll", "weelee_big_rumble", 1)
 
 c_add_some_wheels("wheel_l_x", "wheel_r_x", 1.5, 1.5)
 local w = WEAPON_preload("bullet_weelee")
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "fire_from_bone"
 w[w_gun_bone_name] = "gun_x"
 w[w_reload_random] = 20
 WEAPON_add(w, { 1.8, 1.2 })
 local m = WEAPON_preload("missile_weelee")
+m[w_flare_exp_name] = "flash_large"
 m[w_gun_type] = "fire_from_bone"
 m[w_gun_bone_name] = "hatch_x"
 WEAPON_add(m, { 6.0, 4.0 })
 
 -- Broken, it falls apart into two or three small weelees.
 c_set_trigger_mutate("weelee_small", "my_health", 0, 0, 2, 3, 70, 90)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

@@ -28,9 +28,19 @@ c_add_sound_to_anim("slither", "worm_chain_split_hiss", 1)
 
 c_set_use_anim_for("move_forward", "slither", 80, 120)
 local w = WEAPON_preload("bullet_splitworm")
+w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "fire_from_bone"
 w[w_gun_bone_name] = "head_x"
 w[w_reload_random] = 20
 WEAPON_add(w, { 2.0, 2.0, 0.5 })
 
 c_set_trigger_mutate("trackfly_1", "my_health", 50, 50, 3, 4, 55, 65)
+
+-- Explosions: rising from the floor, dying, sinking back.
+c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })
+c_set_use_explosion_for("bye_bye", "smoke_puff", exp_no_align, 30, 0, 90, 110, { 0.2 })
+c_set_use_explosion_for("submerge", "ring_submerge", exp_no_align, 0, 0, 100, 120, { 0 })
+c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+c_add_sound_to_explosion("ring_submerge", "explode", "exp_submerge")

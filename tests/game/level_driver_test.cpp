@@ -157,7 +157,7 @@ TEST_F(LevelStart, StartsTheScriptAndItsLeadIn)
         EXPECT_EQ(b, 0.0f);
     }
     EXPECT_EQ(log.count("\n[ai] loaded 100"), 1);
-    EXPECT_EQ(log.errors(), 0) << log.joined();
+    EXPECT_EQ(log.script_errors(), 0) << log.joined();
 }
 
 TEST_F(LevelStart, TheVariantComesFromTheFirstTwoDrawsOfTheLevelsSeed)

@@ -129,6 +129,7 @@ protected:
         if (g_lua) {
             lua_freelevel();
         }
+        world_cleanup_level();
         g_actor_name_count = 0;
     }
     LogCapture log;
@@ -142,7 +143,7 @@ TEST_F(LuaHost, InitLevelRunsTheScriptAndLevelStartAndLogsEachStep)
     EXPECT_EQ(log.lines().front(), "\n[lua] initlevel level101");
     EXPECT_EQ(log.count("[lua] LEVEL_start"), 1);
     EXPECT_EQ(log.count_containing("lua error"), 0) << log.joined();
-    EXPECT_EQ(log.errors(), 0) << log.joined();
+    EXPECT_EQ(log.script_errors(), 0) << log.joined();
     EXPECT_EQ(g_actor_name_count, 1);
     // LEVEL_start has run: the level set its time limit.
     EXPECT_EQ(g_time_limit, 6000);

@@ -4,6 +4,7 @@
 
 #include "script/lua_adapter.h"
 #include "script/lua_host.h"
+#include "tests/support/world_cleanup.h"
 
 #include <gtest/gtest.h>
 
@@ -88,5 +89,6 @@ protected:
             lua_close(g_lua);
             g_lua = nullptr;
         }
+        world_cleanup_level();
     }
 };

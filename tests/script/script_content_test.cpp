@@ -62,6 +62,7 @@ protected:
             lua_close(g_lua);
             g_lua = nullptr;
         }
+        world_cleanup_level();
         g_actor_name_count = 0;
         g_level_number = saved_level;
         g_two_player = saved_two;
@@ -127,6 +128,7 @@ TEST_F(ScriptContent, NoRecordCanReachAFileOrTheEnvironment)
         EXPECT_EQ(lua_test_string(name), "<nil>") << name;
     }
     lua_freelevel();
+    world_cleanup_level();
 }
 
 TEST_F(ScriptContent, EverySharedAndTypeScriptRunsInAFreshState)
@@ -143,9 +145,10 @@ TEST_F(ScriptContent, EverySharedAndTypeScriptRunsInAFreshState)
         lua_run_mem_script("actor_place.lua");
         lua_dobuffer(g_lua, g_script_store[i].text, g_script_store[i].length, g_script_store[i].name);
         EXPECT_EQ(log.count_containing("lua error"), 0) << g_script_store[i].name << "\n" << log.joined();
-        EXPECT_EQ(log.errors(), 0) << g_script_store[i].name << "\n" << log.joined();
+        EXPECT_EQ(log.script_errors(), 0) << g_script_store[i].name << "\n" << log.joined();
         lua_close(g_lua);
         g_lua = nullptr;
+        world_cleanup_level();
     }
 }
 
@@ -214,13 +217,14 @@ TEST_F(ScriptContent, EveryLevelRunsToItsLastWaveWithoutAScriptError)
         int reached = run_level(level, GAMELOOP_CALLS);
         EXPECT_GT(reached, 0) << level_name(level) << " never calls c_no_more_beasties_to_come";
         EXPECT_EQ(log.count_containing("lua error"), 0) << level_name(level) << "\n" << log.joined();
-        EXPECT_EQ(log.errors(), 0) << level_name(level) << "\n" << log.joined();
+        EXPECT_EQ(log.script_errors(), 0) << level_name(level) << "\n" << log.joined();
         if (lua_memory_peak(g_lua) > memory_peak) {
             memory_peak = lua_memory_peak(g_lua);
             heaviest = level;
         }
         steps_peak = std::max(steps_peak, lua_call_steps_peak(g_lua));
         lua_freelevel();
+        world_cleanup_level();
     }
     // The guards sit far above what the content needs.
     printf("script memory: at most %zu bytes (level%d); instructions: at most %ld in one call\n",
@@ -237,9 +241,10 @@ TEST_F(ScriptContent, EveryShipChoiceFindsItsScripts)
         g_render_modelnum2 = (float)(4 - model);
         g_two_player = 1;
         run_level(101, 1);
-        EXPECT_EQ(log.errors(), 0) << "model " << model << "\n" << log.joined();
+        EXPECT_EQ(log.script_errors(), 0) << "model " << model << "\n" << log.joined();
         EXPECT_EQ(log.count_containing("lua error"), 0) << log.joined();
         lua_freelevel();
+        world_cleanup_level();
     }
 }
 
@@ -399,7 +404,7 @@ TEST_F(ScriptContent, EveryTypeIsDefinedBeforeItIsUsed)
         EXPECT_EQ(wrong_pace, 0) << level_name(level) << ": skip-off not from the boss's launch on";
         EXPECT_TRUE(!milestone || boss_call >= 0) << level_name(level);
         EXPECT_TRUE(g_check.problems.empty()) << g_check.problems.front();
-        EXPECT_EQ(log.errors(), 0) << level_name(level) << "\n" << log.joined();
+        EXPECT_EQ(log.script_errors(), 0) << level_name(level) << "\n" << log.joined();
         // The room, the floor and the ships are always launched.
         int ships = 0;
         for (const std::string &type : g_check.launched) {
@@ -415,6 +420,7 @@ TEST_F(ScriptContent, EveryTypeIsDefinedBeforeItIsUsed)
         }
         lua_close(g_lua);
         g_lua = nullptr;
+        world_cleanup_level();
     }
 }
 
@@ -425,6 +431,7 @@ TEST_F(ScriptContent, LevelsPreloadOnlyWhatTheyNeedFrom101On)
     size_t everything = g_check.defined.size();
     lua_close(g_lua);
     g_lua = nullptr;
+    world_cleanup_level();
     start_checked_level(101);
     EXPECT_LT(g_check.defined.size(), everything - 40);
     EXPECT_TRUE(g_check.defined.count("robot_green"));
@@ -491,6 +498,7 @@ TEST_F(ScriptContent, LaterLevelsLaunchFasterAndDenserWaves)
             *length += reached;
             lua_close(g_lua);
             g_lua = nullptr;
+            world_cleanup_level();
         }
     };
     double early_launches, early_length, late_launches, late_length;

@@ -4,12 +4,12 @@
 // tree (the tools tests define it).
 #pragma once
 
-#include "core/file.h"
 #include "core/mem.h"
+#include "tests/support/model_scene.h"
 #include "world/animset.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 // The animation set of a model "FOLDER/NAME" through the engine's loader (null when it
@@ -40,18 +40,17 @@ protected:
     void SetUp() override
     {
         mem_init();
-        snprintf(saved_styles_, sizeof(saved_styles_), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", tree().c_str());
+        styles_ = std::make_unique<TreeStyles>(tree());
     }
     void TearDown() override
     {
         anim_sets_free_all();
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles_);
+        styles_.reset();
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
     static std::string tree() { return GLIMMERFALL_ASSETS; }
 
 private:
-    char saved_styles_[FILE_DIR_SIZE];
+    std::unique_ptr<TreeStyles> styles_;
 };

@@ -328,6 +328,12 @@ void ModelPreview::raster(const float v[3][3], const float height[3], const floa
     }
 }
 
+void ModelPreview::draw_actor(PreviewActor &a)
+{
+    anim_build_matrices(&a.st);
+    draw(*a.st.set->mesh, a.st);
+}
+
 void ModelPreview::draw(const ModelFile &mesh, const AnimState &st)
 {
     if (!st.matrices || !st.set) {

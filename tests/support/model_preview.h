@@ -65,6 +65,9 @@ public:
     void set_light(const float dir[3]);
     // Draws a mesh skinned by an actor's matrices (built with this camera's rotation).
     void draw(const ModelFile &mesh, const AnimState &st);
+    // Rebuilds an actor's matrices (after prepare_scene, so camera-facing bones face this
+    // camera) and draws its set's mesh.
+    void draw_actor(PreviewActor &a);
     // Pixels drawn by meshes so far (not floor).
     int covered() const;
     // The bounding box of the covered pixels: x0, y0, x1, y1 (all -1 when none).

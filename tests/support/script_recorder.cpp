@@ -6,6 +6,7 @@
 #include "script/lua_host.h"
 
 #include "tests/script/lua_test_support.h"
+#include "tests/support/world_cleanup.h"
 
 namespace {
 
@@ -56,5 +57,6 @@ std::vector<std::string> script_record(const char *script, const std::string &ex
     }
     lua_close(g_lua);
     g_lua = nullptr;
+    world_cleanup_actors();
     return lines;
 }

@@ -11,5 +11,6 @@
 //   "model F/N", "anim F/N NAME", "bone F/N NAME", "sound NAME".
 // extra runs after the wrappers and before the script: globals the script reads, or more
 // wrappers (rec_wrap(binding, note) calls note with the binding's arguments first;
-// rec_add(line) records a line; rec_model is F/N). Opens and closes g_lua.
+// rec_add(line) records a line; rec_model is F/N). Opens and closes g_lua, and releases
+// the types and whatever else the script made in the world (the animation sets stay).
 std::vector<std::string> script_record(const char *script, const std::string &extra = "");

@@ -11,11 +11,10 @@
 #include "world/animplay.h"
 
 #include "tests/support/asset_tree.h"
-#include "tests/support/model_preview.h"
+#include "tests/support/model_scene.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,15 +65,15 @@ class EnemyGallery : public AssetTreeTest {
 protected:
     void TearDown() override
     {
-        actors.clear();
-        g_camera = saved_camera;
+        scene.clear();
         AssetTreeTest::TearDown();
     }
-    void stand(AnimSet *set, float scale, float x, float y, float z, float heading, Pose pose)
+    // An actor at (x, z) at the scale its scripts launch it, after its defaults ran and
+    // then an animation for some ticks.
+    void stand(AnimSet *set, float scale, float x, float z, float heading, Pose pose)
     {
-        actors.push_back(std::make_unique<PreviewActor>(set));
-        PreviewActor &a = *actors.back();
-        float pos[3] = {x, y, z};
+        PreviewActor &a = scene.stand(set, x, 0, z, heading, nullptr, 0);
+        const float pos[3] = {x, 0, z};
         a.place(heading, scale, pos);
         a.tick(3);
         if (pose.anim) {
@@ -84,12 +83,8 @@ protected:
     }
     void draw_all(ModelPreview &p)
     {
-        p.prepare_scene(tree() + "/run");
-        for (auto &a : actors) {
-            anim_build_matrices(&a->st);
-            p.draw(*a->st.set->mesh, a->st);
-        }
-        actors.clear();
+        scene.draw_all(p);
+        scene.clear();
     }
     // A camera at three-quarter view that frames a row of `across` units.
     void look(ModelPreview &p, float across, float size, float height)
@@ -103,8 +98,7 @@ protected:
     // Places along a row across the three-quarter view.
     static float row_x(float t) { return 0.809f * t; }
     static float row_z(float t) { return 0.588f * t; }
-    CameraState saved_camera = g_camera;
-    std::vector<std::unique_ptr<PreviewActor>> actors;
+    ModelScene scene{tree()};
 };
 
 TEST_F(EnemyGallery, EveryFamilyFromThePlayCameraAndAtThreeQuarterView)
@@ -116,7 +110,7 @@ TEST_F(EnemyGallery, EveryFamilyFromThePlayCameraAndAtThreeQuarterView)
         ASSERT_NE(set->mesh, nullptr) << name;
 
         // Alone under the play camera: its size as the player sees it.
-        stand(set, f.scale, 0, 0.0f, 0, 30, {nullptr, 40});
+        stand(set, f.scale, 0, 0, 30, {nullptr, 40});
         ModelPreview alone(1024, 768, 0x202428);
         alone.camera_top(0, 0, 115, 45);
         draw_all(alone);
@@ -134,7 +128,7 @@ TEST_F(EnemyGallery, EveryFamilyFromThePlayCameraAndAtThreeQuarterView)
         for (int i = 0; i < count; i++) {
             float a = 6.2831853f * (float)i / (float)count;
             Pose pose = i % 3 == 0 ? f.own : i % 3 == 1 ? f.moving : Pose{"emerge", 25 + 5 * i};
-            stand(set, f.scale, spread * sinf(a + 1.5707963f), 0.0f, spread * cosf(a + 1.5707963f) * 0.75f, -150.0f + 67.0f * (float)i,
+            stand(set, f.scale, spread * sinf(a + 1.5707963f), spread * cosf(a + 1.5707963f) * 0.75f, -150.0f + 67.0f * (float)i,
                   {pose.anim, pose.ticks + 7 * i});
         }
         ModelPreview wave(1024, 768, 0x202428);
@@ -149,24 +143,24 @@ TEST_F(EnemyGallery, EveryFamilyFromThePlayCameraAndAtThreeQuarterView)
         const Pose row[3] = {f.moving, {nullptr, 40}, f.own};
         for (int i = 0; i < 3; i++) {
             float t = 1.2f * size * (float)(i - 1);
-            stand(set, 1.0f, row_x(t), 0.0f, row_z(t), -30, row[i]);
+            stand(set, 1.0f, row_x(t), row_z(t), -30, row[i]);
         }
         ModelPreview three(1024, 768, 0x202428);
         look(three, 3.6f * size, size, height);
         draw_all(three);
         EXPECT_GT(three.covered(), 20000) << name;
-        EXPECT_TRUE(three.save(name + "_3q")) << name;
+        ModelScene::save(three, (name + "_3q").c_str());
 
         // A key frame of each state animation, side by side.
         float n = (float)f.states.size();
         for (size_t i = 0; i < f.states.size(); i++) {
             float t = 1.15f * size * ((float)i - 0.5f * (n - 1));
-            stand(set, 1.0f, row_x(t), 0.0f, row_z(t), -30, f.states[i]);
+            stand(set, 1.0f, row_x(t), row_z(t), -30, f.states[i]);
         }
         ModelPreview states(1024, 768, 0x202428);
         look(states, 1.15f * size * n, size, height);
         draw_all(states);
-        EXPECT_TRUE(states.save(name + "_states_3q")) << name;
+        ModelScene::save(states, (name + "_states_3q").c_str());
     }
 }
 

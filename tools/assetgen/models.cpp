@@ -1088,6 +1088,9 @@ void models_add_to_catalogue(std::vector<AssetEntry> &c)
                 fprintf(stderr, "assetgen: two bitmaps are named %s\n", b->name.c_str());
             }
             known = b;
+            if (!b->draw) {
+                continue;   // a picture another part of the catalogue writes (floor-1_3)
+            }
             int frames = b->frames > 0 ? b->frames : 1;
             for (int frame = 0; frame < frames; frame++) {
                 for (bool mask : {false, true}) {
@@ -1103,4 +1106,27 @@ void models_add_to_catalogue(std::vector<AssetEntry> &c)
             }
         }
     }
+}
+
+Paint paint_plate(const Bitmap *bitmap, uint32_t colour)
+{
+    Paint p;
+    p.bitmap = bitmap;
+    p.colour = rgb(colour);
+    return p;
+}
+
+Paint paint_light(const Bitmap *bitmap, uint32_t colour)
+{
+    Paint p = paint_plate(bitmap, colour);
+    p.light = Lighting::Unlit;
+    return p;
+}
+
+Paint paint_glow(const Bitmap *bitmap, uint32_t colour)
+{
+    Paint p = paint_light(bitmap, colour);
+    p.additive = true;
+    p.clamp = true;
+    return p;
 }

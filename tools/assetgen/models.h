@@ -60,7 +60,7 @@ constexpr Rgba rgb(uint32_t hex, uint8_t alpha = 255)
 struct Bitmap {
     std::string name;                           // lower case
     int frames = 0;                             // 0: one picture; n > 0: an animated set
-    ImageRgb (*draw)(int frame) = nullptr;
+    ImageRgb (*draw)(int frame) = nullptr;      // null: a picture written elsewhere in the catalogue
     ImageGrey (*draw_mask)(int frame) = nullptr;
 };
 
@@ -91,6 +91,13 @@ struct Paint {
         return p;
     }
 };
+
+// The usual paints: a bitmap tinted by a colour (0xRRGGBB) and lit by normals (plating),
+// the same at full colour (lamps, visors, eyes), and an additive glow with clamped
+// texture coordinates (flashes, jets, halos).
+Paint paint_plate(const Bitmap *bitmap, uint32_t colour);
+Paint paint_light(const Bitmap *bitmap, uint32_t colour);
+Paint paint_glow(const Bitmap *bitmap, uint32_t colour);
 
 // A point of a ribbon: a flat strip in its bone's X/Y plane.
 struct RibbonPoint {

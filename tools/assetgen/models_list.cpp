@@ -5,6 +5,14 @@
 
 void model_robot_green(ModelBuilder &m);
 void model_bullet_robo(ModelBuilder &m);
+void model_turret_1_big(ModelBuilder &m);
+void model_turret_1_sma(ModelBuilder &m);
+void model_turret_base(ModelBuilder &m);
+void model_blocker_red(ModelBuilder &m);
+void model_wall_1_flat(ModelBuilder &m);
+void model_chunk_1(ModelBuilder &m);
+void model_chunk_2(ModelBuilder &m);
+void model_chunk_3(ModelBuilder &m);
 void model_ship_1(ModelBuilder &m);
 void model_ship_1_hull(ModelBuilder &m);
 void model_ship_2(ModelBuilder &m);
@@ -39,6 +47,74 @@ void model_missile_pimp(ModelBuilder &m);
 void model_missile_robomum(ModelBuilder &m);
 void model_missile_turret(ModelBuilder &m);
 void model_missile_weelee(ModelBuilder &m);
+// The arena: room, floors, pylons, beams, power-ups, explosions (models_room.cpp,
+// models_pylons.cpp, models_fizz.cpp, models_powerups.cpp, models_explosions.cpp).
+void model_roomer(ModelBuilder &m);
+void model_floor_1_1(ModelBuilder &m);
+void model_floor_1_2(ModelBuilder &m);
+void model_floor_1_3(ModelBuilder &m);
+void model_pylon_0_0(ModelBuilder &m);
+void model_pylon_1_1(ModelBuilder &m);
+void model_pylon_1_2(ModelBuilder &m);
+void model_pylon_1_3(ModelBuilder &m);
+void model_pylon_1_4(ModelBuilder &m);
+void model_pylon_2_1(ModelBuilder &m);
+void model_pylon_2_2(ModelBuilder &m);
+void model_pylon_2_3(ModelBuilder &m);
+void model_pylon_3_1(ModelBuilder &m);
+void model_pylon_4_1(ModelBuilder &m);
+void model_pylon_4_2(ModelBuilder &m);
+void model_pylon_4_3(ModelBuilder &m);
+void model_pylon_4_4(ModelBuilder &m);
+void model_pylon_4_5(ModelBuilder &m);
+void model_pylon_4_6(ModelBuilder &m);
+void model_pylon_5_1(ModelBuilder &m);
+void model_pylon_5_2(ModelBuilder &m);
+void model_pylon_5_3(ModelBuilder &m);
+void model_pylon_6_1(ModelBuilder &m);
+void model_pylon_6_2(ModelBuilder &m);
+void model_pylon_6_3(ModelBuilder &m);
+void model_pylon_9_9(ModelBuilder &m);
+void model_fencefizz_1_1(ModelBuilder &m);
+void model_fencefizz_1_2(ModelBuilder &m);
+void model_fencefizz_1_3(ModelBuilder &m);
+void model_fencefizz_1_4(ModelBuilder &m);
+void model_fencefizz_1_5(ModelBuilder &m);
+void model_fencefizz_1_6(ModelBuilder &m);
+void model_fencefizz_1_7(ModelBuilder &m);
+void model_fencefizz_2_1(ModelBuilder &m);
+void model_fencefizz_9_1(ModelBuilder &m);
+void model_fencefizz_9_9(ModelBuilder &m);
+void model_laserfizz_1sec(ModelBuilder &m);
+void model_laserfizz_2sec(ModelBuilder &m);
+void model_laserfizz_3sec(ModelBuilder &m);
+void model_turret_fizz(ModelBuilder &m);
+void model_beemspider_fizz(ModelBuilder &m);
+void model_weblob_fizz(ModelBuilder &m);
+void model_null_fizz(ModelBuilder &m);
+void model_powerup_3way(ModelBuilder &m);
+void model_powerup_laser(ModelBuilder &m);
+void model_powerup_missile(ModelBuilder &m);
+void model_powerup_shield(ModelBuilder &m);
+void model_powerup_spinner(ModelBuilder &m);
+void model_powerup_extralife(ModelBuilder &m);
+void model_flash_small(ModelBuilder &m);
+void model_flash_large(ModelBuilder &m);
+void model_spark_hit(ModelBuilder &m);
+void model_spark_player(ModelBuilder &m);
+void model_spark_ricochet(ModelBuilder &m);
+void model_burst_small(ModelBuilder &m);
+void model_burst_missile(ModelBuilder &m);
+void model_burst_medium(ModelBuilder &m);
+void model_burst_large(ModelBuilder &m);
+void model_burst_ship(ModelBuilder &m);
+void model_ring_emerge(ModelBuilder &m);
+void model_ring_submerge(ModelBuilder &m);
+void model_ring_mutate(ModelBuilder &m);
+void model_ring_shield(ModelBuilder &m);
+void model_smoke_puff(ModelBuilder &m);
+void model_bomb_wave(ModelBuilder &m);
+void model_sparkle_bonus(ModelBuilder &m);
 void model_robot_yellow(ModelBuilder &m);
 void model_weelee_small(ModelBuilder &m);
 void model_weelee_big(ModelBuilder &m);
@@ -64,6 +140,14 @@ void model_powerpimp(ModelBuilder &m);
 const ModelFamily MODEL_FAMILIES[] = {
     {"beasties", "robot_green", model_robot_green},
     {"bullets", "bullet_robo", model_bullet_robo},
+    {"beasties", "turret_1_big", model_turret_1_big},
+    {"beasties", "turret_1_sma", model_turret_1_sma},
+    {"beasties", "turret_base", model_turret_base},
+    {"beasties", "blocker_red", model_blocker_red},
+    {"beasties", "wall_1_flat", model_wall_1_flat},
+    {"beasties", "chunk_1", model_chunk_1},
+    {"beasties", "chunk_2", model_chunk_2},
+    {"beasties", "chunk_3", model_chunk_3},
     {"players", "ship_1", model_ship_1},
     {"players", "ship_1_hull", model_ship_1_hull},
     {"players", "ship_2", model_ship_2},
@@ -98,6 +182,72 @@ const ModelFamily MODEL_FAMILIES[] = {
     {"bullets", "missile_robomum", model_missile_robomum},
     {"bullets", "missile_turret", model_missile_turret},
     {"bullets", "missile_weelee", model_missile_weelee},
+    {"room", "roomer", model_roomer},
+    {"room", "floor-1_1", model_floor_1_1},
+    {"room", "floor-1_2", model_floor_1_2},
+    {"room", "floor-1_3", model_floor_1_3},
+    {"pylons", "pylon-0_0", model_pylon_0_0},
+    {"pylons", "pylon-1_1", model_pylon_1_1},
+    {"pylons", "pylon-1_2", model_pylon_1_2},
+    {"pylons", "pylon-1_3", model_pylon_1_3},
+    {"pylons", "pylon-1_4", model_pylon_1_4},
+    {"pylons", "pylon-2_1", model_pylon_2_1},
+    {"pylons", "pylon-2_2", model_pylon_2_2},
+    {"pylons", "pylon-2_3", model_pylon_2_3},
+    {"pylons", "pylon-3_1", model_pylon_3_1},
+    {"pylons", "pylon-4_1", model_pylon_4_1},
+    {"pylons", "pylon-4_2", model_pylon_4_2},
+    {"pylons", "pylon-4_3", model_pylon_4_3},
+    {"pylons", "pylon-4_4", model_pylon_4_4},
+    {"pylons", "pylon-4_5", model_pylon_4_5},
+    {"pylons", "pylon-4_6", model_pylon_4_6},
+    {"pylons", "pylon-5_1", model_pylon_5_1},
+    {"pylons", "pylon-5_2", model_pylon_5_2},
+    {"pylons", "pylon-5_3", model_pylon_5_3},
+    {"pylons", "pylon-6_1", model_pylon_6_1},
+    {"pylons", "pylon-6_2", model_pylon_6_2},
+    {"pylons", "pylon-6_3", model_pylon_6_3},
+    {"pylons", "pylon-9_9", model_pylon_9_9},
+    {"fizz", "fencefizz-1_1", model_fencefizz_1_1},
+    {"fizz", "fencefizz-1_2", model_fencefizz_1_2},
+    {"fizz", "fencefizz-1_3", model_fencefizz_1_3},
+    {"fizz", "fencefizz-1_4", model_fencefizz_1_4},
+    {"fizz", "fencefizz-1_5", model_fencefizz_1_5},
+    {"fizz", "fencefizz-1_6", model_fencefizz_1_6},
+    {"fizz", "fencefizz-1_7", model_fencefizz_1_7},
+    {"fizz", "fencefizz-2_1", model_fencefizz_2_1},
+    {"fizz", "fencefizz-9_1", model_fencefizz_9_1},
+    {"fizz", "fencefizz-9_9", model_fencefizz_9_9},
+    {"fizz", "laserfizz-1sec", model_laserfizz_1sec},
+    {"fizz", "laserfizz-2sec", model_laserfizz_2sec},
+    {"fizz", "laserfizz-3sec", model_laserfizz_3sec},
+    {"fizz", "turret-fizz", model_turret_fizz},
+    {"fizz", "beemspider-fizz", model_beemspider_fizz},
+    {"fizz", "weblob-fizz", model_weblob_fizz},
+    {"fizz", "null-fizz", model_null_fizz},
+    {"powerups", "powerup_3way", model_powerup_3way},
+    {"powerups", "powerup_laser", model_powerup_laser},
+    {"powerups", "powerup_missile", model_powerup_missile},
+    {"powerups", "powerup_shield", model_powerup_shield},
+    {"powerups", "powerup_spinner", model_powerup_spinner},
+    {"powerups", "powerup_extralife", model_powerup_extralife},
+    {"explosions", "flash_small", model_flash_small},
+    {"explosions", "flash_large", model_flash_large},
+    {"explosions", "spark_hit", model_spark_hit},
+    {"explosions", "spark_player", model_spark_player},
+    {"explosions", "spark_ricochet", model_spark_ricochet},
+    {"explosions", "burst_small", model_burst_small},
+    {"explosions", "burst_missile", model_burst_missile},
+    {"explosions", "burst_medium", model_burst_medium},
+    {"explosions", "burst_large", model_burst_large},
+    {"explosions", "burst_ship", model_burst_ship},
+    {"explosions", "ring_emerge", model_ring_emerge},
+    {"explosions", "ring_submerge", model_ring_submerge},
+    {"explosions", "ring_mutate", model_ring_mutate},
+    {"explosions", "ring_shield", model_ring_shield},
+    {"explosions", "smoke_puff", model_smoke_puff},
+    {"explosions", "bomb_wave", model_bomb_wave},
+    {"explosions", "sparkle_bonus", model_sparkle_bonus},
     {"beasties", "robot_yellow", model_robot_yellow},
     {"beasties", "weelee_small", model_weelee_small},
     {"beasties", "weelee_big", model_weelee_big},

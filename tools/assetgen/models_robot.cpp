@@ -50,27 +50,17 @@ const Bitmap BOLT_CORE = {"bullet_robo_core", 0, draw_bolt_core, nullptr};
 
 Paint plate(uint32_t colour)
 {
-    Paint p;
-    p.bitmap = &ROBOT_PANEL;
-    p.colour = rgb(colour);
-    return p;
+    return paint_plate(&ROBOT_PANEL, colour);
 }
 
 Paint light(const Bitmap *bitmap, uint32_t colour)
 {
-    Paint p;
-    p.bitmap = bitmap;
-    p.colour = rgb(colour);
-    p.light = Lighting::Unlit;
-    return p;
+    return paint_light(bitmap, colour);
 }
 
 Paint glow(const Bitmap *bitmap, uint32_t colour)
 {
-    Paint p = light(bitmap, colour);
-    p.additive = true;
-    p.clamp = true;
-    return p;
+    return paint_glow(bitmap, colour);
 }
 
 }  // namespace

@@ -120,10 +120,7 @@ const Bitmap KIT_CRACKLE = {"shot_crackle", 8, draw_crackle, nullptr};
 
 Paint kit_lit(const Bitmap *b, uint32_t colour)
 {
-    Paint p;
-    p.bitmap = b;
-    p.colour = rgb(colour);
-    return p;
+    return paint_plate(b, colour);
 }
 
 Paint kit_radial(const Bitmap *b, uint32_t colour)
@@ -133,14 +130,12 @@ Paint kit_radial(const Bitmap *b, uint32_t colour)
 
 Paint kit_unlit(const Bitmap *b, uint32_t colour)
 {
-    return kit_lit(b, colour).lit(Lighting::Unlit);
+    return paint_light(b, colour);
 }
 
 Paint kit_glow(const Bitmap *b, uint32_t colour, float frames_per_tick)
 {
-    Paint p = kit_unlit(b, colour);
-    p.additive = true;
-    p.clamp = true;
+    Paint p = paint_glow(b, colour);
     p.anim_speed = frames_per_tick;
     return p;
 }

@@ -5,6 +5,7 @@
 #include "assetgen/sounds.h"
 
 #include "assetgen/formats.h"
+#include "assetgen/sounds_explosions.h"
 #include "assetgen/sounds_ships.h"
 #include "assetgen/synth.h"
 
@@ -939,6 +940,15 @@ const SoundRecipe SOUND_RECIPES[] = {
     {"missile_launch", make_missile_launch},
     {"missile_hit", make_missile_hit},
     {"missile_blast", make_missile_blast},
+    {"exp_small", make_exp_small},
+    {"exp_medium", make_exp_medium},
+    {"exp_large", make_exp_large},
+    {"exp_ship", make_exp_ship},
+    {"exp_emerge", make_exp_emerge},
+    {"exp_submerge", make_exp_submerge},
+    {"exp_mutate", make_exp_mutate},
+    {"exp_shield", make_exp_shield},
+    {"exp_bomb", make_exp_bomb},
 };
 
 }  // namespace

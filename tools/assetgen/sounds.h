@@ -1,6 +1,7 @@
 // sounds.h -- the game's synthesised sounds: the named interface and event sounds, the
-// ambient loops "ambi-00" .. "ambi-03", the ships' and shots' (sounds_ships.h), then the
-// sets listed in sounds_list.cpp (the enemies').
+// ambient loops "ambi-00" .. "ambi-03", the ships' and shots' (sounds_ships.h), the
+// explosions' (sounds_explosions.h), then the sets listed in sounds_list.cpp (the
+// enemies').
 #pragma once
 
 #include "assetgen/bytes.h"

@@ -485,7 +485,7 @@ std::vector<int16_t> enemy_sound_samples(const std::string &name)
         if (kind == "die") {
             room(0.55 * f.size + 0.3);
             die(b, f);
-            return finish(b, std::min(0.95f, 0.7f + 0.07f * f.size));
+            return finish(b, std::min(0.85f, 0.7f + 0.04f * f.size));
         }
         for (const Signature &s : e.signature) {
             if (s.kind && kind == s.kind) {
