@@ -207,17 +207,19 @@ void model_load_textures(ModelFile *model)
     if (model->texture_count == 0 || !model->textures) {
         return;
     }
+    // Each entry gets the record the cache returns for it: a list of one entry per call,
+    // since the cache returns an earlier entry of a shared list for an equal request
+    // without appending, which would leave later entries unfilled.
     for (int i = 0; i < model->texture_count; i++) {
         const ModelTexture *t = &model->texture_entries[i];
         char colour[MODEL_NAME_SIZE];
         char mask[MODEL_NAME_SIZE];
-        int used = model->texture_used;
-        zgl_texture_find_or_load(model_texture_arg(colour, t->colour), t->flags, model->textures, &used,
+        TextureRecord *record = nullptr;
+        int used = 0;
+        zgl_texture_find_or_load(model_texture_arg(colour, t->colour), t->flags, &record, &used,
                                  model_texture_arg(mask, t->mask), t->anim_speed, t->anim_mode);
-        // The cache appends at most one record a call; the list has a slot per entry.
-        if (used >= 0 && used <= model->texture_count) {
-            model->texture_used = used;
-        }
+        model->textures[i] = used == 1 ? record : nullptr;
+        model->texture_used += used == 1;
     }
 }
 

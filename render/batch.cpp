@@ -29,10 +29,6 @@ int g_batch_max_expanded;
 int g_model_max_draw_vertices;
 int g_model_max_faces;
 
-constexpr int BATCH_MODEL_DRAW_VERTEX_SIZE = 48;   // a model's draw vertex: position, source, u, v, colour ...
-constexpr int BATCH_MODEL_UV_OFFSET = 16;
-constexpr int BATCH_MODEL_COLOUR_OFFSET = 24;
-
 // The arrays last set: their base, count and whether they are locked.
 static const void *batch_array_base;
 static int batch_array_count;
@@ -242,12 +238,6 @@ void zbatch_set_arrays(const BatchVertex *vertices, int count)
 {
     batch_set_pointers(reinterpret_cast<const uint8_t *>(vertices), (int)sizeof(BatchVertex),
                        (int)offsetof(BatchVertex, u), (int)offsetof(BatchVertex, colour), count);
-}
-
-void zbatch_set_model_arrays(const void *draw_vertices, int count)
-{
-    batch_set_pointers(static_cast<const uint8_t *>(draw_vertices), BATCH_MODEL_DRAW_VERTEX_SIZE,
-                       BATCH_MODEL_UV_OFFSET, BATCH_MODEL_COLOUR_OFFSET, count);
 }
 
 // ---- drawing

@@ -35,7 +35,8 @@ extern int g_batch_face_count;
 extern BatchFace **g_batch_buckets;         // head of each bucket's face list, newest first
 extern uint16_t *g_batch_indices;           // the index buffer
 extern int g_batch_index_count;             // indices pending from its start
-extern BatchVertex *g_batch_expanded;       // vertex copies of the expanded path
+extern BatchVertex *g_batch_expanded;       // vertex copies of the expanded path; between
+                                            // flushes the packed vertices of a model draw
 extern uint32_t *g_batch_vertex_flags;
 // Items a producer could not fit since the level started.
 extern int g_batch_dropped;
@@ -76,8 +77,6 @@ int zbatch_bucket_of_height(float y);
 void zbatch_flush(void);
 // Vertex arrays on a batch vertex buffer, locking count vertices when count is non-zero.
 void zbatch_set_arrays(const BatchVertex *vertices, int count);
-// The same on a model's 48-byte draw vertices (position at 0, u, v at 16, colour at 24).
-void zbatch_set_model_arrays(const void *draw_vertices, int count);
 // Unlocks the arrays locked by the last set.
 void zbatch_unlock(void);
 void zbatch_unlock_arrays(void);

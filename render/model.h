@@ -1,33 +1,134 @@
-// model.h -- the drawable view of a set's mesh that every actor embeds: its colours
-// (shared, or a private hue-turned copy), lighting work array, texture animation states,
-// materialise counter and model.
+// model.h -- the drawable meshes: a Model is the skinned triangle mesh of one "model.bin"
+// built for drawing (its faces sorted by kind, its texture draw states and index slices,
+// its vertex colours), shared by every actor of a set; a ModelInstance is one actor's view
+// of it (private hue-shifted colours, texture animation, the materialise counter).
+// zgl_draw_model draws an instance with the actor's bone matrices: opaque faces at once
+// (culled, lit), blended faces into the face batch.
+//
+// An actor draws with
+//     zgl_draw_model(&a->instance, a->anim.matrices, a->anim.light_dirs, a->hit_flash,
+//                    a->model_mode);
+// where model_mode is model_draw_mode(set->model), taken when the set is bound. A list's
+// draw loop wraps its draws in zgl_models_begin / zgl_models_end, so that the opaque faces
+// of consecutive actors with the same texture go to GL in one call.
 #pragma once
 
 #include <cstdint>
 
-struct Model;
+struct ModelFile;
+struct TextureRecord;
 
-// The animation state of one texture of the mesh.
+constexpr uint32_t MODEL_LIT = 0x1000;   // flags: faces lit by their normals use the light directions
+
+// One draw vertex: a position (skinned into the model's scratch each draw) with texture
+// coordinates, normal and bone. The immediate paths hand GL only the vertices of the faces
+// they keep, packed in the order met (ModelVertex::out).
+struct ModelVertex {
+    float normal[3];      // in its bone's space
+    float u, v;
+    uint16_t source;      // position index: the skinned position it takes
+    uint16_t bone;        // bone matrix index (0 is the actor's own matrix)
+    uint32_t seen;        // draw serial of the last draw that packed it
+    uint16_t out;         // its place among the packed vertices of that draw
+    uint16_t pad;
+};
+
+// One triangle of a face list.
+struct ModelTri {
+    uint16_t index[3];    // draw vertices; batched faces of a model that also has opaque
+                          // faces: positions in the first-use table
+    uint16_t position[3]; // the positions the three vertices take
+    uint16_t texture;     // texture (draw state) index
+    uint16_t slot;        // opaque faces: the draw state whose index slice they go to (the
+                          // first texture that binds the same GL texture and blending)
+    uint32_t word;        // the texture's handle with the light kind (TEX_UNLIT, TEX_RADIAL)
+};
+
+// Per texture: its slice of the shared index buffer and the handle drawn.
+struct ModelDrawState {
+    int slice;            // first index of the slice (textures that share a slot: the slot's)
+    int write;            // next index written this draw
+    int end;              // one past the slice
+    uint32_t handle;      // the record's handle, or its current frame's when animated
+    int slot;             // the texture whose slice and draw its opaque faces share
+};
+
+struct Model {
+    uint32_t flags;                       // MODEL_LIT, cleared when no face is lit by normals
+    int vertex_count;                     // V skinned positions (the mesh file's)
+    const float (*positions)[3];
+    const uint32_t *vertex_bones;         // bone matrix of each position, in runs
+    float (*skinned)[3];                  // V positions as the last draw placed them
+    int draw_vertex_count;                // D >= V: vertex k < V is position k
+    ModelVertex *vertices;
+    int face_count;
+    int opaque_count;                     // faces drawn at once: culled, lit, by texture slice
+    ModelTri *opaque;
+    int batched_count;                    // masked and depth-sorted faces: the face batch
+    ModelTri *batched;
+    uint32_t *colours;                    // D vertex colours after the load-time hue
+    int used_count;                       // first-use table: the vertices of the batched
+    uint16_t *first_use;                  // faces when the model also has opaque faces
+    int texture_count;                    // T
+    TextureRecord *const *textures;       // the mesh file's, one per texture entry
+    ModelDrawState *states;
+    int animated;                         // 1 when a texture is an animated frame set
+    int bone_count;                       // B
+    uint8_t *bone_flags;                  // B: 1 for a bone carrying a vertex of a lit face
+    uint32_t serial;                      // immediate draws so far (ModelVertex::seen)
+};
+
+// Texture animation of one texture of an instance.
 struct ModelTexAnim {
-    int mode;
+    int32_t mode;         // 0 static, 1 loop, 2 and up ping-pong
     float frame;
-    float speed;
-    float frame_count;
+    float speed;          // frames per logic step, negative while running back
+    float count;          // frames of the set
 };
 
+// One actor's view of a model (embedded in the actor).
 struct ModelInstance {
-    float (*positions)[3];     // the model's
-    uint32_t *colours;         // the model's, or a private hue-turned copy
-    float (*light_dirs)[3];    // lighting work array, null for unlit models
-    ModelTexAnim *tex_anims;   // one per texture
-    int materialise;           // 0..255: the faces fly in while it counts down; 0 = off
     Model *model;
+    uint32_t *colours;    // the model's, or a private hue-shifted copy
+    ModelTexAnim *anims;  // T entries when the model has an animated texture, else null
+    int materialise;      // 0 off; 255 .. 1 while the faces fly together
 };
 
-// Binds an instance to a model; a null model clears the instance.
-void model_instance_init(ModelInstance *inst, Model *model);
-// Gives the instance its own colours turned by hue degrees (wrapped into -180..180);
-// within 3 degrees of 0 it keeps the shared ones.
-void model_instance_set_hue(ModelInstance *inst, float hue);
-// Frees what the instance owns (private colours, animation states, work array).
+// Builds the drawing record of a loaded mesh drawn with bone_count bones; folder is the
+// set's path ("floor-1" models are half transparent at the richest background setting),
+// flags the set's mesh flags. The record uses the file's arrays: it must be freed before
+// the file. Null (logged) when an index slice cannot hold a texture's opaque faces.
+Model *model_create(const ModelFile *file, int bone_count, const char *folder, uint32_t flags);
+// Frees the record and its arrays (not the file's). Null does nothing.
+void model_free(Model *model);
+// The actor's model mode: 1 when the model has opaque faces (drawn at once), 2 when all
+// its faces are batched, 0 for no model or no faces.
+int model_draw_mode(const Model *model);
+
+// The instance of a model: the shared colours, texture animation from the records,
+// materialise off. A null model clears the instance. Returns 0, or -1 when the pool
+// refused the animation states (the textures then stand still).
+int model_instance_init(ModelInstance *inst, Model *model);
+// Hue of the instance's colours in degrees: wrapped into -180..180, anything outside
+// -3..3 gives the instance a private copy of the model's colours turned by it.
+void model_instance_set_hue(ModelInstance *inst, float degrees);
+// Frees what the instance owns and clears it.
 void model_instance_free(ModelInstance *inst);
+
+// Draws one instance. matrices: (B + 1) x 16 floats, column-major, by bone matrix index;
+// light_dirs: the light direction in each bone's space by matrix index (the animation
+// state's), null for an unlit actor; hit non-zero draws the hit flash (with
+// g_hit_texture_handle, render/hudgfx.h; none while it is 0); mode 0 draws nothing, any
+// other the model's own mode (model_draw_mode).
+void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*light_dirs)[3], int hit, int mode);
+// Between these two, the opaque faces of consecutive zgl_draw_model calls are gathered
+// and drawn whenever their texture changes, at the latest by zgl_models_end (the same
+// pixels as drawing each model at once, in far fewer calls). Nothing but model draws and
+// batch producers may come between them: no GL state change, no other drawing.
+void zgl_models_begin(void);
+void zgl_models_end(void);
+// Opaque faces handed to GL so far (a running count for the frame benchmark).
+extern int g_model_faces_drawn;
+// Advances the instance's texture animations by g_frame_dt and puts each texture's
+// current frame into the model's draw states (part of every draw).
+void model_animate_textures(ModelInstance *inst);

@@ -38,7 +38,7 @@ void actor_construct(Actor *a)
 
 int actor_model_mode(const AnimSet *set)
 {
-    return set && set->mesh ? ACTOR_MODEL_OPAQUE : ACTOR_MODEL_NONE;
+    return model_draw_mode(set ? set->model : nullptr);
 }
 
 int actor_setup_skeleton(Actor *a, AnimSet *set, int category, uint32_t collide_mask,
@@ -55,6 +55,8 @@ int actor_setup_skeleton(Actor *a, AnimSet *set, int category, uint32_t collide_
     memset(a->position, 0, sizeof(a->position));
     memset(a->velocity, 0, sizeof(a->velocity));
     anim_bind_set(&a->anim, set);
+    model_instance_free(&a->instance);
+    model_instance_init(&a->instance, set->model);
     a->anim.start_counter = 0;
     size_t bytes = sizeof(float) * 16 * ((size_t)set->bone_count + 1);
     a->matrix_block = (float *)mem_alloc(bytes);
@@ -115,7 +117,7 @@ int actor_load_from_file(Actor *a, const char *path)
         return -1;
     }
     a->anim.set = anim_set_find_or_load(path);
-    model_instance_init(&a->instance, nullptr);
+    model_instance_free(&a->instance);
     a->model_mode = actor_model_mode(a->anim.set);
     return a->anim.set ? 0 : -1;
 }

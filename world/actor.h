@@ -38,7 +38,7 @@ constexpr int ACTOR_COLLIDE_BONES = 2;
 // The hit flash counter a damaged bone sets.
 constexpr int ACTOR_HIT_FLASH = 4;
 
-// Model modes handed to the mesh drawing.
+// Model modes handed to the mesh drawing (model_draw_mode of the set's model).
 constexpr int ACTOR_MODEL_NONE = 0;
 constexpr int ACTOR_MODEL_OPAQUE = 1;    // the mesh has faces drawn at once
 constexpr int ACTOR_MODEL_BATCHED = 2;   // every face goes through the depth buckets

@@ -12,7 +12,7 @@
 #include "core/model_file.h"
 #include "core/str.h"
 #include "core/stream.h"
-#include "render/tex.h"
+#include "render/model.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -376,34 +376,16 @@ AnimSet *anim_set_parse(MemStream *s, const char *name)
 }
 
 // The bones that carry vertices of faces lit by their normals need the light direction
-// in their own space every frame: the faces of a lit model whose texture is neither
-// masked, depth-sorted, radial nor unlit mark the bones of their vertices.
+// in their own space every frame: the model marks them while it sorts its faces by kind.
 static void anim_find_lit_bones(AnimSet *set)
 {
     set->lit_count = 0;
-    const ModelFile *m = set->mesh;
-    if (!m || !(set->mesh_flags & ANIM_MESH_LIT)) {
+    const Model *m = set->model;
+    if (!m || !(m->flags & MODEL_LIT)) {
         return;
     }
-    uint8_t marked[ANIM_MAX_BONES] = {};
-    const uint32_t unlit_kinds = TEX_MASK | TEX_DEPTH_SORTED | TEX_RADIAL | TEX_UNLIT;
-    for (int f = 0; f < m->face_count; f++) {
-        const ModelFace *face = &m->faces[f];
-        uint32_t word = m->texture_entries[face->word & MODEL_FACE_TEXTURE_MASK].flags;
-        if (!(word & TEX_UNLIT) && (face->word & MODEL_FACE_RADIAL)) {
-            word |= TEX_RADIAL;
-        }
-        if (word & unlit_kinds) {
-            continue;
-        }
-        for (int k = 0; k < 3; k++) {
-            uint32_t bone = m->draw_vertices[face->index[k]].bone;
-            // A vertex on the world matrix counts for bone 0.
-            marked[bone > 0 ? bone - 1 : 0] = 1;
-        }
-    }
-    for (int i = 0; i < set->bone_count; i++) {
-        if (marked[i] && !set->bones[i].camera_facing) {
+    for (int i = 0; i < set->bone_count && i < m->bone_count; i++) {
+        if (m->bone_flags[i] && !set->bones[i].camera_facing) {
             set->lit_bones[set->lit_count++] = i + 1;
         }
     }
@@ -421,8 +403,14 @@ AnimSet *anim_set_load(const char *path)
     }
     ModelFile *mesh = (ModelFile *)mem_alloc(sizeof(ModelFile));
     if (mesh && model_load(path, set->bone_count + 1, mesh) == 0) {
-        set->mesh = mesh;
-        anim_find_lit_bones(set);
+        set->model = model_create(mesh, set->bone_count, path, (uint32_t)set->mesh_flags);
+        if (set->model) {
+            set->mesh = mesh;
+            anim_find_lit_bones(set);
+        } else {
+            model_file_free(mesh);
+            mem_free(mesh);
+        }
     } else {
         mem_free(mesh);
     }
@@ -483,6 +471,7 @@ void anim_set_destroy(AnimSet *set)
             delete e;
         }
     }
+    model_free(set->model);
     if (set->mesh) {
         model_file_free(set->mesh);
         mem_free(set->mesh);

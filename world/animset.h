@@ -12,6 +12,7 @@
 #include <cstdint>
 
 struct MemStream;
+struct Model;
 struct ModelFile;
 
 constexpr int ANIM_NAME_SIZE = 64;       // bone, animation and folder names, NUL included
@@ -98,11 +99,13 @@ struct AnimSet {
     HitSphereDef *spheres;         // null when S is 0; sphere 0 bounds the whole actor
     int first_sphere;              // matrix index of sphere 0, -1 when none
     ModelFile *mesh;               // null when "model.bin" is missing or refused
+    Model *model;                  // the mesh as drawn (render/model.h); null when mesh is
     int mesh_flags;                // handed to the mesh drawing (ANIM_MESH_LIT ...)
     int history_length;            // H matrices of history, 0 = none
     int lit_count;
-    int32_t *lit_bones;            // matrix indexes of the bones that carry lit faces and
-                                   // do not face the camera
+    int32_t *lit_bones;            // matrix indexes of the bones that carry faces lit by
+                                   // their normals (the model's bone flags) and do not
+                                   // face the camera
     int32_t defaults[ANIM_DEFAULTS];
     char name[ANIM_NAME_SIZE];     // the folder path
 };

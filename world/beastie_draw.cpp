@@ -2,6 +2,26 @@
 
 #include "world/beastie.h"
 
+#include "render/model.h"
+
+static void beasties_draw_list(Beastie *b)
+{
+    for (; b; b = b->next) {
+        if (b->lifecycle == BEASTIE_REMOVED || b->launch_delay > 0.0f || b->model_mode == ACTOR_MODEL_NONE) {
+            continue;
+        }
+        // A hit ends the fade-in.
+        if (b->hit_flash && b->instance.materialise) {
+            b->instance.materialise = 0;
+        }
+        zgl_draw_model(&b->instance, b->anim.matrices, b->anim.light_dirs, b->hit_flash, b->model_mode);
+    }
+}
+
 void beasties_draw_all(void)
 {
+    zgl_models_begin();
+    beasties_draw_list(g_beasties);
+    beasties_draw_list(g_ground_beasties);
+    zgl_models_end();
 }

@@ -3,13 +3,23 @@
 #include "world/gamer.h"
 
 #include "render/hudgfx.h"
+#include "render/model.h"
 
 constexpr float GAMER_RING_RADIUS = 18.0f;
 constexpr int GAMER_RING_TICKS = 100;      // the ring grows in before the start and out after the end
 constexpr float GAMER_MOUSE_AIM = 1.0f;    // the input type of mouse aim
 
+// Each ship with energy: its turret (the hull, spinner and shield come with the ship's
+// parts).
 void gamer_draw_all(void)
 {
+    zgl_models_begin();
+    for (Gamer *g = g_gamers; g; g = g->next) {
+        if (g->energy > 0.0f && g->model_mode != ACTOR_MODEL_NONE) {
+            zgl_draw_model(&g->instance, g->anim.matrices, g->anim.light_dirs, g->hit_flash, g->model_mode);
+        }
+    }
+    zgl_models_end();
 }
 
 // Each live ship draws its ring through gamer_draw_ring_at.

@@ -17,11 +17,20 @@ t[cp_move_inertia_accn] = 0.9
 t[cp_random_edge_inner_percent] = 70
 t[cp_random_edge_outer_percent] = 95
 t[cp_turn_speed_still] = 3.0
+-- Far off its heading it stops and turns on the spot with its turn animations.
+t[cp_turn_lock_angle_inner] = 20.0
+t[cp_turn_lock_angle_outer] = 70.0
 t[cp_turn_speed_moving] = 2.0
 t[cp_hit_power] = 1.0
 t[cp_health_percent] = 160
 t[cp_score] = 350
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "beemspider_1_hit")
+c_add_sound_to_event("hit_null_bone", "beemspider_1_ping")
+c_add_sound_to_event("hit_fence", "beemspider_1_fence")
+c_add_sound_to_anim("byebye", "beemspider_1_die")
+c_add_sound_to_anim("walk", "beemspider_1_skitter", 1)
 
 c_set_use_anim_for("move_forward", "walk", 80, 120)
 c_set_use_anim_for("turn_left", "turn_l", 80, 120)

@@ -11,6 +11,8 @@ t[cp_move_type] = cmt_random + cmt_fixed_dirn
 t[cp_move_speed_min] = 0.14
 t[cp_move_speed_max] = 0.196
 t[cp_move_inertia_accn] = 0.97
+-- The speed of its tumble ("spin1_x" plays at this speed up to twice it).
+t[cp_turn_speed_moving] = 1.0
 t[cp_spin_speed_min] = 0.5
 t[cp_spin_speed_max] = 2.0
 t[cp_fence_bounce_percent] = 100
@@ -20,6 +22,12 @@ t[cp_hit_power] = 1.0
 t[cp_health_percent] = 60
 t[cp_score] = 60
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "crystal_hit")
+c_add_sound_to_event("hit_null_bone", "crystal_ping")
+c_add_sound_to_event("hit_fence", "crystal_fence")
+c_add_sound_to_anim("byebye", "crystal_die")
+c_add_sound_to_anim("glint", "crystal_glint", 1)
 
 c_set_random_anim("glint", 60, 140, 1, 3)
 

@@ -13,6 +13,12 @@ t[cp_health_percent] = 1000
 t[cp_score] = 0
 t[cp_fade_in_translucent] = 1
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "end_chaser_hit")
+c_add_sound_to_event("hit_null_bone", "end_chaser_ping")
+c_add_sound_to_event("hit_fence", "end_chaser_fence")
+c_add_sound_to_anim("byebye", "end_chaser_die")
+c_add_sound_to_anim("emerge", "end_chaser_howl")
 
 -- Explosions: rising from the floor, dying, sinking back.
 c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })

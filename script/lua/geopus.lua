@@ -28,6 +28,13 @@ t[cp_score] = 8000
 t[cp_level_end_score] = 4000
 t[cp_in_screen_zoom_box] = 1
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "geopus_hit")
+c_add_sound_to_event("hit_null_bone", "geopus_ping")
+c_add_sound_to_event("hit_fence", "geopus_fence")
+c_add_sound_to_anim("byebye", "geopus_die")
+c_add_sound_to_anim("grow", "geopus_grow", 1)
+c_add_sound_to_anim("crawl", "geopus_squelch", 1)
 
 c_set_use_anim_for("move_forward", "crawl", 80, 120)
 -- A weblob grows on an arm tip every five seconds and hangs there for ten.

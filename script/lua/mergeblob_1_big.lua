@@ -21,6 +21,12 @@ t[cp_scale_spawn_max] = 55
 t[cp_health_percent] = 300
 t[cp_score] = 400
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "mergeblob_1_hit")
+c_add_sound_to_event("hit_null_bone", "mergeblob_1_ping")
+c_add_sound_to_event("hit_fence", "mergeblob_1_fence")
+c_add_sound_to_anim("byebye", "mergeblob_1_die")
+c_add_sound_to_anim("wobble", "mergeblob_1_wobble", 1)
 
 -- Sheds a droplet every two seconds once its wobble is a third through.
 c_set_trigger_spawn("mergeblob_1_spawn", "wobble", "mainbone_x", 33, 2.0, 0, 4)

@@ -10,6 +10,12 @@ t[cp_actor_type] = cat_mergeblob
 t[cp_these_collide_with_me] = 0
 t[cp_score] = 0
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "mergeblob_1_hit")
+c_add_sound_to_event("hit_null_bone", "mergeblob_1_ping")
+c_add_sound_to_event("hit_fence", "mergeblob_1_fence")
+c_add_sound_to_anim("byebye", "mergeblob_1_die")
+c_add_sound_to_anim("wobble", "mergeblob_1_wobble", 1)
 
 c_set_trigger_mutate("mergeblob_1_big", "my_time_alive", 1.5, 1.5, 1, 1, 100, 100)
 

@@ -15,6 +15,12 @@ t[cp_hit_power] = 1.0
 t[cp_health_percent] = 40
 t[cp_score] = 60
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "mergeblob_1_hit")
+c_add_sound_to_event("hit_null_bone", "mergeblob_1_ping")
+c_add_sound_to_event("hit_fence", "mergeblob_1_fence")
+c_add_sound_to_anim("byebye", "mergeblob_1_die")
+c_add_sound_to_anim("wobble", "mergeblob_1_wobble", 1)
 
 -- Explosions: rising from the floor, dying, sinking back and mutating.
 c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })

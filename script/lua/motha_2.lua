@@ -27,6 +27,13 @@ t[cp_score] = 5000
 t[cp_level_end_score] = 2500
 t[cp_in_screen_zoom_box] = 1
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "motha_2_hit")
+c_add_sound_to_event("hit_null_bone", "motha_2_ping")
+c_add_sound_to_event("hit_fence", "motha_2_fence")
+c_add_sound_to_anim("byebye", "motha_2_die")
+c_add_sound_to_anim("emerge", "motha_2_screech")
+c_add_sound_to_anim("hatch", "motha_2_hatch", 1)
 
 -- Mothlings from its belly, one every three seconds of its hatching beat.
 c_set_trigger_spawn("motha_2_spawn", "hatch", "belly_x", 50, 3.0, 0.5, 6)

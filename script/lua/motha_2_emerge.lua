@@ -10,6 +10,13 @@ t[cp_actor_type] = cat_motha
 t[cp_these_collide_with_me] = 0
 t[cp_score] = 0
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "motha_2_hit")
+c_add_sound_to_event("hit_null_bone", "motha_2_ping")
+c_add_sound_to_event("hit_fence", "motha_2_fence")
+c_add_sound_to_anim("byebye", "motha_2_die")
+c_add_sound_to_anim("emerge", "motha_2_screech")
+c_add_sound_to_anim("hatch", "motha_2_hatch", 1)
 
 c_set_trigger_mutate("motha_2", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)
 

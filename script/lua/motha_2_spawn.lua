@@ -17,6 +17,13 @@ t[cp_hit_power] = 1.0
 t[cp_health_percent] = 40
 t[cp_score] = 50
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "motha_2_spawn_hit")
+c_add_sound_to_event("hit_null_bone", "motha_2_spawn_ping")
+c_add_sound_to_event("hit_fence", "motha_2_spawn_fence")
+c_add_sound_to_anim("byebye", "motha_2_spawn_die")
+c_add_sound_to_anim("mutate", "motha_2_spawn_flutter")
+c_add_sound_to_anim("emerge", "motha_2_spawn_flutter")
 
 -- Explosions: rising from the floor, dying, sinking back.
 c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 50, 60, { 0 })

@@ -26,6 +26,12 @@ t[cp_score] = 300
 t[cp_bonus_seq_hit] = 4
 t[cp_bonus_seq_score] = 1500
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "ninjoo_1_hit")
+c_add_sound_to_event("hit_null_bone", "ninjoo_1_ping")
+c_add_sound_to_event("hit_fence", "ninjoo_1_fence")
+c_add_sound_to_anim("byebye", "ninjoo_1_die")
+c_add_sound_to_anim("emerge", "ninjoo_1_swish")
 
 local w = WEAPON_preload("bullet_ninjoo")
 

@@ -20,6 +20,12 @@ t[cp_score] = 50
 t[cp_bonus_seq_hit] = 8
 t[cp_bonus_seq_score] = 1000
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "pathfly_tiny_hit")
+c_add_sound_to_event("hit_null_bone", "pathfly_tiny_ping")
+c_add_sound_to_event("hit_fence", "pathfly_tiny_fence")
+c_add_sound_to_anim("byebye", "pathfly_tiny_die")
+c_add_sound_to_anim("emerge", "pathfly_tiny_chirp")
 
 local w = WEAPON_preload("bullet_pathfly")
 

@@ -24,6 +24,12 @@ t[cp_score] = 8000
 t[cp_level_end_score] = 4000
 t[cp_in_screen_zoom_box] = 1
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "powerpimp_hit")
+c_add_sound_to_event("hit_null_bone", "powerpimp_ping")
+c_add_sound_to_event("hit_fence", "powerpimp_fence")
+c_add_sound_to_anim("byebye", "powerpimp_die")
+c_add_sound_to_anim("emerge", "powerpimp_fanfare")
 
 local w = WEAPON_preload("bullet_pimp")
 

@@ -10,6 +10,12 @@ t[cp_actor_type] = cat_beastie
 t[cp_these_collide_with_me] = 0
 t[cp_score] = 0
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "powerpimp_hit")
+c_add_sound_to_event("hit_null_bone", "powerpimp_ping")
+c_add_sound_to_event("hit_fence", "powerpimp_fence")
+c_add_sound_to_anim("byebye", "powerpimp_die")
+c_add_sound_to_anim("emerge", "powerpimp_fanfare")
 
 c_set_trigger_mutate("powerpimp", "my_time_alive", 2.0, 2.0, 1, 1, 100, 100)
 

@@ -33,6 +33,13 @@ t[cp_score] = 6000
 t[cp_level_end_score] = 3000
 t[cp_in_screen_zoom_box] = 1
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "robo_mom_hit")
+c_add_sound_to_event("hit_null_bone", "robo_mom_ping")
+c_add_sound_to_event("hit_fence", "robo_mom_fence")
+c_add_sound_to_anim("byebye", "robo_mom_die")
+c_add_sound_to_anim("stomp", "robo_mom_stomp", 1)
+c_add_sound_to_anim("hatch", "robo_mom_hatch", 1)
 
 c_set_use_anim_for("move_forward", "stomp", 80, 110)
 local w = WEAPON_preload("bullet_robomom")

@@ -16,6 +16,12 @@ t[cp_hit_power] = 1.0
 t[cp_weight] = 2.0
 t[cp_score] = 150
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "robot_green_hit")
+c_add_sound_to_event("hit_null_bone", "robot_green_ping")
+c_add_sound_to_event("hit_fence", "robot_green_fence")
+c_add_sound_to_anim("byebye", "robot_green_die")
+c_add_sound_to_anim("walk", "robot_green_step", 1)
 
 c_set_use_anim_for("move_forward", "walk", 100, 130)
 

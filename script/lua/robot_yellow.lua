@@ -23,6 +23,12 @@ t[cp_weight] = 2.0
 t[cp_health_percent] = 150
 t[cp_score] = 250
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "robot_yellow_hit")
+c_add_sound_to_event("hit_null_bone", "robot_yellow_ping")
+c_add_sound_to_event("hit_fence", "robot_yellow_fence")
+c_add_sound_to_anim("byebye", "robot_yellow_die")
+c_add_sound_to_anim("aim", "robot_yellow_aim", 1)
 
 c_set_use_anim_for("move_forward", "walk", 100, 150)
 local w = WEAPON_preload("bullet_robo")

@@ -14,6 +14,12 @@ t[cp_random_trajectory_offset_delay_max] = 1.5
 t[cp_hit_power] = 1.0
 t[cp_score] = 100
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "trackfly_1_hit")
+c_add_sound_to_event("hit_null_bone", "trackfly_1_ping")
+c_add_sound_to_event("hit_fence", "trackfly_1_fence")
+c_add_sound_to_anim("byebye", "trackfly_1_die")
+c_add_sound_to_anim("buzz", "trackfly_1_buzz", 1)
 
 c_set_random_anim("buzz", 80, 120, 0.5, 2.0)
 

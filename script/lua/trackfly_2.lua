@@ -20,6 +20,12 @@ t[cp_hit_power] = 1.0
 t[cp_health_percent] = 120
 t[cp_score] = 200
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "trackfly_2_hit")
+c_add_sound_to_event("hit_null_bone", "trackfly_2_ping")
+c_add_sound_to_event("hit_fence", "trackfly_2_fence")
+c_add_sound_to_anim("byebye", "trackfly_2_die")
+c_add_sound_to_anim("buzz", "trackfly_2_buzz", 1)
 
 c_set_random_anim("buzz", 80, 120, 0.5, 2.0)
 local w = WEAPON_preload("bullet_trackfly")

@@ -16,9 +16,16 @@ t[cp_hit_power] = 1.0
 t[cp_health_percent] = 150
 t[cp_score] = 300
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "trailer_1_hit")
+c_add_sound_to_event("hit_null_bone", "trailer_1_ping")
+c_add_sound_to_event("hit_fence", "trailer_1_fence")
+c_add_sound_to_anim("byebye", "trailer_1_die")
+c_add_sound_to_anim("trail", "trailer_1_drop", 1)
 
--- A mine every second and a half from its tail.
-c_set_trigger_spawn("trailer_trash", "trail", "tail_x", 0, 1.5, 0, 3)
+-- A mine from its tail on every beat of its trail (1.5 s), as the chute opens (from 90 %
+-- of the trail's progress); the early part of each beat arms the next one.
+c_set_trigger_spawn("trailer_trash", "trail", "tail_x", 90, 1.5, 0, 3)
 
 -- Explosions: rising from the floor, dying, sinking back and mutating.
 c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 40, 1.0, 85, 110, { 0, 0.08 })

@@ -10,6 +10,12 @@ t[cp_actor_type] = cat_beastie
 t[cp_these_collide_with_me] = 0
 t[cp_score] = 0
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "trailer_1_hit")
+c_add_sound_to_event("hit_null_bone", "trailer_1_ping")
+c_add_sound_to_event("hit_fence", "trailer_1_fence")
+c_add_sound_to_anim("byebye", "trailer_1_die")
+c_add_sound_to_anim("trail", "trailer_1_drop", 1)
 
 c_set_trigger_mutate("trailer_1", "my_time_alive__pass_path", 1.0, 1.0, 1, 1, 100, 100)
 

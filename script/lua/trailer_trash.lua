@@ -8,6 +8,12 @@ t[cp_health_percent] = 30
 t[cp_score] = 10
 t[cp_in_beastie_count] = 0
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "trailer_trash_hit")
+c_add_sound_to_event("hit_null_bone", "trailer_trash_ping")
+c_add_sound_to_event("hit_fence", "trailer_trash_fence")
+c_add_sound_to_anim("byebye", "trailer_trash_die")
+c_add_sound_to_anim("pulse", "trailer_trash_beep", 1)
 
 c_set_random_anim("pulse", 80, 120, 0.5, 1.0)
 c_set_trigger_mutate("byebye", "my_time_alive", 6, 9, 1, 1, 100, 100)

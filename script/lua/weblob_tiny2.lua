@@ -20,6 +20,13 @@ t[cp_hit_power] = 1.0
 t[cp_health_percent] = 60
 t[cp_score] = 80
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "weblob_tiny2_hit")
+c_add_sound_to_event("hit_null_bone", "weblob_tiny2_ping")
+c_add_sound_to_event("hit_fence", "weblob_tiny2_fence")
+c_add_sound_to_anim("byebye", "weblob_tiny2_die")
+c_add_sound_to_anim("emerge", "weblob_tiny2_gloop")
+c_add_sound_to_anim("mutate", "weblob_tiny2_gloop")
 
 c_add_flock_type(2, 4, 30, 80)
 c_add_flock_type(3, 6, 50, 90)

@@ -24,6 +24,14 @@ t[cp_weight] = 4.0
 t[cp_health_percent] = 250
 t[cp_score] = 400
 c_preload_model(t)
+-- It moves by its rolling animation: its speed is the ground the roll covers.
+c_set_use_anim_for("move_forward", "roll", 80, 120)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "weelee_big_hit")
+c_add_sound_to_event("hit_null_bone", "weelee_big_ping")
+c_add_sound_to_event("hit_fence", "weelee_big_fence")
+c_add_sound_to_anim("byebye", "weelee_big_die")
+c_add_sound_to_anim("roll", "weelee_big_rumble", 1)
 
 c_add_some_wheels("wheel_l_x", "wheel_r_x", 1.5, 1.5)
 local w = WEAPON_preload("bullet_weelee")

@@ -16,6 +16,14 @@ t[cp_turn_speed_moving] = 3.5
 t[cp_hit_power] = 1.0
 t[cp_score] = 120
 c_preload_model(t)
+-- It moves by its rolling animation: its speed is the ground the roll covers.
+c_set_use_anim_for("move_forward", "roll", 80, 120)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "weelee_small_hit")
+c_add_sound_to_event("hit_null_bone", "weelee_small_ping")
+c_add_sound_to_event("hit_fence", "weelee_small_fence")
+c_add_sound_to_anim("byebye", "weelee_small_die")
+c_add_sound_to_anim("roll", "weelee_small_squeak", 1)
 
 c_add_some_wheels("wheel_l_x", "wheel_r_x", 1.0, 1.0)
 local w = WEAPON_preload("bullet_weelee")

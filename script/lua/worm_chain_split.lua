@@ -19,6 +19,12 @@ t[cp_hit_power] = 1.0
 t[cp_health_percent] = 200
 t[cp_score] = 250
 c_preload_model(t)
+-- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
+c_add_sound_to_event("hit_active_bone", "worm_chain_split_hit")
+c_add_sound_to_event("hit_null_bone", "worm_chain_split_ping")
+c_add_sound_to_event("hit_fence", "worm_chain_split_fence")
+c_add_sound_to_anim("byebye", "worm_chain_split_die")
+c_add_sound_to_anim("slither", "worm_chain_split_hiss", 1)
 
 c_set_use_anim_for("move_forward", "slither", 80, 120)
 local w = WEAPON_preload("bullet_splitworm")

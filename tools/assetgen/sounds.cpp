@@ -959,6 +959,10 @@ std::vector<std::string> sound_names()
     for (const SoundRecipe &r : SOUND_RECIPES) {
         names.emplace_back(r.name);
     }
+    for (int i = 0; i < SOUND_SET_COUNT; i++) {
+        std::vector<std::string> more = SOUND_SETS[i].names();
+        names.insert(names.end(), more.begin(), more.end());
+    }
     return names;
 }
 
@@ -967,6 +971,12 @@ std::vector<int16_t> sound_samples(const std::string &name)
     for (const SoundRecipe &r : SOUND_RECIPES) {
         if (name == r.name) {
             return r.make();
+        }
+    }
+    for (int i = 0; i < SOUND_SET_COUNT; i++) {
+        std::vector<int16_t> samples = SOUND_SETS[i].samples(name);
+        if (!samples.empty()) {
+            return samples;
         }
     }
     return {};

@@ -1,0 +1,382 @@
+// model_draw.cpp -- drawing a model instance: skinning by the bone matrices, the immediate
+// path (opaque faces culled toward the camera, lit or not, drawn per texture from its
+// index slice), the batched path into the face batch, the hit flash and materialise.
+
+#include "render/model.h"
+
+#include "core/mathlib.h"
+#include "core/mt.h"
+#include "game/frame.h"
+#include "render/batch.h"
+#include "render/camera.h"
+#include "render/hudgfx.h"
+#include "render/tex.h"
+
+#include <cmath>
+#include <cstring>
+
+int g_model_faces_drawn;
+
+constexpr uint32_t MODEL_WHITE = 0xffffffffu;
+constexpr uint32_t MODEL_LIGHT_KINDS = TEX_UNLIT | TEX_RADIAL;
+constexpr float MODEL_SCATTER_HEIGHT = 100.0f;   // materialise: the height faces start from at 255
+constexpr float MODEL_SCATTER_SIDE = 0.1f;       // ... and the sideways spread, of that
+
+// Positions 0 .. V-1 into the model's skinned scratch: each position by the matrix of
+// its bone, the matrix loaded again only where the bone changes.
+static void model_skin(Model *m, const float *matrices)
+{
+    const float (*p)[3] = m->positions;
+    float (*out)[3] = m->skinned;
+    const uint32_t *bones = m->vertex_bones;
+    uint32_t bone = ~0u;
+    float a0 = 0, a1 = 0, a2 = 0, a4 = 0, a5 = 0, a6 = 0, a8 = 0, a9 = 0, a10 = 0, a12 = 0, a13 = 0, a14 = 0;
+    for (int j = 0; j < m->vertex_count; j++) {
+        if (bones[j] != bone) {
+            bone = bones[j];
+            const float *w = matrices + 16 * bone;
+            a0 = w[0], a1 = w[1], a2 = w[2];
+            a4 = w[4], a5 = w[5], a6 = w[6];
+            a8 = w[8], a9 = w[9], a10 = w[10];
+            a12 = w[12], a13 = w[13], a14 = w[14];
+        }
+        float x = p[j][0], y = p[j][1], z = p[j][2];
+        out[j][0] = a0 * x + a4 * y + a8 * z + a12;
+        out[j][1] = a1 * x + a5 * y + a9 * z + a13;
+        out[j][2] = a2 * x + a6 * y + a10 * z + a14;
+    }
+}
+
+// A colour under light L: 0 < L <= 1 scales r, g, b by k / 256 with k = floor(256 (0.8749 L
+// + 0.125)) (32 .. 255, the top 8 mantissa bits of 0.8749 L + 1.125); L <= 0 leaves an
+// eighth. Alpha becomes 0. L is clamped to 1: a normal longer than 1 would wrap the bits.
+static uint32_t model_shade(uint32_t c, float L)
+{
+    if (!(L > 0.0f)) {
+        return (c >> 3) & 0x001f1f1fu;
+    }
+    if (L > 1.0f) {
+        L = 1.0f;
+    }
+    float t = L * 0.8749f + 1.125f;
+    uint32_t bits;
+    memcpy(&bits, &t, sizeof(bits));
+    uint32_t k = (bits >> 15) & 0xff;
+    return (((c & 0xff) * k) >> 8) | ((((c >> 8) & 0xff) * k) >> 8) << 8 | ((((c >> 16) & 0xff) * k) >> 8) << 16;
+}
+
+// The lit colour of vertex v at its skinned position p for a face of the given word.
+static uint32_t model_light(const ModelVertex *v, const float p[3], uint32_t c, uint32_t word, const float *matrices,
+                            const float (*light)[3])
+{
+    uint32_t kind = word & MODEL_LIGHT_KINDS;
+    if (kind == 0) {
+        const float *l = light[v->bone];
+        return model_shade(c, v->normal[0] * l[0] + v->normal[1] * l[1] + v->normal[2] * l[2]);
+    }
+    if (kind != TEX_RADIAL) {
+        return c;
+    }
+    const float *w = matrices + 16 * v->bone;
+    float d[3] = {p[0] - w[12], p[1] - w[13], p[2] - w[14]};
+    float len = sqrtf(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    if (!(len > 0.0f)) {
+        return model_shade(c, 0.0f);
+    }
+    float dot = d[0] * g_light_dir[0] + d[1] * g_light_dir[1] + d[2] * g_light_dir[2];
+    return model_shade(c, dot * fast_recip(len));
+}
+
+// The serial of a new immediate draw; on its wrap every vertex is marked unseen.
+static uint32_t model_next_serial(Model *m)
+{
+    if (++m->serial == 0) {
+        for (int k = 0; k < m->draw_vertex_count; k++) {
+            m->vertices[k].seen = 0;
+        }
+        m->serial = 1;
+    }
+    return m->serial;
+}
+
+static void model_add_face(const ModelTri *t, const BatchVertex *v, int first, uint32_t handle)
+{
+    uint32_t i0 = (uint32_t)first + t->index[0];
+    uint32_t i1 = (uint32_t)first + t->index[1];
+    uint32_t i2 = (uint32_t)first + t->index[2];
+    zbatch_add_face(i0, i1, i2, handle, zbatch_bucket_of_heights(v[t->index[0]].y, v[t->index[1]].y, v[t->index[2]].y));
+}
+
+static uint32_t model_face_handle(const Model *m, const ModelTri *t, int hit)
+{
+    return hit ? g_hit_texture_handle : m->states[t->texture].handle;
+}
+
+// Batched path of a model whose faces are all batched: every draw vertex into the batch.
+static void model_bucket_faces(ModelInstance *inst, const float *matrices, int hit)
+{
+    Model *m = inst->model;
+    int first = 0;
+    BatchVertex *bv = zbatch_reserve(m->draw_vertex_count, m->batched_count, &first);
+    if (!bv) {
+        return;
+    }
+    model_skin(m, matrices);
+    const ModelVertex *vx = m->vertices;
+    for (int k = 0; k < m->draw_vertex_count; k++) {
+        const float *p = m->skinned[vx[k].source];
+        bv[k] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
+    }
+    for (int f = 0; f < m->batched_count; f++) {
+        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+    }
+}
+
+// The batched faces of a model that also has opaque ones (after its immediate draw
+// skinned the positions): the vertices of the first-use table into the batch.
+static void model_bucket_used(ModelInstance *inst, int hit)
+{
+    Model *m = inst->model;
+    int first = 0;
+    BatchVertex *bv = zbatch_reserve(m->used_count, m->batched_count, &first);
+    if (!bv) {
+        return;
+    }
+    const ModelVertex *vx = m->vertices;
+    for (int n = 0; n < m->used_count; n++) {
+        int k = m->first_use[n];
+        const float *p = m->skinned[vx[k].source];
+        bv[n] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
+    }
+    for (int f = 0; f < m->batched_count; f++) {
+        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+    }
+}
+
+// The opaque faces of consecutive draws gathered for one glDrawElements while their
+// handle stays the same (between zgl_models_begin and zgl_models_end; otherwise around
+// each draw): their packed vertices in the expanded-vertex buffer from its start, their
+// indices in the immediate paths' scratch (the vertex-flag words).
+struct ModelRun {
+    int open;
+    uint32_t handle;
+    int vertices;
+    int indices;
+};
+static ModelRun model_run;
+constexpr int MODEL_RUN_MAX_INDICES = BATCH_VERTEX_FLAG_WORDS * 2;
+
+static uint16_t *model_run_index_buffer(void)
+{
+    return reinterpret_cast<uint16_t *>(g_batch_vertex_flags);
+}
+
+static void model_draw_indices(uint32_t handle, const uint16_t *indices, int count)
+{
+    zbatch_set_arrays(g_batch_expanded, model_run.vertices);
+    zgl_draw_elements(handle, indices, count);
+    zbatch_unlock();
+}
+
+// Draws the gathered indices; the vertices stay for the faces still to come.
+static void model_run_draw(void)
+{
+    if (model_run.indices > 0) {
+        model_draw_indices(model_run.handle, model_run_index_buffer(), model_run.indices);
+    }
+    model_run.indices = 0;
+    model_run.handle = 0;
+}
+
+static void model_run_add(uint32_t handle, const uint16_t *indices, int count)
+{
+    if (count > MODEL_RUN_MAX_INDICES) {
+        model_run_draw();
+        model_draw_indices(handle, indices, count);
+        return;
+    }
+    if ((model_run.indices > 0 && handle != model_run.handle) || model_run.indices + count > MODEL_RUN_MAX_INDICES) {
+        model_run_draw();
+    }
+    model_run.handle = handle;
+    memcpy(model_run_index_buffer() + model_run.indices, indices, sizeof(uint16_t) * (size_t)count);
+    model_run.indices += count;
+}
+
+void zgl_models_begin(void)
+{
+    model_run = ModelRun{1, 0, 0, 0};
+}
+
+void zgl_models_end(void)
+{
+    if (g_batch_expanded) {
+        model_run_draw();
+    }
+    model_run = ModelRun{};
+}
+
+// Immediate path: the opaque faces toward the camera. Each vertex of a kept face is
+// coloured (lit, unlit or the hit flash's white) and packed once after the run's
+// vertices; the faces' indices go to their slot's slice of the index buffer (the hit
+// flash: all from its start, with the hit texture) and from there into the run, which is
+// drawn whenever its handle changes. Then the batched faces.
+static void model_draw_immediate(ModelInstance *inst, const float *matrices, const float (*light)[3], int hit)
+{
+    Model *m = inst->model;
+    if (model_run.vertices + m->draw_vertex_count > BATCH_MAX_VERTICES) {
+        model_run_draw();
+        model_run.vertices = 0;
+    }
+    model_skin(m, matrices);
+    ModelVertex *vx = m->vertices;
+    const float (*pos)[3] = m->skinned;
+    const uint32_t serial = model_next_serial(m);
+    const uint32_t *colours = inst->colours;
+    const int lit = !hit && light && (m->flags & MODEL_LIT);
+    float eye[3];
+    camera_position(eye);
+    uint16_t *indices = g_batch_indices;
+    const int base = model_run.vertices;
+    BatchVertex *packed = g_batch_expanded + base;
+    int packed_count = 0;
+    ModelDrawState *states = m->states;
+    int hit_count = 0;
+    for (int f = 0; f < m->opaque_count; f++) {
+        const ModelTri *t = &m->opaque[f];
+        const float *p0 = pos[t->position[0]];
+        const float *p1 = pos[t->position[1]];
+        const float *p2 = pos[t->position[2]];
+        float e1x = p1[0] - p0[0], e1y = p1[1] - p0[1], e1z = p1[2] - p0[2];
+        float e2x = p2[0] - p0[0], e2y = p2[1] - p0[1], e2z = p2[2] - p0[2];
+        float nx = e1y * e2z - e1z * e2y;
+        float ny = e1z * e2x - e1x * e2z;
+        float nz = e1x * e2y - e1y * e2x;
+        if (!(nx * (eye[0] - p0[0]) + ny * (eye[1] - p0[1]) + nz * (eye[2] - p0[2]) > 0.0f)) {
+            continue;
+        }
+        uint16_t *out;
+        if (hit) {
+            out = indices + hit_count;
+            hit_count += 3;
+        } else {
+            out = indices + states[t->slot].write;
+            states[t->slot].write += 3;
+        }
+        for (int c = 0; c < 3; c++) {
+            uint16_t i = t->index[c];
+            ModelVertex *v = &vx[i];
+            if (v->seen != serial) {
+                v->seen = serial;
+                v->out = (uint16_t)(base + packed_count);
+                const float *p = pos[t->position[c]];
+                uint32_t colour = colours[i];
+                if (hit) {
+                    colour = MODEL_WHITE;
+                } else if (lit) {
+                    colour = model_light(v, p, colour, t->word, matrices, light);
+                }
+                packed[packed_count++] = BatchVertex{p[0], p[1], p[2], v->u, v->v, colour};
+            }
+            out[c] = v->out;
+        }
+    }
+    model_run.vertices += packed_count;
+    g_model_faces_drawn += (hit ? hit_count : 0) / 3;
+    if (hit) {
+        if (hit_count > 0) {
+            model_run_add(g_hit_texture_handle, indices, hit_count);
+        }
+    } else {
+        for (int i = 0; i < m->texture_count; i++) {
+            const ModelDrawState *s = &states[i];
+            if (s->write > s->slice) {
+                g_model_faces_drawn += (s->write - s->slice) / 3;
+                model_run_add(s->handle, indices + s->slice, s->write - s->slice);
+            }
+        }
+    }
+    if (m->batched_count > 0) {
+        model_bucket_used(inst, hit);
+    }
+}
+
+// The fraction s in [-1, 1) of the drawing's random sequence.
+static float model_scatter(void)
+{
+    return (float)(mt_draw_rand() & 0x7fff) * 6.1037e-05f - 1.0f;
+}
+
+// Materialise (counter t in 1 .. 255): each batched face on its own vertices, moved by one
+// random offset of up to 100 (t / 256)^2 in height and a tenth of that sideways, faded in
+// as 255 - t; sorted by its place without the offset.
+static void model_materialise(ModelInstance *inst, const float *matrices)
+{
+    Model *m = inst->model;
+    int first = 0;
+    BatchVertex *bv = zbatch_reserve(3 * m->batched_count, m->batched_count, &first);
+    if (!bv) {
+        return;
+    }
+    model_skin(m, matrices);
+    const float (*pos)[3] = m->skinned;
+    const ModelVertex *vx = m->vertices;
+    float s = (float)inst->materialise / 256.0f;
+    float a = s * s * MODEL_SCATTER_HEIGHT;
+    float b = MODEL_SCATTER_SIDE * a;
+    uint32_t alpha = (uint32_t)(255 - inst->materialise) << 24;
+    for (int f = 0; f < m->batched_count; f++) {
+        const ModelTri *t = &m->batched[f];
+        float dx = model_scatter() * b;
+        float dy = model_scatter() * a;
+        float dz = model_scatter() * b;
+        BatchVertex *out = bv + 3 * f;
+        for (int c = 0; c < 3; c++) {
+            const float *p = pos[t->position[c]];
+            const ModelVertex *d = &vx[t->index[c]];
+            out[c] = BatchVertex{p[0] + dx, p[1] + dy, p[2] + dz, d->u, d->v,
+                                 (inst->colours[t->index[c]] & 0x00ffffffu) | alpha};
+        }
+        uint32_t n = (uint32_t)(first + 3 * f);
+        int bucket = zbatch_bucket_of_heights(pos[t->position[0]][1], pos[t->position[1]][1], pos[t->position[2]][1]);
+        zbatch_add_face(n, n + 1, n + 2, m->states[t->texture].handle, bucket);
+    }
+}
+
+void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*light)[3], int hit, int mode)
+{
+    Model *m = inst ? inst->model : nullptr;
+    // Without the batch's buffers (no frame module) nothing is drawn.
+    if (!m || !matrices || mode == 0 || !g_batch_indices) {
+        return;
+    }
+    model_animate_textures(inst);
+    zbatch_unlock();
+    const int own_run = !model_run.open;
+    if (own_run) {
+        zgl_models_begin();
+    }
+    // The model's own mode decides: the batched faces of a model with opaque ones index its
+    // first-use table, so drawing them the other way would read the wrong vertices.
+    mode = model_draw_mode(m);
+    // Without a hit texture the flash is not shown.
+    if (!g_hit_texture_handle) {
+        hit = 0;
+    }
+    if (mode == 1) {
+        model_draw_immediate(inst, matrices, light, hit);
+    } else if (hit) {
+        model_bucket_faces(inst, matrices, 1);
+    } else if (inst->materialise) {
+        model_materialise(inst, matrices);
+        inst->materialise -= g_frame_steps;
+        if (inst->materialise < 0 || inst->materialise > 255) {
+            inst->materialise = 0;
+        }
+    } else if (mode == 2) {
+        model_bucket_faces(inst, matrices, 0);
+    }
+    if (own_run) {
+        zgl_models_end();
+    }
+}
