@@ -36,7 +36,6 @@ constexpr int BEASTIE_MAX = 8192;
 constexpr float BEASTIE_MAX_ANIM_DELAY = 60.0f;
 
 // Lifecycle states.
-constexpr int BEASTIE_REMOVED = -2;       // its dying or submerging ended: the list pass deletes it
 constexpr int BEASTIE_CONSTRUCTED = 0;
 constexpr int BEASTIE_EMERGING = 1;
 constexpr int BEASTIE_MUTATING = 2;
