@@ -1,0 +1,195 @@
+// Every enemy script as game content, through the script-content recorder: each model it
+// loads (its own, its shots', missiles' and beams', its flares' and explosions'), each
+// animation and bone it names on them (weapons, spawns, wheels, particles, footprints,
+// sounds, both ends of its beams, the pylons a beam reaches), the types it mutates or
+// spawns into, and every sound and particle effect are in the tree; every enemy model it
+// uses has the engine's event animations ("spin1_x" for drifters) and two hit spheres
+// or more.
+
+#include "core/file.h"
+#include "script/script_store.h"
+#include "world/animset.h"
+
+#include "tests/support/asset_tree.h"
+#include "tests/support/log_capture.h"
+#include "tests/support/script_recorder.h"
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Beyond the shared recorder's names. A model's key is its folder and name; an
+// explosion's is "explosions/<name>".
+const char *CONTENT_RECORDERS = R"(
+local models = {}
+local function on(model, kind, name) if name ~= nil and name ~= "" then rec_add(kind .. " " .. model .. " " .. name) end end
+local function explosion(name) if name ~= nil and name ~= "" then rec_add("model explosions/" .. name) end end
+rec_wrap("c_preload_model", function(t)
+    local key = t[cp_model_dir] .. "/" .. t[cp_model_name]
+    models[t[cp_actor_name]] = key
+    rec_add("defined " .. t[cp_actor_name])
+    if math.fmod(math.floor(t[cp_move_type] / cmt_fixed_dirn), 2) == 1 or t[cp_actor_type] == cat_crystal then
+        rec_add("drifter " .. key)
+    end
+end)
+rec_wrap("c_add_a_weapon", function(bullet, gun, bone, shaft, fire, aim, flare) explosion(flare) end)
+rec_wrap("c_set_trigger_spawn", function(type, anim, bone)
+    rec_add("type " .. type)
+    on(rec_model, "anim", anim)
+    on(rec_model, "bone", bone)
+end)
+rec_wrap("c_set_trigger_mutate", function(type) if type ~= "byebye" then rec_add("type " .. type) end end)
+rec_wrap("c_add_some_wheels", function(l, r) on(rec_model, "bone", l) on(rec_model, "bone", r) end)
+rec_wrap("c_add_particle_to_anim", function(anim, bone, particle)
+    on(rec_model, "anim", anim)
+    on(rec_model, "bone", bone)
+    rec_add("particle " .. particle)
+end)
+rec_wrap("c_add_footprint_to_anim", function(anim, bone) on(rec_model, "anim", anim) on(rec_model, "bone", bone) end)
+rec_wrap("c_set_use_explosion_for", function(event, name) explosion(name) end)
+rec_wrap("c_add_sound_to_explosion", function(name, anim, sound)
+    explosion(name)
+    on("explosions/" .. name, "anim", anim)
+    rec_add("sound " .. sound)
+end)
+rec_wrap("c_add_particle_to_explosion", function(name, anim, bone, particle)
+    explosion(name)
+    on("explosions/" .. name, "anim", anim)
+    on("explosions/" .. name, "bone", bone)
+    rec_add("particle " .. particle)
+end)
+rec_wrap("c_add_fizz_between", function(beam, a, bone_a, b, bone_b)
+    rec_add("type " .. beam)
+    rec_add("type " .. a)
+    on(models[a] or "?", "bone", bone_a)
+    if string.sub(b, 1, 6) == "pylon-" then
+        rec_add("pylonbone " .. bone_b)
+    else
+        rec_add("type " .. b)
+        on(models[b] or "?", "bone", bone_b)
+    end
+end)
+)";
+
+const char *const LIFE_CYCLE[] = {"emerge", "submerge", "mutate", "byebye", "hitbounce"};
+
+// The scripts of the store that define a type on an enemy model (a beasties or bosses
+// folder), by record name.
+std::vector<std::string> enemy_scripts()
+{
+    std::vector<std::string> out;
+    for (const ScriptRecord &r : g_script_store) {
+        std::string text(r.text, r.length);
+        for (const char *dir : {"\"beasties\"", "'beasties'", "\"bosses\"", "'bosses'"}) {
+            if (text.find(dir) != std::string::npos) {
+                out.push_back(r.name);
+                break;
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> folders_in(const std::string &path)
+{
+    std::vector<std::string> out;
+    if (DIR *d = opendir(path.c_str())) {
+        while (dirent *e = readdir(d)) {
+            if (e->d_name[0] != '.') {
+                out.push_back(e->d_name);
+            }
+        }
+        closedir(d);
+    }
+    return out;
+}
+
+bool is_enemy_model(const std::string &key)
+{
+    return key.rfind("beasties/", 0) == 0 || key.rfind("bosses/", 0) == 0;
+}
+
+using EnemyContent = AssetTreeTest;
+
+TEST_F(EnemyContent, EveryEnemyScriptFindsEveryNameItUsesInTheTree)
+{
+    std::vector<std::string> scripts = enemy_scripts();
+    ASSERT_GE(scripts.size(), 42u);
+    std::vector<std::string> pylons = folders_in(tree() + "/styles/pylons");
+    ASSERT_GE(pylons.size(), 20u);
+    std::set<std::string> enemy_models, drifters;
+    int names = 0;
+    for (const std::string &script : scripts) {
+        LogCapture log;
+        std::vector<std::string> lines = script_record(script.c_str(), std::string(CONTENT_RECORDERS) + "\n");
+        EXPECT_EQ(log.count_containing("lua error"), 0) << script << "\n" << log.joined();
+        std::set<std::string> defined;
+        std::vector<std::string> needed;
+        for (const std::string &line : lines) {
+            size_t a = line.find(' ');
+            size_t b = line.find(' ', a + 1);
+            std::string kind = line.substr(0, a);
+            std::string key = line.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
+            std::string name = b == std::string::npos ? "" : line.substr(b + 1);
+            if (kind == "sound") {
+                EXPECT_GT(file_exists_size((tree() + "/styles/sfx/" + key + ".wav").c_str()), 44)
+                    << script << ": sound " << key;
+            } else if (kind == "particle") {
+                EXPECT_GT(file_exists_size((tree() + "/styles/particles/" + key + ".bin").c_str()), 0)
+                    << script << ": particle " << key;
+            } else if (kind == "type") {
+                needed.push_back(key);
+            } else if (kind == "defined") {
+                defined.insert(key);
+            } else if (kind == "drifter") {
+                drifters.insert(key);
+            } else if (kind == "pylonbone") {
+                for (const std::string &p : pylons) {
+                    AnimSet *set = asset_model_set("pylons/" + p);
+                    ASSERT_NE(set, nullptr) << p;
+                    EXPECT_GE(asset_bone_index(set, key), 0) << script << ": a beam reaches bone " << key << " of " << p;
+                    names++;
+                }
+            } else {
+                AnimSet *set = asset_model_set(key);
+                ASSERT_NE(set, nullptr) << script << ": " << line;
+                if (is_enemy_model(key)) {
+                    enemy_models.insert(key);
+                }
+                if (kind == "anim" && !name.empty()) {
+                    EXPECT_GE(anim_find(set, name.c_str(), 1), 0) << script << ": " << line;
+                    names++;
+                } else if (kind == "bone" && !name.empty()) {
+                    EXPECT_GE(asset_bone_index(set, name), 0) << script << ": " << line;
+                    names++;
+                }
+            }
+        }
+        // Every type it mutates or spawns into or joins with a beam is one it defines
+        // itself (through the scripts it runs), so a level needs nothing else to load it.
+        for (const std::string &t : needed) {
+            EXPECT_EQ(defined.count(t), 1u) << script << " uses type " << t;
+        }
+        anim_sets_free_all();
+    }
+    EXPECT_GE(names, 300);
+    EXPECT_GE(enemy_models.size(), 30u);
+    for (const std::string &key : enemy_models) {
+        AnimSet *set = asset_model_set(key);
+        ASSERT_NE(set, nullptr) << key;
+        EXPECT_GE(set->sphere_count, 2) << key;
+        for (const char *anim : LIFE_CYCLE) {
+            EXPECT_GE(anim_find(set, anim, 1), 0) << key << " " << anim;
+        }
+        if (drifters.count(key)) {
+            EXPECT_GE(anim_find(set, "spin1_x", 1), 0) << key << " drifts";
+        }
+    }
+    EXPECT_GE(drifters.size(), 4u);
+}
+
+}  // namespace
