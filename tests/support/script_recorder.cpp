@@ -4,9 +4,12 @@
 
 #include "script/lua_bind.h"
 #include "script/lua_host.h"
+#include "script/script_store.h"
 
 #include "tests/script/lua_test_support.h"
 #include "tests/support/world_cleanup.h"
+
+#include <initializer_list>
 
 namespace {
 
@@ -59,4 +62,19 @@ std::vector<std::string> script_record(const char *script, const std::string &ex
     g_lua = nullptr;
     world_cleanup_actors();
     return lines;
+}
+
+std::vector<std::string> enemy_script_names()
+{
+    std::vector<std::string> out;
+    for (const ScriptRecord &r : g_script_store) {
+        std::string text(r.text, r.length);
+        for (const char *dir : {"\"beasties\"", "'beasties'", "\"bosses\"", "'bosses'"}) {
+            if (text.find(dir) != std::string::npos) {
+                out.push_back(r.name);
+                break;
+            }
+        }
+    }
+    return out;
 }

@@ -14,3 +14,7 @@
 // rec_add(line) records a line; rec_model is F/N). Opens and closes g_lua, and releases
 // the types and whatever else the script made in the world (the animation sets stay).
 std::vector<std::string> script_record(const char *script, const std::string &extra = "");
+
+// The record names of the store's enemy scripts: those that define a type on a model of
+// the beasties or bosses folder, in store order (a record name also finds its script).
+std::vector<std::string> enemy_script_names();

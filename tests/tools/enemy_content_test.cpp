@@ -7,7 +7,6 @@
 // or more.
 
 #include "core/file.h"
-#include "script/script_store.h"
 #include "world/animset.h"
 
 #include "tests/support/asset_tree.h"
@@ -77,23 +76,6 @@ end)
 
 const char *const LIFE_CYCLE[] = {"emerge", "submerge", "mutate", "byebye", "hitbounce"};
 
-// The scripts of the store that define a type on an enemy model (a beasties or bosses
-// folder), by record name.
-std::vector<std::string> enemy_scripts()
-{
-    std::vector<std::string> out;
-    for (const ScriptRecord &r : g_script_store) {
-        std::string text(r.text, r.length);
-        for (const char *dir : {"\"beasties\"", "'beasties'", "\"bosses\"", "'bosses'"}) {
-            if (text.find(dir) != std::string::npos) {
-                out.push_back(r.name);
-                break;
-            }
-        }
-    }
-    return out;
-}
-
 std::vector<std::string> folders_in(const std::string &path)
 {
     std::vector<std::string> out;
@@ -117,7 +99,7 @@ using EnemyContent = AssetTreeTest;
 
 TEST_F(EnemyContent, EveryEnemyScriptFindsEveryNameItUsesInTheTree)
 {
-    std::vector<std::string> scripts = enemy_scripts();
+    std::vector<std::string> scripts = enemy_script_names();
     ASSERT_GE(scripts.size(), 42u);
     std::vector<std::string> pylons = folders_in(tree() + "/styles/pylons");
     ASSERT_GE(pylons.size(), 20u);
