@@ -13,7 +13,9 @@
 #include "world/geom.h"
 #include "world/room.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <cstring>
 #include <initializer_list>
 
@@ -30,18 +32,29 @@ constexpr uint32_t BEASTIE_END_MARK_COLOUR = 0xFF40FF40u;
 namespace {
 
 // The pair snapshot of the list pass: the live main-list enemies from the one whose turn
-// it is onwards, in list order, with their floor position and reach. The pair test only
-// needs the enemies within reach; the snapshot finds them without walking the list for
-// every enemy. It is kept exact: an enemy can only become live in its own update (after
-// its turn in the pairs), crystal contacts write their new positions back, and a listing
-// during the pass makes the next turn take a new snapshot.
+// it is onwards, in list order, with their floor position and reach, bucketed in a grid
+// over the floor. Each turn looks through the cells near the enemy instead of testing
+// every later one, then tests the pairs found in list order, exactly as a walk of the
+// list would. The snapshot stays exact: an enemy only becomes live in its own update
+// (after its turn in the pairs), crystal contacts write their new positions back and
+// move the entries to their new cells, and a listing during the pass makes the next turn
+// take a new snapshot.
+constexpr int PAIR_GRID = 32;                  // cells a side
+constexpr float PAIR_CELL = 8.0f;              // units a cell
+constexpr float PAIR_ORIGIN = -128.0f;         // the grid spans -128 .. 128; beyond it the
+                                               // border cells take the rest
 struct PairSnapshot {
     Beastie *beastie[BEASTIE_MAX];
     float x[BEASTIE_MAX];
     float z[BEASTIE_MAX];
     float reach[BEASTIE_MAX];
+    int cell[BEASTIE_MAX];       // each entry's cell
+    int next[BEASTIE_MAX];       // the next entry of its cell, -1 at the end
+    int head[PAIR_GRID * PAIR_GRID];
+    int found[BEASTIE_MAX];      // one turn's pairs, in list order
     int count;
-    int cursor;   // the entry of the enemy whose turn it is next
+    int cursor;                  // the entry of the enemy whose turn it is next
+    float max_reach;
 };
 PairSnapshot g_pairs;
 
@@ -50,21 +63,93 @@ float beastie_reach(const Beastie *b)
     return b->move_bits ? 2.0f * b->radius : b->radius;
 }
 
+int beasties_pair_column(float v)
+{
+    float c = (v - PAIR_ORIGIN) / PAIR_CELL;
+    if (!(c >= 0.0f)) {
+        return 0;
+    }
+    return c >= (float)(PAIR_GRID - 1) ? PAIR_GRID - 1 : (int)c;
+}
+
+void beasties_pair_bucket(int j)
+{
+    int c = beasties_pair_column(g_pairs.z[j]) * PAIR_GRID + beasties_pair_column(g_pairs.x[j]);
+    g_pairs.cell[j] = c;
+    g_pairs.next[j] = g_pairs.head[c];
+    g_pairs.head[c] = j;
+}
+
 void beasties_snapshot(Beastie *from)
 {
     int n = 0;
+    g_pairs.max_reach = 0.0f;
+    for (int &h : g_pairs.head) {
+        h = -1;
+    }
     for (Beastie *b = from; b && n < BEASTIE_MAX; b = b->next) {
         if (beastie_live(b)) {
             g_pairs.beastie[n] = b;
             g_pairs.x[n] = b->position[0];
             g_pairs.z[n] = b->position[2];
             g_pairs.reach[n] = beastie_reach(b);
+            if (g_pairs.reach[n] > g_pairs.max_reach) {
+                g_pairs.max_reach = g_pairs.reach[n];
+            }
+            beasties_pair_bucket(n);
             n++;
         }
     }
     g_pairs.count = n;
     g_pairs.cursor = 0;
     g_beasties_listed = 0;
+}
+
+// The entries after `after` within reach of entry i, in list order; their count.
+int beasties_pairs_near(int i, int after)
+{
+    float ax = g_pairs.x[i], az = g_pairs.z[i], ra = g_pairs.reach[i];
+    float window = ra + g_pairs.max_reach;
+    int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
+    int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
+    int n = 0;
+    for (int cz = z0; cz <= z1; cz++) {
+        for (int cx = x0; cx <= x1; cx++) {
+            for (int j = g_pairs.head[cz * PAIR_GRID + cx]; j >= 0; j = g_pairs.next[j]) {
+                if (j <= after) {
+                    continue;
+                }
+                float dx = g_pairs.x[j] - ax, dz = g_pairs.z[j] - az;
+                float r = ra + g_pairs.reach[j];
+                // A little wider than the test itself, so rounding never hides a pair.
+                if (dx * dx + dz * dz <= r * r * 1.0001f + 1e-4f) {
+                    g_pairs.found[n++] = j;
+                }
+            }
+        }
+    }
+    std::sort(g_pairs.found, g_pairs.found + n);
+    return n;
+}
+
+// Writes entry j's position back after a pair test and moves it to its new cell; 1 when
+// a contact moved it.
+int beasties_pair_moved(int j)
+{
+    const float *p = g_pairs.beastie[j]->position;
+    if (p[0] == g_pairs.x[j] && p[2] == g_pairs.z[j]) {
+        return 0;
+    }
+    for (int *link = &g_pairs.head[g_pairs.cell[j]]; *link >= 0; link = &g_pairs.next[*link]) {
+        if (*link == j) {
+            *link = g_pairs.next[j];
+            break;
+        }
+    }
+    g_pairs.x[j] = p[0];
+    g_pairs.z[j] = p[2];
+    beasties_pair_bucket(j);
+    return 1;
 }
 
 // a's pairs with every later live enemy within reach.
@@ -81,25 +166,23 @@ void beasties_pair_turn(Beastie *a)
     if (!beastie_live(a) || (a->collide_mask <= 31 && a->collided_by_mask <= 31)) {
         return;
     }
-    float ra = beastie_reach(a);
+    float ra = g_pairs.reach[i];
     uint32_t bits = a->move_bits;
-    float ax = a->position[0], az = a->position[2];
-    for (int j = i + 1; j < g_pairs.count; j++) {
-        float dx = g_pairs.x[j] - ax, dz = g_pairs.z[j] - az;
-        float r = ra + g_pairs.reach[j];
-        // A little wider than the test itself, so rounding never hides a pair.
-        if (dx * dx + dz * dz > r * r * 1.0001f + 1e-4f) {
-            continue;
-        }
+    int n = beasties_pairs_near(i, i);
+    for (int f = 0; f < n; f++) {
+        int j = g_pairs.found[f];
         Beastie *b = g_pairs.beastie[j];
         if (!beastie_live(b)) {
             continue;
         }
         beasties_collide_pair(a, b, bits, ra);
-        ax = g_pairs.x[i] = a->position[0];
-        az = g_pairs.z[i] = a->position[2];
-        g_pairs.x[j] = b->position[0];
-        g_pairs.z[j] = b->position[2];
+        int moved = beasties_pair_moved(i);
+        moved |= beasties_pair_moved(j);
+        if (moved) {
+            // a stands elsewhere: the pairs still to come are found again from there.
+            n = beasties_pairs_near(i, j);
+            f = -1;
+        }
     }
 }
 
