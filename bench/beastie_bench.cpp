@@ -139,6 +139,18 @@ public:
             beasties_update_all();
         }
     }
+    // n movers run for warm ticks; false (the benchmark skipped) when the types did not
+    // load.
+    bool ready(benchmark::State &state, int n, int warm)
+    {
+        if (!ok) {
+            state.SkipWithError("the bench types did not load");
+            return false;
+        }
+        fill(n);
+        tick(warm);
+        return true;
+    }
     static int count()
     {
         int n = 0;
@@ -159,15 +171,12 @@ private:
 void BM_BeastiesUpdateAll(benchmark::State &state)
 {
     BenchArena arena;
-    if (!arena.ok) {
-        state.SkipWithError("the bench types did not load");
-        return;
-    }
     int n = (int)state.range(0);
-    arena.fill(n);
     // Emerged and moving, and (sparse crowds take longer) every mover has met another:
     // its candidate buffer is made on that first meeting.
-    BenchArena::tick(n >= 500 ? 400 : 100000 / n);
+    if (!arena.ready(state, n, n >= 500 ? 400 : 100000 / n)) {
+        return;
+    }
     size_t heap_before = bench_allocations();
     size_t pool_before = mem_usage;
     for (auto _ : state) {
@@ -186,12 +195,9 @@ BENCHMARK(BM_BeastiesUpdateAll)->Arg(50)->Arg(200)->Arg(500)->Arg(1000)->Unit(be
 void BM_BeastiesCollidePair(benchmark::State &state)
 {
     BenchArena arena;
-    if (!arena.ok) {
-        state.SkipWithError("the bench types did not load");
+    if (!arena.ready(state, 500, 400)) {
         return;
     }
-    arena.fill(500);
-    BenchArena::tick(400);
     std::vector<Beastie *> all;
     for (Beastie *b = g_beasties; b; b = b->next) {
         all.push_back(b);
@@ -219,19 +225,16 @@ BENCHMARK(BM_BeastiesCollidePair)->Unit(benchmark::kMillisecond);
 void BM_TriggerEvaluation(benchmark::State &state)
 {
     BenchArena arena;
-    if (!arena.ok) {
-        state.SkipWithError("the bench types did not load");
-        return;
-    }
     uint32_t r = 7u;
     std::vector<Beastie *> watchers;
-    for (int i = 0; i < 500; i++) {
+    for (int i = 0; arena.ok && i < 500; i++) {
         if (Beastie *b = arena.launch("b_watcher", r)) {
             watchers.push_back(b);
         }
     }
-    arena.fill(20);
-    BenchArena::tick(100);
+    if (!arena.ready(state, 20, 100)) {
+        return;
+    }
     Gamer *ship = new Gamer;
     const float far[3] = {500.0f, 0.0f, 500.0f};
     gamer_init(ship, actortype_find("b_robot"), far, 1.0f, 0.0f);
@@ -253,12 +256,9 @@ BENCHMARK(BM_TriggerEvaluation)->Unit(benchmark::kMicrosecond);
 void BM_BeastiesChurn(benchmark::State &state)
 {
     BenchArena arena;
-    if (!arena.ok) {
-        state.SkipWithError("the bench types did not load");
+    if (!arena.ready(state, 500, 400)) {
         return;
     }
-    arena.fill(500);
-    BenchArena::tick(400);
     uint32_t r = 11u;
     int k = 0;
     size_t heap_before = bench_allocations();

@@ -409,6 +409,32 @@ static int beastie_type_empty(const ActorType *t)
     return t->tick_count < 1 && t->last_count < 1;
 }
 
+// The nearest live main-list enemy other than asker that match accepts, nearer than
+// start (squared floor distance; the first of equal ones), or null; *count (when given)
+// = how many match.
+template <class Match>
+static Beastie *beasties_nearest(const float point[3], const Beastie *asker, float start, int *count, Match match)
+{
+    Beastie *best = nullptr;
+    float best_d2 = start;
+    int n = 0;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (b == asker || !beastie_live(b) || !match(b)) {
+            continue;
+        }
+        n++;
+        float d2 = vec_dist2_xz(point, b->position);
+        if (d2 < best_d2) {
+            best = b;
+            best_d2 = d2;
+        }
+    }
+    if (count) {
+        *count = n;
+    }
+    return best;
+}
+
 Beastie *beastie_nearest_of_type(const float point[3], const char *type_name, int *count, float start,
                                  const Beastie *asker)
 {
@@ -417,57 +443,21 @@ Beastie *beastie_nearest_of_type(const float point[3], const char *type_name, in
     if (!t || beastie_type_empty(t)) {
         return nullptr;
     }
-    Beastie *best = nullptr;
-    float best_d2 = start;
-    for (Beastie *b = g_beasties; b; b = b->next) {
-        if (b->type != t || b == asker || !beastie_live(b)) {
-            continue;
-        }
-        (*count)++;
-        float d2 = vec_dist2_xz(point, b->position);
-        if (d2 < best_d2) {
-            best = b;
-            best_d2 = d2;
-        }
-    }
-    return best;
+    return beasties_nearest(point, asker, start, count, [t](const Beastie *b) { return b->type == t; });
 }
 
 Beastie *beastie_nearest_of_category(const float point[3], uint32_t mask, int *count, float start,
                                      const Beastie *asker)
 {
-    *count = 0;
-    Beastie *best = nullptr;
-    float best_d2 = start;
-    for (Beastie *b = g_beasties; b; b = b->next) {
-        if (b == asker || !beastie_live(b) || !((uint32_t)b->category & mask)) {
-            continue;
-        }
-        (*count)++;
-        float d2 = vec_dist2_xz(point, b->position);
-        if (d2 < best_d2) {
-            best = b;
-            best_d2 = d2;
-        }
-    }
-    return best;
+    return beasties_nearest(point, asker, start, count,
+                            [mask](const Beastie *b) { return ((uint32_t)b->category & mask) != 0; });
 }
 
 Beastie *beastie_nearest_target(const float point[3], const Beastie *asker)
 {
-    Beastie *best = nullptr;
-    float best_d2 = FLT_MAX;
-    for (Beastie *b = g_beasties; b; b = b->next) {
-        if (b == asker || !beastie_live(b) || b->category < (int)cat_beastie || !(b->full_health > 0.0f)) {
-            continue;
-        }
-        float d2 = vec_dist2_xz(point, b->position);
-        if (!best || d2 < best_d2) {
-            best = b;
-            best_d2 = d2;
-        }
-    }
-    return best;
+    return beasties_nearest(point, asker, FLT_MAX, nullptr, [](const Beastie *b) {
+        return b->category >= (int)cat_beastie && b->full_health > 0.0f;
+    });
 }
 
 float beastie_nearest_distance_of_type(const float point[3], const ActorType *type, float start,
@@ -476,16 +466,8 @@ float beastie_nearest_distance_of_type(const float point[3], const ActorType *ty
     if (!type || beastie_type_empty(type)) {
         return start;
     }
-    float best = start;
-    for (Beastie *b = g_beasties; b; b = b->next) {
-        if (b->type == type && b != asker && beastie_live(b)) {
-            float d2 = vec_dist2_xz(point, b->position);
-            if (d2 < best) {
-                best = d2;
-            }
-        }
-    }
-    return best;
+    Beastie *b = beasties_nearest(point, asker, start, nullptr, [type](const Beastie *e) { return e->type == type; });
+    return b ? vec_dist2_xz(point, b->position) : start;
 }
 
 const float *beastie_position_if_listed(const Beastie *b)

@@ -21,6 +21,7 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
 #include "tests/world/anim_synth.h"
+#include "tests/world/script_arena.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -33,20 +34,11 @@ namespace {
 const char *const PROBE_TRACKS[] = {"emerge", "submerge", "mutate", "byebye", "hitbounce", "walk", "a1", "a2",
                                     "a3", "a4", "a5", "a6", "a7", "a8", "a9"};
 
-class ActorTypes : public LuaStateTest {
+class ActorTypes : public ScriptArena {
 protected:
     void SetUp() override
     {
-        LuaStateTest::SetUp();
-        mem_init();
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(saved_explosions, sizeof(saved_explosions), "%s", g_explosions_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/", dir.path().c_str());
-        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s/explosions/", dir.path().c_str());
-        actortype_reset();
-        gamer_reset_globals();
-        powerups_reset();
-
+        ScriptArena::SetUp();
         AnimSynth probe;
         probe.bone("mainbone_x", 0, 0, 0, 0, 2.0f)
             .bone("turret_x", 1, 0, 0, 1, 2.0f)
@@ -73,28 +65,6 @@ protected:
                                "end\n"),
                   0);
     }
-    void TearDown() override
-    {
-        LuaStateTest::TearDown();
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
-        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", saved_explosions);
-        EXPECT_EQ(anim_plays_in_use(), 0);
-        EXPECT_EQ(mem_usage, 0u);
-        mem_init();
-    }
-    void write(const std::string &folder, const AnimSynth &s)
-    {
-        Bytes bytes = anim_write(s.file);
-        dir.write(folder + "/anim.bin", std::string(bytes.begin(), bytes.end()));
-    }
-    static void lua(const std::string &code) { ASSERT_EQ(lua_test_run(code), 0) << code; }
-    // The type of that name (test failure when none).
-    static ActorType *type(const char *name)
-    {
-        ActorType *t = actortype_find(name);
-        EXPECT_NE(t, nullptr) << name;
-        return t;
-    }
     static int track(const ActorType *t, const char *name) { return anim_find(t->set, name, 1); }
     static int state_count(const ActorType *t)
     {
@@ -104,11 +74,6 @@ protected:
         }
         return n;
     }
-
-    TempDir dir;
-    char saved_styles[FILE_DIR_SIZE];
-    char saved_explosions[FILE_DIR_SIZE];
-    LogCapture log;
 };
 
 TEST_F(ActorTypes, AlreadyLoadedKeepsTheFirstTypeAndIgnoresWhatFollows)

@@ -315,7 +315,11 @@ TEST_F(Determinism, ASeededScenarioEndsInTheSameStateWhereverTheEnemiesLive)
     EXPECT_GT(a.knocks, 0) << "crystals knocking into each other";
     EXPECT_EQ(a.hash, b.hash);
     EXPECT_NE(a.hash, c.hash);
+#ifndef __SANITIZE_ADDRESS__
+    // (The address sanitizer's allocator keeps freed memory back, so there the holes
+    // change nothing.)
     EXPECT_NE(a.address_ranks, d.address_ranks) << "the holes put the enemies elsewhere in another order";
+#endif
     EXPECT_EQ(a.hash, d.hash);
 }
 

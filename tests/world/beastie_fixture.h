@@ -18,10 +18,7 @@
 #include "world/path.h"
 #include "world/powerup.h"
 
-#include "tests/script/lua_test_support.h"
-#include "tests/support/log_capture.h"
-#include "tests/support/temp_dir.h"
-#include "tests/world/anim_synth.h"
+#include "tests/world/script_arena.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -33,20 +30,12 @@ constexpr int PROBE_TURN_BONE = 2;
 // Degrees the probe's "turn_left" turns that bone (about z); "turn_right" the other way.
 constexpr float PROBE_TURN = 45.0f;
 
-class EnemyArena : public LuaStateTest {
+class EnemyArena : public ScriptArena {
 protected:
     void SetUp() override
     {
-        LuaStateTest::SetUp();
-        mem_init();
+        ScriptArena::SetUp();
         mt_seed(20240601u);
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(saved_explosions, sizeof(saved_explosions), "%s", g_explosions_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/", dir.path().c_str());
-        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s/explosions/", dir.path().c_str());
-        actortype_reset();
-        gamer_reset_globals();
-        powerups_reset();
         beasties_reset();
         fizz_reset();
         paths_reset();
@@ -78,12 +67,7 @@ protected:
     {
         g_explosion_spawn_hook = nullptr;
         g_gamer_kill_hook = nullptr;
-        LuaStateTest::TearDown();
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
-        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", saved_explosions);
-        EXPECT_EQ(anim_plays_in_use(), 0);
-        EXPECT_EQ(mem_usage, 0u);
-        mem_init();
+        ScriptArena::TearDown();
         g_level_ticks = 0;
     }
 
@@ -121,18 +105,6 @@ protected:
         s.file.tracks[s.file.tracks.size() - 2].key_frames = {1, 2};
         s.file.tracks[s.file.tracks.size() - 1].key_frames = {1, 3};
         return s;
-    }
-    void write(const std::string &folder, const AnimSynth &s)
-    {
-        Bytes bytes = anim_write(s.file);
-        dir.write(folder + "/anim.bin", std::string(bytes.begin(), bytes.end()));
-    }
-    static void lua(const std::string &code) { ASSERT_EQ(lua_test_run(code), 0) << code; }
-    static ActorType *type(const char *name)
-    {
-        ActorType *t = actortype_find(name);
-        EXPECT_NE(t, nullptr) << name;
-        return t;
     }
     // An enemy of the type at (x, 0, z), started emerging unless start is false.
     static Beastie *make(const char *type_name, float x, float z, float heading = 0.0f, const char *name = "",
@@ -200,9 +172,4 @@ protected:
         }
         return n;
     }
-
-    TempDir dir;
-    char saved_styles[FILE_DIR_SIZE];
-    char saved_explosions[FILE_DIR_SIZE];
-    LogCapture log;
 };
