@@ -32,14 +32,15 @@ constexpr uint32_t BEASTIE_END_MARK_COLOUR = 0xFF40FF40u;
 namespace {
 
 // The pair snapshot of the list pass: the live main-list enemies from the one whose turn
-// it is onwards, in list order, with their floor position and reach, bucketed in a grid
-// over the floor. Each turn looks through the cells near the enemy instead of testing
-// every later one, then tests the pairs found in list order, exactly as a walk of the
-// list would. The snapshot stays exact: an enemy only becomes live in its own update
-// (after its turn in the pairs), crystal contacts write their new positions back and
-// move the entries to their new cells, and a listing during the pass makes the next turn
-// take a new snapshot.
+// it is onwards, in list order, with their floor position and reach, and the same laid
+// out cell by cell of a grid over the floor. Each turn looks through the cells near the
+// enemy instead of testing every later one, then tests the pairs found in list order,
+// exactly as a walk of the list would. The snapshot stays exact: an enemy only becomes
+// live in its own update (after its turn in the pairs), an entry a crystal contact moved
+// leaves its cell for a short list every turn looks through, and a listing during the
+// pass makes the next turn take a new snapshot.
 constexpr int PAIR_GRID = 32;                  // cells a side
+constexpr int PAIR_CELLS = PAIR_GRID * PAIR_GRID;
 constexpr float PAIR_CELL = 8.0f;              // units a cell
 constexpr float PAIR_ORIGIN = -128.0f;         // the grid spans -128 .. 128; beyond it the
                                                // border cells take the rest
@@ -48,12 +49,18 @@ struct PairSnapshot {
     float x[BEASTIE_MAX];
     float z[BEASTIE_MAX];
     float reach[BEASTIE_MAX];
-    int cell[BEASTIE_MAX];       // each entry's cell
-    int next[BEASTIE_MAX];       // the next entry of its cell, -1 at the end
-    int head[PAIR_GRID * PAIR_GRID];
-    int found[BEASTIE_MAX];      // one turn's pairs, in list order
+    int cell[BEASTIE_MAX];
+    uint8_t moved[BEASTIE_MAX];
+    int cell_start[PAIR_CELLS + 1];   // the cells' runs of slots
+    int slot_entry[BEASTIE_MAX];      // entries cell by cell, in list order within a cell
+    float slot_x[BEASTIE_MAX];
+    float slot_z[BEASTIE_MAX];
+    float slot_reach[BEASTIE_MAX];
+    int moved_list[BEASTIE_MAX];      // entries out of their cells
+    int moved_count;
+    int found[BEASTIE_MAX];           // one turn's pairs, in list order
     int count;
-    int cursor;                  // the entry of the enemy whose turn it is next
+    int cursor;                       // the entry of the enemy whose turn it is next
     float max_reach;
 };
 PairSnapshot g_pairs;
@@ -72,83 +79,98 @@ int beasties_pair_column(float v)
     return c >= (float)(PAIR_GRID - 1) ? PAIR_GRID - 1 : (int)c;
 }
 
-void beasties_pair_bucket(int j)
-{
-    int c = beasties_pair_column(g_pairs.z[j]) * PAIR_GRID + beasties_pair_column(g_pairs.x[j]);
-    g_pairs.cell[j] = c;
-    g_pairs.next[j] = g_pairs.head[c];
-    g_pairs.head[c] = j;
-}
-
 void beasties_snapshot(Beastie *from)
 {
+    PairSnapshot &p = g_pairs;
     int n = 0;
-    g_pairs.max_reach = 0.0f;
-    for (int &h : g_pairs.head) {
-        h = -1;
+    p.max_reach = 0.0f;
+    for (int &c : p.cell_start) {
+        c = 0;
     }
     for (Beastie *b = from; b && n < BEASTIE_MAX; b = b->next) {
         if (beastie_live(b)) {
-            g_pairs.beastie[n] = b;
-            g_pairs.x[n] = b->position[0];
-            g_pairs.z[n] = b->position[2];
-            g_pairs.reach[n] = beastie_reach(b);
-            if (g_pairs.reach[n] > g_pairs.max_reach) {
-                g_pairs.max_reach = g_pairs.reach[n];
-            }
-            beasties_pair_bucket(n);
+            p.beastie[n] = b;
+            p.x[n] = b->position[0];
+            p.z[n] = b->position[2];
+            p.reach[n] = beastie_reach(b);
+            p.max_reach = p.reach[n] > p.max_reach ? p.reach[n] : p.max_reach;
+            p.cell[n] = beasties_pair_column(p.z[n]) * PAIR_GRID + beasties_pair_column(p.x[n]);
+            p.moved[n] = 0;
+            p.cell_start[p.cell[n] + 1]++;
             n++;
         }
     }
-    g_pairs.count = n;
-    g_pairs.cursor = 0;
+    for (int c = 0; c < PAIR_CELLS; c++) {
+        p.cell_start[c + 1] += p.cell_start[c];
+    }
+    int fill[PAIR_CELLS];
+    memcpy(fill, p.cell_start, sizeof(fill));
+    for (int j = 0; j < n; j++) {
+        int slot = fill[p.cell[j]]++;
+        p.slot_entry[slot] = j;
+        p.slot_x[slot] = p.x[j];
+        p.slot_z[slot] = p.z[j];
+        p.slot_reach[slot] = p.reach[j];
+    }
+    p.moved_count = 0;
+    p.count = n;
+    p.cursor = 0;
     g_beasties_listed = 0;
+}
+
+// Entry j at (x, z) with reach r within reach of (ax, az, ra)? A little wider than the
+// pair test itself, so rounding never hides a pair.
+bool beasties_pair_near(float ax, float az, float ra, float x, float z, float r)
+{
+    float dx = x - ax, dz = z - az, d = ra + r;
+    return dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f;
 }
 
 // The entries after `after` within reach of entry i, in list order; their count.
 int beasties_pairs_near(int i, int after)
 {
-    float ax = g_pairs.x[i], az = g_pairs.z[i], ra = g_pairs.reach[i];
-    float window = ra + g_pairs.max_reach;
+    PairSnapshot &p = g_pairs;
+    float ax = p.x[i], az = p.z[i], ra = p.reach[i];
+    float window = ra + p.max_reach;
     int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
     int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
     int n = 0;
     for (int cz = z0; cz <= z1; cz++) {
-        for (int cx = x0; cx <= x1; cx++) {
-            for (int j = g_pairs.head[cz * PAIR_GRID + cx]; j >= 0; j = g_pairs.next[j]) {
-                if (j <= after) {
-                    continue;
-                }
-                float dx = g_pairs.x[j] - ax, dz = g_pairs.z[j] - az;
-                float r = ra + g_pairs.reach[j];
-                // A little wider than the test itself, so rounding never hides a pair.
-                if (dx * dx + dz * dz <= r * r * 1.0001f + 1e-4f) {
-                    g_pairs.found[n++] = j;
-                }
-            }
+        int row = cz * PAIR_GRID;
+        for (int s = p.cell_start[row + x0]; s < p.cell_start[row + x1 + 1]; s++) {
+            // Without branches: which entries are taken is hard to foretell.
+            int j = p.slot_entry[s];
+            int take = (j > after) & beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) &
+                       !p.moved[j];
+            p.found[n] = j;
+            n += take;
         }
     }
-    std::sort(g_pairs.found, g_pairs.found + n);
+    for (int m = 0; m < p.moved_count; m++) {
+        int j = p.moved_list[m];
+        if (j > after && beasties_pair_near(ax, az, ra, p.x[j], p.z[j], p.reach[j])) {
+            p.found[n++] = j;
+        }
+    }
+    std::sort(p.found, p.found + n);
     return n;
 }
 
-// Writes entry j's position back after a pair test and moves it to its new cell; 1 when
-// a contact moved it.
+// Writes entry j's position back after a pair test; 1 when a contact moved it (it then
+// leaves its cell for the moved list).
 int beasties_pair_moved(int j)
 {
-    const float *p = g_pairs.beastie[j]->position;
-    if (p[0] == g_pairs.x[j] && p[2] == g_pairs.z[j]) {
+    PairSnapshot &p = g_pairs;
+    const float *pos = p.beastie[j]->position;
+    if (pos[0] == p.x[j] && pos[2] == p.z[j]) {
         return 0;
     }
-    for (int *link = &g_pairs.head[g_pairs.cell[j]]; *link >= 0; link = &g_pairs.next[*link]) {
-        if (*link == j) {
-            *link = g_pairs.next[j];
-            break;
-        }
+    p.x[j] = pos[0];
+    p.z[j] = pos[2];
+    if (!p.moved[j]) {
+        p.moved[j] = 1;
+        p.moved_list[p.moved_count++] = j;
     }
-    g_pairs.x[j] = p[0];
-    g_pairs.z[j] = p[2];
-    beasties_pair_bucket(j);
     return 1;
 }
 
