@@ -4,70 +4,16 @@
 // The screenshots go to build/screens/e2e_*.png.
 
 #include "tests/e2e/x_session.h"
-#include "tests/support/gl_window.h"
 #include "tests/support/temp_dir.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace {
-
-// The window's picture: rows from the top, 3 bytes a pixel.
-struct Shot {
-    int w = 0, h = 0;
-    std::string rgb;
-    bool ok() const { return w > 0 && h > 0 && rgb.size() == (size_t)w * (size_t)h * 3; }
-    int at(int x, int y, int c) const { return (uint8_t)rgb[((size_t)y * (size_t)w + (size_t)x) * 3 + (size_t)c]; }
-    bool save(const std::string &name) const
-    {
-        std::filesystem::create_directories(GLIMMERFALL_BINARY_DIR "/screens");
-        return png_write_rgb(GLIMMERFALL_BINARY_DIR "/screens/" + name + ".png", w, h,
-                             std::vector<uint8_t>(rgb.begin(), rgb.end()));
-    }
-};
-
-Shot grab(const std::string &window, int w, int h)
-{
-    Shot s;
-    s.w = w;
-    s.h = h;
-    s.rgb = x_command("import -window " + window + " -depth 8 rgb:- 2>/dev/null");
-    return s;
-}
-
-// A rectangle of the overlay plane at height z in window pixels (rows from the top), as
-// the 45-degree projection puts it in a window of w x h.
-struct Box {
-    int x0, y0, x1, y1;
-};
-Box project(float x1, float y1, float x2, float y2, float z, int w, int h)
-{
-    const double half = (30.0 - z) * std::tan(22.5 * M_PI / 180.0);
-    const double aspect = (double)w / h;
-    auto px = [&](float x) { return (x / (half * aspect) + 1.0) * 0.5 * w; };
-    auto py = [&](float y) { return (1.0 - y / half) * 0.5 * h; };
-    return Box{(int)std::lround(px(x1)), (int)std::lround(py(y2)), (int)std::lround(px(x2)) - 1,
-               (int)std::lround(py(y1)) - 1};
-}
-
-// Pixels inside b (shrunk by margin) for which pred holds, and their count.
-template <typename Pred> double share(const Shot &s, Box b, int margin, Pred pred)
-{
-    int n = 0, hits = 0;
-    for (int y = std::max(b.y0 + margin, 0); y <= std::min(b.y1 - margin, s.h - 1); y++) {
-        for (int x = std::max(b.x0 + margin, 0); x <= std::min(b.x1 - margin, s.w - 1); x++) {
-            n++;
-            hits += pred(s.at(x, y, 0), s.at(x, y, 1), s.at(x, y, 2));
-        }
-    }
-    return n ? (double)hits / n : 0.0;
-}
 
 // The share of pixels outside b (grown by margin) for which pred holds.
 template <typename Pred> double share_outside(const Shot &s, Box b, int margin, Pred pred)
@@ -90,26 +36,6 @@ bool black(int r, int g, int b) { return r + g + b == 0; }
 bool not_white(int r, int g, int b) { return !white(r, g, b); }
 bool not_black(int r, int g, int b) { return !black(r, g, b); }
 
-// Screenshots until check holds (the logo has faded in) or the time is up; the last one.
-template <typename Check> Shot wait_for_shot(const std::string &window, int w, int h, double timeout, Check check)
-{
-    Shot s;
-    for (auto start = XClock::now(); seconds_since(start) < timeout;) {
-        s = grab(window, w, h);
-        if (s.ok() && check(s)) {
-            break;
-        }
-        sleep_seconds(0.2);
-    }
-    return s;
-}
-
-// A short press of Return with the pointer in the window: one title screen skipped.
-void press_key(const std::string &window)
-{
-    x_command("xdotool mousemove --window " + window + " 20 20 keydown Return sleep 0.1 keyup Return");
-}
-
 TEST(FrontEnd, TitleScreensShowTheirLogosAndTheMenuItsTitleScene)
 {
     TempDir root;
@@ -123,10 +49,7 @@ TEST(FrontEnd, TitleScreensShowTheirLogosAndTheMenuItsTitleScene)
     ASSERT_FALSE(window.empty()) << "no window captioned Glimmerfall";
     int w = 0, h = 0;
     std::string log = game.log();
-    size_t at = log.find("[zwin] Setting video mode ");
-    ASSERT_NE(at, std::string::npos) << log;
-    int index = 0;
-    ASSERT_EQ(sscanf(log.c_str() + at, "[zwin] Setting video mode %d: %dx%d", &index, &w, &h), 3);
+    ASSERT_TRUE(video_size(log, &w, &h)) << log;
 
     // First title: the studio page on white, once it has faded in.
     const Box logo = project(-9.0f, -3.5f, 9.0f, 5.5f, 13.0f, w, h);
@@ -142,7 +65,7 @@ TEST(FrontEnd, TitleScreensShowTheirLogosAndTheMenuItsTitleScene)
     EXPECT_GT(share(one, top_edge, 0, dark), 0.9) << "its dark frame along the top edge";
 
     // A key press skips to the second title: the falling crystal on black.
-    press_key(window);
+    hold_key(window, "Return");
     EXPECT_GE(wait_for_pixel(window, 3.0, is_black), 0.0);
     auto blue = [](int r, int, int b) { return b > 25 && b > r + 10; };
     Shot two = wait_for_shot(window, w, h, 6.0, [&](const Shot &s) {
@@ -155,7 +78,7 @@ TEST(FrontEnd, TitleScreensShowTheirLogosAndTheMenuItsTitleScene)
     EXPECT_EQ(share_outside(two, logo, 2, not_black), 0.0) << "black around it";
 
     // The menu: the title scene behind the rows.
-    press_key(window);
+    hold_key(window, "Return");
     const Box top = project(2.25f - 6.0f, 3.75f - 1.5f, 2.25f + 6.0f, 3.75f + 1.5f, 10.0f, w, h);
     const Box bottom = project(7.9f, -7.9f, 10.3f, -5.5f, 10.0f, w, h);
     const Box corner = project(-10.3f, 5.5f, -7.9f, 7.9f, 10.0f, w, h);

@@ -14,12 +14,6 @@ namespace {
 
 bool is_menu(const Rgb &c) { return c.r > 0 && c.r <= 40 && c.g == c.r && c.b == c.r; }
 
-// Holds a key for 150 ms with the pointer in the window (which gives it the keyboard).
-void hold_key(const std::string &window, const std::string &key)
-{
-    x_command("xdotool mousemove --window " + window + " 20 20 keydown " + key + " sleep 0.15 keyup " + key);
-}
-
 // The rate of the one sampler the log reports stopping ("[input] sampler ran N times in
 // M ms"), in samples a second; -1 unless exactly one such line is there.
 double sampler_rate(const std::string &log)

@@ -6,9 +6,13 @@
 #pragma once
 
 #include "tests/support/game_process.h"
+#include "tests/support/gl_window.h"
 #include "tests/support/temp_dir.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -111,6 +115,97 @@ double wait_for_pixel(const std::string &window, double timeout, Pred pred, Rgb 
         }
     }
     return -1.0;
+}
+
+// Holds a key for 150 ms with the pointer in the window (which gives it the keyboard):
+// the input sampler, reading every 10 ms, cannot miss it.
+inline void hold_key(const std::string &window, const std::string &key)
+{
+    x_command("xdotool mousemove --window " + window + " 20 20 keydown " + key + " sleep 0.15 keyup " + key);
+}
+
+// The window's size from the log's "[zwin] Setting video mode N: WxH" line; false when
+// there is none.
+inline bool video_size(const std::string &log, int *w, int *h)
+{
+    size_t at = log.find("[zwin] Setting video mode ");
+    int index = 0;
+    return at != std::string::npos &&
+           sscanf(log.c_str() + at, "[zwin] Setting video mode %d: %dx%d", &index, w, h) == 3;
+}
+
+// The window's picture: rows from the top, 3 bytes a pixel.
+struct Shot {
+    int w = 0, h = 0;
+    std::string rgb;
+    bool ok() const { return w > 0 && h > 0 && rgb.size() == (size_t)w * (size_t)h * 3; }
+    int at(int x, int y, int c) const { return (uint8_t)rgb[((size_t)y * (size_t)w + (size_t)x) * 3 + (size_t)c]; }
+    // Saved as build/screens/NAME.png for a person to look at.
+    bool save(const std::string &name) const
+    {
+        std::filesystem::create_directories(GLIMMERFALL_BINARY_DIR "/screens");
+        return png_write_rgb(GLIMMERFALL_BINARY_DIR "/screens/" + name + ".png", w, h,
+                             std::vector<uint8_t>(rgb.begin(), rgb.end()));
+    }
+};
+
+inline Shot grab(const std::string &window, int w, int h)
+{
+    Shot s;
+    s.w = w;
+    s.h = h;
+    s.rgb = x_command("import -window " + window + " -depth 8 rgb:- 2>/dev/null");
+    return s;
+}
+
+// Screenshots until check holds or the time is up; the last one.
+template <typename Check> Shot wait_for_shot(const std::string &window, int w, int h, double timeout, Check check)
+{
+    Shot s;
+    for (auto start = XClock::now(); seconds_since(start) < timeout;) {
+        s = grab(window, w, h);
+        if (s.ok() && check(s)) {
+            break;
+        }
+        sleep_seconds(0.2);
+    }
+    return s;
+}
+
+// A rectangle of the overlay plane at height z in window pixels (rows from the top), as
+// the 45-degree projection puts it in a window of w x h.
+struct Box {
+    int x0, y0, x1, y1;
+};
+inline Box project(float x1, float y1, float x2, float y2, float z, int w, int h)
+{
+    const double half = (30.0 - z) * std::tan(22.5 * M_PI / 180.0);
+    const double aspect = (double)w / h;
+    auto px = [&](float x) { return (x / (half * aspect) + 1.0) * 0.5 * w; };
+    auto py = [&](float y) { return (1.0 - y / half) * 0.5 * h; };
+    return Box{(int)std::lround(px(x1)), (int)std::lround(py(y2)), (int)std::lround(px(x2)) - 1,
+               (int)std::lround(py(y1)) - 1};
+}
+
+// Calls f(x, y) for every pixel inside b shrunk by margin and within the shot.
+template <typename F> void for_each_in(const Shot &s, Box b, int margin, F f)
+{
+    for (int y = std::max(b.y0 + margin, 0); y <= std::min(b.y1 - margin, s.h - 1); y++) {
+        for (int x = std::max(b.x0 + margin, 0); x <= std::min(b.x1 - margin, s.w - 1); x++) {
+            f(x, y);
+        }
+    }
+}
+
+// The share of pixels inside b (shrunk by margin) for which pred(r, g, b) holds.
+template <typename Pred> double share(const Shot &s, Box b, int margin, Pred pred)
+{
+    int n = 0, hits = 0;
+    for_each_in(s, b, margin, [&](int x, int y) {
+        n++;
+        hits += pred(s.at(x, y, 0), s.at(x, y, 1), s.at(x, y, 2));
+    });
+    return n ? (double)hits / n : 0.0;
 }
 
 // Lines of a log equal to line.

@@ -7,11 +7,19 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 TreeStyles::TreeStyles(const std::string &tree) : saved_(g_styles_dir)
 {
-    snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", tree.c_str());
+    // A model's folder path holds 63 characters, as the game's own "../styles/..." paths
+    // do; a deep build folder's absolute path leaves too few for the longer model names,
+    // so the tree is named from the working folder when that is shorter (the tests that
+    // use it do not change folder meanwhile).
+    std::error_code ec;
+    std::string relative = std::filesystem::relative(tree, ec).string();
+    const std::string &path = !ec && !relative.empty() && relative.size() < tree.size() ? relative : tree;
+    snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", path.c_str());
 }
 
 TreeStyles::~TreeStyles()

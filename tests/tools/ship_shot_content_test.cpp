@@ -16,6 +16,7 @@
 
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
+#include "tests/support/model_scene.h"
 #include "tests/support/script_recorder.h"
 
 #include <algorithm>
@@ -94,15 +95,14 @@ protected:
     void SetUp() override
     {
         mem_init();
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
+        styles = std::make_unique<TreeStyles>(TREE);
     }
     void TearDown() override
     {
         actors.clear();
         anim_sets_free_all();
         g_camera = saved_camera;
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
+        styles.reset();
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
@@ -188,7 +188,7 @@ protected:
         float hue;
     };
     CameraState saved_camera = g_camera;
-    char saved_styles[FILE_DIR_SIZE];
+    std::unique_ptr<TreeStyles> styles;
     std::vector<Placed> actors;
 };
 
