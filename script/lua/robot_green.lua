@@ -8,8 +8,9 @@ end
 local t = ACTOR_preload("robot_green", "beasties", "robot_green")
 t[cp_actor_type] = cat_robot
 t[cp_move_type] = cmt_track + cmt_anim_to_move
-t[cp_move_speed_min] = 0.08
-t[cp_move_speed_max] = 0.12
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.8
+t[cp_move_speed_max] = 1.2
 t[cp_move_inertia_accn] = 0.9
 t[cp_turn_speed_still] = 3.0
 t[cp_turn_speed_moving] = 2.5
