@@ -11,6 +11,7 @@
 #include "render/batch.h"
 #include "render/camera.h"
 #include "render/particle.h"
+#include "render/tex.h"
 #include "world/actortype.h"
 #include "world/beastie.h"
 #include "world/explosion.h"
@@ -157,6 +158,16 @@ TEST_F(ArenaDraw, TheRoomItsPylonsAPowerUpAndABlastAsTheLevelDrawsThem)
     }
     ASSERT_NE(g_debris, nullptr);
     ASSERT_NE(g_powerups, nullptr);
+    // The ring's first texture is a set of frames: its pieces live by them, n - s at s a
+    // tick; the burst's first is a still picture, so its pieces live by "explode".
+    ExplosionType *ring = explosion_type_find_or_load("ring_emerge");
+    ASSERT_NE(ring, nullptr);
+    const TextureRecord *t = ring->set->model->textures[0];
+    ASSERT_GT(t->anim_speed, 0.0f);
+    EXPECT_FLOAT_EQ(ring->rate, t->anim_speed);
+    EXPECT_FLOAT_EQ(ring->life_span, t->frame_count - t->anim_speed);
+    EXPECT_EQ(burst->set->model->textures[0]->anim_speed, 0.0f);
+    EXPECT_EQ(burst->life_span, 0.0f);
 
     look_at(0.0f, 0.0f, -62.0f, 190.0f);
     std::vector<uint8_t> top = draw();
@@ -167,6 +178,20 @@ TEST_F(ArenaDraw, TheRoomItsPylonsAPowerUpAndABlastAsTheLevelDrawsThem)
     std::vector<uint8_t> close = draw();
     gl_save_screen("arena_world_close", W, H);
     EXPECT_GT(shown_by_pickups_and_debris(close), 3000) << "and close";
+
+    // One piece alone ends on the tick its time, s a tick, reaches n - s.
+    debris_free_all();
+    ASSERT_NE(debris_spawn_one(ring, at, 1.0f, 0.0f), nullptr);
+    int expected = 0;
+    for (float time = 0.0f; time < t->frame_count - t->anim_speed; time += t->anim_speed) {
+        expected++;
+    }
+    int ticks = 0;
+    while (g_debris && ticks < 1000) {
+        debris_update_all();
+        ticks++;
+    }
+    EXPECT_EQ(ticks, expected);
 }
 
 }  // namespace
