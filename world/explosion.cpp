@@ -139,9 +139,13 @@ void explosion_spawn_use(const ExplosionUse *use, const float position[3], const
     if (!use->type || !use->type->set) {
         return;
     }
-    float point[3] = {position[0], position[1], position[2]};
+    float point[3];
     if (use->bone > 0 && matrices) {
         memcpy(point, matrices + 16 * use->bone + 12, sizeof(point));
+    } else if (position) {
+        memcpy(point, position, sizeof(point));
+    } else {
+        return;
     }
     float spread = scale * use->spread;
     int n = use->count;
