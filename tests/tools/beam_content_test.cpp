@@ -3,51 +3,22 @@
 // pylon it comes near and burns a ship that touches it.
 
 #include "core/mem.h"
-#include "game/level_driver.h"
-#include "world/actortype.h"
-#include "world/beastie.h"
-#include "world/fizz.h"
-#include "world/fizzrule.h"
 
-#include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/model_scene.h"
 #include "tests/support/world_cleanup.h"
+#include "tests/world/tree_arena.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-Beastie *launch(const char *type, float x, float z)
-{
-    Beastie *b = new Beastie;
-    const float pos[3] = {x, 0.0f, z};
-    if (beastie_init(b, "", pos, 1.0f, 0.0f, 0.0f, 0.0f, actortype_find(type), nullptr) != 0) {
-        ADD_FAILURE() << type;
-        beastie_destroy(b, 1);
-        return nullptr;
-    }
-    beastie_start(b, 0, 0);
-    return b;
-}
 
 TEST(BeamContent, TheBossBarrierJoinsTheBossToANearPylonAndBurnsShips)
 {
     mem_init();
     TreeStyles styles{GLIMMERFALL_ASSETS};
     LogCapture log;
-    beasties_reset();
-    fizz_reset();
-    fizz_rules_reset();
-    g_level_ticks = 1;
-    g_level_end_ticks = g_game_over = g_death_ticks = 0;
-    g_ticks_left = 1;
-    g_lua = lua_open(0);
-    lua_register_all();
-    lua_test_run("cur_level_num = 109");
-    for (const char *script : {"actor.lua", "motha_2_emerge.lua", "pylon-9_9.lua", "fencefizz-9_1.lua"}) {
-        lua_run_mem_script(script);
-    }
+    tree_arena_begin(109, 1, {"actor.lua", "motha_2_emerge.lua", "pylon-9_9.lua", "fencefizz-9_1.lua"});
     EXPECT_EQ(log.script_errors(), 0) << log.joined();
     ActorType *barrier = actortype_find("fencefizz-9_1");
     ActorType *boss = actortype_find("motha_2_emerge");
@@ -65,9 +36,9 @@ TEST(BeamContent, TheBossBarrierJoinsTheBossToANearPylonAndBurnsShips)
     EXPECT_EQ(boss->beam_flag, 1);
     EXPECT_EQ(pylon->beam_flag, 1);
 
-    Beastie *m = launch("motha_2_emerge", 0, 0);
-    Beastie *p = launch("pylon-9_9", 20, 0);
-    launch("pylon-9_9", 45, 0);   // beyond the barrier's reach
+    Beastie *m = tree_arena_launch("motha_2_emerge", "", 0, 0);
+    Beastie *p = tree_arena_launch("pylon-9_9", "", 20, 0);
+    tree_arena_launch("pylon-9_9", "", 45, 0);   // beyond the barrier's reach
     ASSERT_TRUE(m && p);
     beasties_update_all();
     m->hit_clock = -1.0f;   // emerged

@@ -7,17 +7,12 @@
 
 #include "core/mathlib.h"
 #include "game/frame.h"
-#include "game/level_driver.h"
 #include "render/camera.h"
 #include "render/model.h"
-#include "world/actortype.h"
-#include "world/beastie.h"
-#include "world/fizz.h"
-#include "world/fizzrule.h"
 
-#include "tests/script/lua_test_support.h"
 #include "tests/support/model_scene.h"
 #include "tests/support/world_cleanup.h"
+#include "tests/world/tree_arena.h"
 
 #include <cmath>
 #include <unistd.h>
@@ -34,19 +29,9 @@ protected:
         ASSERT_EQ(chdir(GLIMMERFALL_ASSETS "/run"), 0);
         snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
         camera_defaults();
-        beasties_reset();
-        fizz_reset();
-        fizz_rules_reset();
-        g_level_ticks = 0;   // enemies stay where they emerge
-        g_level_end_ticks = g_game_over = g_death_ticks = 0;
-        g_ticks_left = 1;
         g_frame_dt = 0.01f;
-        g_lua = lua_open(0);
-        lua_register_all();
-        lua_test_run("cur_level_num = 101");
-        for (const char *script : {"actor.lua", "pylon-1_2.lua", "fencefizz-1_1.lua", "beemspider_1.lua"}) {
-            lua_run_mem_script(script);
-        }
+        // Level tick 0: enemies stay where they emerge.
+        tree_arena_begin(101, 0, {"actor.lua", "pylon-1_2.lua", "fencefizz-1_1.lua", "beemspider_1.lua"});
         EXPECT_EQ(log.script_errors(), 0) << log.joined();
     }
     void TearDown() override
@@ -58,18 +43,6 @@ protected:
         g_frame_dt = 0.0f;
         ASSERT_EQ(chdir(dir.path().c_str()), 0);
         GlScene::TearDown();
-    }
-    static Beastie *launch(const char *type, const char *name, float x, float z, float heading)
-    {
-        Beastie *b = new Beastie;
-        const float pos[3] = {x, 0.0f, z};
-        if (beastie_init(b, name, pos, 1.0f, heading, 0.0f, 0.0f, actortype_find(type), nullptr) != 0) {
-            ADD_FAILURE() << type;
-            beastie_destroy(b, 1);
-            return nullptr;
-        }
-        beastie_start(b, 0, 0);
-        return b;
     }
     // Upright, looking along world -z, pitched down, distance away from (x, y, z).
     static void look_at(float x, float y, float z, float pitch, float distance)
@@ -123,9 +96,9 @@ TEST_F(GlBeams, APylonRingWithItsFenceAndASpidersStrands)
     for (int k = 0; k < n; k++) {
         float a = (float)k * 2.0f * 3.14159265f / (float)n;
         std::string name = "p" + std::to_string(k);
-        launch("pylon-1_2", name.c_str(), ring * std::sin(a), ring * std::cos(a), 0.0f);
+        tree_arena_launch("pylon-1_2", name.c_str(), ring * std::sin(a), ring * std::cos(a), 0.0f);
     }
-    Beastie *spider = launch("beemspider_1", "", 0.0f, 0.0f, 30.0f);
+    Beastie *spider = tree_arena_launch("beemspider_1", "", 0.0f, 0.0f, 30.0f);
     ASSERT_NE(spider, nullptr);
     beasties_update_all();
     for (int k = 0; k < n; k++) {
@@ -156,8 +129,8 @@ TEST_F(GlBeams, APylonRingWithItsFenceAndASpidersStrands)
 
 TEST_F(GlBeams, ALongBeamIsCulledByItsStretchedSphere)
 {
-    Beastie *a = launch("pylon-1_2", "a", -60.0f, 0.0f, 0.0f);
-    Beastie *b = launch("pylon-1_2", "b", 45.0f, 0.0f, 0.0f);   // within the longest a beam stays
+    Beastie *a = tree_arena_launch("pylon-1_2", "a", -60.0f, 0.0f, 0.0f);
+    Beastie *b = tree_arena_launch("pylon-1_2", "b", 45.0f, 0.0f, 0.0f);   // within the longest a beam stays
     ASSERT_TRUE(a && b);
     beasties_update_all();
     fizz_add_to_room("fencefizz-1_1", "a", "top_x", "b", "top_x", 100, 0);
