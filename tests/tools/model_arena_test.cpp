@@ -19,6 +19,7 @@
 #include "platform/sound.h"
 #include "world/animplay.h"
 #include "world/beastie.h"
+#include "world/fizz.h"
 #include "world/path.h"
 #include "world/room.h"
 
@@ -512,7 +513,8 @@ TEST_F(ArenaContent, EveryNameTheLevelsGiveTheArenaAndTheExplosionsIsInTheTree)
     }
 }
 
-// The levels as the game starts them, from the tree: the script's room, its pylons.
+// The levels as the game starts them, from the tree: the script's room, its pylons and
+// the fences between them.
 class ArenaLevel : public ArenaContent {
 protected:
     void SetUp() override
@@ -552,6 +554,16 @@ protected:
         g_level_start_time = 1700000000;
         game_session_start();
     }
+    // The beams from pylon to pylon.
+    static int fences()
+    {
+        auto pylon = [](const Actor *a) { return a && a->type && strncmp(a->type->name, "pylon-", 6) == 0; };
+        int n = 0;
+        for (const Fizz *f = g_fizz; f; f = f->next) {
+            n += pylon(f->actor_a) && pylon(f->actor_b);
+        }
+        return n;
+    }
     // The enemies hanging on the room's pylon bones.
     static int pylons_on(const Beastie *room)
     {
@@ -569,7 +581,7 @@ protected:
     float saved_gfx = 0.0f;
 };
 
-TEST_F(ArenaLevel, EveryLevelStartsWithItsRoomAndItsPylonsAndNoErrorLine)
+TEST_F(ArenaLevel, EveryLevelStartsWithItsRoomItsPylonsAndTheirFencesAndNoErrorLine)
 {
     for (int level = 101; level <= 189; level++) {
         LogCapture log;
@@ -578,6 +590,7 @@ TEST_F(ArenaLevel, EveryLevelStartsWithItsRoomAndItsPylonsAndNoErrorLine)
         ASSERT_NE(room, nullptr) << level;
         EXPECT_EQ(std::string(room->type->name), "roomer");
         EXPECT_EQ(pylons_on(room), 24) << level;
+        EXPECT_EQ(fences(), 36) << level << ": 24 upper strands and 12 lower ones";
         EXPECT_EQ(log.count_containing("*** "), 0) << level << "\n" << log.joined();
         game_session_end();
     }
