@@ -142,4 +142,29 @@ TEST_F(PowerUps, APowerUpDriftsGrowsAndFadesAwayAtTheLevelsEnd)
     delete bad;
 }
 
+TEST_F(PowerUps, AFenceSendsItOffWithinFortyFiveDegreesOfTheFenceAtHalfSpeed)
+{
+    // A fence along +x through the origin: movers on its +z side are turned back.
+    lua("c_preload_model(def('post'))\nc_preload_model(def('zap', 'probe', cat_fizz))\n");
+    Beastie *a = make("post", -20, 0), *b = make("post", 20, 0);
+    a->matrix_block[12] = -20.0f;
+    b->matrix_block[12] = 20.0f;
+    a->matrix_block[14] = b->matrix_block[14] = 0.0f;
+    Fizz *f = new Fizz;
+    ASSERT_EQ(fizz_init(f, 1.0f, actortype_find("zap"), FIZZ_ROOM_BEAM), 0);
+    fizz_attach(f, a, 0, b, 0);
+    f->strength = 1.0f;
+    fizz_update(f);
+
+    PowerUp *pu = new PowerUp;
+    const float at[3] = {2.0f, 0.0f, 3.05f};
+    ASSERT_EQ(powerup_init(pu, g_powerup_types[0], at), 0);
+    pu->velocity[0] = 0.0f;
+    pu->velocity[2] = -0.1f;
+    powerups_tick();
+    float h = std::atan2(pu->velocity[0], pu->velocity[2]) * RAD2DEG;
+    EXPECT_NEAR(std::hypot(pu->velocity[0], pu->velocity[2]), 0.05f, 1e-5f) << "half its drift speed";
+    EXPECT_LE(std::fabs(angle_wrap180(h - g_fizz_bounce_angle)), 45.0f + 1e-3f);
+}
+
 }  // namespace
