@@ -21,3 +21,9 @@ void bullet_free_all(void)
 void bullet_update_all(void)
 {
 }
+
+void bullet_kill_in_radius(const float point[3], float radius)
+{
+    (void)point;
+    (void)radius;
+}

@@ -18,5 +18,8 @@ void bullet_reset(void);
 void bullet_free_all(void);
 // Per tick: moves, collides and removes the bullets.
 void bullet_update_all(void);
+// Every enemy bullet (no owning ship) with life above 0 whose squared floor distance to
+// point less its squared radius is below radius^2 gets life 0 (blasts).
+void bullet_kill_in_radius(const float point[3], float radius);
 // Per frame: draws the live bullets.
 void bullet_draw_all(void);

@@ -23,6 +23,7 @@ inline void world_cleanup_actors(void)
     fizz_rules_free();
     paths_free_all();
     powerups_free_all();
+    debris_free_all();
     explosion_types_free();
     actortype_free_all();
 }
