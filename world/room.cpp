@@ -23,6 +23,24 @@ void room_random_pylon_position(float out[3], float minimum, float range)
     (void)range;
 }
 
+int room_pylon_position(float out[3], float scale, int index, int backward)
+{
+    (void)out;
+    (void)scale;
+    (void)backward;
+    return index;
+}
+
+int room_nearest_pylon(const float p[3], float out[3], float scale, int backward, int options)
+{
+    (void)p;
+    (void)out;
+    (void)scale;
+    (void)backward;
+    (void)options;
+    return 0;
+}
+
 void room_goto(const char *anim)
 {
     (void)anim;

@@ -14,6 +14,16 @@ void room_pylons_animate(void);
 // centre by minimum + r x range (out.y untouched). Without a room nothing is written.
 void room_random_pylon_position(float out[3], float minimum, float range);
 
+// The point of pylon index (24 wraps to 0, -1 to 23; backward runs 23 - k) at scale times
+// its distance from the centre, y 0, into out when given; returns the wrapped index.
+// Without a room it writes nothing and returns index.
+int room_pylon_position(float out[3], float scale, int index, int backward);
+// The scaled pylon point nearest p over the floor (farthest with options 0x40); with
+// options 0 the nearer of its neighbours in the run's direction, as path_follow chooses.
+// out (when given) receives it; returns its index (23 - index when backward). 0 without
+// a room.
+int room_nearest_pylon(const float p[3], float out[3], float scale, int backward, int options);
+
 // Body of c_room_goto: plays the room's animation of that name to its end at once.
 // Logs "*** room goto wrong values" when the room or the animation is missing.
 void room_goto(const char *anim);
