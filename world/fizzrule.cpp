@@ -28,3 +28,9 @@ void fizz_rules_free(void)
 void fizz_rules_tick(void)
 {
 }
+
+void fizz_rules_check_new(Actor *firing, Actor *bullet)
+{
+    (void)firing;
+    (void)bullet;
+}

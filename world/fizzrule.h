@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+struct Actor;
 struct ActorType;
 
 // Which pairs of actors a beam type links, and how.
@@ -34,3 +35,6 @@ void fizz_rules_reset(void);
 void fizz_rules_free(void);
 // The background pair test, once per game tick.
 void fizz_rules_tick(void);
+// A weapon fired the bullet: every rule with flags tries to join the firing actor and the
+// new bullet at once (no existing-beam test, no flicker).
+void fizz_rules_check_new(Actor *firing, Actor *bullet);
