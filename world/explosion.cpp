@@ -65,6 +65,14 @@ void explosion_types_free(void)
     }
 }
 
+void debris_spawn_one(ExplosionType *type, const float position[3], float scale, float heading)
+{
+    (void)type;
+    (void)position;
+    (void)scale;
+    (void)heading;
+}
+
 void debris_reset(void)
 {
 }

@@ -41,6 +41,10 @@ void explosion_types_reset(void);
 // Deletes every explosion type and empties the list (level end).
 void explosion_types_free(void);
 
+// One piece of the type at position with scale and heading, without spread, blast or
+// delay (weapon flares).
+void debris_spawn_one(ExplosionType *type, const float position[3], float scale, float heading);
+
 // Empties the debris list (level start).
 void debris_reset(void);
 // Destroys every piece and empties the list (level end and the restart after a death).
