@@ -13,6 +13,9 @@
 #include <cmath>
 #include <cstring>
 
+// Where a shot without a bone matrix or owner starts.
+static const float BULLET_ORIGIN[3] = {0.0f, 0.0f, 0.0f};
+
 Bullet *g_bullets;
 int g_bullet_count;
 Gamer *g_bullet_ship;
@@ -66,7 +69,7 @@ Bullet *bullet_spawn_spread(ActorType *type, const float *matrix, Actor *owner, 
 {
     float spray = type && type->params ? type->params->bullet_spray_angle : 0.0f;
     float h = heading + mt_rand_signed() * spray;
-    Bullet *b = bullet_init(type, matrix, owner->position, h, height, scale, BULLET_MASK_ENEMY);
+    Bullet *b = bullet_init(type, matrix, owner ? owner->position : BULLET_ORIGIN, h, height, scale, BULLET_MASK_ENEMY);
     if (b) {
         b->owner = owner;
     }
@@ -77,7 +80,7 @@ Bullet *bullet_spawn_heading(ActorType *type, const float *matrix, Gamer *ship, 
                              float scale, int kind)
 {
     Actor *a = (Actor *)ship;
-    Bullet *b = bullet_init(type, matrix, a->position, heading, height, scale, BULLET_MASK_PLAYER);
+    Bullet *b = bullet_init(type, matrix, a ? a->position : BULLET_ORIGIN, heading, height, scale, BULLET_MASK_PLAYER);
     if (b) {
         b->owner = a;
         b->ship = ship;
@@ -115,6 +118,8 @@ void bullet_free_all(void)
 {
     while (Bullet *b = g_bullets) {
         g_bullets = b->next;
+        // A beam tied to the shot lets go of its matrices before they are freed.
+        fizz_kill_for_actor(b);
         bullet_destroy(b, 1);
     }
     bullet_reset();

@@ -16,8 +16,8 @@ struct Gamer;
 // Life of a bullet.
 constexpr float BULLET_FLYING = 1.0f;
 constexpr float BULLET_DYING = 0.5f;   // after a hit, while "die" plays
-// Collide masks: enemy shots hit ships; player shots every category but ground-level
-// scenery, beams, ships, bullets and debris.
+// Collide masks: enemy shots hit ships; player shots every category but fences, beams,
+// ships, bullets and debris (0x2001E), enemies included.
 constexpr uint32_t BULLET_MASK_ENEMY = 8;
 constexpr uint32_t BULLET_MASK_PLAYER = 0xFFFDFFE1u;
 // The player bullet kind that passes through what it hits (the laser).

@@ -1,6 +1,6 @@
 // Bullets: where they collide, only move or vanish; the laser flying on; a shot without
 // root motion; the blast that spares the ships' shots; what a hit spawns and scores; the
-// "die" after a hit.
+// "die" after a hit; a beam tied to a shot when the shots are freed.
 
 #include "tests/world/shot_fixture.h"
 
@@ -139,6 +139,22 @@ TEST_F(Bullets, ABlastTakesEnemyShotsButSparesTheShips)
     EXPECT_FALSE(alive(theirs));
     EXPECT_TRUE(alive(far));
     EXPECT_EQ(g_bullet_count, 2);
+}
+
+TEST_F(Bullets, ABeamTiedToAShotLetsGoWhenTheShotsAreFreed)
+{
+    def_shot("eshot", "shot", "cat_bullet");
+    lua("c_preload_model(def('gunner'))");
+    Beastie *gunner = make("gunner", 0, 0);
+    Bullet *shot = bullet_spawn_spread(actortype_find("eshot"), nullptr, gunner, 0.0f, 0.0f, 1.0f);
+    ASSERT_NE(shot, nullptr);
+    Fizz *beam = new Fizz;
+    ASSERT_EQ(fizz_init(beam, 1.0f, actortype_find("eshot"), FIZZ_RULE_BEAM), 0);
+    fizz_attach(beam, gunner, 1, shot, 1);
+    bullet_free_all();
+    EXPECT_EQ(beam->actor_b, nullptr);
+    EXPECT_NE(beam->flags & FIZZ_DYING, 0u);
+    fizz_update_all();   // reads no freed matrix (the sanitizer build checks)
 }
 
 }  // namespace
