@@ -263,6 +263,8 @@ void beastie_start(Beastie *b, int update_now, int mode)
 
 void beastie_destroy(Beastie *b, int flags)
 {
+    // Its beams (room fences and rule beams whatever its type) must not keep its matrices.
+    fizz_kill_for_actor(b);
     actortype_forget_beastie(b);
     beastie_handle_drop(b);
     if (g_current_beastie == b) {

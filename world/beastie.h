@@ -117,6 +117,7 @@ struct Beastie : Actor {
     int path_pos = 0;                     // point index with PATH_POS_* flags
     int flock_slot = 0;                   // 1..n: the type's flock point; 0 none
     Gamer *shooter = nullptr;             // the ship that fired this actor as a shot
+    int weapon_shot = 0;                  // 1: an enemy weapon fired it as a shot
     float state_values[TRIGGER_MAX_STATES] = {};   // one per trigger state of the type
     float random_anim_timers[MAX_RANDOM_ANIMS] = {};
     WeaponState weapon_state = {};
@@ -279,7 +280,8 @@ const float *beastie_position_if_listed(const Beastie *b);
 // Kills every main-list enemy with a level-end score that is not already dying,
 // submerging or removed, marks each with a floating score and returns the sum.
 int beasties_kill_scoring(void);
-// Every enemy shot launched as an actor dies (while the level is not running).
+// Every enemy shot launched as an actor dies (while the level is not running): those an
+// enemy weapon fired, and cat_bullet enemies no ship fired. The ships' missiles fly on.
 void beasties_kill_bullets(void);
 // An "end_chaser" at a random point of the room's edge, when the level defines that type
 // (overtime).

@@ -534,7 +534,7 @@ int beasties_kill_scoring(void)
 void beasties_kill_bullets(void)
 {
     for (Beastie *b = g_beasties; b; b = b->next) {
-        if (b->category & (int)cat_bullet) {
+        if (b->weapon_shot || ((b->category & (int)cat_bullet) && !b->shooter)) {
             beastie_die(b, 0);
         }
     }

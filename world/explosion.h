@@ -2,6 +2,8 @@
 // debris pieces their uses spawn.
 #pragma once
 
+#include "world/actor.h"
+
 struct AnimSet;
 struct ExplosionUse;
 
@@ -26,15 +28,44 @@ extern ExplosionType *g_explosion_types;
 // or when no set can be had.
 ExplosionType *explosion_type_find_or_load(const char *name);
 
+// The category of a debris piece.
+constexpr int DEBRIS_CATEGORY = 0x20000;
+
+// One piece of an explosion: waiting (delay > 0), started (animated, drawn), ended.
+struct Debris : Actor {
+    Debris *next = nullptr;
+    float life_span = 0.0f;     // from the type: 0 ends with "explode"
+    float rate = 1.0f;          // time gained per tick
+    int sound = -1;             // played once when it starts (piece 0 only)
+    int explode_anim = -1;
+    int collide_matrix = 1;
+    float alive = 1.0f;         // 0 ends the piece
+    float delay = 0.0f;         // seconds before it starts
+    float time = 0.0f;
+    float blast = 0.0f;         // > 0 pushes enemies once, < 0 damages within the collide bone
+};
+
+// The pieces, newest first, and how many the last update saw.
+extern Debris *g_debris;
+
 // Spawns the pieces of one use of an actor type's event at position (or at the matrix of
 // the use's bone in matrices), sized by scale, turned by heading (aligned uses). Called
-// on their owners' events by enemies, ships and bullets. The pieces themselves come with
-// the debris; until then nothing is spawned.
+// on their owners' events by enemies, ships and bullets. Piece i of n is drawn
+// 1 - i / (1.5 n) times its random scale; only piece 0 plays the type's sound.
 void explosion_spawn_use(const ExplosionUse *use, const float position[3], const float *matrices, float scale,
                          float heading);
 // Every use spawned is also handed to this observer when set (tests; null in the game).
 typedef void (*explosion_spawn_hook_t)(const ExplosionUse *use, const float position[3], float scale);
 extern explosion_spawn_hook_t g_explosion_spawn_hook;
+
+// One piece of the type at position (weapon flares): no spread, no blast, no delay.
+// Null when the type is null or no matrix block is left.
+Debris *debris_spawn_one(ExplosionType *type, const float position[3], float scale, float heading);
+// The radial push of a positive blast of radius R over every enemy in a moving state
+// whose weight is above 0 (main list, then ground list): k = min(2 (1 - q / R^2), 1) with
+// q the squared floor distance less the enemy's radius squared; strength / weight,
+// capped by cp_max_explosion_multiply when that is set. R of 0 or less pushes nothing.
+void explosion_push_beasties(const float position[3], float radius, float strength);
 
 // Empties the explosion type list (level start).
 void explosion_types_reset(void);

@@ -102,6 +102,14 @@ void gamer_bonus_extra_explosions(void)
 {
 }
 
+int gamer_collect_powerup(ActorType *type, const float point[3], float radius)
+{
+    (void)type;
+    (void)point;
+    (void)radius;
+    return 0;
+}
+
 void gamer_tick_countdowns(void)
 {
     // Invulnerable: hidden keys enabled and F1 pressed.

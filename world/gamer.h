@@ -86,6 +86,10 @@ int gamer_award_level_end(void);
 // Two-player share at the level end: 1 when it moved for the first gamer, 0 for the
 // other ship, -1 when there is no pair to compare.
 int gamer_balance_pair(void);
+struct ActorType;
+// Pick-up of a power-up of the type at point: the first ship in play within radius plus
+// its own radius takes the effect of the type's kind and amount; 1 taken, else 0.
+int gamer_collect_powerup(ActorType *type, const float point[3], float radius);
 // The first gamer's "bonus_extra" explosions at the origin.
 void gamer_bonus_extra_explosions(void);
 // The pause menu's abandon: every ship loses all lives and dies, unless invulnerable.

@@ -6,6 +6,7 @@
 
 #include "core/con.h"
 #include "core/mathlib.h"
+#include "world/room.h"
 
 #include <cmath>
 #include <cstdio>
@@ -22,7 +23,8 @@ static void path_point(const Path *path, int k, float out[3])
     float a = path->angle * 3.14159265f / 180.0f;
     float c = cosf(a);
     float s = sinf(a);
-    out[0] = c * path->x_scale * q[0] + s * path->z_scale * q[2] + path->x_offset;
+    // A rotation by the angle of the scaled point (a square stays a square).
+    out[0] = c * path->x_scale * q[0] - s * path->z_scale * q[2] + path->x_offset;
     out[1] = q[1];
     out[2] = s * path->x_scale * q[0] + c * path->z_scale * q[2] + path->z_offset;
 }
@@ -90,6 +92,9 @@ Path *path_find(const char *name, int loud)
 
 int path_follow(const Path *path, const float p[3], float out[3], int options)
 {
+    if (path->mode >= PATH_MODE_GENERATED) {
+        return room_nearest_pylon(p, out, path->x_scale, (path->mode & PATH_MODE_BACKWARD) != 0, options);
+    }
     if (!path->points || path->count <= 0) {
         return 0;
     }
@@ -154,11 +159,14 @@ int path_point_target(const Path *path, float out[3], int index)
     }
     int n = path->count;
     int k = index >= n ? 0 : index < 0 ? n - 1 : index;
-    if (!path->points || n <= 0) {
-        // Generated paths run through the pylons, which give no points without a room.
+    int backward = (path->mode & PATH_MODE_BACKWARD) != 0;
+    if (path->mode >= PATH_MODE_GENERATED) {
+        room_pylon_position(out, path->x_scale, k, backward);
         return k;
     }
-    int backward = (path->mode & PATH_MODE_BACKWARD) != 0;
+    if (!path->points || n <= 0) {
+        return k;
+    }
     if (out) {
         path_point(path, backward ? n - 1 - k : k, out);
     }

@@ -67,5 +67,6 @@ void weapon_reset_reload(WeaponState *w, Beastie *b);
 // Once a tick from the enemy update (lifecycle above idle, block with weapons). 0 when no
 // weapon aims. Otherwise the enemy aims: -1 while an "actor_body_aim" weapon holds it for
 // its fire animation, else the aim animation index of the aiming "actor_body_aim" weapon
-// (-1 when it has none). Until the weapons are built it returns 0 and nothing fires.
+// (-1 when it has none). Shots leave as bullets, or as enemies (marked weapon_shot) when
+// their type's category lacks cat_bullet.
 int weapon_tick(WeaponState *w);

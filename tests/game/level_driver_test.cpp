@@ -18,6 +18,7 @@
 #include "world/actortype.h"
 #include "world/beastie.h"
 #include "world/bullet.h"
+#include "world/explosion.h"
 #include "world/gamer.h"
 #include "world/powerup.h"
 
@@ -411,24 +412,36 @@ TEST_F(LevelEnd, BackgroundFlashesAt70EndTicksThenTheEndView)
     EXPECT_EQ(g_camera.drift_mode, 3) << "the drift stays on an ordinary level";
 }
 
+// Pieces still waiting to start, seen by a debris update as the spawning tick's would.
+void hold_debris()
+{
+    for (int i = 0; i < 4; i++) {
+        Debris *d = new Debris;
+        d->delay = 100.0f;
+        d->next = g_debris;
+        g_debris = d;
+    }
+    debris_update_all();
+}
+
 TEST_F(LevelEnd, FlyingDebrisHoldsTheEarlyEndSequence)
 {
     finish_next_tick();
     tick();
-    g_debris_count = 4;
+    hold_debris();
     tick();
     EXPECT_EQ(g_level_end_ticks, 2) << "the first end tick is never held";
     tick(30);
     EXPECT_EQ(g_level_end_ticks, 2);
-    g_debris_count = 0;
+    debris_free_all();
     tick(48);
     EXPECT_EQ(g_level_end_ticks, 50);
-    g_debris_count = 4;
+    hold_debris();
     tick(10);
     EXPECT_EQ(g_level_end_ticks, 50);
-    g_debris_count = 0;
+    debris_free_all();
     tick();
-    g_debris_count = 4;
+    hold_debris();
     tick();
     EXPECT_EQ(g_level_end_ticks, 52) << "past 50 debris no longer holds";
 }

@@ -65,7 +65,8 @@ int LogCapture::script_errors() const
                                           "*** launch actor not found ",     "*** room fizz wrong values",
                                           "*** add sound anim wrong values", "*** add particle wrong values",
                                           "*** add explosion wrong values",
-                                          "*** [particle] "};
+                                          "*** [particle] ",                 "*** room goto wrong values",
+                                          "*** room attach wrong values"};
     int n = errors();
     for (const std::string &l : log_capture_lines) {
         for (const char *c : CONTENT) {

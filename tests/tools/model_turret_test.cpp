@@ -34,12 +34,10 @@ const char *const SCRIPTS[] = {"turret_1_big.lua", "turret_1_med.lua",   "turret
 const std::set<std::string> OWN = {"beasties/turret_1_big", "beasties/turret_1_sma", "beasties/turret_base",
                                    "beasties/blocker_red",  "beasties/wall_1_flat",  "beasties/chunk_1",
                                    "beasties/chunk_2",      "beasties/chunk_3"};
-// The shots these scripts load (player-and-bullets issue) are in the tree; the beams
-// (beams issue) are pending: each is checked like the others once it is in the tree, and
-// that issue takes its own off this list.
+// The shots and the beams these scripts load.
 const std::set<std::string> SHOTS = {"bullets/bullet_turret1", "bullets/bullet_turret2", "bullets/missile_turret",
                                      "bullets/laser-1_1sec", "bullets/laser-1_3sec"};
-const std::set<std::string> PENDING = {"fizz/laserfizz-1sec", "fizz/laserfizz-3sec", "fizz/turret-fizz"};
+const std::set<std::string> BEAMS = {"fizz/laserfizz-1sec", "fizz/laserfizz-3sec", "fizz/turret-fizz"};
 
 // Both ends of a beam rule name a bone on their type's model.
 const char *BEAM_BONES = R"(
@@ -102,9 +100,6 @@ TEST_F(TurretContent, ScriptsFindEveryModelBoneAndAnimationTheyName)
             std::string key = line.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
             models.insert(key);
             AnimSet *set = set_of(key);
-            if (!set && PENDING.count(key)) {
-                continue;
-            }
             ASSERT_NE(set, nullptr) << script << ": " << line;
             std::string name = b == std::string::npos ? "" : line.substr(b + 1);
             if (kind == "anim") {
@@ -119,7 +114,7 @@ TEST_F(TurretContent, ScriptsFindEveryModelBoneAndAnimationTheyName)
     }
     std::set<std::string> expected = OWN;
     expected.insert(SHOTS.begin(), SHOTS.end());
-    expected.insert(PENDING.begin(), PENDING.end());
+    expected.insert(BEAMS.begin(), BEAMS.end());
     EXPECT_EQ(models, expected);
     EXPECT_GE(names, 14) << "the turrets' gun, shaft and beam bones";
 }

@@ -1,6 +1,6 @@
 // The world's draw loops hand their actors to the mesh drawing under the lists' rules:
 // enemies of both lists unless removed or waiting to launch, a hit ending a fade-in;
-// beams above strength 0.02; ships with energy. Counted through the opaque faces the
+// beams above strength 0.02; ships with energy; bullets flying or dying. Counted through the opaque faces the
 // drawing hands on (GL itself is not up).
 
 #include "core/mem.h"
@@ -11,6 +11,7 @@
 #include "tests/render/model_files.h"
 #include "tests/support/log_capture.h"
 #include "world/beastie.h"
+#include "world/bullet.h"
 #include "world/fizz.h"
 #include "world/gamer.h"
 
@@ -39,6 +40,7 @@ protected:
         g_beasties = g_ground_beasties = nullptr;
         g_fizz = nullptr;
         g_gamers = nullptr;
+        g_bullets = nullptr;
         anim_set_destroy(set);
         zbatch_free();
         file_free_textures();
@@ -119,6 +121,25 @@ TEST_F(WorldDraw, BeamsAboveTheirFaintestAndShipsWithEnergy)
     g_gamers = nullptr;
     for (Actor *a : std::initializer_list<Actor *>{&faint, &bright, &alive, &dead}) {
         actor_destroy(a, 0);
+    }
+}
+
+TEST_F(WorldDraw, BulletsFlyingOrDyingButNotThoseGone)
+{
+    Bullet flying, dying, gone;
+    for (Bullet *b : {&flying, &dying, &gone}) {
+        stand(b);
+    }
+    flying.life = BULLET_FLYING;
+    dying.life = BULLET_DYING;
+    gone.life = 0.0f;
+    flying.next = &gone;
+    gone.next = &dying;
+    g_bullets = &flying;
+    EXPECT_EQ(faces_drawn(bullet_draw_all), 4);
+    g_bullets = nullptr;
+    for (Bullet *b : {&flying, &dying, &gone}) {
+        actor_destroy(b, 0);
     }
 }
 

@@ -1,0 +1,83 @@
+// The shots' tick: turrets of the generated tree spread over the arena aim their heads at
+// a ship in the middle and fire the turret's shot every 0.6 s or so; one tick runs the
+// enemy pass (with the weapons) and the bullet pass (flight animation, matrices, the
+// damage test against the ship). Reports the time per tick with the enemy and bullet
+// counts and the heap allocations of the timed ticks.
+
+#include "alloc_count.h"
+#include "bench_arena.h"
+
+#include <benchmark/benchmark.h>
+
+#ifdef GLIMMERFALL_ASSETS
+
+namespace {
+
+const char *GUNNERS = R"(
+local s = ACTOR_preload("b_shot", "bullets", "bullet_turret1")
+s[cp_actor_type] = cat_bullet
+s[cp_hit_power] = 0.1
+c_preload_model(s)
+local t = ACTOR_preload("b_gunner", "beasties", "turret_1_sma")
+t[cp_actor_type] = cat_beastie
+c_preload_model(t)
+local w = WEAPON_preload("b_shot")
+w[w_gun_type] = "around_only_aim"
+w[w_gun_bone_name] = "gun_x"
+w[w_shaft_bone_name] = "turret_x"
+w[w_aim_delay] = 0.5
+w[w_reload_random] = 50
+WEAPON_add(w, { 0.6 })
+local p = ACTOR_preload("b_ship", "players", "ship_1")
+p[cp_actor_type] = cat_player
+c_preload_model(p)
+)";
+
+void BM_BulletsAndWeaponsTick(benchmark::State &state)
+{
+    BenchArena arena(GUNNERS);
+    if (!actortype_find("b_gunner") || !actortype_find("b_ship")) {
+        state.SkipWithError("the gunner types did not load");
+        return;
+    }
+    Gamer *ship = new Gamer;
+    const float centre[3] = {0.0f, 0.0f, 0.0f};
+    if (gamer_init(ship, actortype_find("b_ship"), centre, 1.0f, 0.0f) != 0) {
+        delete ship;
+        state.SkipWithError("no ship");
+        return;
+    }
+    uint32_t seed = 7u;
+    for (int i = 0; i < (int)state.range(0); i++) {
+        arena.launch("b_gunner", seed);
+    }
+    g_level_playing = 1;
+    g_ticks_left = 1;
+    auto tick = [] {
+        g_level_ticks++;
+        beasties_update_all();
+        bullet_update_all();
+    };
+    // Emerged, and the shots in the air as many as they will be.
+    for (int i = 0; i < 400; i++) {
+        tick();
+    }
+    size_t heap_before = bench_allocations();
+    long bullets = 0;
+    long ticks = 0;
+    for (auto _ : state) {
+        tick();
+        bullets += g_bullet_count;
+        ticks++;
+        benchmark::ClobberMemory();
+    }
+    state.counters["heap_allocs_per_tick"] = (double)(bench_allocations() - heap_before) / (double)ticks;
+    state.counters["bullets"] = (double)bullets / (double)ticks;
+    state.counters["enemies"] = BenchArena::count();
+    g_level_playing = 0;
+}
+BENCHMARK(BM_BulletsAndWeaponsTick)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+#endif

@@ -1,0 +1,197 @@
+// The arena as the level draws it: level 101 started from the generated tree, its room
+// with the pylons, a power-up drifting and a large burst mid-blast, drawn by the world's
+// own draw pass (build/screens/arena_world_top.png, arena_world_close.png). The power-up
+// and the debris must show: the pictures differ where they are drawn.
+
+#include "core/file.h"
+#include "game/gameinfo.h"
+#include "game/level_driver.h"
+#include "game/lifecycle.h"
+#include "platform/sound.h"
+#include "render/batch.h"
+#include "render/camera.h"
+#include "render/particle.h"
+#include "render/tex.h"
+#include "world/actortype.h"
+#include "world/beastie.h"
+#include "world/explosion.h"
+#include "world/gamer.h"
+#include "world/powerup.h"
+#include "world/room.h"
+
+#include "tests/render/gl_fixture.h"
+
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+class ArenaDraw : public GlScene {
+protected:
+    void SetUp() override
+    {
+        GlScene::SetUp();
+        ASSERT_NE(getcwd(saved_cwd, sizeof(saved_cwd)), nullptr);
+        ASSERT_EQ(chdir(GLIMMERFALL_ASSETS "/run"), 0);
+        memcpy(saved_dirs[0], g_styles_dir, FILE_DIR_SIZE);
+        memcpy(saved_dirs[1], g_explosions_dir, FILE_DIR_SIZE);
+        memcpy(saved_dirs[2], g_sfx_dir, FILE_DIR_SIZE);
+        memcpy(saved_dirs[3], g_particles_dir, FILE_DIR_SIZE);
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "../styles/");
+        snprintf(g_explosions_dir, FILE_DIR_SIZE, "../styles/explosions/");
+        snprintf(g_sfx_dir, FILE_DIR_SIZE, "../styles/sfx/");
+        snprintf(g_particles_dir, FILE_DIR_SIZE, "../styles/particles/");
+        snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "../styles/bitmaps/");
+        g_game_type = 0.0f;
+        g_two_player = 0;
+        g_start_level = 101.0f;
+        game_reset();
+        g_gamer_count = g_gamer_in_play = g_gamer_with_lives = 1;
+        camera_defaults();
+    }
+    void TearDown() override
+    {
+        game_session_end();
+        particle_info();   // the level's release: the effects' rings back to the pool
+        g_gamer_count = g_gamer_in_play = g_gamer_with_lives = 0;
+        g_camera = CameraState{};
+        memcpy(g_styles_dir, saved_dirs[0], FILE_DIR_SIZE);
+        memcpy(g_explosions_dir, saved_dirs[1], FILE_DIR_SIZE);
+        memcpy(g_sfx_dir, saved_dirs[2], FILE_DIR_SIZE);
+        memcpy(g_particles_dir, saved_dirs[3], FILE_DIR_SIZE);
+        EXPECT_EQ(chdir(saved_cwd), 0);
+        GlScene::TearDown();
+    }
+    // An upright camera looking along world -z, pitched down, distance away from (x, 0, z).
+    static void look_at(float x, float z, float pitch, float distance)
+    {
+        g_camera.roll = 0.0f;
+        g_camera.pitch = pitch;
+        g_camera.yaw = 0.0f;
+        camera_matrix();
+        const float target[3] = {x, 0.0f, z};
+        for (int k = 0; k < 3; k++) {
+            g_camera.pos[k] = target[k] + distance * g_camera.world[8 + k];
+        }
+        camera_matrix();
+    }
+    // The world pass of a frame, back to the frame's end state; the screen read back.
+    static std::vector<uint8_t> draw()
+    {
+        clear_to(0.05f, 0.06f, 0.09f);
+        zgl_set_camera_matrix();
+        zgl_enable_depth_test();
+        zgl_enable_cull_face();
+        game_draw_world();
+        zgl_disable_cull_face();
+        zgl_enable_blend();
+        zgl_depth_mask_off();
+        zbatch_flush();
+        zbatch_unlock_arrays();
+        zgl_reset_draw_state();
+        return gl_read_screen(W, H);
+    }
+    // The same frame without power-ups and debris: how many pixels they changed.
+    static int shown_by_pickups_and_debris(const std::vector<uint8_t> &with)
+    {
+        PowerUp *p = g_powerups;
+        Debris *d = g_debris;
+        g_powerups = nullptr;
+        g_debris = nullptr;
+        std::vector<uint8_t> without = draw();
+        g_powerups = p;
+        g_debris = d;
+        int n = 0;
+        for (size_t i = 0; i < with.size(); i += 3) {
+            n += with[i] != without[i] || with[i + 1] != without[i + 1] || with[i + 2] != without[i + 2];
+        }
+        return n;
+    }
+    static ActorType *powerup_type(const char *name)
+    {
+        for (int i = 0; i < g_powerup_type_count; i++) {
+            if (strcmp(g_powerup_types[i]->name, name) == 0) {
+                return g_powerup_types[i];
+            }
+        }
+        return nullptr;
+    }
+
+    char saved_cwd[4096];
+    char saved_dirs[4][FILE_DIR_SIZE];
+};
+
+TEST_F(ArenaDraw, TheRoomItsPylonsAPowerUpAndABlastAsTheLevelDrawsThem)
+{
+    g_level_number = 101;
+    snprintf(g_level_name, sizeof(g_level_name), "level101");
+    g_level_start_time = 1700000000;
+    game_session_start();
+    ASSERT_NE(room_beastie(), nullptr);
+    // Past the lead-in, where the scenery has slid into place.
+    for (int i = 0; i < 210; i++) {
+        game_tick(1);
+    }
+    ActorType *laser = powerup_type("powerup_laser");
+    ASSERT_NE(laser, nullptr);
+    PowerUp *pu = new PowerUp;
+    const float drop[3] = {-12.0f, 0.0f, 6.0f};
+    ASSERT_EQ(powerup_init(pu, laser, drop), 0);
+    pu->velocity[0] = pu->velocity[2] = 0.0f;
+    for (int i = 0; i < 30; i++) {
+        game_tick(1);
+    }
+    ExplosionType *burst = explosion_type_find_or_load("burst_large");
+    ASSERT_NE(burst, nullptr);
+    float delays[3] = {0.0f, 0.05f, 0.1f};
+    ExplosionUse use{};
+    use.type = burst;
+    use.bone = -1;
+    use.spread = 1.0f;
+    use.scale_min = 1.0f;
+    use.count = 3;
+    use.delays = delays;
+    const float at[3] = {10.0f, 2.0f, -4.0f};
+    explosion_spawn_use(&use, at, nullptr, 2.0f, 0.0f);
+    for (int i = 0; i < 16; i++) {
+        game_tick(1);
+    }
+    ASSERT_NE(g_debris, nullptr);
+    ASSERT_NE(g_powerups, nullptr);
+    // The ring's first texture is a set of frames: its pieces live by them, n - s at s a
+    // tick; the burst's first is a still picture, so its pieces live by "explode".
+    ExplosionType *ring = explosion_type_find_or_load("ring_emerge");
+    ASSERT_NE(ring, nullptr);
+    const TextureRecord *t = ring->set->model->textures[0];
+    ASSERT_GT(t->anim_speed, 0.0f);
+    EXPECT_FLOAT_EQ(ring->rate, t->anim_speed);
+    EXPECT_FLOAT_EQ(ring->life_span, t->frame_count - t->anim_speed);
+    EXPECT_EQ(burst->set->model->textures[0]->anim_speed, 0.0f);
+    EXPECT_EQ(burst->life_span, 0.0f);
+
+    look_at(0.0f, 0.0f, -62.0f, 190.0f);
+    std::vector<uint8_t> top = draw();
+    gl_save_screen("arena_world_top", W, H);
+    EXPECT_GT(shown_by_pickups_and_debris(top), 300) << "the blast and the pick-up show from above";
+
+    look_at(0.0f, 2.0f, -40.0f, 45.0f);
+    std::vector<uint8_t> close = draw();
+    gl_save_screen("arena_world_close", W, H);
+    EXPECT_GT(shown_by_pickups_and_debris(close), 3000) << "and close";
+
+    // One piece alone ends on the tick its time, s a tick, reaches n - s.
+    debris_free_all();
+    ASSERT_NE(debris_spawn_one(ring, at, 1.0f, 0.0f), nullptr);
+    int expected = 0;
+    for (float time = 0.0f; time < t->frame_count - t->anim_speed; time += t->anim_speed) {
+        expected++;
+    }
+    int ticks = 0;
+    while (g_debris && ticks < 1000) {
+        debris_update_all();
+        ticks++;
+    }
+    EXPECT_EQ(ticks, expected);
+}
+
+}  // namespace
