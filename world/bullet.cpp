@@ -21,3 +21,13 @@ void bullet_free_all(void)
 void bullet_update_all(void)
 {
 }
+
+int bullet_fire_player(ActorType *type, Gamer *ship, float heading, float scale, int kind)
+{
+    (void)type;
+    (void)ship;
+    (void)heading;
+    (void)scale;
+    (void)kind;
+    return -1;
+}

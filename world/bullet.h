@@ -1,6 +1,7 @@
 // bullet.h -- the shots of ships and enemies: one list, newest at the head.
 #pragma once
 
+struct ActorType;
 struct Gamer;
 
 // Bullets in the list.
@@ -20,3 +21,7 @@ void bullet_free_all(void);
 void bullet_update_all(void);
 // Per frame: draws the live bullets.
 void bullet_draw_all(void);
+// A player shot of the type from the ship's position at heading (degrees), sized by
+// scale; kind is its slot in the player bullet table (2, the laser, flies through what it
+// hits). 0, or -1 when no shot was listed.
+int bullet_fire_player(ActorType *type, Gamer *ship, float heading, float scale, int kind);

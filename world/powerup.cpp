@@ -38,3 +38,8 @@ void powerups_free_all(void)
 void powerups_tick(void)
 {
 }
+
+void powerups_spawn_timer(const float point[3])
+{
+    (void)point;
+}

@@ -29,3 +29,5 @@ void powerups_free_all(void);
 void powerups_tick(void);
 // Per frame: draws the live power-ups.
 void powerups_draw_all(void);
+// The drop check after a kill at point: may drop a power-up there.
+void powerups_spawn_timer(const float point[3]);
