@@ -164,13 +164,14 @@ void gamer_share_value(Gamer *g, float fraction)
     if (!first || !other || first->info.share <= 0) {
         return;
     }
+    // The change is truncated toward zero, then the share kept within 0 .. S.
     double s = first->info.share;
     double o = other->info.share;
     if (g == first) {
-        o = o + s * (1.0 - o / s) * fraction;
+        o += (double)(int64_t)(s * (1.0 - o / s) * fraction);
         other->info.share = gamer_clamp_int((int64_t)(o < s ? o : s));
     } else {
-        o = o - s * (o / s) * fraction;
+        o -= (double)(int64_t)(s * (o / s) * fraction);
         other->info.share = gamer_clamp_int((int64_t)(o > 0.0 ? o : 0.0));
     }
 }
