@@ -14,7 +14,7 @@
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
 #include "tests/game/game_folder.h"
-#include "tests/game/test_ship.h"
+#include "tests/support/test_ship.h"
 #include "tests/support/ship_styles.h"
 #include "world/gamer.h"
 
@@ -136,7 +136,7 @@ TEST_F(FrameGate, GateSurvivesTheClockWrapping)
 
 TEST_F(FrameGate, ExactlyHundredPendingTicksRunHundredSteps)
 {
-    test_ship_launch();   // a ship in play: the ticks run the level
+    ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level
     enter_screen(SCREEN_IN_GAME);
     EXPECT_EQ(frame(100), 1);
     EXPECT_EQ(g_frame_steps, 100);
@@ -365,7 +365,7 @@ TEST_F(FrameStates, RequestsAreIgnoredOutsideTheGame)
 
 TEST_F(FrameStates, PauseStopsGameTicksAndTime)
 {
-    test_ship_launch();   // a ship in play: the ticks run the level
+    ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level
     enter_screen(SCREEN_IN_GAME);
     sample.keys = INPUT_KEY_BACK;
     frame(3);
@@ -387,7 +387,7 @@ TEST_F(FrameStates, PauseStopsGameTicksAndTime)
 
 TEST_F(FrameStates, GameOverClearsThePauseLatch)
 {
-    test_ship_launch();   // a ship in play: the ticks run the level
+    ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level
     enter_screen(SCREEN_IN_GAME);
     g_game_over = 1;
     sample.keys = INPUT_KEY_BACK;

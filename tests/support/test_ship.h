@@ -1,5 +1,6 @@
-// test_ship.h -- a player ship of a type made in memory, for tests that run game ticks
-// without a level script to launch one; test_ship_free releases the ship and its type.
+// test_ship.h -- a player ship of a type made in memory, for tests and benchmarks that run
+// game ticks without a level script able to launch one (the level's end, or
+// test_ship_free, releases the ship and its type).
 #pragma once
 
 #include "tests/world/anim_synth.h"
@@ -7,21 +8,28 @@
 #include "world/animset.h"
 #include "world/gamer.h"
 
-#include <gtest/gtest.h>
 
-inline void test_ship_launch(void)
+// The ship, or null when it could not be made.
+inline Gamer *test_ship_launch(void)
 {
     AnimSynth s;
     s.bone("mainbone_x", 0, 0, 0, 0, 1.0f).sphere(0, 0, 0, 0, 1.0f).sphere(1, 0, 0, 0, 1.0f);
     float cp[CP_COUNT] = {};
     cp[cp_actor_type] = (float)cat_player;
     ActorType *t = new ActorType;
-    ASSERT_EQ(actortype_construct_with_set(t, "test_ship", s.build("test_ship"), cp), 0);
+    if (actortype_construct_with_set(t, "test_ship", s.build("test_ship"), cp) != 0) {
+        delete t;
+        return nullptr;
+    }
     t->next = g_actor_types;
     g_actor_types = t;
     Gamer *g = new Gamer;
     const float origin[3] = {0, 0, 0};
-    ASSERT_EQ(gamer_init(g, t, origin, 1.0f, 0.0f), 0);
+    if (gamer_init(g, t, origin, 1.0f, 0.0f) != 0) {
+        gamer_destroy(g, 1);
+        return nullptr;
+    }
+    return g;
 }
 
 inline void test_ship_free(void)
