@@ -20,7 +20,7 @@
 #include "world/gamer.h"
 
 #include "tests/script/lua_test_support.h"
-#include "tests/support/world_cleanup.h"
+#include "tests/world/player_scripts.h"
 
 #include <cstring>
 #include <unistd.h>
@@ -47,17 +47,11 @@ protected:
         actortype_reset();
         gamer_reset_globals();
         memset(g_player_input, 0, sizeof(g_player_input));
-        g_lua = lua_open(0);
-        lua_register_all();
-        lua_test_run("cur_level_num = 101");
-        lua_run_mem_script("actor.lua");
-        lua_run_mem_script("player_all.lua");
+        player_scripts_open();
     }
     void TearDown() override
     {
-        lua_close(g_lua);
-        g_lua = nullptr;
-        world_cleanup_level();
+        player_scripts_close();
         footprint_free();
         hudgfx_forget_textures();
         memset(g_player_input, 0, sizeof(g_player_input));

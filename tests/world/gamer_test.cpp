@@ -19,7 +19,7 @@
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/model_scene.h"
-#include "tests/support/world_cleanup.h"
+#include "tests/world/player_scripts.h"
 
 #include <cmath>
 #include <cstring>
@@ -50,17 +50,11 @@ protected:
         gamer_reset_globals();
         beasties_reset();
         bullet_reset();
-        g_lua = lua_open(0);
-        lua_register_all();
-        lua_test_run("cur_level_num = 101");
-        lua_run_mem_script("actor.lua");
-        lua_run_mem_script("player_all.lua");
+        player_scripts_open();
     }
     void TearDown() override
     {
-        lua_close(g_lua);
-        g_lua = nullptr;
-        world_cleanup_level();
+        player_scripts_close();
         snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", saved_explosions_);
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
