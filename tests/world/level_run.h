@@ -17,6 +17,7 @@
 #include "world/beastie.h"
 #include "world/bullet.h"
 #include "world/gamer.h"
+#include "world/powerup.h"
 
 #include <cmath>
 #include <cstddef>
@@ -43,6 +44,7 @@ public:
         g_two_player = 0;
         g_start_level = (float)level;
         game_reset();
+        powerups_reset_history();   // as a new game from the menu does
         g_gameinfo[0].lives = 99;   // the ship survives to the level's end
         g_level_number = level;
         snprintf(g_level_name, sizeof(g_level_name), "level%d", level);
