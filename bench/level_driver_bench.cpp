@@ -11,6 +11,8 @@
 #include "game/lifecycle.h"
 #include "world/gamer.h"
 
+#include "tests/support/test_ship.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -20,13 +22,15 @@ static void level_bench_start(void)
     g_game_type = 0.0f;
     g_two_player = 0;
     game_reset();
-    g_gamer_count = 1;
-    g_gamer_in_play = 1;
-    g_gamer_with_lives = 1;
     g_level_number = 101;
     snprintf(g_level_name, sizeof(g_level_name), "level%d", g_level_number);
     g_level_start_time = 1700000000;
     game_session_start();
+    // No models here: the script's ship cannot be launched, so one of a type made in
+    // memory plays (the level's end releases both).
+    if (!gamer_first_exists()) {
+        test_ship_launch();
+    }
 }
 
 static void level_bench_run(benchmark::State &state, int active)

@@ -1,19 +1,56 @@
 // gamer.h -- the player ships.
 #pragma once
 
+#include "game/gameinfo.h"
 #include "world/actor.h"
 
 #include <cstdint>
 
 constexpr int GAMER_MAX_BULLETS = 16;     // player bullet types of a level
+// Slots of the player bullet table, in the order the scripts register them.
+constexpr int GAMER_BULLET_P1 = 0;
+constexpr int GAMER_BULLET_THREEWAY = 1;
+constexpr int GAMER_BULLET_LASER = 2;
+constexpr int GAMER_BULLET_MISSILE = 3;
 constexpr int GAMER_BULLET_SHIELD = 4;    // slot of the shield type
 constexpr int GAMER_BULLET_SPINNER = 5;   // slot of the spinner type
+constexpr int GAMER_BULLET_P2 = 6;        // the second ship's bullet in a two-player game
+// The power-up a raised shield keeps from dropping (the shield itself).
+constexpr int GAMER_NO_DROP_SHIELD = 3;
 
-// A player ship: the turret is the Actor part.
+// One of the ship's extra models (hull, spinner, shield): on while its type was given.
+struct GamerPart {
+    int on = 0;
+    Actor actor;                                    // position, scale, type and block
+    float random_anim_timers[MAX_RANDOM_ANIMS] = {};
+};
+
+// A player ship: the turret is the Actor part. Times are seconds, falling by 0.01 a tick.
 struct Gamer : Actor {
     Gamer *next = nullptr;
-    float energy = 0.0f;         // 1.0 alive; -1.0 out of lives
+    float energy = 0.0f;         // 1.0 alive; -1.0 out of lives; a damaging contact takes its damage
+    int death_timer = 0;         // 0 alive; 1000 once a life is lost; 1 while frozen
+    int out_of_play = 0;         // 1 after a death until the level starts again
     int player_number = 0;       // 1, 2, ... in creation order
+    GameInfo info = {};          // the player's record, copied in at creation
+    float threeway_timer = 0.0f; // weapon power-ups
+    float laser_timer = 0.0f;
+    float missile_timer = 0.0f;
+    float spinner_timer = 0.0f;
+    float shield_timer = 0.0f;   // 1.0 while up; 0.1 after it took a hit, then down to 0
+    float aim[3] = {};           // mouse aim point x and -z, and its squared distance x 0.00015
+    int lock_latch = 0;          // the fire-lock button was held on the last tick
+    GamerPart hull;              // turns to the direction of travel
+    GamerPart spinner;
+    GamerPart shield;
+    ActorType *last_killed = nullptr;   // same-type kill run
+    int kill_run = 0;
+    float momentum[3] = {};
+    float tilt = -90.0f;         // model pitch of every matrix of the ship
+    float knock[3] = {};         // push from contacts (x and z)
+    float random_anim_timers[MAX_RANDOM_ANIMS] = {};
+    float fire_cooldown = 0.0f;
+    float bomb_cooldown = 0.0f;
     float move_heading = 0.0f;   // degrees
     float aim_heading = 0.0f;
 };
@@ -25,8 +62,12 @@ struct GamerBullet {
     ActorType *type;
 };
 
-// The ships, newest first.
+// The ships, newest first; the first one created (player 1's, which holds the shared
+// stock of lives and bombs in a two-player game).
 extern Gamer *g_gamers;
+extern Gamer *g_gamer_first;
+// The mean position of the ships in play (the origin without one).
+extern float g_gamer_view[3];
 extern GamerBullet g_gamer_bullets[GAMER_MAX_BULLETS];
 extern int g_gamer_bullet_count;
 
@@ -45,14 +86,29 @@ float gamer_hue(void);
 Gamer *gamer_nearest_live(const float point[3]);
 // Its position; when no ship has energy, the first ship's; null without ships.
 const float *gamer_nearest_live_position(const float point[3]);
-// Scoring of one kill for the ship (null: no ship, nothing), called by the enemy that
-// died. Until scoring is built only the observer sees it.
+// Scoring. Points pass through the multiplier: returns the points added (points x
+// multiplier), 0 while the hidden keys are enabled. counts: the points also count toward
+// the multiplier and the two-player share. In a two-player game the second ship's points
+// go to the first gamer.
+int gamer_add_score(Gamer *g, int points, int counts);
+// The kill of an enemy by the ship (null: nothing): its score, or the bonus of a run of
+// kills of one type, a floating score number and the power-up drop check.
 struct Beastie;
 void gamer_score_kill(Gamer *g, Beastie *b);
 // Every kill handed to gamer_score_kill is also handed to this observer when set (tests;
 // null in the game).
 typedef void (*gamer_kill_hook_t)(Gamer *g, Beastie *b);
 extern gamer_kill_hook_t g_gamer_kill_hook;
+// The two-player share after the ship lost a life (0.1) or dropped a bomb (0.05).
+void gamer_share_value(Gamer *g, float fraction);
+// One multiplier step back after a death, keeping the fraction of the way through the step.
+void gamer_step_back(GameInfo *info);
+
+// Damage. A positive damage lowers the ship's energy (unless invulnerable); at 0 a life
+// is lost.
+void gamer_take_damage(Gamer *g, float damage);
+// Loses a life (nothing while the death timer runs).
+void gamer_lose_life(Gamer *g);
 // The bounce test of the collider against every ship with energy; hit flags.
 uint32_t gamer_spheres_hit_test_all(void);
 // The collider (a damaging actor) against every ship: hit flags.

@@ -2,6 +2,8 @@
 
 #include "world/gamer.h"
 
+#include "game/level_driver.h"
+#include "platform/input.h"
 #include "render/hudgfx.h"
 #include "render/model.h"
 
@@ -9,27 +11,50 @@ constexpr float GAMER_RING_RADIUS = 18.0f;
 constexpr int GAMER_RING_TICKS = 100;      // the ring grows in before the start and out after the end
 constexpr float GAMER_MOUSE_AIM = 1.0f;    // the input type of mouse aim
 
-// Each ship with energy: its turret (the hull, spinner and shield come with the ship's
-// parts).
+static void gamer_draw_actor(Actor *a, int hit_flash)
+{
+    if (a->model_mode != ACTOR_MODEL_NONE && a->matrix_block) {
+        zgl_draw_model(&a->instance, a->anim.matrices, a->anim.light_dirs, hit_flash, a->model_mode);
+    }
+}
+
+// Each ship with energy: turret and hull, the spinner and the shield while they run.
 void gamer_draw_all(void)
 {
     zgl_models_begin();
     for (Gamer *g = g_gamers; g; g = g->next) {
-        if (g->energy > 0.0f && g->model_mode != ACTOR_MODEL_NONE) {
-            zgl_draw_model(&g->instance, g->anim.matrices, g->anim.light_dirs, g->hit_flash, g->model_mode);
+        if (!(g->energy > 0.0f)) {
+            continue;
+        }
+        gamer_draw_actor(g, g->hit_flash);
+        if (g->hull.on) {
+            gamer_draw_actor(&g->hull.actor, g->hit_flash);
+        }
+        if (g->spinner.on && g->spinner_timer > 0.0f) {
+            gamer_draw_actor(&g->spinner.actor, 0);
+        }
+        if (g->shield.on && g->shield_timer > 0.0f) {
+            gamer_draw_actor(&g->shield.actor, 0);
         }
     }
     zgl_models_end();
 }
 
-// Each live ship draws its ring through gamer_draw_ring_at.
 void gamer_draw_rings(void)
 {
+    for (const Gamer *g = g_gamers; g; g = g->next) {
+        if (g->energy > 0.0f) {
+            gamer_draw_ring_at(g->position, g_level_ticks, g_level_end_ticks);
+        }
+    }
 }
 
-// The first gamer's aim marker goes through gamer_draw_aim_at.
 void gamer_draw_aim(void)
 {
+    const Gamer *g = g_gamer_first;
+    if (g && g->info.input) {
+        gamer_draw_aim_at(g->aim, g->info.input->input_type, g_level_playing);
+    }
 }
 
 void gamer_draw_ring_at(const float pos[3], int tick, int end_ticks)

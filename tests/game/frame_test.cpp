@@ -14,9 +14,12 @@
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
 #include "tests/game/game_folder.h"
+#include "tests/support/test_ship.h"
+#include "tests/support/ship_styles.h"
 #include "world/gamer.h"
 
 #include <atomic>
+#include <memory>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -39,10 +42,9 @@ protected:
         game_frame_enter();
         g_last_frame_ms = 0;
         g_ticks_left = TICK_SENTINEL;
-        // One ship in play, so the game ticks run the level instead of ending the game.
-        g_gamer_count = 1;
-        g_gamer_in_play = 1;
-        g_gamer_with_lives = 1;
+        // The level scripts launch the ship from the generated models, so the game ticks
+        // run the level instead of ending the game.
+        styles = std::make_unique<ShipStyles>(GLIMMERFALL_ASSETS);
         headless::calls().clear();
     }
 
@@ -50,9 +52,8 @@ protected:
     {
         game_frame_leave();
         free_level();
-        g_gamer_count = 0;
-        g_gamer_in_play = 0;
-        g_gamer_with_lives = 0;
+        test_ship_free();
+        styles.reset();
         headless::restore();
         con_config(0);
         input_reset();
@@ -98,6 +99,7 @@ protected:
     }
 
     GameFolder dir;
+    std::unique_ptr<ShipStyles> styles;
     LogCapture log;
     InputFrame sample{};
 };
@@ -134,6 +136,7 @@ TEST_F(FrameGate, GateSurvivesTheClockWrapping)
 
 TEST_F(FrameGate, ExactlyHundredPendingTicksRunHundredSteps)
 {
+    ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level
     enter_screen(SCREEN_IN_GAME);
     EXPECT_EQ(frame(100), 1);
     EXPECT_EQ(g_frame_steps, 100);
@@ -362,6 +365,7 @@ TEST_F(FrameStates, RequestsAreIgnoredOutsideTheGame)
 
 TEST_F(FrameStates, PauseStopsGameTicksAndTime)
 {
+    ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level
     enter_screen(SCREEN_IN_GAME);
     sample.keys = INPUT_KEY_BACK;
     frame(3);
@@ -383,6 +387,7 @@ TEST_F(FrameStates, PauseStopsGameTicksAndTime)
 
 TEST_F(FrameStates, GameOverClearsThePauseLatch)
 {
+    ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level
     enter_screen(SCREEN_IN_GAME);
     g_game_over = 1;
     sample.keys = INPUT_KEY_BACK;

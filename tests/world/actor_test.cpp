@@ -326,7 +326,7 @@ TEST_F(ActorTest, DamagingMoverReportsAShipHitWhateverTheBeamTestSays)
     laser.position[0] = -3;
     laser.position[2] = -5;
     laser.velocity[2] = 10;
-    EXPECT_EQ(actor_move_collide_damaging(&laser), ACTOR_HIT_DAMAGE);
+    EXPECT_EQ(actor_move_collide_damaging(&laser) & ACTOR_HIT_DAMAGE, ACTOR_HIT_DAMAGE);
 }
 
 TEST_F(ActorTest, BoneHealthSumsOverLiveBones)

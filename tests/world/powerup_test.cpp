@@ -1,6 +1,7 @@
 // Power-ups: the weighted choice around the last drops and the shield, the rationed drop
-// check, the drift and the fade at the level's end.
+// check, the drift, the pick-up by a ship and the fade at the level's end.
 
+#include "tests/support/test_ship.h"
 #include "tests/world/beastie_fixture.h"
 
 namespace {
@@ -140,6 +141,36 @@ TEST_F(PowerUps, APowerUpDriftsGrowsAndFadesAwayAtTheLevelsEnd)
     EXPECT_EQ(powerup_init(bad, nullptr, at), -1);
     EXPECT_EQ(log.count("*** [powerup] help"), 1);
     delete bad;
+}
+
+// A ship on the spot takes a three-way power-up: the laser ends, the three-way timer gets
+// the amount, and the power-up rises and is gone 0.33 s later, not at the end of its life.
+TEST_F(PowerUps, AShipTakesItTheLaserEndsAndItIsGoneAThirdOfASecondLater)
+{
+    lua("local t = def('powerup_3way', 'probe', 25)\n"
+        "t[cp_bonus_seq_hit] = 1 t[cp_target_delay_min] = 5 t[cp_target_delay_max] = 12\n"
+        "t[cp_launch_scale_min] = 100 t[cp_launch_scale_max] = 100 c_preload_model(t)");
+    Gamer *ship = test_ship_launch();
+    ASSERT_NE(ship, nullptr);
+    ship->laser_timer = 4.0f;
+    PowerUp *pu = new PowerUp;
+    const float at[3] = {0.5f, 0.0f, 0.0f};
+    ASSERT_EQ(powerup_init(pu, actortype_find("powerup_3way"), at), 0);
+    powerups_tick();
+    EXPECT_EQ(pu->collected, 1);
+    EXPECT_EQ(ship->laser_timer, 0.0f);
+    EXPECT_EQ(ship->threeway_timer, 12.0f);
+    int ticks = 1;
+    while (g_powerups && ticks < 1000) {
+        powerups_tick();
+        ticks++;
+    }
+    EXPECT_NEAR(ticks, 33, 1);
+
+    // Out of reach: nothing is taken.
+    const float far[3] = {30.0f, 0.0f, 0.0f};
+    EXPECT_EQ(gamer_collect_powerup(actortype_find("powerup_3way"), far, 1.0f), 0);
+    test_ship_free();
 }
 
 TEST_F(PowerUps, AFenceSendsItOffWithinFortyFiveDegreesOfTheFenceAtHalfSpeed)

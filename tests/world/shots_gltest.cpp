@@ -143,6 +143,8 @@ TEST_F(ShotsInPlay, TurretsFireTheirShotsAtTheShip)
         beasties_update_all();
         fired += g_bullet_count > before;
         bullet_update_all();
+        // The ship takes the hits and stays: the turrets keep it as their target.
+        ship->energy = 1.0f;
     }
     EXPECT_GE(fired, 10) << "the turrets fire again and again";
     ASSERT_GE(g_bullet_count, 5);
