@@ -321,7 +321,7 @@ static GamerInput gamer_read_input(Gamer *g)
     GamerInput in = {};
     const PlayerInput *pi = g->info.input;
     if (pi) {
-        in = GamerInput{{pi->move[1], pi->move[0]}, {pi->fire[1], pi->fire[0]}, pi->buttons,
+        in = GamerInput{{pi->move[0], pi->move[1]}, {pi->fire[0], pi->fire[1]}, pi->buttons,
                         pi->input_type == GAMER_MOUSE_AIM};
     }
     if (g_camera.side) {
@@ -412,8 +412,8 @@ static void gamer_mouse_aim(Gamer *g, const float fire[2])
     frustum_clamp_point(p);
     if (PlayerInput *pi = g->info.input) {
         float sign = g_camera.side ? -1.0f : 1.0f;
-        pi->fire[1] = sign * p[0];
-        pi->fire[0] = -sign * p[2];
+        pi->fire[0] = sign * p[0];
+        pi->fire[1] = -sign * p[2];
     }
     float dx = p[0] - g->position[0];
     float dz = p[2] - g->position[2];

@@ -91,14 +91,14 @@ TEST_F(ShipArena, SteeringIsClampedToTopSpeedWithInertiaAndKnockBackDecays)
 {
     Gamer *g = launch(0, 0);
     PlayerInput *in = &g_player_input[0];
-    in->move[0] = 1.0f;   // forward and right at once: longer than the top speed
+    in->move[0] = 1.0f;   // two axes at once: longer than the top speed
     in->move[1] = 1.0f;
     tick();
     float first = len_xz(g->momentum);
     // (The clamp's one-step reciprocal is good to about 2 per cent.)
     EXPECT_LE(first, 0.5501f) << "the push is clamped to player_1's top speed";
     EXPECT_GT(first, 0.53f);
-    EXPECT_NEAR(g->momentum[0], -g->momentum[2], 1e-5f) << "along the diagonal, forward is -z";
+    EXPECT_NEAR(g->momentum[0], -g->momentum[2], 1e-5f) << "along the diagonal";
     tick();
     EXPECT_NEAR(len_xz(g->momentum), first * (1.0f + 0.78f), 0.001f) << "accelerating inertia";
     float before = g->momentum[0];
@@ -116,7 +116,7 @@ TEST_F(ShipArena, SteeringIsClampedToTopSpeedWithInertiaAndKnockBackDecays)
 TEST_F(ShipArena, BeforeTheStartTheShipGrowsInAndCannotMove)
 {
     Gamer *g = launch(0, 0);
-    g_player_input[0].move[1] = 1.0f;
+    g_player_input[0].move[0] = 1.0f;
     g_level_ticks = -51;
     tick();   // tick -50: half grown, frozen
     EXPECT_EQ(g->momentum[0], 0.0f);
@@ -200,6 +200,43 @@ TEST_F(ShipArena, TheSecondShipOfAPairLivesAndBombsOnTheFirstShipsStock)
     EXPECT_EQ(second->energy, -1.0f);
 }
 
+// The keys act as the screen shows them: with the camera rolled either way, move forward
+// takes the ship toward the top of the screen, move right toward its right, and fire
+// forward shoots toward the top.
+TEST_F(ShipArena, ForwardIsUpTheScreenAndRightIsRightWhicheverWayTheCameraIsRolled)
+{
+    Gamer *g = launch(0, 0);
+    PlayerInput *in = &g_player_input[0];
+    for (int side = 0; side < 2; side++) {
+        g_camera.pitch = -90.0f;
+        g_camera.yaw = 0.0f;
+        g_camera.roll = side ? -90.0f : 90.0f;
+        g_camera.side = side;
+        float view[16];
+        camera_view_matrix(view);
+        const float right[2] = {view[0], view[8]}, up[2] = {view[1], view[9]};   // world x, z
+        auto along = [](const float v[2], float x, float z) { return v[0] * x + v[1] * z; };
+        *in = PlayerInput{};
+        in->move[0] = -1.0f;   // back - forward: forward
+        g->momentum[0] = g->momentum[2] = 0.0f;
+        tick();
+        EXPECT_GT(along(up, g->momentum[0], g->momentum[2]), 0.5f) << "forward, side " << side;
+        EXPECT_NEAR(along(right, g->momentum[0], g->momentum[2]), 0.0f, 1e-4f);
+        in->move[0] = 0.0f;
+        in->move[1] = 1.0f;    // right - left: right
+        g->momentum[0] = g->momentum[2] = 0.0f;
+        tick();
+        EXPECT_GT(along(right, g->momentum[0], g->momentum[2]), 0.5f) << "right, side " << side;
+        in->move[1] = 0.0f;
+        in->fire[0] = -1.0f;   // fire forward
+        tick();
+        float h = g->aim_heading * DEG2RAD;
+        EXPECT_GT(along(up, sinf(h), cosf(h)), 0.99f) << "fire forward, side " << side;
+    }
+    *in = PlayerInput{};
+    g_camera = CameraState{};
+}
+
 TEST_F(ShipArena, TheMouseAimPointStaysInTheView)
 {
     Gamer *g = launch(0, 0);
@@ -208,16 +245,16 @@ TEST_F(ShipArena, TheMouseAimPointStaysInTheView)
     memcpy(g_frustum_planes, planes, sizeof(planes));
     PlayerInput *in = &g_player_input[0];
     in->input_type = 1.0f;
-    in->fire[1] = 100.0f;    // x
-    in->fire[0] = -100.0f;   // y: z = 100
+    in->fire[0] = 100.0f;    // x
+    in->fire[1] = -100.0f;   // y: z = 100
     tick();
     // Pulled inside (to the edge, within the reciprocal's accuracy).
     EXPECT_LE(g->aim[0], 40.01f);
     EXPECT_GT(g->aim[0], 39.0f);
     EXPECT_GE(g->aim[1], -30.01f);
     EXPECT_LT(g->aim[1], -29.0f);
-    EXPECT_EQ(in->fire[1], g->aim[0]) << "written back to the input";
-    EXPECT_EQ(in->fire[0], g->aim[1]);
+    EXPECT_EQ(in->fire[0], g->aim[0]) << "written back to the input";
+    EXPECT_EQ(in->fire[1], g->aim[1]);
     EXPECT_NEAR(g->aim_heading, atan2f(g->aim[0], -g->aim[1]) * RAD2DEG, 0.01f);
 }
 
