@@ -19,6 +19,9 @@ t[cp_target_delay_max] = 2.0
 t[cp_hit_power] = 1.0
 t[cp_weight] = 2.0
 t[cp_score] = 150
+-- The first levels' grunt: two good hits bring it down.
+t[cp_health_type] = health_chunk_regain
+t[cp_health_byebye_percent] = 80
 c_preload_model(t)
 -- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
 c_add_sound_to_event("hit_active_bone", "robot_green_hit")
