@@ -11,8 +11,9 @@ end
 local t = ACTOR_preload("beemspider_1", "beasties", "beemspider_1")
 t[cp_actor_type] = cat_beastie
 t[cp_move_type] = cmt_random + cmt_anim_to_move + cmt_anim_to_turn
-t[cp_move_speed_min] = 0.07
-t[cp_move_speed_max] = 0.1
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.82
+t[cp_move_speed_max] = 1.18
 t[cp_move_inertia_accn] = 0.9
 t[cp_random_edge_inner_percent] = 70
 t[cp_random_edge_outer_percent] = 95

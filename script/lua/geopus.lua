@@ -11,8 +11,9 @@ end
 local t = ACTOR_preload("geopus", "bosses", "geopus")
 t[cp_actor_type] = cat_geopus
 t[cp_move_type] = cmt_track + cmt_anim_to_move
-t[cp_move_speed_min] = 0.03
-t[cp_move_speed_max] = 0.05
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.75
+t[cp_move_speed_max] = 1.25
 t[cp_move_inertia_accn] = 0.97
 t[cp_turn_speed_moving] = 0.8
 t[cp_target_stop_dist] = 22.0
@@ -43,8 +44,9 @@ c_set_trigger_spawn("weblob_tiny2", "grow", "arm_tip_x", 50, 5.0, 10.0, 3)
 local bare = ACTOR_preload("geopus", "bosses", "geopus")
 bare[cp_actor_type] = cat_geopus
 bare[cp_move_type] = cmt_track + cmt_anim_to_move
-bare[cp_move_speed_min] = 0.05
-bare[cp_move_speed_max] = 0.07
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+bare[cp_move_speed_min] = 1.25
+bare[cp_move_speed_max] = 1.75
 bare[cp_turn_speed_moving] = 1.2
 bare[cp_weight] = 30.0
 bare[cp_hit_power] = 1.0

@@ -20,8 +20,9 @@ end
 local t = ACTOR_preload("robo_mom", "bosses", "robo_mom")
 t[cp_actor_type] = cat_robot
 t[cp_move_type] = cmt_track + cmt_anim_to_move
-t[cp_move_speed_min] = 0.05
-t[cp_move_speed_max] = 0.07
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.83
+t[cp_move_speed_max] = 1.17
 t[cp_move_inertia_accn] = 0.95
 t[cp_turn_speed_still] = 1.5
 t[cp_turn_speed_moving] = 1.0
@@ -72,8 +73,9 @@ c_set_trigger_spawn("robot_green", "hatch", "hatch_x", 60, 4.0, 0, 8)
 local charge = ACTOR_preload("robo_mom", "bosses", "robo_mom")
 charge[cp_actor_type] = cat_robot
 charge[cp_move_type] = cmt_track + cmt_anim_to_move
-charge[cp_move_speed_min] = 0.12
-charge[cp_move_speed_max] = 0.16
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+charge[cp_move_speed_min] = 2
+charge[cp_move_speed_max] = 2.67
 charge[cp_move_inertia_accn] = 0.92
 charge[cp_turn_speed_moving] = 2.0
 charge[cp_weight] = 25.0

@@ -8,8 +8,9 @@ end
 local t = ACTOR_preload("robot_green", "beasties", "robot_green")
 t[cp_actor_type] = cat_robot
 t[cp_move_type] = cmt_track + cmt_anim_to_move
-t[cp_move_speed_min] = 0.08
-t[cp_move_speed_max] = 0.12
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.8
+t[cp_move_speed_max] = 1.2
 t[cp_move_inertia_accn] = 0.9
 t[cp_turn_speed_still] = 3.0
 t[cp_turn_speed_moving] = 2.5
@@ -18,6 +19,9 @@ t[cp_target_delay_max] = 2.0
 t[cp_hit_power] = 1.0
 t[cp_weight] = 2.0
 t[cp_score] = 150
+-- The first levels' grunt: two good hits bring it down.
+t[cp_health_type] = health_chunk_regain
+t[cp_health_byebye_percent] = 80
 c_preload_model(t)
 -- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.
 c_add_sound_to_event("hit_active_bone", "robot_green_hit")

@@ -8,8 +8,9 @@ end
 local t = ACTOR_preload("robot_green_path", "beasties", "robot_green")
 t[cp_actor_type] = cat_robot
 t[cp_move_type] = cmt_path + cmt_random + cmt_anim_to_move
-t[cp_move_speed_min] = 0.12
-t[cp_move_speed_max] = 0.15
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 1.2
+t[cp_move_speed_max] = 1.5
 t[cp_move_inertia_accn] = 0.9
 t[cp_turn_speed_moving] = 4.0
 t[cp_hit_power] = 1.0

@@ -8,8 +8,9 @@ end
 local t = ACTOR_preload("robot_yellow", "beasties", "robot_yellow")
 t[cp_actor_type] = cat_robot
 t[cp_move_type] = cmt_track + cmt_sidestep_bullet + cmt_anim_to_move
-t[cp_move_speed_min] = 0.12
-t[cp_move_speed_max] = 0.18
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.8
+t[cp_move_speed_max] = 1.2
 t[cp_move_inertia_accn] = 0.88
 t[cp_burst_length_min] = 1.0
 t[cp_burst_length_max] = 2.0

@@ -8,8 +8,9 @@ end
 local t = ACTOR_preload("weelee_small", "beasties", "weelee_small")
 t[cp_actor_type] = cat_beastie
 t[cp_move_type] = cmt_track + cmt_anim_to_move
-t[cp_move_speed_min] = 0.14
-t[cp_move_speed_max] = 0.2
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.82
+t[cp_move_speed_max] = 1.18
 t[cp_move_acceleration] = 0.01
 t[cp_move_inertia_accn] = 0.9
 t[cp_turn_speed_moving] = 3.5

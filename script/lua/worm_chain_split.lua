@@ -11,8 +11,9 @@ end
 local t = ACTOR_preload("worm_chain_split", "beasties", "worm_chain_split")
 t[cp_actor_type] = cat_beastie
 t[cp_move_type] = cmt_track + cmt_anim_to_move
-t[cp_move_speed_min] = 0.14
-t[cp_move_speed_max] = 0.18
+-- Moved by its move animation: the move speeds are that animation's playing speed.
+t[cp_move_speed_min] = 0.875
+t[cp_move_speed_max] = 1.125
 t[cp_move_inertia_accn] = 0.9
 t[cp_turn_speed_moving] = 3.0
 t[cp_hit_power] = 1.0

@@ -2,7 +2,7 @@
 // engine's life-cycle animations (and "spin1_x" for drifters), two hit spheres or more,
 // the bones and animations its issue and its scripts name, and keeps to its face
 // budget; its scripts find every name they use in it and every sound in the tree; the
-// movers cover the ground their scripts ask; the spider's turns turn bone 2; the spawn
+// movers cover their family's ground a tick; the spider's turns turn bone 2; the spawn
 // beats rise past their scripts' thresholds and fall back once a cycle.
 
 #include "assetgen/models.h"
@@ -218,11 +218,11 @@ float ground_of(AnimSet *set, const char *anim, int ticks)
     return ground;
 }
 
-TEST_F(EnemyModels, MoversCoverTheGroundTheirScriptsAsk)
+TEST_F(EnemyModels, MoversCoverTheirFamilysGround)
 {
     struct Mover {
         const char *key, *anim;
-        float min, max;   // the scripts' move speeds, units a tick
+        float min, max;   // the family's ground, units a tick (its script's move speeds are factors near 1)
     };
     const Mover movers[] = {
         {"beasties/robot_yellow", "walk", 0.12f, 0.18f},  {"beasties/weelee_small", "roll", 0.14f, 0.2f},

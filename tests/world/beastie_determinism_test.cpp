@@ -323,4 +323,63 @@ TEST_F(Determinism, ASeededScenarioEndsInTheSameStateWhereverTheEnemiesLive)
     EXPECT_EQ(a.hash, d.hash);
 }
 
+// Enemies moved by their animation go at the ground that animation covers a tick (the
+// walk's playing speed is their move speed, around 1): walking toward a ship 60 units
+// away, each family's best second covers about its ground a tick, times its size.
+TEST_F(Determinism, EnemiesMovedByTheirAnimationGoAtTheirWalksPace)
+{
+    TreeStyles styles(GLIMMERFALL_ASSETS);
+    LogCapture log;
+    mt_seed(11u);
+    actortype_reset();
+    gamer_reset_globals();
+    beasties_reset();
+    bullet_reset();
+    g_level_ticks = 1000;
+    g_level_end_ticks = 0;
+    g_game_over = 0;
+    g_speed_factor = 1.0f;
+    g_time_factor = 1.0f;
+    define_types();
+    Gamer *ship = new Gamer;
+    const float far[3] = {0.0f, 0.0f, 60.0f};
+    ASSERT_EQ(gamer_init(ship, actortype_find("robot_green"), far, 1.0f, 0.0f), 0);
+    struct Walker {
+        const char *type;
+        float ground;   // the family's walk, units a tick at playing speed 1
+    };
+    const Walker walkers[] = {{"robot_green", 0.1f}, {"robot_yellow", 0.15f}, {"weelee_small", 0.17f}};
+    const int count = (int)(sizeof walkers / sizeof walkers[0]);
+    Beastie *walking[count];
+    std::vector<float> path[count];
+    for (int i = 0; i < count; i++) {
+        const float at[3] = {-20.0f + 20.0f * (float)i, 0.0f, 0.0f};
+        walking[i] = launch_at(actortype_find(walkers[i].type), at, 0.0f);
+        ASSERT_NE(walking[i], nullptr) << walkers[i].type;
+        path[i].push_back(0.0f);
+    }
+    for (int tick = 0; tick < 500; tick++) {
+        float before[count][3];
+        for (int i = 0; i < count; i++) {
+            memcpy(before[i], walking[i]->position, sizeof before[i]);
+        }
+        g_level_ticks++;
+        beasties_update_all();
+        for (int i = 0; i < count; i++) {
+            float dx = walking[i]->position[0] - before[i][0], dz = walking[i]->position[2] - before[i][2];
+            path[i].push_back(path[i].back() + std::sqrt(dx * dx + dz * dz));
+        }
+    }
+    for (int i = 0; i < count; i++) {
+        float best = 0.0f;
+        for (size_t t = 100; t < path[i].size(); t++) {
+            best = std::max(best, (path[i][t] - path[i][t - 100]) / 100.0f);
+        }
+        const float expected = walkers[i].ground * walking[i]->scale;
+        EXPECT_GT(best, 0.6f * expected) << walkers[i].type;
+        EXPECT_LT(best, 1.5f * expected) << walkers[i].type;
+    }
+    world_cleanup_level();
+}
+
 }  // namespace
