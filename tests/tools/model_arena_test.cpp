@@ -622,8 +622,8 @@ TEST_F(ArenaLevel, RoomGotoSettlesEveryLayoutOnTheReadmePointsAndTheEdgePathRuns
     const Layout &last = README_LAYOUTS[sizeof(README_LAYOUTS) / sizeof(README_LAYOUTS[0]) - 1];
     for (int k = 0; k < 24; k++) {
         float pf[3], pb[3], ex, ez, bx, bz;
-        room_pylon_position(pf, fw->x_scale, k, (fw->mode & PATH_MODE_BACKWARD) != 0);
-        room_pylon_position(pb, bw->x_scale, k, (bw->mode & PATH_MODE_BACKWARD) != 0);
+        EXPECT_EQ(path_point_target(fw, pf, k), k);
+        EXPECT_EQ(path_point_target(bw, pb, k), k);
         readme_point(last, k, ex, ez);
         readme_point(last, 23 - k, bx, bz);
         EXPECT_NEAR(pf[0], 0.75f * ex, 0.01f) << k;
