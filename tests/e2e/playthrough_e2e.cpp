@@ -1,8 +1,8 @@
 // A whole game under X, played with keys as a player would: the game folder as play.sh
 // makes it and a plain "score.cfg" prepared beside it; the title screens, the main menu,
-// one player, level 101 flown and fired through until the ship is lost or the game is
-// abandoned from the pause page, the name typed into the high-score table, the table,
-// Quit. The scores on disk are checked against what was prepared, byte by byte. The
+// one player, level 101 flown and fired through (its HUD in place) until the ship is lost
+// or the game is abandoned from the pause page, the name typed into the high-score table,
+// the table, Quit. The scores on disk are checked against what was prepared, byte by byte. The
 // screenshots go to build/screens/e2e_play_*.png.
 
 #include "game/highscore.h"
@@ -134,7 +134,7 @@ bool has_menu_green(const Shot &s)
 
 // Screenshots of the window for up to 3 s until one passes the content check (a fade or
 // a page's letters flying in can hide most of a screen for a moment); saved, checked.
-void check_shot(const Menu &m, const std::string &name, bool menu)
+Shot check_shot(const Menu &m, const std::string &name, bool menu)
 {
     std::string why;
     Shot s = wait_for_shot(m.window, m.w, m.h, 3.0, [&](const Shot &shot) {
@@ -145,6 +145,19 @@ void check_shot(const Menu &m, const std::string &name, bool menu)
     if (menu) {
         EXPECT_TRUE(has_menu_green(s)) << name << ": no pixel of the rows' green";
     }
+    return s;
+}
+
+// The HUD in play where the overlay plane puts it: the first life icon (x 15.4, one unit
+// square below y 12.125), the first smart-bomb icon a unit lower, and the multiplier bar's
+// frame (x -4 .. 4, y 11.175 .. 12.075). Icons and frame are green; the floor there is
+// violet and the fences cyan.
+void check_hud(const Shot &s)
+{
+    auto green = [](int r, int g, int b) { return g > 100 && g > r + 30 && g > b + 30; };
+    EXPECT_GT(share(s, project(14.9f, 11.125f, 15.9f, 12.125f, 0.0f, s.w, s.h), 2, green), 0.1) << "a life icon";
+    EXPECT_GT(share(s, project(14.9f, 10.125f, 15.9f, 11.125f, 0.0f, s.w, s.h), 2, green), 0.1) << "a bomb icon";
+    EXPECT_GT(share(s, project(-4.0f, 11.175f, 4.0f, 12.075f, 0.0f, s.w, s.h), 0, green), 0.02) << "the bar";
 }
 
 // Waits for a log line starting with prefix; its rest, or "" after the timeout.
@@ -228,7 +241,7 @@ TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
         lost = wait_for_prefix(*m.game, "[score] check ", 1.0, &check);
         key_up(moves[step % 4]);
         if (!shot_taken && seconds_since(flying) > 6.0) {
-            check_shot(m, "game", false);
+            check_hud(check_shot(m, "game", false));
             shot_taken = true;
         }
     }

@@ -98,11 +98,11 @@ TEST_F(GlShip, TheShipWithSpinnerAndShieldInTheArena)
     ASSERT_TRUE(g->hull.on && g->spinner.on && g->shield.on);
     g->shield_timer = 1.0f;
     g->spinner_timer = 3.0f;
-    // Flying right, aiming up the screen.
+    // Flying toward +x, aiming toward -z.
     g_level_ticks = 10;
     PlayerInput *in = &g_player_input[0];
-    in->move[1] = 0.6f;
-    in->fire[0] = 1.0f;
+    in->move[0] = 0.6f;
+    in->fire[1] = 1.0f;
     for (int i = 0; i < 30; i++) {
         g_level_ticks++;
         gamer_update_all();

@@ -27,6 +27,9 @@ protected:
     {
         GlScene::SetUp();
         ASSERT_EQ(chdir(GLIMMERFALL_ASSETS "/run"), 0);
+        // From the tree's run folder, as the game names its folders.
+        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", "../styles/");
         snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
         camera_defaults();
         g_frame_dt = 0.01f;
@@ -41,6 +44,7 @@ protected:
         world_cleanup_level();
         g_camera = CameraState{};
         g_frame_dt = 0.0f;
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
         ASSERT_EQ(chdir(dir.path().c_str()), 0);
         GlScene::TearDown();
     }
@@ -86,7 +90,7 @@ protected:
         }
         return n;
     }
-    TreeStyles styles{GLIMMERFALL_ASSETS};
+    char saved_styles[FILE_DIR_SIZE];
 };
 
 TEST_F(GlBeams, APylonRingWithItsFenceAndASpidersStrands)
