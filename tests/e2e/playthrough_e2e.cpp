@@ -88,7 +88,9 @@ std::string record(const std::string &payload, int table, int row)
 }
 
 // A screenshot shows something: at least 2 % of its pixels differ clearly from its most
-// common colour, and it holds at least 16 colours.
+// common colour (by more than 24 over the three channels: the pause page dims the arena,
+// and a pause during a death's camera swing shows little more than the letters), and it
+// holds at least 16 colours.
 bool has_content(const Shot &s, std::string *why)
 {
     if (!s.ok()) {
@@ -111,7 +113,7 @@ bool has_content(const Shot &s, std::string *why)
     const int cr = (int)(common >> 16), cg = (int)((common >> 8) & 255), cb = (int)(common & 255);
     for (int y = 0; y < s.h; y++) {
         for (int x = 0; x < s.w; x++) {
-            differ += std::abs(s.at(x, y, 0) - cr) + std::abs(s.at(x, y, 1) - cg) + std::abs(s.at(x, y, 2) - cb) > 48;
+            differ += std::abs(s.at(x, y, 0) - cr) + std::abs(s.at(x, y, 1) - cg) + std::abs(s.at(x, y, 2) - cb) > 24;
         }
     }
     double share = (double)differ / ((double)s.w * s.h);
