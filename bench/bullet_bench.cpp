@@ -1,11 +1,12 @@
 // The shots' tick: turrets of the generated tree spread over the arena aim their heads at
-// a ship in the middle and fire the turret's shot every 0.6 s or so; one tick runs the
+// a ship in the middle and fire the turret's shot every 0.4 s or so; one tick runs the
 // enemy pass (with the weapons) and the bullet pass (flight animation, matrices, the
 // damage test against the ship). Reports the time per tick with the enemy and bullet
 // counts and the heap allocations of the timed ticks.
 
 #include "alloc_count.h"
 #include "bench_arena.h"
+#include "tests/world/gunner_types.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,43 +14,23 @@
 
 namespace {
 
-const char *GUNNERS = R"(
-local s = ACTOR_preload("b_shot", "bullets", "bullet_turret1")
-s[cp_actor_type] = cat_bullet
-s[cp_hit_power] = 0.1
-c_preload_model(s)
-local t = ACTOR_preload("b_gunner", "beasties", "turret_1_sma")
-t[cp_actor_type] = cat_beastie
-c_preload_model(t)
-local w = WEAPON_preload("b_shot")
-w[w_gun_type] = "around_only_aim"
-w[w_gun_bone_name] = "gun_x"
-w[w_shaft_bone_name] = "turret_x"
-w[w_aim_delay] = 0.5
-w[w_reload_random] = 50
-WEAPON_add(w, { 0.6 })
-local p = ACTOR_preload("b_ship", "players", "ship_1")
-p[cp_actor_type] = cat_player
-c_preload_model(p)
-)";
-
 void BM_BulletsAndWeaponsTick(benchmark::State &state)
 {
-    BenchArena arena(GUNNERS);
-    if (!actortype_find("b_gunner") || !actortype_find("b_ship")) {
+    BenchArena arena(GUNNER_TYPES);
+    if (!actortype_find("gunner") || !actortype_find("gunner_ship")) {
         state.SkipWithError("the gunner types did not load");
         return;
     }
     Gamer *ship = new Gamer;
     const float centre[3] = {0.0f, 0.0f, 0.0f};
-    if (gamer_init(ship, actortype_find("b_ship"), centre, 1.0f, 0.0f) != 0) {
+    if (gamer_init(ship, actortype_find("gunner_ship"), centre, 1.0f, 0.0f) != 0) {
         delete ship;
         state.SkipWithError("no ship");
         return;
     }
     uint32_t seed = 7u;
     for (int i = 0; i < (int)state.range(0); i++) {
-        arena.launch("b_gunner", seed);
+        arena.launch("gunner", seed);
     }
     g_level_playing = 1;
     g_ticks_left = 1;

@@ -5,6 +5,7 @@
 
 #include "tests/render/gl_fixture.h"
 #include "tests/support/world_cleanup.h"
+#include "tests/world/gunner_types.h"
 
 #include "core/mathlib.h"
 #include "core/mt.h"
@@ -22,26 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-const char *TYPES = R"(
-local s = ACTOR_preload("g_shot", "bullets", "bullet_turret1")
-s[cp_actor_type] = cat_bullet
-s[cp_hit_power] = 0.1
-c_preload_model(s)
-local t = ACTOR_preload("g_turret", "beasties", "turret_1_sma")
-t[cp_actor_type] = cat_beastie
-c_preload_model(t)
-local w = WEAPON_preload("g_shot")
-w[w_gun_type] = "around_only_aim"
-w[w_gun_bone_name] = "gun_x"
-w[w_shaft_bone_name] = "turret_x"
-w[w_aim_delay] = 0.3
-w[w_reload_random] = 40
-WEAPON_add(w, { 0.4 })
-local p = ACTOR_preload("g_ship", "players", "ship_1")
-p[cp_actor_type] = cat_player
-c_preload_model(p)
-)";
 
 constexpr uint8_t BG[3] = {0, 0, 60};
 
@@ -72,7 +53,7 @@ protected:
         g_lua = lua_open(0);
         lua_register_all();
         lua_run_mem_script("actor.lua");
-        ASSERT_EQ(lua_dobuffer(g_lua, TYPES, strlen(TYPES), "shots"), 0);
+        ASSERT_EQ(lua_dobuffer(g_lua, GUNNER_TYPES, strlen(GUNNER_TYPES), "shots"), 0);
     }
     void TearDown() override
     {
@@ -128,12 +109,12 @@ TEST_F(ShotsInPlay, TurretsFireTheirShotsAtTheShip)
     camera_position(eye);
     Gamer *ship = new Gamer;
     const float centre[3] = {eye[0], 0.0f, eye[2]};
-    ASSERT_EQ(gamer_init(ship, actortype_find("g_ship"), centre, 1.0f, 0.0f), 0);
+    ASSERT_EQ(gamer_init(ship, actortype_find("gunner_ship"), centre, 1.0f, 0.0f), 0);
     for (int i = 0; i < 7; i++) {
         float a = (float)i * 0.9f + 0.3f;
         const float pos[3] = {eye[0] + 34.0f * sinf(a), 0.0f, eye[2] + 26.0f * cosf(a)};
         Beastie *b = new Beastie;
-        ASSERT_EQ(beastie_init(b, "", pos, 1.0f, 0.0f, 0.0f, 0.0f, actortype_find("g_turret"), nullptr), 0);
+        ASSERT_EQ(beastie_init(b, "", pos, 1.0f, 0.0f, 0.0f, 0.0f, actortype_find("gunner"), nullptr), 0);
         beastie_start(b, 0, 0);
     }
     int fired = 0;
