@@ -22,6 +22,7 @@ actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 36, 0.89 )
     elseif t == 1005 then
 actor_plopper( "robot_green_path", 6, plop_path, "zigzag-path", 0.53 )
     elseif t == 1711 then
+actor_plopper( "turret_smallemerge", 2, plop_cluster, 26, 0.27 )
 actor_plopper( "pathfly_tiny", 9, plop_path, "edge-path-back", 0.22 )
     elseif t == 2478 then
 actor_plopper( "weelee_big", 1, plop_edge, 0, 0.89 )

@@ -40,7 +40,8 @@ struct LevelSurvey {
     int play_ticks = 0;        // ticks in play on the clock
     int peak_active = 0;       // most active enemies in one tick
     int bosses = 0;            // boss enemies that appeared
-    int fatal_hits = 0;        // hits on the ship's body with no shield up: a life each
+    int fatal_hits = 0;        // hits on the ship's body with no shield up, each at least
+                               // 3.5 s (a lost life's wait) after the last: a life each
 };
 
 // An enemy a player's shot can end: alive, taking part, not on its way out, open to shots
@@ -51,16 +52,19 @@ inline bool level_run_can_be_hit(const Beastie *b)
            (b->collided_by_mask & cat_bullet) && b->full_health > 0.0f;
 }
 
-// The kill-as-hit player's shots: every enemy that can be hit dies (its "byebye", its
-// explosions, its death triggers) as a lethal hit ends it.
-inline void level_run_kill_hittable()
+// The kill-as-hit player's shots: every enemy that can be hit (for more than after
+// seconds) dies (its "byebye", its explosions, its death triggers) as a lethal hit ends it.
+inline void level_run_kill_hittable(float after = 0.0f)
 {
     for (Beastie *b = g_beasties; b; b = b->next) {
-        if (level_run_can_be_hit(b)) {
+        if (level_run_can_be_hit(b) && -b->hit_clock > after) {
             beastie_take_hit(b, BEASTIE_HIT_LETHAL);
         }
     }
 }
+
+// Ticks from a lost life to the level's new start.
+constexpr int LEVEL_RUN_DEATH_TICKS = 350;
 
 // The bosses a player meets: the real forms, not the ones still rising.
 inline bool level_run_is_boss(const char *name)
@@ -188,11 +192,13 @@ public:
         steer_ = false;
         memset(&g_player_input[0], 0, sizeof(g_player_input[0]));
     }
-    // From now on the kill-as-hit player plays: untouchable, no input.
-    void play_kill_as_hit()
+    // From now on the kill-as-hit player plays: untouchable, no input; with after, each
+    // enemy dies once it could be hit for that many seconds (a slower player).
+    void play_kill_as_hit(float after = 0.0f)
     {
         play_still();
         kill_as_hit_ = true;
+        kill_after_ = after;
     }
     // From now on each tick counts into survey().
     void start_survey() { survey_on_ = true; }
@@ -212,7 +218,7 @@ public:
             count(level_ticks);
         }
         if (kill_as_hit_) {
-            level_run_kill_hittable();
+            level_run_kill_hittable(kill_after_);
         }
         bombs_dropped_ += g_gamer_first && g_gamer_first->info.bombs == bombs - 1;
         deaths_ += g_death_ticks == 1;
@@ -295,9 +301,15 @@ private:
         }
         bullets_seen_.swap(listed);
         survey_.play_ticks += on_clock;
-        // A damaging hit sets the ship's flash anew (absorbed by a shield it does not).
+        // A damaging hit sets the ship's flash anew (absorbed by a shield it does not). A
+        // ship lost to it would start the level again 3.5 s later: hits in between count
+        // for nothing.
         int flash = g_gamer_first ? g_gamer_first->hit_flash : 0;
-        survey_.fatal_hits += on_clock && flash > last_flash_;
+        since_fatal_++;
+        if (on_clock && flash > last_flash_ && since_fatal_ >= LEVEL_RUN_DEATH_TICKS) {
+            survey_.fatal_hits++;
+            since_fatal_ = 0;
+        }
         last_flash_ = flash;
         survey_.peak_active = g_beasties_active > survey_.peak_active ? g_beasties_active : survey_.peak_active;
     }
@@ -311,8 +323,10 @@ private:
     int peak_bullets_ = 0;
     bool untouchable_ = false;
     bool kill_as_hit_ = false;
+    float kill_after_ = 0.0f;
     bool steer_ = true;
     int last_flash_ = 0;
+    int since_fatal_ = LEVEL_RUN_DEATH_TICKS;
     int saved_hidden_keys_ = 0;
     float saved_f1_flag_ = 0.0f;
     bool survey_on_ = false;
