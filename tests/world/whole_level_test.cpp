@@ -12,6 +12,7 @@
 #include "game/frame.h"
 #include "game/lifecycle.h"
 #include "game/menu.h"
+#include "script/script_store.h"
 #include "tests/game/game_folder.h"
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
@@ -20,7 +21,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -444,6 +445,30 @@ template <class Row, class Play> std::vector<Row> in_workers(const std::vector<i
     return rows;
 }
 
+// The bosses a level's script launches: its plopper lines of a boss type (rising or not)
+// and their counts.
+int script_bosses(int level)
+{
+    script_set_name(("level" + std::to_string(level) + ".lua").c_str());
+    int record = script_find();
+    if (record < 0) {
+        return -1;
+    }
+    std::istringstream text(std::string(g_script_store[record].text, g_script_store[record].length));
+    int bosses = 0;
+    for (std::string line; std::getline(text, line);) {
+        for (const char *boss : {"motha_2", "powerpimp", "robo_mom", "geopus"}) {
+            for (const char *suffix : {"", "_emerge"}) {
+                const std::string call = "actor_plopper( \"" + std::string(boss) + suffix + "\", ";
+                if (line.rfind(call, 0) == 0) {
+                    bosses += atoi(line.c_str() + call.size());
+                }
+            }
+        }
+    }
+    return bosses;
+}
+
 TEST(WholeLevels, EveryLevelEndsCompletedWhenEachEnemyDiesAsSoonAsItCanBeHit)
 {
     std::vector<int> levels;
@@ -461,6 +486,7 @@ TEST(WholeLevels, EveryLevelEndsCompletedWhenEachEnemyDiesAsSoonAsItCanBeHit)
                s.peak_active, s.bosses, s.play_ticks ? s.shots * 6000.0 / s.play_ticks : 0.0);
         EXPECT_EQ(e.end_request, LEVEL_END_COMPLETE) << "level " << e.level << " after " << e.ticks << " ticks";
         EXPECT_EQ(e.pool_left, 0u) << "level " << e.level;
+        EXPECT_EQ(s.bosses, script_bosses(e.level)) << "level " << e.level << ": the bosses of its script";
         if (e.level % 10 == 9) {
             EXPECT_GE(s.bosses, 1) << "level " << e.level << " has no boss";
         }
