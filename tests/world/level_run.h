@@ -1,10 +1,11 @@
 // level_run.h -- a whole level run headless through the level driver with the real
-// scripts and the generated tree, until the level ends or a tick limit, by one of two
-// players: the blind pattern (the ship under a scripted pattern of moves, fire and smart
-// bombs, the level restarted after a death as the driver does it), or the kill-as-hit
-// player (an untouchable ship that never moves or fires, while every enemy dies the tick
-// it can be hit). Optionally it counts what the level throws at the player. Shared by the
-// whole-level tests and the benchmark (no test framework here).
+// scripts and the generated tree, until the level ends or a tick limit. The player is the
+// blind pattern (the ship under a scripted pattern of moves, fire and smart bombs, the
+// level restarted after a death as the driver does it), the same pattern with a ship no
+// hit can end, or the kill-as-hit player (an untouchable ship that never moves or fires,
+// while every enemy dies the tick it can be hit). Optionally it counts what the level
+// throws at the player. Shared by the whole-level tests and the benchmark (no test
+// framework here).
 #pragma once
 
 #include "core/file.h"
@@ -34,12 +35,12 @@
 struct LevelSurvey {
     int launched = 0;          // enemies that count as active, as they appeared
     double hit_points = 0.0;   // their full health when they appeared
+    int peak_active = 0;       // most active enemies in one tick
+    int bosses = 0;            // boss enemies that appeared
     // Counted only while the level is in play on its clock (overtime sends chasers that
     // only an untouchable ship would let pile up):
     int shots = 0;             // enemy shots: bullets and enemies fired by weapons
     int play_ticks = 0;        // ticks in play on the clock
-    int peak_active = 0;       // most active enemies in one tick
-    int bosses = 0;            // boss enemies that appeared
     int fatal_hits = 0;        // hits on the ship's body with no shield up, each at least
                                // 3.5 s (a lost life's wait) after the last: a life each
 };
@@ -52,12 +53,12 @@ inline bool level_run_can_be_hit(const Beastie *b)
            (b->collided_by_mask & cat_bullet) && b->full_health > 0.0f;
 }
 
-// The kill-as-hit player's shots: every enemy that can be hit (for more than after
-// seconds) dies (its "byebye", its explosions, its death triggers) as a lethal hit ends it.
-inline void level_run_kill_hittable(float after = 0.0f)
+// The kill-as-hit player's shots: every enemy that can be hit dies (its "byebye", its
+// explosions, its death triggers) as a lethal hit ends it.
+inline void level_run_kill_hittable()
 {
     for (Beastie *b = g_beasties; b; b = b->next) {
-        if (level_run_can_be_hit(b) && -b->hit_clock > after) {
+        if (level_run_can_be_hit(b)) {
             beastie_take_hit(b, BEASTIE_HIT_LETHAL);
         }
     }
@@ -192,13 +193,11 @@ public:
         steer_ = false;
         memset(&g_player_input[0], 0, sizeof(g_player_input[0]));
     }
-    // From now on the kill-as-hit player plays: untouchable, no input; with after, each
-    // enemy dies once it could be hit for that many seconds (a slower player).
-    void play_kill_as_hit(float after = 0.0f)
+    // From now on the kill-as-hit player plays: untouchable, no input.
+    void play_kill_as_hit()
     {
         play_still();
         kill_as_hit_ = true;
-        kill_after_ = after;
     }
     // From now on each tick counts into survey().
     void start_survey() { survey_on_ = true; }
@@ -218,7 +217,7 @@ public:
             count(level_ticks);
         }
         if (kill_as_hit_) {
-            level_run_kill_hittable(kill_after_);
+            level_run_kill_hittable();
         }
         bombs_dropped_ += g_gamer_first && g_gamer_first->info.bombs == bombs - 1;
         deaths_ += g_death_ticks == 1;
@@ -323,7 +322,6 @@ private:
     int peak_bullets_ = 0;
     bool untouchable_ = false;
     bool kill_as_hit_ = false;
-    float kill_after_ = 0.0f;
     bool steer_ = true;
     int last_flash_ = 0;
     int since_fatal_ = LEVEL_RUN_DEATH_TICKS;
