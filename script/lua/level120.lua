@@ -1,4 +1,5 @@
 -- level120.lua -- level 120: patrolling walkers, spinners and trackflies.
+-- Among its waves also yellow robots, stinging trackflies and small turrets.
 
 cur_level_num = 120
 dofilx("everything.lua")

@@ -1,5 +1,5 @@
--- level121.lua -- level 121: patrolling walkers and small weelees, and first sight of
--- weblobs.
+-- level121.lua -- level 121: patrolling walkers, yellow robots, ninjoos and small turrets,
+-- and first sight of weblobs.
 
 cur_level_num = 121
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level124.lua -- level 124: green walkers and yellow robots, and first sight of big
 -- weelees.
+-- Among its waves also trackflies.
 
 cur_level_num = 124
 dofilx("everything.lua")

@@ -1,4 +1,5 @@
 -- level125.lua -- level 125: big weelees, patrolling walkers, red blockers and trackflies.
+-- Among its waves also stinging trackflies and small turrets.
 
 cur_level_num = 125
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level126.lua -- level 126: patrolling walkers, pathfly swarms and big weelees, and first
 -- sight of mergeblobs.
+-- Among its waves also small turrets.
 
 cur_level_num = 126
 dofilx("everything.lua")

@@ -1,4 +1,5 @@
 -- level127.lua -- level 127: mergeblobs, red blockers, green walkers and weblobs.
+-- Among its waves also ninjoos, yellow robots, trackflies and small turrets.
 
 cur_level_num = 127
 dofilx("everything.lua")

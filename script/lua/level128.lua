@@ -1,4 +1,5 @@
 -- level128.lua -- level 128: mergeblobs, weblobs, small turrets and yellow robots.
+-- Among its waves also trackflies.
 
 cur_level_num = 128
 dofilx("everything.lua")

@@ -1,4 +1,5 @@
 -- level130.lua -- level 130: weblobs, mergeblobs, small weelees and stinging trackflies.
+-- Among its waves also ninjoos.
 
 cur_level_num = 130
 dofilx("everything.lua")

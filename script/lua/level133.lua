@@ -1,5 +1,6 @@
 -- level133.lua -- level 133: mergeblobs, stinging trackflies and weblobs, and first sight
 -- of trailers.
+-- Among its waves also ninjoos.
 
 cur_level_num = 133
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level137.lua -- level 137: mergeblobs, trackflies, sliding walls and great crystals, and
 -- first sight of big turrets.
+-- Among its waves also ninjoos and small turrets.
 
 cur_level_num = 137
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level140.lua -- level 140: big weelees, pathfly swarms, sliding walls, green walkers and
 -- yellow robots.
+-- Among its waves also beemspiders and trackflies.
 
 cur_level_num = 140
 dofilx("everything.lua")

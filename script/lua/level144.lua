@@ -1,5 +1,6 @@
 -- level144.lua -- level 144: small weelees, red blockers, patrolling walkers and small
 -- turrets, and first sight of crystal storms.
+-- Among its waves also beemspiders and trackflies.
 
 cur_level_num = 144
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level152.lua -- level 152: droplet swarms, sliding walls, mergeblobs, pathfly swarms,
 -- patrolling walkers and trailers.
+-- Among its waves also small turrets.
 
 cur_level_num = 152
 dofilx("everything.lua")

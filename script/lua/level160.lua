@@ -1,5 +1,6 @@
 -- level160.lua -- level 160: weblobs, great crystals, split worms, big weelees, red
 -- blockers and droplet swarms.
+-- Among its waves also ninjoos, green walkers, spinners and trackflies.
 
 cur_level_num = 160
 dofilx("everything.lua")

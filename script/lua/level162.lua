@@ -1,5 +1,6 @@
 -- level162.lua -- level 162: weblobs, red blockers, trackflies, spinners, small turrets,
 -- ninjoos and droplet swarms.
+-- Among its waves also green walkers and stinging trackflies.
 
 cur_level_num = 162
 dofilx("everything.lua")

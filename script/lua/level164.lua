@@ -1,5 +1,6 @@
 -- level164.lua -- level 164: pathfly swarms, small weelees, small turrets, weblobs,
 -- beemspiders, yellow robots and green walkers.
+-- Among its waves also ninjoos, spinners, trackflies and stinging trackflies.
 
 cur_level_num = 164
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level168.lua -- level 168: big weelees, crystal storms, pathfly swarms, yellow robots,
 -- trackflies, great crystals and sliding walls.
+-- Among its waves also beemspiders, ninjoos and green walkers.
 
 cur_level_num = 168
 dofilx("everything.lua")

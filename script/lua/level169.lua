@@ -1,5 +1,6 @@
 -- level169.lua -- level 169: ninjoos, red blockers, split worms, patrolling walkers,
 -- yellow robots, weblobs and crystal storms, with the powerpimp and Robo Mom to beat.
+-- Among its waves also beemspiders, spinners and trackflies.
 
 cur_level_num = 169
 dofilx("everything.lua")

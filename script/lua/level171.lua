@@ -1,5 +1,6 @@
 -- level171.lua -- level 171: beemspiders, ninjoos, big weelees, yellow robots, patrolling
 -- walkers, red blockers and crystal storms.
+-- Among its waves also trackflies.
 
 cur_level_num = 171
 dofilx("everything.lua")

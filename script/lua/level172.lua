@@ -1,5 +1,6 @@
 -- level172.lua -- level 172: stinging trackflies, great crystals, weblobs, spinners, green
 -- walkers, droplet swarms and small turrets.
+-- Among its waves also beemspiders and small weelees.
 
 cur_level_num = 172
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level173.lua -- level 173: yellow robots, small turrets, crystal storms, mergeblobs,
 -- green walkers, small weelees, patrolling walkers and spinners.
+-- Among its waves also trackflies.
 
 cur_level_num = 173
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level176.lua -- level 176: big weelees, sliding walls, trackflies, small weelees,
 -- mergeblobs, split worms, big turrets and crystal storms.
+-- Among its waves also beemspiders, droplet swarms, green walkers, spinners and stinging trackflies.
 
 cur_level_num = 176
 dofilx("everything.lua")

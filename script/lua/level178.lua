@@ -1,5 +1,6 @@
 -- level178.lua -- level 178: weblobs, big weelees, small turrets, great crystals,
 -- trailers, beemspiders, split worms and red blockers.
+-- Among its waves also droplet swarms, spinners, trackflies and small weelees.
 
 cur_level_num = 178
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level180.lua -- level 180: ninjoos, crystal storms, split worms, trailers, red blockers,
 -- spinners, beemspiders and great crystals.
+-- Among its waves also green walkers and small turrets.
 
 cur_level_num = 180
 dofilx("everything.lua")

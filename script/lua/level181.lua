@@ -1,5 +1,6 @@
 -- level181.lua -- level 181: weblobs, mergeblobs, crystal storms, droplet swarms, stinging
 -- trackflies, split worms, sliding walls and beemspiders.
+-- Among its waves also ninjoos and small turrets.
 
 cur_level_num = 181
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level182.lua -- level 182: yellow robots, small weelees, trackflies, mergeblobs, green
 -- walkers, big weelees, pathfly swarms and ninjoos.
+-- Among its waves also small turrets.
 
 cur_level_num = 182
 dofilx("everything.lua")

@@ -1,5 +1,6 @@
 -- level184.lua -- level 184: sliding walls, split worms, big weelees, beemspiders, great
 -- crystals, weblobs, green walkers and trailers.
+-- Among its waves also ninjoos, spinners, trackflies and small turrets.
 
 cur_level_num = 184
 dofilx("everything.lua")

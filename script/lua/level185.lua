@@ -1,5 +1,6 @@
 -- level185.lua -- level 185: small turrets, trailers, split worms, weblobs, red blockers,
 -- crystal storms, great crystals and pathfly swarms.
+-- Among its waves also ninjoos.
 
 cur_level_num = 185
 dofilx("everything.lua")

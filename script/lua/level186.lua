@@ -1,5 +1,6 @@
 -- level186.lua -- level 186: small weelees, pathfly swarms, mergeblobs, yellow robots,
 -- ninjoos, spinners, big weelees and beemspiders.
+-- Among its waves also green walkers and trackflies.
 
 cur_level_num = 186
 dofilx("everything.lua")

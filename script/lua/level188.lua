@@ -1,5 +1,6 @@
 -- level188.lua -- level 188: great crystals, yellow robots, weblobs, mergeblobs, small
 -- turrets, trackflies, pathfly swarms and trailers.
+-- Among its waves also ninjoos.
 
 cur_level_num = 188
 dofilx("everything.lua")
