@@ -33,6 +33,7 @@ char *g_language;
 float g_language_num;
 char g_level_name[LEVEL_NAME_SIZE];
 time_t g_level_start_time;
+time_t (*g_lifecycle_clock)(time_t *) = time;
 
 constexpr int LIFECYCLE_GL_CHECK_LEVEL = 21;   // place number of init_level's GL error check
 constexpr int LIFECYCLE_LEVEL_ALIGNMENT = 8;
@@ -123,7 +124,7 @@ int init_level(void)
 {
     snprintf(g_level_name, sizeof(g_level_name), "level%d", g_level_number);
     con_printf("\n[init] start init_level %s", g_level_name);
-    g_level_start_time = time(nullptr);
+    g_level_start_time = g_lifecycle_clock(nullptr);
     g_f2_flag = 0;
     menu_start(1);
     sound_load_ambient();

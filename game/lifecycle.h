@@ -15,6 +15,9 @@ extern float g_language_num;
 extern char g_level_name[LEVEL_NAME_SIZE];
 // Wall-clock seconds at the level's set-up; the level driver seeds its draws with it.
 extern time_t g_level_start_time;
+// The wall clock init_level reads (time by default); tests set their own to replay a
+// run of levels from one seed.
+extern time_t (*g_lifecycle_clock)(time_t *);
 
 // The steps of restart that need a display: setting the video mode, and the GL state
 // with the layers that upload to GL (view, texture cache, fonts). Tests replace them to

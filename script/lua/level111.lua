@@ -20,13 +20,13 @@ function LEVEL_gameloop()
 actor_plopper( "crystal_large", 1, plop_edge, 0, 0.76 )
 actor_plopper( "weelee_small", 2, plop_cluster, 32, 0.29 )
     elseif t == 1093 then
-actor_plopper( "weelee_small", 4, plop_cluster, 26, 0.29 )
+actor_plopper( "weelee_small", 3, plop_cluster, 26, 0.29 )
     elseif t == 1925 then
-actor_plopper( "crystal_large", 2, plop_ring, 45, 0.76 )
+actor_plopper( "crystal_large", 1, plop_ring, 45, 0.76 )
     elseif t == 2740 then
-actor_plopper( "crystal_large", 2, plop_ring, 45, 0.76 )
+actor_plopper( "weelee_small", 3, plop_cluster, 38, 0.29 )
     elseif t == 3538 then
-actor_plopper( "weelee_small", 4, plop_cluster, 38, 0.29 )
+actor_plopper( "weelee_small", 3, plop_cluster, 38, 0.29 )
     elseif t > 3538 then
         c_no_more_beasties_to_come()
     end

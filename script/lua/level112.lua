@@ -17,16 +17,16 @@ function LEVEL_gameloop()
     level_tick = level_tick + 1
     local t = level_tick
     if t == 220 then
-actor_plopper( "robot_yellow", c_zrand_int(3, 6), plop_edge, 0, 0.38 )
+actor_plopper( "robot_yellow", c_zrand_int(2, 4), plop_edge, 0, 0.38 )
     elseif t == 1147 then
-actor_plopper( "pathfly_tiny", c_zrand_int(6, 9), plop_path, "edge-path", 0.24 )
+actor_plopper( "pathfly_tiny", 5, plop_path, "edge-path", 0.24 )
     elseif t == 2079 then
-actor_plopper( "pathfly_tiny", 7, plop_path, "inner-path", 0.24 )
+actor_plopper( "pathfly_tiny", 5, plop_path, "inner-path", 0.24 )
     elseif t == 2927 then
-actor_plopper( "robot_yellow", c_zrand_int(3, 6), plop_cluster, 38, 0.38 )
+actor_plopper( "robot_yellow", c_zrand_int(2, 4), plop_cluster, 38, 0.38 )
     elseif t == 3800 then
-actor_plopper( "pathfly_tiny", 4, plop_path, "figure-eight", 0.24 )
-actor_plopper( "robot_yellow", 2, plop_edge, 0, 0.38 )
+actor_plopper( "pathfly_tiny", 2, plop_path, "figure-eight", 0.24 )
+actor_plopper( "robot_yellow", 1, plop_edge, 0, 0.38 )
     elseif t > 3800 then
         c_no_more_beasties_to_come()
     end

@@ -17,13 +17,13 @@ function LEVEL_gameloop()
     level_tick = level_tick + 1
     local t = level_tick
     if t == 220 then
-actor_plopper( "ninjoo_1", 3, plop_ring, 36, 0.47 )
+actor_plopper( "ninjoo_1", 2, plop_ring, 36, 0.47 )
     elseif t == 1035 then
 actor_plopper( "weelee_small", 4, plop_cluster, 20, 0.28 )
     elseif t == 1906 then
 actor_plopper( "trackfly_1", 5, plop_edge, 0, 0.24 )
     elseif t == 2801 then
-actor_plopper( "ninjoo_1", 3, plop_edge, 0, 0.47 )
+actor_plopper( "ninjoo_1", 2, plop_edge, 0, 0.47 )
     elseif t == 3614 then
 actor_plopper( "ninjoo_1", 2, plop_ring, 45, 0.47 )
     elseif t > 3614 then

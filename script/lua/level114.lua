@@ -19,11 +19,11 @@ function LEVEL_gameloop()
     if t == 220 then
 actor_plopper( "ninjoo_1", 3, plop_ring, 36, 0.47 )
     elseif t == 991 then
-actor_plopper( "crystal_large", 2, plop_ring, 36, 0.75 )
+actor_plopper( "crystal_large", 1, plop_ring, 36, 0.75 )
     elseif t == 1795 then
 actor_plopper( "pathfly_tiny", 7, plop_path, "figure-eight", 0.24 )
     elseif t == 2578 then
-actor_plopper( "crystal_large", 2, plop_ring, 36, 0.75 )
+actor_plopper( "crystal_large", 1, plop_ring, 36, 0.75 )
     elseif t == 3480 then
 actor_plopper( "ninjoo_1", 3, plop_ring, 40, 0.47 )
     elseif t > 3480 then

@@ -17,15 +17,15 @@ function LEVEL_gameloop()
     level_tick = level_tick + 1
     local t = level_tick
     if t == 220 then
-actor_plopper( "turret_smallemerge", 4, plop_cluster, 32, 0.28 )
+actor_plopper( "turret_smallemerge", 2, plop_cluster, 32, 0.28 )
     elseif t == 1100 then
-actor_plopper( "ninjoo_1", c_zrand_int(2, 5), plop_ring, 30, 0.47 )
+actor_plopper( "ninjoo_1", 1, plop_ring, 30, 0.47 )
     elseif t == 1907 then
 actor_plopper( "weelee_small", c_zrand_int(3, 6), plop_cluster, 20, 0.28 )
     elseif t == 2747 then
-actor_plopper( "ninjoo_1", 3, plop_ring, 45, 0.47 )
+actor_plopper( "ninjoo_1", 2, plop_ring, 45, 0.47 )
     elseif t == 3497 then
-actor_plopper( "turret_smallemerge", 4, plop_ring, 36, 0.28 )
+actor_plopper( "turret_smallemerge", 2, plop_ring, 36, 0.28 )
     elseif t > 3497 then
         c_no_more_beasties_to_come()
     end

@@ -19,19 +19,19 @@ function LEVEL_gameloop()
     local t = level_tick
     if t == 220 then
 actor_plopper( "trackfly_2", 2, plop_cluster, 32, 0.28 )
-actor_plopper( "trackfly_1", 4, plop_cluster, 26, 0.23 )
+actor_plopper( "trackfly_1", 3, plop_cluster, 26, 0.23 )
     elseif t == 964 then
-actor_plopper( "crystal_large", 2, plop_ring, 36, 0.74 )
-actor_plopper( "trackfly_1", 4, plop_cluster, 26, 0.23 )
+actor_plopper( "crystal_large", 1, plop_ring, 36, 0.74 )
+actor_plopper( "trackfly_1", 3, plop_cluster, 26, 0.23 )
     elseif t == 1709 then
-actor_plopper( "trackfly_1", c_zrand_int(5, 8), plop_edge, 0, 0.23 )
+actor_plopper( "trackfly_1", 4, plop_edge, 0, 0.23 )
     elseif t == 2483 then
 actor_plopper( "trackfly_2", 2, plop_cluster, 32, 0.28 )
-actor_plopper( "trackfly_1", 3, plop_cluster, 26, 0.23 )
+actor_plopper( "trackfly_1", 2, plop_cluster, 26, 0.23 )
     elseif t == 3338 then
-actor_plopper( "trackfly_2", 4, plop_edge, 0, 0.28 )
+actor_plopper( "trackfly_2", 2, plop_edge, 0, 0.28 )
     elseif t == 4180 then
-actor_plopper( "trackfly_1", 5, plop_edge, 0, 0.23 )
+actor_plopper( "trackfly_1", 4, plop_edge, 0, 0.23 )
     elseif t > 4180 then
         c_no_more_beasties_to_come()
     end

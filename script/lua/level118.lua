@@ -19,16 +19,16 @@ function LEVEL_gameloop()
     if t == 220 then
 actor_plopper( "trackfly_2", 4, plop_cluster, 38, 0.28 )
     elseif t == 1021 then
-actor_plopper( "spinner_1", 4, plop_ring, 40, 0.28 )
+actor_plopper( "spinner_1", 3, plop_ring, 40, 0.28 )
     elseif t == 1822 then
-actor_plopper( "crystal_large", c_zrand_int(2, 5), plop_edge, 0, 0.74 )
+actor_plopper( "crystal_large", 1, plop_edge, 0, 0.74 )
     elseif t == 2668 then
-actor_plopper( "crystal_large", c_zrand_int(2, 5), plop_edge, 0, 0.74 )
+actor_plopper( "crystal_large", 1, plop_edge, 0, 0.74 )
     elseif t == 3411 then
 actor_plopper( "trackfly_2", 2, plop_cluster, 38, 0.28 )
 actor_plopper( "spinner_1", 2, plop_ring, 36, 0.28 )
     elseif t == 4160 then
-actor_plopper( "crystal_large", 3, plop_edge, 0, 0.74 )
+actor_plopper( "trackfly_2", 3, plop_edge, 0, 0.28 )
     elseif t > 4160 then
         c_no_more_beasties_to_come()
     end

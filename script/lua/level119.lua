@@ -18,21 +18,21 @@ function LEVEL_gameloop()
     level_tick = level_tick + 1
     local t = level_tick
     if t == 220 then
-actor_plopper( "trackfly_2", 4, plop_edge, 0, 0.28 )
+actor_plopper( "trackfly_2", 3, plop_edge, 0, 0.28 )
     elseif t == 958 then
 actor_plopper( "robot_green_path", c_zrand_int(4, 7), plop_path, "square-path", 0.55 )
     elseif t == 1716 then
 actor_plopper( "robot_green", 5, plop_ring, 40, 0.37 )
     elseif t == 2502 then
-actor_plopper( "trackfly_2", 4, plop_cluster, 32, 0.28 )
+actor_plopper( "trackfly_2", 3, plop_cluster, 32, 0.28 )
     elseif t == 3308 then
 actor_plopper( "robo_mom", 1, plop_ring, 25, 0 )
         -- The escorts keep to the clock while the boss lives.
         c_time_skip_off(1)
     elseif t == 4208 then
-actor_plopper( "trackfly_2", 4, plop_cluster, 20, 0.3 )
+actor_plopper( "trackfly_2", 3, plop_cluster, 20, 0.3 )
     elseif t == 5108 then
-actor_plopper( "trackfly_2", 4, plop_cluster, 20, 0.3 )
+actor_plopper( "trackfly_2", 3, plop_cluster, 20, 0.3 )
     elseif t > 5108 then
         c_no_more_beasties_to_come()
     end

@@ -25,8 +25,10 @@ actor_plopper( "ninjoo_1", 3, plop_ring, 36, 0.45 )
 actor_plopper( "turret_smallemerge", 2, plop_cluster, 26, 0.27 )
 actor_plopper( "ninjoo_1", 2, plop_edge, 0, 0.45 )
     elseif t == 2675 then
+actor_plopper( "turret_smallemerge", 2, plop_cluster, 26, 0.27 )
 actor_plopper( "blocker_red", 3, plop_edge, 0, 0.72 )
     elseif t == 3398 then
+actor_plopper( "ninjoo_1", 2, plop_edge, 0, 0.45 )
 actor_plopper( "blocker_red", 3, plop_edge, 0, 0.72 )
     elseif t == 4130 then
 actor_plopper( "blocker_red", 3, plop_edge, 0, 0.72 )

@@ -23,6 +23,7 @@ actor_plopper( "robot_yellow", 4, plop_cluster, 32, 0.36 )
     elseif t == 1717 then
 actor_plopper( "trackfly_1", 6, plop_cluster, 20, 0.23 )
     elseif t == 2488 then
+actor_plopper( "trackfly_1", 5, plop_edge, 0, 0.23 )
 actor_plopper( "blocker_red", 3, plop_line, 70, 0.72 )
     elseif t == 3266 then
 actor_plopper( "blocker_red", 3, plop_edge, 0, 0.72 )

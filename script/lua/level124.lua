@@ -1,5 +1,6 @@
 -- level124.lua -- level 124: green walkers and yellow robots, and first sight of big
 -- weelees.
+-- Among its waves also trackflies.
 
 cur_level_num = 124
 dofilx("everything.lua")
@@ -27,6 +28,7 @@ actor_plopper( "robot_yellow", c_zrand_int(3, 6), plop_cluster, 38, 0.36 )
 actor_plopper( "robot_green", 4, plop_edge, 0, 0.36 )
 actor_plopper( "weelee_big", 1, plop_edge, 0, 0.9 )
     elseif t == 3171 then
+actor_plopper( "trackfly_1", 5, plop_edge, 0, 0.23 )
 actor_plopper( "weelee_big", 2, plop_edge, 0, 0.9 )
     elseif t == 3955 then
 actor_plopper( "robot_green", c_zrand_int(5, 8), plop_cluster, 38, 0.36 )

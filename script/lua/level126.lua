@@ -1,5 +1,6 @@
 -- level126.lua -- level 126: patrolling walkers, pathfly swarms and big weelees, and first
 -- sight of mergeblobs.
+-- Among its waves also small turrets.
 
 cur_level_num = 126
 dofilx("everything.lua")
@@ -22,6 +23,7 @@ actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 36, 0.89 )
     elseif t == 1005 then
 actor_plopper( "robot_green_path", 6, plop_path, "zigzag-path", 0.53 )
     elseif t == 1711 then
+actor_plopper( "turret_smallemerge", 2, plop_cluster, 26, 0.27 )
 actor_plopper( "pathfly_tiny", 9, plop_path, "edge-path-back", 0.22 )
     elseif t == 2478 then
 actor_plopper( "weelee_big", 1, plop_edge, 0, 0.89 )

@@ -1,4 +1,5 @@
 -- level128.lua -- level 128: mergeblobs, weblobs, small turrets and yellow robots.
+-- Among its waves also trackflies.
 
 cur_level_num = 128
 dofilx("everything.lua")
@@ -23,6 +24,7 @@ actor_plopper( "weblob_tiny2", c_zrand_int(8, 11), plop_cluster, 26, 0.13 )
     elseif t == 1787 then
 actor_plopper( "turret_smallemerge", 4, plop_ring, 45, 0.26 )
     elseif t == 2535 then
+actor_plopper( "trackfly_1", 5, plop_edge, 0, 0.22 )
 actor_plopper( "robot_yellow", 2, plop_cluster, 20, 0.35 )
 actor_plopper( "turret_smallemerge", 3, plop_ring, 30, 0.26 )
     elseif t == 3260 then

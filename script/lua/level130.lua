@@ -1,4 +1,5 @@
 -- level130.lua -- level 130: weblobs, mergeblobs, small weelees and stinging trackflies.
+-- Among its waves also ninjoos.
 
 cur_level_num = 130
 dofilx("everything.lua")
@@ -27,6 +28,7 @@ actor_plopper( "weblob_tiny2", c_zrand_int(5, 8), plop_cluster, 20, 0.13 )
 actor_plopper( "trackfly_2", 3, plop_edge, 0, 0.26 )
 actor_plopper( "weelee_small", c_zrand_int(2, 5), plop_edge, 0, 0.26 )
     elseif t == 3172 then
+actor_plopper( "ninjoo_1", 2, plop_ring, 36, 0.45 )
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 36, 0.87 )
     elseif t == 3946 then
 actor_plopper( "weelee_small", 5, plop_cluster, 38, 0.26 )

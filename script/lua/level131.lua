@@ -27,11 +27,11 @@ actor_plopper( "ninjoo_1", 3, plop_ring, 36, 0.43 )
     elseif t == 2333 then
 actor_plopper( "spinner_1", c_zrand_int(4, 7), plop_ring, 45, 0.26 )
     elseif t == 2988 then
-actor_plopper( "beemspider_1", 3, plop_ring, 45, 0.69 )
+actor_plopper( "beemspider_1", 2, plop_ring, 45, 0.69 )
     elseif t == 3727 then
-actor_plopper( "beemspider_1", 4, plop_ring, 45, 0.69 )
+actor_plopper( "beemspider_1", 3, plop_ring, 45, 0.69 )
     elseif t == 4463 then
-actor_plopper( "beemspider_1", c_zrand_int(3, 6), plop_edge, 0, 0.69 )
+actor_plopper( "beemspider_1", 3, plop_edge, 0, 0.69 )
     elseif t > 4463 then
         c_no_more_beasties_to_come()
     end

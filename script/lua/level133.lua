@@ -1,5 +1,6 @@
 -- level133.lua -- level 133: mergeblobs, stinging trackflies and weblobs, and first sight
 -- of trailers.
+-- Among its waves also ninjoos.
 
 cur_level_num = 133
 dofilx("everything.lua")
@@ -26,6 +27,7 @@ actor_plopper( "trackfly_2", 3, plop_edge, 0, 0.26 )
     elseif t == 907 then
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_cluster, 20, 0.85 )
     elseif t == 1621 then
+actor_plopper( "ninjoo_1", 3, plop_ring, 36, 0.43 )
 actor_plopper( "trackfly_2", 5, plop_cluster, 20, 0.26 )
     elseif t == 2330 then
 actor_plopper( "weblob_tiny2", c_zrand_int(5, 8), plop_ring, 30, 0.13 )

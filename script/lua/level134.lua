@@ -35,7 +35,7 @@ actor_plopper( "trailer_1_emerge", 3, plop_path, "edge-path-back", 1.02 )
 actor_plopper( "beemspider_1", 2, plop_edge, 0, 0.68 )
 actor_plopper( "robot_yellow", 3, plop_edge, 0, 0.34 )
     elseif t == 5094 then
-actor_plopper( "beemspider_1", 3, plop_edge, 0, 0.68 )
+actor_plopper( "beemspider_1", 2, plop_edge, 0, 0.68 )
     elseif t > 5094 then
         c_no_more_beasties_to_come()
     end

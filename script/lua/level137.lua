@@ -1,5 +1,6 @@
 -- level137.lua -- level 137: mergeblobs, trackflies, sliding walls and great crystals, and
 -- first sight of big turrets.
+-- Among its waves also ninjoos and small turrets.
 
 cur_level_num = 137
 dofilx("everything.lua")
@@ -26,10 +27,12 @@ actor_plopper( "turret_bigemerge", 1, plop_cluster, 20, 0.42 )
 actor_plopper( "trackfly_1", 5, plop_edge, 0, 0.21 )
 actor_plopper( "mergeblob_1_big_emerge", 1, plop_ring, 45, 0.84 )
     elseif t == 2140 then
+actor_plopper( "turret_smallemerge", 3, plop_cluster, 26, 0.25 )
 actor_plopper( "wall_1_flat", c_zrand_int(2, 5), plop_line, 60, 0 )
     elseif t == 2782 then
 actor_plopper( "crystal_large", 3, plop_edge, 0, 0.67 )
     elseif t == 3502 then
+actor_plopper( "ninjoo_1", 2, plop_edge, 0, 0.43 )
 actor_plopper( "crystal_large", 3, plop_edge, 0, 0.67 )
     elseif t == 4120 then
 actor_plopper( "turret_bigemerge", 2, plop_cluster, 26, 0.42 )

@@ -1,5 +1,6 @@
 -- level144.lua -- level 144: small weelees, red blockers, patrolling walkers and small
 -- turrets, and first sight of crystal storms.
+-- Among its waves also beemspiders and trackflies.
 
 cur_level_num = 144
 dofilx("everything.lua")
@@ -23,10 +24,12 @@ actor_plopper( "weelee_small", 4, plop_edge, 0, 0.24 )
     elseif t == 808 then
 actor_plopper( "weelee_small", c_zrand_int(5, 8), plop_cluster, 38, 0.24 )
     elseif t == 1453 then
+actor_plopper( "beemspider_1", 2, plop_edge, 0, 0.64 )
 actor_plopper( "blocker_red", 3, plop_line, 60, 0.64 )
     elseif t == 2061 then
 actor_plopper( "robot_green_path", 7, plop_path, "inner-path", 0.48, 50 )
     elseif t == 2698 then
+actor_plopper( "trackfly_1", 6, plop_edge, 0, 0.21 )
 actor_plopper( "turret_smallemerge", 3, plop_ring, 40, 0.24 )
 actor_plopper( "weelee_small", 4, plop_edge, 0, 0.24, -25 )
     elseif t == 3300 then

@@ -36,9 +36,9 @@ actor_plopper( "crystal_large", c_zrand_int(2, 5), plop_edge, 0, 0.63 )
     elseif t == 3708 then
 actor_plopper( "mergeblob_1_spawn", 11, plop_cluster, 38, 0.08, 25 )
     elseif t == 4333 then
-actor_plopper( "crystal_large", 4, plop_edge, 0, 0.63, 25 )
+actor_plopper( "crystal_large", 2, plop_edge, 0, 0.63, 25 )
     elseif t == 4888 then
-actor_plopper( "crystal_large", 4, plop_ring, 36, 0.63 )
+actor_plopper( "crystal_large", 2, plop_ring, 36, 0.63 )
     elseif t > 4888 then
         c_no_more_beasties_to_come()
     end

@@ -1,5 +1,6 @@
 -- level152.lua -- level 152: droplet swarms, sliding walls, mergeblobs, pathfly swarms,
 -- patrolling walkers and trailers.
+-- Among its waves also small turrets.
 
 cur_level_num = 152
 dofilx("everything.lua")
@@ -29,6 +30,7 @@ actor_plopper( "wall_1_flat", 4, plop_line, 50, 0 )
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 30, 0.77, 25 )
 actor_plopper( "mergeblob_1_spawn", c_zrand_int(7, 10), plop_cluster, 38, 0.08, 50 )
     elseif t == 1824 then
+actor_plopper( "turret_smallemerge", 3, plop_cluster, 26, 0.23 )
 actor_plopper( "pathfly_tiny", c_zrand_int(6, 9), plop_path, "square-path", 0.19, -25 )
 actor_plopper( "mergeblob_1_spawn", 8, plop_cluster, 32, 0.08, -25 )
     elseif t == 2377 then
@@ -46,6 +48,7 @@ actor_plopper( "wall_1_flat", 2, plop_line, 70, 0, 25 )
     elseif t == 4541 then
 actor_plopper( "robot_green_path", 8, plop_path, "edge-path-back", 0.46, -25 )
     elseif t == 5034 then
+actor_plopper( "mergeblob_1_spawn", 9, plop_cluster, 32, 0.08 )
 actor_plopper( "mergeblob_1_big_emerge", 3, plop_cluster, 26, 0.77 )
     elseif t > 5034 then
         c_no_more_beasties_to_come()

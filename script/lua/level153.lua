@@ -18,26 +18,26 @@ function LEVEL_gameloop()
     level_tick = level_tick + 1
     local t = level_tick
     if t == 220 then
-actor_plopper( "trackfly_2", 6, plop_cluster, 26, 0.23, 50 )
+actor_plopper( "trackfly_2", 4, plop_cluster, 26, 0.23, 50 )
     elseif t == 743 then
-actor_plopper( "robot_green", c_zrand_int(6, 9), plop_cluster, 38, 0.31 )
+actor_plopper( "robot_green", 5, plop_cluster, 38, 0.31 )
     elseif t == 1266 then
-actor_plopper( "crystal_large", 4, plop_ring, 30, 0.61, -25 )
+actor_plopper( "crystal_large", 2, plop_ring, 30, 0.61, -25 )
     elseif t == 1801 then
-actor_plopper( "weelee_small", c_zrand_int(6, 9), plop_edge, 0, 0.23, 25 )
+actor_plopper( "weelee_small", 5, plop_edge, 0, 0.23, 25 )
     elseif t == 2354 then
-actor_plopper( "mergeblob_1_spawn", 8, plop_edge, 0, 0.08, 50 )
-actor_plopper( "weelee_small", 4, plop_cluster, 32, 0.23, -25 )
+actor_plopper( "mergeblob_1_spawn", 6, plop_edge, 0, 0.08, 50 )
+actor_plopper( "weelee_small", 3, plop_cluster, 32, 0.23, -25 )
     elseif t == 2888 then
 actor_plopper( "robot_green_path", c_zrand_int(4, 7), plop_path, "edge-path", 0.46, 25 )
-actor_plopper( "mergeblob_1_spawn", 8, plop_edge, 0, 0.08, 50 )
+actor_plopper( "mergeblob_1_spawn", 6, plop_edge, 0, 0.08, 50 )
     elseif t == 3450 then
-actor_plopper( "crystal_large", 4, plop_edge, 0, 0.61 )
+actor_plopper( "crystal_large", 2, plop_edge, 0, 0.61 )
     elseif t == 3965 then
-actor_plopper( "weelee_small", 7, plop_edge, 0, 0.23, 25 )
+actor_plopper( "weelee_small", 3, plop_edge, 0, 0.23, 25 )
     elseif t == 4517 then
 actor_plopper( "weelee_small", 4, plop_cluster, 38, 0.23, -25 )
-actor_plopper( "trackfly_2", 4, plop_edge, 0, 0.23, -25 )
+actor_plopper( "trackfly_2", 2, plop_edge, 0, 0.23, -25 )
     elseif t == 5067 then
 actor_plopper( "crystal_large", 2, plop_edge, 0, 0.61, 25 )
 actor_plopper( "robot_green_path", 4, plop_path, "figure-eight", 0.46, -25 )

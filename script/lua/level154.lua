@@ -42,6 +42,7 @@ actor_plopper( "weelee_small", 4, plop_edge, 0, 0.23, 50 )
 actor_plopper( "worm_chain_split", 2, plop_edge, 0, 0.61, -25 )
 actor_plopper( "weelee_small", 4, plop_cluster, 26, 0.23, 25 )
     elseif t == 4918 then
+actor_plopper( "mergeblob_1_spawn", 9, plop_edge, 0, 0.08 )
 actor_plopper( "blocker_red", c_zrand_int(3, 6), plop_line, 50, 0.61 )
     elseif t > 4918 then
         c_no_more_beasties_to_come()

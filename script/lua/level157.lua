@@ -30,11 +30,11 @@ actor_plopper( "trailer_1_emerge", 2, plop_path, "level-path", 0.89, -25 )
 actor_plopper( "blocker_red", 2, plop_line, 60, 0.6, 50 )
 actor_plopper( "wall_1_flat", 2, plop_line, 70, 0 )
     elseif t == 1681 then
-actor_plopper( "trackfly_1", 7, plop_cluster, 20, 0.19 )
+actor_plopper( "trackfly_1", 5, plop_cluster, 20, 0.19 )
 actor_plopper( "mergeblob_1_spawn", 8, plop_edge, 0, 0.07, 25 )
     elseif t == 2190 then
 actor_plopper( "robot_green_path", 5, plop_path, "inner-path", 0.45, 25 )
-actor_plopper( "trackfly_1", c_zrand_int(6, 9), plop_edge, 0, 0.19 )
+actor_plopper( "trackfly_1", 5, plop_edge, 0, 0.19 )
     elseif t == 2665 then
 actor_plopper( "wall_1_flat", 4, plop_line, 60, 0 )
     elseif t == 3138 then
@@ -48,6 +48,7 @@ actor_plopper( "wall_1_flat", 4, plop_line, 60, 0, 25 )
 actor_plopper( "mergeblob_1_spawn", c_zrand_int(8, 11), plop_edge, 0, 0.07, 25 )
 actor_plopper( "wall_1_flat", 2, plop_line, 60, 0, 50 )
     elseif t == 5109 then
+actor_plopper( "mergeblob_1_spawn", 9, plop_cluster, 26, 0.07 )
 actor_plopper( "robot_green_path", 8, plop_path, "star-path", 0.45, 50 )
     elseif t > 5109 then
         c_no_more_beasties_to_come()

@@ -24,7 +24,7 @@ actor_plopper( "blocker_red", 2, plop_edge, 0, 0.59 )
 actor_plopper( "beemspider_1", 2, plop_edge, 0, 0.59, -25 )
 actor_plopper( "ninjoo_1", 3, plop_edge, 0, 0.37, -25 )
     elseif t == 1265 then
-actor_plopper( "ninjoo_1", 5, plop_edge, 0, 0.37 )
+actor_plopper( "ninjoo_1", 3, plop_edge, 0, 0.37 )
     elseif t == 1742 then
 actor_plopper( "crystal_large", c_zrand_int(3, 6), plop_edge, 0, 0.59, -25 )
     elseif t == 2190 then
@@ -37,15 +37,15 @@ actor_plopper( "geopus", 1, plop_ring, 25, 0 )
         -- The escorts keep to the clock while the boss lives.
         c_time_skip_off(1)
     elseif t == 4086 then
-actor_plopper( "mergeblob_1_spawn", 10, plop_cluster, 38, 0.1 )
+actor_plopper( "mergeblob_1_spawn", 6, plop_cluster, 38, 0.1 )
     elseif t == 4986 then
-actor_plopper( "mergeblob_1_spawn", 10, plop_edge, 0, 0.1 )
+actor_plopper( "mergeblob_1_spawn", 6, plop_edge, 0, 0.1 )
     elseif t == 5886 then
 actor_plopper( "motha_2_emerge", 1, plop_ring, 25, 0 )
     elseif t == 6786 then
-actor_plopper( "beemspider_1", 4, plop_edge, 0, 0.8 )
+actor_plopper( "beemspider_1", 2, plop_edge, 0, 0.8 )
     elseif t == 7686 then
-actor_plopper( "beemspider_1", 4, plop_edge, 0, 0.8 )
+actor_plopper( "beemspider_1", 2, plop_edge, 0, 0.8 )
     elseif t > 7686 then
         c_no_more_beasties_to_come()
     end

@@ -1,5 +1,6 @@
 -- level162.lua -- level 162: weblobs, red blockers, trackflies, spinners, small turrets,
 -- ninjoos and droplet swarms.
+-- Among its waves also green walkers and stinging trackflies.
 
 cur_level_num = 162
 dofilx("everything.lua")
@@ -22,6 +23,7 @@ actor_plopper( "weblob_tiny2", 13, plop_cluster, 26, 0.11 )
     elseif t == 725 then
 actor_plopper( "blocker_red", 4, plop_edge, 0, 0.58, -25 )
     elseif t == 1155 then
+actor_plopper( "trackfly_2", 4, plop_edge, 0, 0.22 )
 actor_plopper( "trackfly_1", 6, plop_edge, 0, 0.18 )
 actor_plopper( "weblob_tiny2", c_zrand_int(7, 10), plop_cluster, 20, 0.11, -25 )
     elseif t == 1595 then
@@ -30,15 +32,16 @@ actor_plopper( "weblob_tiny2", 8, plop_cluster, 38, 0.11, -25 )
     elseif t == 2084 then
 actor_plopper( "turret_smallemerge", 6, plop_ring, 45, 0.22 )
     elseif t == 2584 then
-actor_plopper( "ninjoo_1", 2, plop_edge, 0, 0.36 )
+actor_plopper( "ninjoo_1", 4, plop_edge, 0, 0.36 )
 actor_plopper( "trackfly_1", 7, plop_edge, 0, 0.18, 50 )
     elseif t == 3010 then
 actor_plopper( "mergeblob_1_spawn", 12, plop_cluster, 26, 0.07, 25 )
     elseif t == 3495 then
+actor_plopper( "robot_green", 6, plop_edge, 0, 0.29 )
 actor_plopper( "mergeblob_1_spawn", 9, plop_edge, 0, 0.07 )
 actor_plopper( "spinner_1", 4, plop_ring, 45, 0.22 )
     elseif t == 3931 then
-actor_plopper( "ninjoo_1", 2, plop_ring, 40, 0.36, 25 )
+actor_plopper( "ninjoo_1", 4, plop_ring, 40, 0.36, 25 )
 actor_plopper( "trackfly_1", 6, plop_edge, 0, 0.18, 50 )
     elseif t == 4394 then
 actor_plopper( "spinner_1", 4, plop_edge, 0, 0.22, 25 )

@@ -23,7 +23,7 @@ actor_plopper( "worm_chain_split", 4, plop_edge, 0, 0.57, -25 )
 actor_plopper( "blocker_red", 4, plop_edge, 0, 0.57 )
     elseif t == 1151 then
 actor_plopper( "beemspider_1", c_zrand_int(2, 5), plop_edge, 0, 0.57, 50 )
-actor_plopper( "turret_smallemerge", c_zrand_int(3, 6), plop_ring, 45, 0.22, -25 )
+actor_plopper( "turret_smallemerge", 2, plop_ring, 45, 0.22, -25 )
     elseif t == 1641 then
 actor_plopper( "turret_smallemerge", 4, plop_ring, 40, 0.22, 50 )
 actor_plopper( "worm_chain_split", 2, plop_ring, 30, 0.57, -25 )
@@ -31,7 +31,7 @@ actor_plopper( "worm_chain_split", 2, plop_ring, 30, 0.57, -25 )
 actor_plopper( "weelee_big", 3, plop_edge, 0, 0.72 )
     elseif t == 2553 then
 actor_plopper( "trackfly_1", 6, plop_cluster, 26, 0.18 )
-actor_plopper( "turret_smallemerge", c_zrand_int(3, 6), plop_cluster, 38, 0.22, 50 )
+actor_plopper( "turret_smallemerge", 2, plop_cluster, 38, 0.22, 50 )
     elseif t == 3041 then
 actor_plopper( "crystal_medium", c_zrand_int(5, 8), plop_edge, 0, 0.29, 25 )
     elseif t == 3528 then

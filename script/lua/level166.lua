@@ -36,6 +36,7 @@ actor_plopper( "weelee_small", c_zrand_int(3, 6), plop_cluster, 20, 0.21 )
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 30, 0.7 )
 actor_plopper( "trackfly_2", c_zrand_int(3, 6), plop_edge, 0, 0.21, -25 )
     elseif t == 2295 then
+actor_plopper( "trackfly_1", 6, plop_edge, 0, 0.18 )
 actor_plopper( "trackfly_2", 7, plop_edge, 0, 0.21, -25 )
     elseif t == 2731 then
 actor_plopper( "trailer_1_emerge", 2, plop_path, "figure-eight", 0.85 )

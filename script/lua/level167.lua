@@ -28,9 +28,9 @@ actor_plopper( "trailer_1_emerge", 2, plop_path, "figure-eight", 0.84, -25 )
 actor_plopper( "beemspider_1", 3, plop_edge, 0, 0.56 )
 actor_plopper( "wall_1_flat", 2, plop_line, 50, 0, 25 )
     elseif t == 1896 then
-actor_plopper( "wall_1_flat", 5, plop_line, 60, 0 )
+actor_plopper( "wall_1_flat", 3, plop_line, 60, 0 )
     elseif t == 2318 then
-actor_plopper( "mergeblob_1_spawn", 14, plop_edge, 0, 0.07 )
+actor_plopper( "mergeblob_1_spawn", 10, plop_edge, 0, 0.07 )
     elseif t == 2749 then
 actor_plopper( "trailer_1_emerge", 4, plop_path, "square-path", 0.84, 25 )
     elseif t == 3137 then
@@ -43,7 +43,7 @@ actor_plopper( "trailer_1_emerge", 2, plop_path, "square-path", 0.84 )
 actor_plopper( "wall_1_flat", 2, plop_line, 70, 0, 25 )
 actor_plopper( "trailer_1_emerge", 2, plop_path, "figure-eight", 0.84, 50 )
     elseif t == 4384 then
-actor_plopper( "beemspider_1", 5, plop_edge, 0, 0.56 )
+actor_plopper( "beemspider_1", 3, plop_edge, 0, 0.56 )
     elseif t == 4795 then
 actor_plopper( "robot_green", 5, plop_cluster, 32, 0.28, 50 )
 actor_plopper( "beemspider_1", 3, plop_ring, 45, 0.56, -25 )

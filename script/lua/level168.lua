@@ -1,5 +1,6 @@
 -- level168.lua -- level 168: big weelees, crystal storms, pathfly swarms, yellow robots,
 -- trackflies, great crystals and sliding walls.
+-- Among its waves also beemspiders, ninjoos and green walkers.
 
 cur_level_num = 168
 dofilx("everything.lua")
@@ -24,19 +25,24 @@ actor_plopper( "crystal_medium", 4, plop_edge, 0, 0.28 )
 actor_plopper( "crystal_medium", 4, plop_ring, 45, 0.28, 50 )
 actor_plopper( "wall_1_flat", c_zrand_int(2, 5), plop_line, 50, 0, 25 )
     elseif t == 1074 then
+actor_plopper( "ninjoo_1", 3, plop_ring, 36, 0.36 )
 actor_plopper( "pathfly_tiny", 9, plop_path, "edge-path-back", 0.17 )
 actor_plopper( "wall_1_flat", 2, plop_line, 70, 0, 50 )
     elseif t == 1452 then
 actor_plopper( "robot_yellow", c_zrand_int(3, 6), plop_edge, 0, 0.28, -25 )
 actor_plopper( "crystal_medium", 4, plop_ring, 36, 0.28 )
     elseif t == 1859 then
+actor_plopper( "beemspider_1", 3, plop_edge, 0, 0.56 )
 actor_plopper( "trackfly_1", c_zrand_int(5, 8), plop_edge, 0, 0.17, -25 )
 actor_plopper( "pathfly_tiny", 9, plop_path, "edge-path-back", 0.17 )
     elseif t == 2282 then
+actor_plopper( "trackfly_1", 6, plop_edge, 0, 0.17 )
 actor_plopper( "crystal_large", 5, plop_ring, 40, 0.56, -25 )
     elseif t == 2658 then
+actor_plopper( "ninjoo_1", 3, plop_ring, 40, 0.36 )
 actor_plopper( "wall_1_flat", 4, plop_line, 70, 0, -25 )
     elseif t == 3079 then
+actor_plopper( "robot_green", 6, plop_edge, 0, 0.28 )
 actor_plopper( "robot_yellow", c_zrand_int(3, 6), plop_cluster, 38, 0.28, 50 )
 actor_plopper( "pathfly_tiny", 9, plop_path, "edge-path-back", 0.17 )
     elseif t == 3490 then

@@ -1,5 +1,6 @@
 -- level171.lua -- level 171: beemspiders, ninjoos, big weelees, yellow robots, patrolling
 -- walkers, red blockers and crystal storms.
+-- Among its waves also trackflies.
 
 cur_level_num = 171
 dofilx("everything.lua")
@@ -26,7 +27,7 @@ actor_plopper( "blocker_red", 2, plop_edge, 0, 0.55, -25 )
 actor_plopper( "weelee_big", 2, plop_edge, 0, 0.68, -25 )
 actor_plopper( "robot_yellow", c_zrand_int(3, 6), plop_edge, 0, 0.27, 25 )
     elseif t == 1414 then
-actor_plopper( "robot_yellow", c_zrand_int(5, 8), plop_edge, 0, 0.27 )
+actor_plopper( "robot_yellow", 4, plop_edge, 0, 0.27 )
     elseif t == 1822 then
 actor_plopper( "robot_green_path", 6, plop_path, "edge-path", 0.41, 25 )
 actor_plopper( "blocker_red", 2, plop_edge, 0, 0.55, -25 )
@@ -37,12 +38,13 @@ actor_plopper( "crystal_medium", 4, plop_ring, 45, 0.27, 25 )
 actor_plopper( "crystal_medium", 4, plop_ring, 45, 0.27, -25 )
 actor_plopper( "robot_green_path", 6, plop_path, "star-path", 0.41, -25 )
     elseif t == 2958 then
+actor_plopper( "trackfly_1", 7, plop_edge, 0, 0.17 )
 actor_plopper( "beemspider_1", c_zrand_int(4, 7), plop_edge, 0, 0.55 )
     elseif t == 3380 then
 actor_plopper( "blocker_red", 3, plop_edge, 0, 0.55 )
 actor_plopper( "crystal_medium", 4, plop_edge, 0, 0.27 )
     elseif t == 3750 then
-actor_plopper( "robot_yellow", 7, plop_cluster, 20, 0.27, 50 )
+actor_plopper( "robot_yellow", 4, plop_cluster, 20, 0.27, 50 )
     elseif t == 4178 then
 actor_plopper( "robot_yellow", 4, plop_cluster, 38, 0.27, -25 )
 actor_plopper( "weelee_big", 2, plop_edge, 0, 0.68, 50 )

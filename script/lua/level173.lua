@@ -1,5 +1,6 @@
 -- level173.lua -- level 173: yellow robots, small turrets, crystal storms, mergeblobs,
 -- green walkers, small weelees, patrolling walkers and spinners.
+-- Among its waves also trackflies.
 
 cur_level_num = 173
 dofilx("everything.lua")
@@ -35,11 +36,12 @@ actor_plopper( "weelee_small", 5, plop_edge, 0, 0.2, -25 )
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_cluster, 20, 0.67, 50 )
     elseif t == 2454 then
 actor_plopper( "robot_green_path", 5, plop_path, "figure-eight", 0.4, 50 )
-actor_plopper( "turret_smallemerge", c_zrand_int(3, 6), plop_cluster, 38, 0.2 )
+actor_plopper( "turret_smallemerge", 2, plop_cluster, 38, 0.2 )
     elseif t == 2821 then
 actor_plopper( "spinner_1", 4, plop_ring, 30, 0.2 )
-actor_plopper( "turret_smallemerge", c_zrand_int(3, 6), plop_cluster, 38, 0.2 )
+actor_plopper( "turret_smallemerge", 2, plop_cluster, 38, 0.2 )
     elseif t == 3167 then
+actor_plopper( "trackfly_1", 7, plop_cluster, 26, 0.17 )
 actor_plopper( "crystal_medium", 7, plop_ring, 45, 0.27, 25 )
     elseif t == 3508 then
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 30, 0.67, 50 )

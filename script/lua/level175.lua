@@ -18,7 +18,7 @@ function LEVEL_gameloop()
     level_tick = level_tick + 1
     local t = level_tick
     if t == 220 then
-actor_plopper( "turret_smallemerge", 4, plop_cluster, 38, 0.2 )
+actor_plopper( "turret_smallemerge", 3, plop_cluster, 38, 0.2 )
 actor_plopper( "trackfly_1", c_zrand_int(6, 9), plop_cluster, 20, 0.17 )
     elseif t == 555 then
 actor_plopper( "weelee_small", c_zrand_int(5, 8), plop_cluster, 32, 0.2, 50 )
@@ -29,28 +29,29 @@ actor_plopper( "robot_green", c_zrand_int(8, 11), plop_cluster, 38, 0.27, 25 )
 actor_plopper( "turret_bigemerge", 3, plop_ring, 36, 0.33 )
     elseif t == 1650 then
 actor_plopper( "wall_1_flat", 3, plop_line, 70, 0 )
-actor_plopper( "robot_yellow", c_zrand_int(4, 7), plop_edge, 0, 0.27, 50 )
+actor_plopper( "robot_yellow", 3, plop_edge, 0, 0.27, 50 )
     elseif t == 2002 then
-actor_plopper( "ninjoo_1", c_zrand_int(3, 6), plop_ring, 30, 0.33, -25 )
+actor_plopper( "ninjoo_1", 2, plop_ring, 30, 0.33, -25 )
 actor_plopper( "trackfly_1", 7, plop_edge, 0, 0.17 )
     elseif t == 2389 then
-actor_plopper( "robot_yellow", 7, plop_cluster, 20, 0.27, 25 )
+actor_plopper( "robot_yellow", 4, plop_cluster, 20, 0.27, 25 )
     elseif t == 2718 then
 actor_plopper( "trackfly_1", 7, plop_edge, 0, 0.17, -25 )
 actor_plopper( "robot_green", 7, plop_cluster, 26, 0.27 )
     elseif t == 3065 then
-actor_plopper( "ninjoo_1", c_zrand_int(3, 6), plop_edge, 0, 0.33 )
+actor_plopper( "ninjoo_1", 2, plop_edge, 0, 0.33 )
 actor_plopper( "wall_1_flat", 2, plop_line, 50, 0, 25 )
     elseif t == 3455 then
-actor_plopper( "ninjoo_1", c_zrand_int(4, 7), plop_ring, 40, 0.33, 25 )
+actor_plopper( "ninjoo_1", 3, plop_ring, 40, 0.33, 25 )
     elseif t == 3801 then
 actor_plopper( "weelee_small", 5, plop_edge, 0, 0.2 )
 actor_plopper( "turret_smallemerge", 4, plop_cluster, 32, 0.2 )
     elseif t == 4181 then
+actor_plopper( "trackfly_1", 6, plop_edge, 0, 0.17 )
 actor_plopper( "robot_green", 10, plop_edge, 0, 0.27 )
     elseif t == 4503 then
 actor_plopper( "wall_1_flat", 3, plop_line, 60, 0, 50 )
-actor_plopper( "turret_smallemerge", c_zrand_int(3, 6), plop_ring, 45, 0.2 )
+actor_plopper( "turret_smallemerge", 2, plop_ring, 45, 0.2 )
     elseif t > 4503 then
         c_no_more_beasties_to_come()
     end

@@ -31,6 +31,7 @@ actor_plopper( "robot_yellow", 4, plop_edge, 0, 0.26, 25 )
     elseif t == 1577 then
 actor_plopper( "robot_yellow", 7, plop_cluster, 20, 0.26 )
     elseif t == 1946 then
+actor_plopper( "trackfly_1", 8, plop_edge, 0, 0.16 )
 actor_plopper( "spinner_1", c_zrand_int(7, 10), plop_ring, 36, 0.2, 50 )
     elseif t == 2293 then
 actor_plopper( "weelee_big", 2, plop_edge, 0, 0.65 )
@@ -39,11 +40,13 @@ actor_plopper( "turret_bigemerge", 2, plop_cluster, 38, 0.33, 25 )
 actor_plopper( "trackfly_1", c_zrand_int(6, 9), plop_cluster, 20, 0.16 )
 actor_plopper( "beemspider_1", 3, plop_edge, 0, 0.52 )
     elseif t == 2910 then
+actor_plopper( "trackfly_1", 7, plop_edge, 0, 0.16 )
 actor_plopper( "beemspider_1", 5, plop_edge, 0, 0.52, 50 )
     elseif t == 3224 then
 actor_plopper( "worm_chain_split", 3, plop_ring, 45, 0.52 )
 actor_plopper( "robot_green", 6, plop_ring, 30, 0.26 )
     elseif t == 3555 then
+actor_plopper( "spinner_1", 6, plop_ring, 36, 0.2 )
 actor_plopper( "robot_yellow", 5, plop_edge, 0, 0.26, 25 )
 actor_plopper( "robot_green", c_zrand_int(5, 8), plop_cluster, 20, 0.26, 25 )
     elseif t == 3863 then

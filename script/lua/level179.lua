@@ -24,6 +24,7 @@ actor_plopper( "trackfly_1", 8, plop_edge, 0, 0.16 )
     elseif t == 527 then
 actor_plopper( "trackfly_2", 8, plop_cluster, 26, 0.19, -25 )
     elseif t == 835 then
+actor_plopper( "beemspider_1", 3, plop_edge, 0, 0.52 )
 actor_plopper( "pathfly_tiny", c_zrand_int(9, 12), plop_path, "square-path", 0.16, 25 )
 actor_plopper( "beemspider_1", 4, plop_ring, 30, 0.52 )
     elseif t == 1152 then

@@ -1,5 +1,6 @@
 -- level181.lua -- level 181: weblobs, mergeblobs, crystal storms, droplet swarms, stinging
 -- trackflies, split worms, sliding walls and beemspiders.
+-- Among its waves also ninjoos and small turrets.
 
 cur_level_num = 181
 dofilx("everything.lua")
@@ -24,8 +25,10 @@ actor_plopper( "wall_1_flat", 3, plop_line, 60, 0, 50 )
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_cluster, 38, 0.64 )
 actor_plopper( "worm_chain_split", c_zrand_int(2, 5), plop_ring, 45, 0.51 )
     elseif t == 846 then
+actor_plopper( "turret_smallemerge", 4, plop_cluster, 32, 0.19 )
 actor_plopper( "crystal_medium", 8, plop_edge, 0, 0.25 )
     elseif t == 1152 then
+actor_plopper( "ninjoo_1", 3, plop_edge, 0, 0.32 )
 actor_plopper( "mergeblob_1_spawn", 11, plop_edge, 0, 0.06, -25 )
 actor_plopper( "crystal_medium", 5, plop_ring, 30, 0.25, 25 )
     elseif t == 1442 then
@@ -35,12 +38,14 @@ actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 40, 0.64, -25 )
 actor_plopper( "worm_chain_split", 3, plop_edge, 0, 0.51 )
 actor_plopper( "crystal_medium", c_zrand_int(3, 6), plop_edge, 0, 0.25, 25 )
     elseif t == 2057 then
+actor_plopper( "turret_smallemerge", 4, plop_ring, 40, 0.19 )
 actor_plopper( "wall_1_flat", 3, plop_line, 70, 0, 25 )
 actor_plopper( "mergeblob_1_spawn", 11, plop_cluster, 26, 0.06, 25 )
     elseif t == 2364 then
 actor_plopper( "beemspider_1", 4, plop_ring, 36, 0.51, 50 )
 actor_plopper( "mergeblob_1_spawn", 9, plop_edge, 0, 0.06 )
     elseif t == 2673 then
+actor_plopper( "ninjoo_1", 3, plop_edge, 0, 0.32 )
 actor_plopper( "worm_chain_split", 5, plop_ring, 36, 0.51, 50 )
     elseif t == 3005 then
 actor_plopper( "mergeblob_1_spawn", 11, plop_cluster, 20, 0.06 )
@@ -49,6 +54,7 @@ actor_plopper( "beemspider_1", c_zrand_int(3, 6), plop_edge, 0, 0.51, 25 )
 actor_plopper( "crystal_medium", c_zrand_int(4, 7), plop_ring, 40, 0.25 )
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 36, 0.64 )
     elseif t == 3653 then
+actor_plopper( "ninjoo_1", 3, plop_ring, 40, 0.32 )
 actor_plopper( "weblob_tiny2", 10, plop_ring, 45, 0.1 )
 actor_plopper( "wall_1_flat", 3, plop_line, 70, 0 )
     elseif t == 3943 then

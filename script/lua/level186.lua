@@ -1,5 +1,6 @@
 -- level186.lua -- level 186: small weelees, pathfly swarms, mergeblobs, yellow robots,
 -- ninjoos, spinners, big weelees and beemspiders.
+-- Among its waves also green walkers and trackflies.
 
 cur_level_num = 186
 dofilx("everything.lua")
@@ -35,6 +36,8 @@ actor_plopper( "spinner_1", 8, plop_edge, 0, 0.18 )
 actor_plopper( "weelee_big", 2, plop_edge, 0, 0.61, 25 )
 actor_plopper( "ninjoo_1", c_zrand_int(3, 6), plop_ring, 30, 0.31, 50 )
     elseif t == 2144 then
+actor_plopper( "robot_green", 7, plop_edge, 0, 0.25 )
+actor_plopper( "trackfly_1", 8, plop_edge, 0, 0.15 )
 actor_plopper( "beemspider_1", 6, plop_edge, 0, 0.49 )
     elseif t == 2411 then
 actor_plopper( "ninjoo_1", 3, plop_ring, 30, 0.31 )

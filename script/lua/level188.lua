@@ -1,5 +1,6 @@
 -- level188.lua -- level 188: great crystals, yellow robots, weblobs, mergeblobs, small
 -- turrets, trackflies, pathfly swarms and trailers.
+-- Among its waves also ninjoos.
 
 cur_level_num = 188
 dofilx("everything.lua")
@@ -34,6 +35,7 @@ actor_plopper( "turret_smallemerge", 8, plop_ring, 40, 0.18, 50 )
 actor_plopper( "trackfly_1", c_zrand_int(6, 9), plop_cluster, 32, 0.15 )
 actor_plopper( "mergeblob_1_big_emerge", 2, plop_cluster, 20, 0.6, 50 )
     elseif t == 1766 then
+actor_plopper( "trackfly_1", 8, plop_edge, 0, 0.15 )
 actor_plopper( "pathfly_tiny", 15, plop_path, "inner-path", 0.15 )
     elseif t == 2016 then
 actor_plopper( "trailer_1_emerge", 3, plop_path, "zigzag-path", 0.73, 25 )
@@ -42,6 +44,7 @@ actor_plopper( "mergeblob_1_big_emerge", 2, plop_ring, 40, 0.6, -25 )
 actor_plopper( "turret_smallemerge", 6, plop_ring, 45, 0.18 )
 actor_plopper( "crystal_large", c_zrand_int(2, 5), plop_ring, 40, 0.48, 25 )
     elseif t == 2525 then
+actor_plopper( "ninjoo_1", 3, plop_edge, 0, 0.31 )
 actor_plopper( "crystal_large", 5, plop_edge, 0, 0.48, 50 )
     elseif t == 2768 then
 actor_plopper( "trailer_1_emerge", 3, plop_path, "edge-path-back", 0.73 )

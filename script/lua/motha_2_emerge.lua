@@ -7,7 +7,11 @@ end
 
 local t = ACTOR_preload("motha_2_emerge", "bosses", "motha_2")
 t[cp_actor_type] = cat_motha
-t[cp_these_collide_with_me] = 0
+-- While it rises only the floor touches it (no shot or ship carries cat_ground), and
+-- its clock runs from the launch: it becomes its type on time.
+t[cp_these_collide_with_me] = cat_ground
+-- No health while it rises: a smart bomb passes over it, and the boss always comes.
+t[cp_health_percent] = 0
 t[cp_score] = 0
 c_preload_model(t)
 -- Its own sounds: hits on live and armoured bones, the fence, its death, its voice.

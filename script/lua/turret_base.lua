@@ -3,7 +3,9 @@
 
 local t = ACTOR_preload("turret_base", "beasties", "turret_base")
 t[cp_actor_type] = cat_beastie
-t[cp_these_collide_with_me] = 0
+-- Wreckage: only the floor touches it (no shot or ship carries cat_ground), and its
+-- clock runs from the moment it stands, so it crumbles on time.
+t[cp_these_collide_with_me] = cat_ground
 t[cp_in_beastie_count] = 0
 c_preload_model(t)
 

@@ -7,7 +7,9 @@ end
 
 local t = ACTOR_preload("turret_bigemerge", "beasties", "turret_1_big")
 t[cp_actor_type] = cat_beastie
-t[cp_these_collide_with_me] = 0
+-- While it rises only the floor touches it (no shot or ship carries cat_ground), and
+-- its clock runs from the launch: it becomes its type on time.
+t[cp_these_collide_with_me] = cat_ground
 t[cp_score] = 0
 c_preload_model(t)
 
