@@ -15,13 +15,6 @@
 #include <cstring>
 #include <vector>
 
-static void check(bool ok)
-{
-    if (!ok) {
-        abort();
-    }
-}
-
 // Every slot's target, in one list.
 static std::vector<int> bindings(void)
 {
@@ -59,25 +52,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     input_load_binds();
     std::vector<int> first = bindings();
     for (int target : first) {
-        check(target == BIND_NONE || (target >= 0 && target < BIND_TARGET_COUNT));
+        fuzz::check(target == BIND_NONE || (target >= 0 && target < BIND_TARGET_COUNT));
     }
     const int keys = input_bound_key_count.load();
-    check(keys >= 0 && keys <= INPUT_KEY_COUNT);
+    fuzz::check(keys >= 0 && keys <= INPUT_KEY_COUNT);
     for (int i = 0; i < keys; i++) {
         int code = input_bound_keys[i].load();
-        check(code >= 0 && code < INPUT_KEY_COUNT && input_key_slots[code].load() != BIND_NONE);
+        fuzz::check(code >= 0 && code < INPUT_KEY_COUNT && input_key_slots[code].load() != BIND_NONE);
     }
     for (int set = 0; set < 3; set++) {
         for (int player = 0; player < INPUT_PLAYERS; player++) {
             input_describe_binds(set, player);
             for (const char *text : g_bind_texts) {
-                check(strnlen(text, BIND_TEXT_SIZE) < (size_t)BIND_TEXT_SIZE);
+                fuzz::check(strnlen(text, BIND_TEXT_SIZE) < (size_t)BIND_TEXT_SIZE);
             }
         }
     }
     input_write_binds();
     input_load_binds();
-    check(bindings() == first);
-    check(mem_usage == 0);
+    fuzz::check(bindings() == first);
+    fuzz::check(mem_usage == 0);
     return 0;
 }

@@ -23,13 +23,6 @@
 #include <cstring>
 #include <string>
 
-static void check(bool ok)
-{
-    if (!ok) {
-        abort();
-    }
-}
-
 static bool within(float v, float min, float max)
 {
     return v >= min && v <= max;
@@ -57,7 +50,7 @@ static void set_up(void)
     fuzz::put_file("../menu/languages.txt", (const uint8_t *)list, sizeof(list) - 1);
     snprintf(g_menu_dir, FILE_DIR_SIZE, "../menu/");
     menu_init_languages();
-    check(g_language_count == 2);
+    fuzz::check(g_language_count == 2);
     // A mode list such as SDL gives.
     const int sizes[][2] = {{1280, 1024}, {1024, 768}, {800, 600}, {640, 480}};
     zwin_mode_count = 0;
@@ -85,31 +78,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     con_config(1);
     settings_clamp();
 
-    check(within(g_sound_sfxvol, 0.75f, 1.0f) && within(g_sound_menuvol, 0.75f, 1.0f));
-    check(within(g_render_biggcrosshair, 0.25f, 1.0f) && within(g_render_colourdepth, 1.0f, 2.0f));
-    check(within(g_render_brightness, 0.0f, 1.0f) && within(g_render_particles, 0.25f, 1.0f));
-    check(within(g_render_backgroundgfx, 0.0f, 3.0f));
-    check(within(g_render_modelnum1, 0.0f, 4.0f) && within(g_render_modelnum2, 0.0f, 4.0f));
-    check(within(g_render_modelhue1, 0.0f, 11.0f) && within(g_render_modelhue2, 0.0f, 11.0f));
-    check(g_mouse_speed >= 0.01f);
+    fuzz::check(within(g_sound_sfxvol, 0.75f, 1.0f) && within(g_sound_menuvol, 0.75f, 1.0f));
+    fuzz::check(within(g_render_biggcrosshair, 0.25f, 1.0f) && within(g_render_colourdepth, 1.0f, 2.0f));
+    fuzz::check(within(g_render_brightness, 0.0f, 1.0f) && within(g_render_particles, 0.25f, 1.0f));
+    fuzz::check(within(g_render_backgroundgfx, 0.0f, 3.0f));
+    fuzz::check(within(g_render_modelnum1, 0.0f, 4.0f) && within(g_render_modelnum2, 0.0f, 4.0f));
+    fuzz::check(within(g_render_modelhue1, 0.0f, 11.0f) && within(g_render_modelhue2, 0.0f, 11.0f));
+    fuzz::check(g_mouse_speed >= 0.01f);
     for (const PlayerInput &p : g_player_input) {
-        check(within(p.input_type, 0.0f, 2.0f) && within(p.joystick_deadzone, 0.1f, 0.901f));
+        fuzz::check(within(p.input_type, 0.0f, 2.0f) && within(p.joystick_deadzone, 0.1f, 0.901f));
         int set = menu_bind_set(p.input_type);
-        check(set >= 0 && set <= 2);
+        fuzz::check(set >= 0 && set <= 2);
     }
-    check(strnlen(g_language, CON_NAME_SIZE) < CON_NAME_SIZE);
+    fuzz::check(strnlen(g_language, CON_NAME_SIZE) < CON_NAME_SIZE);
 
     int index = zwin_reset_index();
-    check(index >= 0 && index < zwin_mode_count);
+    fuzz::check(index >= 0 && index < zwin_mode_count);
     int width = 0;
     int height = 0;
     zwin_clamp_mode(&width, &height);
-    check(width >= 640 && height >= 480);
+    fuzz::check(width >= 640 && height >= 480);
     uint16_t ramp[ZWIN_GAMMA_SIZE];
     zwin_gamma_ramp(g_render_brightness, ramp);
 
-    check(menu_get_language_text(nullptr) != nullptr);
-    check(g_language_num >= 0.0f && g_language_num < (float)g_language_count);
-    check(mem_usage == baseline);
+    fuzz::check(menu_get_language_text(nullptr) != nullptr);
+    fuzz::check(g_language_num >= 0.0f && g_language_num < (float)g_language_count);
+    fuzz::check(mem_usage == baseline);
     return 0;
 }

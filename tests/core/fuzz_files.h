@@ -1,5 +1,6 @@
-// fuzz_files.h -- what the fuzz targets of file readers share: a private folder to work
-// in, writing the input's files there, and cutting one input into several files.
+// fuzz_files.h -- what the fuzz targets of file readers share: the failed-check abort, a
+// private folder to work in, writing the input's files there, and cutting one input into
+// several files.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +14,14 @@
 #include <vector>
 
 namespace fuzz {
+
+// A broken promise of the reader under test: libFuzzer keeps the input that did it.
+inline void check(bool ok)
+{
+    if (!ok) {
+        abort();
+    }
+}
 
 // A new folder under the system's temporary folder, removed at exit; the process's
 // working directory becomes its sub-folder "run", so the game's relative paths ("..",

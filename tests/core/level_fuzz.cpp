@@ -29,13 +29,6 @@
 #include <filesystem>
 #include <string>
 
-static void check(bool ok)
-{
-    if (!ok) {
-        abort();
-    }
-}
-
 static size_t baseline;   // the pool in use after set-up: the face batch's arrays
 
 static void set_up(void)
@@ -78,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     zbatch_level_start();
     AnimSet *set = actor_load_model_data("fuzz", "set");
     if (set) {
-        check(anim_set_find_or_load("../styles/fuzz/set") == set);
+        fuzz::check(anim_set_find_or_load("../styles/fuzz/set") == set);
         Actor a;
         if (actor_setup_skeleton(&a, set, 0, 0, 0) == 0) {
             for (int t = 0; t < set->track_count && t < 4; t++) {
@@ -103,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     zbatch_unlock_arrays();
     zgl_texture_free_all();
     file_free_textures_level();
-    check(anim_plays_in_use() == 0);
-    check(mem_usage == baseline);
+    fuzz::check(anim_plays_in_use() == 0);
+    fuzz::check(mem_usage == baseline);
     return 0;
 }

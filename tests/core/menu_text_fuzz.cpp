@@ -19,42 +19,35 @@
 #include <cstdlib>
 #include <cstring>
 
-static void check(bool ok)
-{
-    if (!ok) {
-        abort();
-    }
-}
-
 static void check_texts(void)
 {
     for (int page = 0; page < MENU_PAGE_COUNT; page++) {
         int count = 0;
         MenuItem *items = menu_page(page, &count);
         for (int r = 0; items && r < count; r++) {
-            check(strnlen(items[r].text, MENU_TEXT_SIZE) < (size_t)MENU_TEXT_SIZE);
+            fuzz::check(strnlen(items[r].text, MENU_TEXT_SIZE) < (size_t)MENU_TEXT_SIZE);
             // A value after the label, as the settings pages write them each tick.
             for (int column : g_label_columns) {
-                check(column >= 0);
+                fuzz::check(column >= 0);
                 char row[MENU_TEXT_SIZE];
                 memcpy(row, items[r].text, sizeof(row));
                 menu_write_at(row, column, "100%");
-                check(strnlen(row, MENU_TEXT_SIZE) < (size_t)MENU_TEXT_SIZE);
+                fuzz::check(strnlen(row, MENU_TEXT_SIZE) < (size_t)MENU_TEXT_SIZE);
             }
         }
     }
     for (int id = -1; id <= MENU_TEXT_SLOTS; id++) {
-        check(strnlen(menu_text(id), MENU_TEXT_SIZE) < (size_t)MENU_TEXT_SIZE);
+        fuzz::check(strnlen(menu_text(id), MENU_TEXT_SIZE) < (size_t)MENU_TEXT_SIZE);
     }
     for (const char *name : g_key_names) {
-        check(strnlen(name, MENU_KEY_NAME_SIZE) < (size_t)MENU_KEY_NAME_SIZE);
+        fuzz::check(strnlen(name, MENU_KEY_NAME_SIZE) < (size_t)MENU_KEY_NAME_SIZE);
     }
-    check(std::isfinite(g_menu_text_depth));
+    fuzz::check(std::isfinite(g_menu_text_depth));
     // The controls page names keys from the key-name texts.
     for (int set = 0; set < 3; set++) {
         input_describe_binds(set, 0);
         for (const char *text : g_bind_texts) {
-            check(strnlen(text, BIND_TEXT_SIZE) < (size_t)BIND_TEXT_SIZE);
+            fuzz::check(strnlen(text, BIND_TEXT_SIZE) < (size_t)BIND_TEXT_SIZE);
         }
     }
 }
@@ -73,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::put_file("../menu/keys_en.txt", parts[2].bytes, parts[2].size);
 
     menu_init_languages();
-    check(g_language_count >= 0 && g_language_count <= MAX_LANGUAGES);
+    fuzz::check(g_language_count >= 0 && g_language_count <= MAX_LANGUAGES);
     for (int i = -1; i <= g_language_count; i++) {
         g_language_num = (float)i;
         menu_parse_text();
@@ -82,6 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     menu_free_languages();
     menu_parse_text();
     g_language_num = 0.0f;
-    check(mem_usage == 0);
+    fuzz::check(mem_usage == 0);
     return 0;
 }

@@ -4,18 +4,12 @@
 
 #include "core/mem.h"
 #include "platform/sound_local.h"
+#include "tests/core/fuzz_files.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-
-static void check(bool ok)
-{
-    if (!ok) {
-        abort();
-    }
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -28,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SoundEntry entry{};
     snd_decode_wav(&entry, data, (int)size, "fuzz.wav");
     if (entry.priority) {
-        check(entry.data && entry.length >= 2 && entry.priority == SND_PRIORITY_LOADED);
+        fuzz::check(entry.data && entry.length >= 2 && entry.priority == SND_PRIORITY_LOADED);
         // A few chunks of it through the mixer: every sample is read.
         memset(snd_voices, 0, sizeof(snd_voices));
         snd_voices[0].data = entry.data;
@@ -42,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         memset(snd_voices, 0, sizeof(snd_voices));
         mem_free(entry.data);
     }
-    check(mem_usage == 0);
+    fuzz::check(mem_usage == 0);
     return 0;
 }
