@@ -42,24 +42,77 @@ echo "== ThreadSanitizer build: input, bindings, sound, the frame's intake and t
 (cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/../tests/platform/tsan.supp" \
     ctest --output-on-failure -j "$jobs" -R '^((Input[A-Za-z]*|Bind[A-Za-z]*|Sound[A-Za-z]*|FrameGate)\.|Lifecycle\.ASettingsLine)') || status=1
 
-# Fuzz runs: each loader for a few seconds, seeded with sample files the generator
-# writes. Built with clang and libFuzzer in a folder of their own; skipped where the
-# fuzzer runtime does not link.
+# Fuzz runs: each reader of the player's folder for a few seconds, seeded with sample
+# files the generator writes and with the generated tree's own files. Built with clang and
+# libFuzzer in a folder of their own; skipped where the fuzzer runtime does not link.
+# Targets that read several files take them joined by the line "=====".
 fuzz_seconds=${FUZZ_SECONDS:-5}
-echo "== fuzz: each loader for ${fuzz_seconds} s"
+echo "== fuzz: each reader for ${fuzz_seconds} s"
 if CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" \
         -DGLIMMERFALL_FUZZ=ON -DGLIMMERFALL_BENCH=OFF >build-fuzz.log 2>&1 &&
     cmake --build build-fuzz -j "$jobs" --target fuzz_targets >>build-fuzz.log 2>&1; then
-    seeds=build-fuzz/seeds
+    # Absolute paths: the targets that read files work in a private folder of their own.
+    seeds=$PWD/build-fuzz/seeds
+    tree=$PWD/build/assets
     rm -rf "$seeds"
     build/tools/assetgen --seeds "$seeds" >/dev/null
-    cp build/assets/styles/bitmaps/z_light.bmp "$seeds/bmp/"
-    cp build/assets/styles/beasties/robot_green/anim.bin "$seeds/anim/robot_green.bin"
-    for target in bmp model anim particle; do
+    mkdir -p "$seeds"/{wav,config,bind,score,menu_text,level}
+    joined() {   # the files given, joined by the separator line
+        local first=1
+        for f in "$@"; do
+            [ $first -eq 1 ] || printf '\n=====\n'
+            first=0
+            cat "$f"
+        done
+    }
+    cp "$tree/styles/bitmaps/z_light.bmp" "$seeds/bmp/"
+    cp "$tree/styles/beasties/robot_green/anim.bin" "$seeds/anim/robot_green.bin"
+    find "$tree/styles/sfx" -name '*.wav' -size -200k -exec cp {} "$seeds/wav/" \;
+    cp data/bindwin32.cfg "$seeds/bind/"
+    cat data/bindwin32.cfg - >"$seeds/config/config.cfg" <<'CONFIG'
+#console
+language "en"
+language_num 0.000000
+mouse_speed 1.000000
+input_type 0.000000
+joystick_deadzone 0.300000
+input_type_2 0.000000
+joystick_deadzone_2 0.300000
+sound_devnum -1.000000
+sound_sfxvol 1.000000
+sound_menuvol 1.000000
+render_levelnum 101.000000
+render_modelnum1 1.000000
+render_modelhue1 0.000000
+render_modelnum2 2.000000
+render_modelhue2 0.000000
+render_alternaterenderpath 0.000000
+render_biggcrosshair 0.000000
+render_resolution 1.000000
+render_colourdepth 1.000000
+render_sync 0.000000
+render_brightness 0.500000
+render_16bittexture 1.000000
+render_trilinear 1.000000
+render_particles 1.000000
+render_backgroundgfx 2.000000
+render_fullscreen 0.000000
+CONFIG
+    head -c 9028 /dev/zero >"$seeds/score/plain.cfg"
+    { printf '\001\000\000\000'; head -c 9024 /dev/zero; } >"$seeds/score/scrambled.cfg"
+    for lang in en de fr; do
+        joined "$tree/menu/languages.txt" "$tree/menu/menu_$lang.txt" "$tree/menu/keys_en.txt" \
+            >"$seeds/menu_text/$lang.txt"
+    done
+    for model in beasties/robot_green beasties/weelee_big players/ship_1 powerups/powerup_spinner explosions/burst_small; do
+        joined "$tree/styles/$model/anim.bin" "$tree/styles/$model/model.bin" >"$seeds/level/${model##*/}.bin"
+    done
+    for target in bmp model anim particle wav config bind score menu_text level; do
         corpus=$(mktemp -d)
-        if build-fuzz/tests/${target}_fuzz -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-                -artifact_prefix=build-fuzz/ "$corpus" "$seeds/$target" >build-fuzz/${target}.log 2>&1; then
+        if GLIMMERFALL_FUZZ_BITMAPS="$tree/styles/bitmaps" build-fuzz/tests/${target}_fuzz \
+                -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+                -artifact_prefix="$PWD/build-fuzz/" "$corpus" "$seeds/$target" >build-fuzz/${target}.log 2>&1; then
             echo "fuzz ${target}: $(grep -o 'Done [0-9]* runs' build-fuzz/${target}.log), no failure"
         else
             echo "fuzz ${target}: FAILED (build-fuzz/${target}.log)"

@@ -57,6 +57,10 @@ static uint8_t *file_load_padded(const char *path, int *size, int extra)
 {
     int n = file_size(path);
     if (n < 1) {
+        // An empty file is a damaged one, not an absent one: named even while probing.
+        if (n == 0) {
+            con_printf("*** [file] '%s' is empty", path);
+        }
         return nullptr;
     }
     uint8_t *block = (uint8_t *)mem_alloc((size_t)n + (size_t)extra);

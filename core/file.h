@@ -17,7 +17,8 @@ int file_exists_size(const char *path);
 FILE *file_open(const char *path, const char *mode);
 
 // The whole file in one pool block (free with mem_free), or null for a missing, empty
-// or unreadable file. *size (when not null) is written only on success.
+// or unreadable file; an empty one is logged "*** [file] '<path>' is empty" even while
+// quiet. *size (when not null) is written only on success.
 uint8_t *file_load(const char *path, int *size);
 // A text file whole, with every byte kept and a terminating 0 added behind the last
 // one; *size (when not null) is the file's length without the terminator. Null as for

@@ -172,6 +172,15 @@ static int model_parse_body(MemStream *s, int matrix_count, ModelFile *m)
         if (!memstream_read(s, mask, MODEL_NAME_SIZE)) {
             return -1;
         }
+        // Mode 0 loops an animated set and every mode from 1 on runs it back and forth,
+        // so higher modes are kept as 1: the texture cache adds one to the mode.
+        if (t->anim_mode < 0) {
+            con_printf("*** [model] %s: texture %d has animation mode %d", name, i, (int)t->anim_mode);
+            return -1;
+        }
+        if (t->anim_mode > MODEL_ANIM_BACK_AND_FORTH) {
+            t->anim_mode = MODEL_ANIM_BACK_AND_FORTH;
+        }
         model_copy_name(t->colour, colour);
         model_copy_name(t->mask, mask);
     }

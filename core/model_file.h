@@ -18,6 +18,10 @@ constexpr int MODEL_NAME_SIZE = 64;        // bitmap names in texture entries
 constexpr uint32_t MODEL_FACE_TEXTURE_MASK = 0x0fffu;   // index into the texture entries
 constexpr uint32_t MODEL_FACE_RADIAL = 0x8000u;         // lit by the direction from its bone's origin
 
+// Animation mode of a texture entry whose set runs back and forth; 0 loops it, and any
+// higher mode in a file plays as this one.
+constexpr int32_t MODEL_ANIM_BACK_AND_FORTH = 1;
+
 // Record sizes in the file.
 constexpr int MODEL_DRAW_VERTEX_BYTES = 28;
 constexpr int MODEL_FACE_BYTES = 16;
@@ -48,7 +52,7 @@ struct ModelPair {
 struct ModelTexture {
     uint32_t flags;                 // TextureHandle flag bits
     float anim_speed;
-    int32_t anim_mode;
+    int32_t anim_mode;              // 0 or MODEL_ANIM_BACK_AND_FORTH; a file's negative mode is refused
     char colour[MODEL_NAME_SIZE];   // bitmap path, backslashes turned into '/'; "" or "(null)" = none
     char mask[MODEL_NAME_SIZE];
 };

@@ -28,7 +28,17 @@ static int32_t snd_accumulators[SND_MIX_CHUNK];
 // The format the mixer works in, as opened.
 static SDL_AudioSpec snd_spec;
 
+// The mixer's format: every sound is converted to it when loaded.
 constexpr int SND_FREQUENCY = 22050;
+constexpr Uint16 SND_FORMAT = AUDIO_S16SYS;
+constexpr Uint8 SND_CHANNELS = 1;
+// WAV files the mixer takes: PCM of 8 or 16 bits, one or two channels, and a rate for
+// which SDL's converter needs no more steps than it holds (far outside this range it
+// writes past them).
+constexpr uint32_t SND_WAV_PCM = 1;
+constexpr uint32_t SND_WAV_FORMAT_BYTES = 16;
+constexpr int SND_MIN_RATE = 1000;
+constexpr int SND_MAX_RATE = 192000;
 constexpr double SND_SILENT_FACTOR = 0.76;    // this loud or quieter: not worth a voice
 // The volume of a factor is worked out in double: in float, (1.0 - 0.6) x 320 lands a
 // hair below 128 and full loudness would truncate to 127.
@@ -58,8 +68,8 @@ int snd_open(void)
     SDL_AudioSpec want;
     memset(&want, 0, sizeof(want));
     want.freq = SND_FREQUENCY;
-    want.format = AUDIO_S16SYS;   // the mixer's native 16-bit samples
-    want.channels = 1;
+    want.format = SND_FORMAT;     // the mixer's native 16-bit samples
+    want.channels = SND_CHANNELS;
     want.samples = SND_MIX_CHUNK;
     want.callback = snd_mix_callback;
     // Before the audio thread exists: it reads both from its first callback on.
@@ -90,24 +100,102 @@ void snd_close(void)
     con_printf("[Sound] finished");
 }
 
-void snd_load_wav(SoundEntry *entry, int index, int group)
+// Reads a little-endian word of a WAV header.
+static uint32_t snd_le32(const uint8_t *p)
 {
-    (void)index;
+    return (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
+}
+
+static uint32_t snd_le16(const uint8_t *p)
+{
+    return (uint32_t)p[0] | (uint32_t)p[1] << 8;
+}
+
+static int snd_tag_is(const uint8_t *p, const char tag[5])
+{
+    return memcmp(p, tag, 4) == 0;
+}
+
+// Walks a WAV file's chunks the way SDL reads them: "RIFF", a length and "WAVE", then
+// chunks of a tag, a length and that many bytes, no pad byte; "fact" and "LIST" chunks
+// before the "fmt " chunk, any chunks between it and "data". SDL allocates each chunk's
+// length before it reads it, and for some rates builds more conversion steps than its
+// converter holds, so a file reaches SDL only when every length fits the file and its
+// format is one the mixer converts safely. Returns 1, or 0 with the reason in why.
+static int snd_wav_acceptable(const uint8_t *bytes, int size, char *why, size_t why_size)
+{
+    if (size < 12 || !snd_tag_is(bytes, "RIFF") || !snd_tag_is(bytes + 8, "WAVE")) {
+        snprintf(why, why_size, "not a RIFF WAVE file");
+        return 0;
+    }
+    int at = 12;
+    int seen_format = 0;
+    for (;;) {
+        if (size - at < 8) {
+            snprintf(why, why_size, seen_format ? "no data chunk" : "no fmt chunk");
+            return 0;
+        }
+        const uint8_t *chunk = bytes + at;
+        const uint32_t length = snd_le32(chunk + 4);
+        const int left = size - at - 8;
+        if (length == 0 || length > (uint32_t)left) {
+            snprintf(why, why_size, "the chunk at byte %d claims %u bytes, %d are left", at, (unsigned)length,
+                     left);
+            return 0;
+        }
+        at += 8 + (int)length;
+        if (!seen_format) {
+            if (snd_tag_is(chunk, "fact") || snd_tag_is(chunk, "LIST")) {
+                continue;
+            }
+            if (!snd_tag_is(chunk, "fmt ") || length < SND_WAV_FORMAT_BYTES) {
+                snprintf(why, why_size, "no fmt chunk");
+                return 0;
+            }
+            const uint32_t encoding = snd_le16(chunk + 8);
+            const uint32_t channels = snd_le16(chunk + 10);
+            const uint32_t rate = snd_le32(chunk + 12);
+            const uint32_t bits = snd_le16(chunk + 22);
+            if (encoding != SND_WAV_PCM) {
+                snprintf(why, why_size, "encoding %u is not PCM", (unsigned)encoding);
+                return 0;
+            }
+            if (channels < 1 || channels > 2) {
+                snprintf(why, why_size, "%u channels, 1 or 2 are played", (unsigned)channels);
+                return 0;
+            }
+            if (rate < (uint32_t)SND_MIN_RATE || rate > (uint32_t)SND_MAX_RATE) {
+                snprintf(why, why_size, "rate of %u Hz, %d..%d are played", (unsigned)rate, SND_MIN_RATE,
+                         SND_MAX_RATE);
+                return 0;
+            }
+            if (bits != 8 && bits != 16) {
+                snprintf(why, why_size, "%u bits a sample, 8 or 16 are played", (unsigned)bits);
+                return 0;
+            }
+            seen_format = 1;
+            continue;
+        }
+        if (snd_tag_is(chunk, "data")) {
+            return 1;
+        }
+    }
+}
+
+void snd_decode_wav(SoundEntry *entry, const uint8_t *bytes, int size, const char *path)
+{
     entry->data = nullptr;
     entry->length = 0;
     entry->priority = 0;
-    entry->group = group;
-    entry->mode = SND_MODE_NORMAL;
-    char path[FILE_DIR_SIZE + SND_NAME_SIZE + 8];
-    snprintf(path, sizeof(path), "%s%s.wav", g_sfx_dir, entry->name);
-    if (file_exists_size(path) < 1) {
-        con_printf("*** [audio] %s doesnt exist", path);
+    char why[128];
+    if (!bytes || !snd_wav_acceptable(bytes, size, why, sizeof(why))) {
+        con_printf(" [Sound] failed to load %s: %s", path, bytes ? why : "no file");
         return;
     }
     SDL_AudioSpec spec;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
-    SDL_RWops *source = SDL_RWFromFile(path, "rb");
+    SDL_RWops *source = SDL_RWFromConstMem(bytes, size);
     if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &samples, &length)) {
         con_printf(" [Sound] failed to load %s: %s", path, SDL_GetError());
         return;
@@ -115,24 +203,24 @@ void snd_load_wav(SoundEntry *entry, int index, int group)
     SDL_AudioCVT cvt;
     memset(&cvt, 0, sizeof(cvt));
     cvt.len_mult = 1;
-    int convert = spec.format != snd_spec.format || spec.channels != snd_spec.channels || spec.freq != snd_spec.freq;
+    int convert = spec.format != SND_FORMAT || spec.channels != SND_CHANNELS || spec.freq != SND_FREQUENCY;
     if (convert) {
         con_printf("[Sound] converting %s", path);
-        if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, snd_spec.format, snd_spec.channels,
-                              snd_spec.freq) == -1) {
+        if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, SND_FORMAT, SND_CHANNELS,
+                              SND_FREQUENCY) == -1) {
             con_printf("[Sound] SDL_BuildAudioCVT() failed: %s", SDL_GetError());
             SDL_FreeWAV(samples);
             return;
         }
     }
     // The conversion works in place and may grow the samples len_mult times.
-    uint64_t bytes = (uint64_t)length * (uint64_t)(cvt.len_mult > 0 ? cvt.len_mult : 1);
-    if (length < 2 || bytes > SND_MAX_BYTES) {
+    uint64_t bytes_needed = (uint64_t)length * (uint64_t)(cvt.len_mult > 0 ? cvt.len_mult : 1);
+    if (length < 2 || bytes_needed > SND_MAX_BYTES) {
         con_printf("*** [audio] %s: %u bytes of samples refused", path, (unsigned)length);
         SDL_FreeWAV(samples);
         return;
     }
-    auto *data = (uint8_t *)mem_alloc((size_t)bytes);
+    auto *data = (uint8_t *)mem_alloc((size_t)bytes_needed);
     if (!data) {
         SDL_FreeWAV(samples);
         return;
@@ -152,6 +240,32 @@ void snd_load_wav(SoundEntry *entry, int index, int group)
     entry->data = (int16_t *)(void *)data;
     entry->length = length;
     entry->priority = SND_PRIORITY_LOADED;
+}
+
+void snd_load_wav(SoundEntry *entry, int index, int group)
+{
+    (void)index;
+    entry->data = nullptr;
+    entry->length = 0;
+    entry->priority = 0;
+    entry->group = group;
+    entry->mode = SND_MODE_NORMAL;
+    char path[FILE_DIR_SIZE + SND_NAME_SIZE + 8];
+    snprintf(path, sizeof(path), "%s%s.wav", g_sfx_dir, entry->name);
+    const int size = file_exists_size(path);
+    if (size < 1) {
+        con_printf("*** [audio] %s doesnt exist", path);
+        return;
+    }
+    // Larger than the samples of any sound may be: refused before a byte is read.
+    if ((uint32_t)size > SND_MAX_BYTES) {
+        con_printf(" [Sound] failed to load %s: %d bytes, more than a sound may hold", path, size);
+        return;
+    }
+    int got = 0;
+    uint8_t *bytes = file_load(path, &got);
+    snd_decode_wav(entry, bytes, got, path);
+    mem_free(bytes);
 }
 
 int snd_volume(float factor)

@@ -50,8 +50,14 @@ extern int32_t snd_peak;                      // the limiter's peak (audio threa
 int snd_open(void);
 void snd_close(void);
 // Loads entry index's file into it (converted to the device format); leaves priority 0
-// on failure (logged).
+// on failure (logged). A file larger than a sound may be is refused unread.
 void snd_load_wav(SoundEntry *entry, int index, int group);
+// Decodes the bytes of a WAV file (path only labels the log lines) into entry's samples,
+// converted to the device format: data, length and priority 9, or priority 0 after a
+// " [Sound] failed to load" line for a header SDL must not be given (a chunk longer than
+// the file, not PCM of 8 or 16 bits, other than 1 or 2 channels, a rate outside
+// 1000..192000 Hz) or one SDL refuses. Needs no open device.
+void snd_decode_wav(SoundEntry *entry, const uint8_t *bytes, int size, const char *path);
 // Starts a voice for entry index at loudness factor (silent at 0.76 or less), with
 // extra priority over other instances.
 void snd_voice_start(SoundEntry *entry, int index, float factor, int extra);

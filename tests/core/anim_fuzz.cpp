@@ -5,19 +5,13 @@
 #include "core/mem.h"
 #include "core/stream.h"
 #include "world/animplay.h"
+#include "tests/core/fuzz_files.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-
-static void check(bool ok)
-{
-    if (!ok) {
-        abort();
-    }
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -31,18 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     AnimSet *set = anim_set_parse(&s, "fuzz");
     if (set) {
         int bones = set->bone_count;
-        check(bones >= 1 && bones <= ANIM_MAX_BONES);
+        fuzz::check(bones >= 1 && bones <= ANIM_MAX_BONES);
         for (int i = 0; i < bones; i++) {
-            check(set->bones[i].parent >= 0 && set->bones[i].parent <= i);
-            check(memchr(set->bones[i].name, 0, ANIM_NAME_SIZE) != nullptr);
+            fuzz::check(set->bones[i].parent >= 0 && set->bones[i].parent <= i);
+            fuzz::check(memchr(set->bones[i].name, 0, ANIM_NAME_SIZE) != nullptr);
         }
         for (int t = 0; t < set->track_count; t++) {
             const AnimTrack &tr = set->tracks[t];
-            check(tr.key_count >= 1 && tr.loop_key < tr.key_count);
-            check(tr.root_bone >= -1 && tr.root_bone < bones);
+            fuzz::check(tr.key_count >= 1 && tr.loop_key < tr.key_count);
+            fuzz::check(tr.root_bone >= -1 && tr.root_bone < bones);
         }
         for (int k = 0; k < set->sphere_count; k++) {
-            check(set->spheres[k].matrix >= 0 && set->spheres[k].matrix <= bones);
+            fuzz::check(set->spheres[k].matrix >= 0 && set->spheres[k].matrix <= bones);
         }
         std::vector<float> matrices((size_t)(bones + 1) * 16, 0.0f);
         matrices[0] = matrices[5] = matrices[10] = matrices[15] = 1.0f;
@@ -58,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         anim_unbind_set(&st);
         anim_set_destroy(set);
-        check(anim_plays_in_use() == 0);
+        fuzz::check(anim_plays_in_use() == 0);
     }
-    check(mem_usage == 0);
+    fuzz::check(mem_usage == 0);
     return 0;
 }

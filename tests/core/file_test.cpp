@@ -113,14 +113,23 @@ TEST_F(FileTest, LoadReturnsWholeFileAndSizeOnlyOnSuccess)
     EXPECT_EQ(log.count("*** [file] failed to stat '" + dir.file("missing.bin") + "'"), 1);
 }
 
-TEST_F(FileTest, ZeroLengthFileGivesNullWithoutReading)
+TEST_F(FileTest, ZeroLengthFileGivesNullWithoutReadingAndIsNamed)
 {
     dir.write("empty.bin", "");
+    dir.write("z_empty.bmp", "");
     int size = 9;
     EXPECT_EQ(file_load(dir.file("empty.bin").c_str(), &size), nullptr);
     EXPECT_EQ(size, 9);
     EXPECT_EQ(mem_usage, 0u);
-    EXPECT_EQ(log.errors(), 0);
+    EXPECT_EQ(log.count("*** [file] '" + dir.file("empty.bin") + "' is empty"), 1);
+    // A damaged bitmap is named even by a probing load, which is silent about absence.
+    g_file_quiet = 1;
+    EXPECT_EQ(file_mload(dir.file("z_empty.bmp").c_str(), 3), nullptr);
+    EXPECT_EQ(file_mload(dir.file("z_absent.bmp").c_str(), 3), nullptr);
+    g_file_quiet = 0;
+    EXPECT_EQ(log.count("*** [file] '" + dir.file("z_empty.bmp") + "' is empty"), 1);
+    EXPECT_EQ(log.errors(), 2);
+    EXPECT_EQ(g_preload_count, 0);
 }
 
 TEST_F(FileTest, QuietFlagSilencesStatAndOpenFailures)

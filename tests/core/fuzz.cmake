@@ -10,11 +10,24 @@ if(GLIMMERFALL_FUZZ)
     unset(CMAKE_REQUIRED_FLAGS)
     if(GLIMMERFALL_HAVE_LIBFUZZER)
         file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/core/*_fuzz.cpp)
+        # Targets that draw (a level's model) link render/'s sources against the GL
+        # stand-in of the recorder tests instead of libGL: no display is needed.
+        set(fuzz_drawing level_fuzz)
+        file(GLOB fuzz_render_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/render/*.cpp)
         add_custom_target(fuzz_targets)
         foreach(source ${fuzz_sources})
             get_filename_component(name ${source} NAME_WE)
-            add_executable(${name} ${source})
-            target_link_libraries(${name} PRIVATE glimmer_all)
+            if(name IN_LIST fuzz_drawing)
+                add_executable(${name} ${source} ${fuzz_render_sources}
+                    ${CMAKE_CURRENT_SOURCE_DIR}/render/gl_recorder.cpp)
+                target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+                target_link_libraries(${name} PRIVATE
+                    "$<LINK_GROUP:RESCAN,glimmer_core,glimmer_platform,glimmer_world,glimmer_game,glimmer_script>"
+                    PkgConfig::SDL PkgConfig::LUA Threads::Threads m)
+            else()
+                add_executable(${name} ${source})
+                target_link_libraries(${name} PRIVATE glimmer_all)
+            endif()
             target_link_options(${name} PRIVATE -fsanitize=fuzzer)
             add_dependencies(fuzz_targets ${name})
         endforeach()

@@ -56,6 +56,8 @@ struct MeshSpec {
     uint32_t face_texture = 1;     // texture index of face 1
     uint32_t texture_count = 2;
     uint32_t draw_count_delta = 0;
+    uint32_t second_mode = 1;      // animation mode of texture 1
+    std::string second_colour;     // colour name of texture 1
 };
 
 Builder make_mesh(const MeshSpec &m = MeshSpec())
@@ -98,8 +100,8 @@ Builder make_mesh(const MeshSpec &m = MeshSpec())
     for (uint32_t t = 0; t < m.texture_count; t++) {
         b.u32(0x00810000 + t);
         b.f32(0.5f * t);
-        b.u32(t);
-        b.name(t == 0 ? "..\\styles\\bitmaps\\Hull.bmp" : "");
+        b.u32(t == 0 ? 0 : m.second_mode);
+        b.name(t == 0 ? "..\\styles\\bitmaps\\Hull.bmp" : m.second_colour);
         b.name(t == 0 ? "..\\styles\\bitmaps\\hullm.bmp" : "(null)");
     }
     return b;
@@ -347,17 +349,40 @@ TEST_F(Streams, MeshCountsBeyondLimitsOrFileAreRefusedBeforeAllocating)
     EXPECT_EQ(mem_peak, 0u) << "nothing was allocated for a refused count";
 }
 
-TEST_F(Streams, MissingOrEmptyMeshIsSilent)
+TEST_F(Streams, TextureAnimationModesStayInTheCachesRange)
+{
+    // The mode that overflowed the cache's mode + 1, on an animated set (a name without
+    // ".bmp") as a level loads it: kept as back and forth.
+    MeshSpec s;
+    s.second_mode = 0x7fffffff;
+    s.second_colour = "..\\styles\\bitmaps\\glow";
+    dir.write("glow/model.bin", make_mesh(s).bytes);
+    ModelFile m;
+    ASSERT_EQ(model_load(dir.file("glow").c_str(), 3, &m), 0);
+    EXPECT_EQ(m.texture_entries[1].anim_mode, MODEL_ANIM_BACK_AND_FORTH);
+    EXPECT_EQ(log.count_containing("[texture] animated bmp ../styles/bitmaps/glow/00000.bmp"), 1);
+    model_file_free(&m);
+    // A negative mode means nothing: the mesh is refused.
+    s.second_mode = 0x80000000u;
+    log.clear();
+    EXPECT_EQ(parse(make_mesh(s).bytes, 3, &m), -1);
+    EXPECT_EQ(log.count_containing("texture 1 has animation mode -2147483648"), 1) << log.joined();
+    EXPECT_EQ(log.errors(), 1);
+}
+
+TEST_F(Streams, AMissingMeshIsSilentAnEmptyOneIsNamed)
 {
     ModelFile m;
     EXPECT_EQ(model_load(dir.file("none").c_str(), 3, &m), 1);
+    EXPECT_EQ(log.lines().size(), 0u);
     dir.write("empty/model.bin", "");
     EXPECT_EQ(model_load(dir.file("empty").c_str(), 3, &m), 1);
-    EXPECT_EQ(log.lines().size(), 0u);
+    EXPECT_EQ(log.count("*** [file] '" + dir.file("empty") + "/model.bin' is empty"), 1);
+    EXPECT_EQ(log.lines().size(), 1u);
     EXPECT_EQ(g_file_quiet, 0);
     dir.write("short/model.bin", "abc");
     EXPECT_EQ(model_load(dir.file("short").c_str(), 3, &m), -1);
-    EXPECT_EQ(log.errors(), 1);
+    EXPECT_EQ(log.errors(), 2);
 }
 
 // A particle file built by hand: float k at word k (so every field is recognisable),

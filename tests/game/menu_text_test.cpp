@@ -262,10 +262,12 @@ TEST_F(MenuLoader, MissingFilesFallBackToEnglishOrLeaveTheLanguageOut)
     menu_parse_text();
     EXPECT_EQ(page_row(MENU_PAGE_MAIN, 1), "English") << "no menu_de.txt: English words under de";
 
-    remove("keys_en.txt");
+    // An emptied key-name file leaves both languages out, and the log says which file.
+    write("keys_en.txt", "");
     LogCapture log;
     load();
     EXPECT_EQ(g_language_count, 0);
+    EXPECT_EQ(log.count("*** [file] '../menu/keys_en.txt' is empty"), 2) << log.joined();
     EXPECT_EQ(menu_get_language_text(nullptr), nullptr);
     EXPECT_EQ(menu_get_language_keys(nullptr), nullptr);
     for (int slot = 0; slot < MENU_TEXT_SLOTS; slot++) {

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -438,6 +439,63 @@ TEST_F(SoundTable, OtherFormatsAreConvertedToTheDevicesFormat)
     EXPECT_EQ(log.count("[Sound] converting " + path("old")), 1);
     EXPECT_EQ(sound_entries[i].length, 400u);
     EXPECT_EQ(sound_entries[i].data[10], 0x4000) << "unsigned 0xc0 is half way up";
+}
+
+// A header SDL must not be given never reaches it: SDL would build more conversion steps
+// than it holds for a far-off rate (and jump through the stack), or allocate a chunk's
+// claimed length before reading it.
+TEST_F(SoundTable, HostileHeadersAreRefusedBeforeSDLReadsThem)
+{
+    std::string flipped = wav::mono16(wav::square(200, 8000));
+    flipped[24 + 3] ^= 0x02;   // one bit of the rate: 22050 Hz becomes 33576482 Hz
+    std::string huge = wav::mono16(wav::square(200, 8000));
+    huge.replace(40, 4, "\xf0\xff\xff\xff");   // a data length near 4 GB
+    std::string adpcm = wav::mono16(wav::square(200, 8000));
+    adpcm[20] = 2;
+    const struct {
+        const char *name;
+        std::string bytes;
+        const char *why;
+    } cases[] = {
+        {"menu_select", flipped, "rate of 33576482 Hz, 1000..192000 are played"},
+        {"slow", wav::pcm(std::string(400, (char)0x80), 8, 2, 99), "rate of 99 Hz"},
+        {"fast", wav::pcm(std::string(400, 0), 16, 1, 192001), "rate of 192001 Hz"},
+        {"wide", wav::pcm(std::string(600, 0), 16, 3, 22050), "3 channels"},
+        {"none", wav::pcm(std::string(600, 0), 16, 0, 22050), "0 channels"},
+        {"deep", wav::pcm(std::string(600, 0), 24, 1, 22050), "24 bits a sample"},
+        {"packed", adpcm, "encoding 2 is not PCM"},
+        {"huge", huge, "the chunk at byte 36 claims 4294967280 bytes, 400 are left"},
+        {"cut", wav::mono16(wav::square(200, 8000)).substr(0, 30), "the chunk at byte 12 claims 16 bytes"},
+        {"bare", wav::mono16({}).substr(0, 36), "no data chunk"},
+    };
+    for (const auto &c : cases) {
+        sfx(c.name, c.bytes);
+    }
+    sound_init();
+    EXPECT_EQ(sound_named[SOUND_MENU_SELECT], -1);
+    EXPECT_EQ(log.count_containing(" [Sound] failed to load " + path("menu_select") + ": rate of 33576482 Hz"), 1);
+    EXPECT_EQ(log.count_containing("[Sound] converting"), 0) << "nothing reached SDL's converter";
+    int count = sound_count;
+    for (const auto &c : cases) {
+        log.clear();
+        EXPECT_EQ(audio_Load(c.name, 0, 0), -1) << c.name;
+        EXPECT_EQ(log.count_containing(" [Sound] failed to load " + path(c.name) + ": " + c.why), 1)
+            << c.name << ": " << log.joined();
+    }
+    EXPECT_EQ(sound_count, count);
+    // A file larger than any sound's samples is refused unread (a sparse file here).
+    sfx("vast", wav::mono16(wav::square(200, 8000)));
+    ASSERT_EQ(truncate(path("vast").c_str(), (off_t)65 << 20), 0);
+    log.clear();
+    EXPECT_EQ(audio_Load("vast", 0, 0), -1);
+    EXPECT_EQ(log.count(" [Sound] failed to load " + path("vast") + ": 68157440 bytes, more than a sound may hold"),
+              1);
+    // The ends of the range still play: the most conversion steps SDL is asked for.
+    sfx("low", wav::pcm(std::string(40, (char)0xc0), 8, 2, 1000));
+    sfx("high", wav::pcm(std::string(1600, 0), 16, 2, 192000));
+    EXPECT_GE(audio_Load("low", 0, 0), 0);
+    EXPECT_GE(audio_Load("high", 0, 0), 0);
+    EXPECT_EQ(log.count("[Sound] converting " + path("low")), 1);
 }
 
 TEST_F(SoundTable, TheTableHolds256SoundsAndRefusesTheNext)
