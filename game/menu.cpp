@@ -55,6 +55,9 @@ constexpr uint8_t MENU_WHITE[4] = {255, 255, 255, 255};
 constexpr uint8_t MENU_PICTURE_TEXT[4] = {96, 192, 192, 255};   // names and numbers under the pictures
 constexpr uint8_t MENU_SCALE[4] = {48, 96, 0, 100};            // the stage scale behind the choosable part
 constexpr uint8_t MENU_BONUS[4] = {255, 55, 0, 255};
+// The controls page's label rows: as far left as a 5:4 screen shows the first letter at
+// the languages' text depth (the highlight a little nearer), so a label and the longest default binding fit beside it.
+constexpr float MENU_CONTROLS_X = -16.0f;
 
 static constexpr MenuItem menu_row(float x, float y, float z, const uint8_t colour[4], const char *text = "")
 {
@@ -121,12 +124,12 @@ static MenuItem menu_page7[] = {
 };
 static MenuItem menu_page8[] = {
     menu_row(0, 9, 0, MENU_TITLE),        menu_row(0, 7.5f, 0, MENU_LIT),
-    menu_row(-19, 6, 0, MENU_PLAIN),      menu_row(-19, 5, 0, MENU_PLAIN),
-    menu_row(-19, 4, 0, MENU_PLAIN),      menu_row(-19, 3, 0, MENU_PLAIN),
-    menu_row(-19, 1.5f, 0, MENU_PLAIN),   menu_row(-19, 0.5f, 0, MENU_PLAIN),
-    menu_row(-19, -0.5f, 0, MENU_PLAIN),  menu_row(-19, -1.5f, 0, MENU_PLAIN),
-    menu_row(-19, -3, 0, MENU_PLAIN),     menu_row(-19, -4.5f, 0, MENU_PLAIN),
-    menu_row(-19, -5.5f, 0, MENU_PLAIN),  menu_row(-19, -7, 0, MENU_LIT),
+    menu_row(MENU_CONTROLS_X, 6, 0, MENU_PLAIN),      menu_row(MENU_CONTROLS_X, 5, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, 4, 0, MENU_PLAIN),      menu_row(MENU_CONTROLS_X, 3, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, 1.5f, 0, MENU_PLAIN),   menu_row(MENU_CONTROLS_X, 0.5f, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, -0.5f, 0, MENU_PLAIN),  menu_row(MENU_CONTROLS_X, -1.5f, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, -3, 0, MENU_PLAIN),     menu_row(MENU_CONTROLS_X, -4.5f, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, -5.5f, 0, MENU_PLAIN),  menu_row(MENU_CONTROLS_X, -7, 0, MENU_LIT),
     menu_row(0, -8.3f, 0, MENU_PLAIN),
 };
 static MenuItem menu_page9[] = {

@@ -8,10 +8,10 @@
 #include "game/settings.h"
 #include "platform/input.h"
 #include "platform/sound.h"
+#include "render/font.h"
 
 #include <cstring>
 
-constexpr float MENU_GLYPH_ADVANCE = 0.9f;
 constexpr int MENU_GAME_TYPES = 8;
 
 // An open interval test.
@@ -50,7 +50,7 @@ static int menu_hover(MenuItem *items, int count, float px, float py)
         if (menu_hover_excluded(g_menu_page, i)) {
             continue;
         }
-        float width = MENU_GLYPH_ADVANCE * (float)strnlen(items[i].text, MENU_TEXT_SIZE);
+        float width = GLYPH_ADVANCE * (float)strnlen(items[i].text, MENU_TEXT_SIZE);
         float left = items[i].x == 0.0f ? -width / 2.0f : items[i].x;
         if (menu_inside(py, items[i].y - 1.01f, items[i].y + 0.01f) && menu_inside(px, left, left + width)) {
             g_menu_item = i;

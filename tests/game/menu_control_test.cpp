@@ -16,10 +16,15 @@
 #include "platform/bind.h"
 #include "platform/input.h"
 #include "platform/input_local.h"
+#include "platform/zwin.h"
 #include "tests/game/glyph_recorder.h"
+#include "tests/game/screen_text.h"
 #include "tests/support/log_capture.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -410,6 +415,243 @@ TEST_F(MenuControl, DrawingLeavesTheSimulationsRandomSequenceAlone)
     }
     EXPECT_GT(started, 0) << "the letters began to appear";
     EXPECT_EQ(mt_rand(), first);
+}
+
+// ---- every page's rows on the narrowest screens the mode table gives ----
+
+// The names SDL gives the keys of the shipped "bindwin32.cfg", blanks made "_" as the
+// controls page shows them (SDL names keys only once its video is up).
+const std::map<int, const char *> DEFAULT_KEY_NAMES = {
+    {32, "space"},  {97, "a"},   {100, "d"},  {105, "i"},   {106, "j"},   {107, "k"},   {108, "l"},
+    {112, "p"},     {115, "s"},  {119, "w"},  {256, "[0]"}, {258, "[2]"}, {260, "[4]"}, {261, "[5]"},
+    {262, "[6]"},   {264, "[8]"}, {273, "up"}, {274, "down"}, {275, "right"}, {276, "left"},
+    {304, "left_shift"},
+};
+
+class MenuLayout : public MenuControl {
+protected:
+    screen_text::InkTable ink{};
+    VideoMode saved_modes[MAX_VIDEO_MODES];
+    int saved_mode_count = 0;
+    HighScoreTables saved_scores;
+
+    void SetUp() override
+    {
+        MenuControl::SetUp();
+        ASSERT_TRUE(screen_text::load_ink(&ink));
+        // The shipped bindings, a joystick to show them and the keys' names.
+        input_clear_slots();
+        std::ifstream binds(std::string(GLIMMERFALL_SOURCE_DIR) + "/data/bindwin32.cfg");
+        for (std::string line; std::getline(binds, line);) {
+            std::vector<char> text(line.begin(), line.end());
+            text.push_back('\0');
+            con_exec(text.data());
+        }
+        for (const auto &k : DEFAULT_KEY_NAMES) {
+            snprintf(input_key_names[k.first], INPUT_KEY_NAME_SIZE, "%s", k.second);
+        }
+        input_joystick_count = 1;
+        memcpy(saved_modes, zwin_modes, sizeof(saved_modes));
+        saved_mode_count = zwin_mode_count;
+        memcpy(saved_scores, g_score_tables, sizeof(saved_scores));
+        // The widest names a mode can have.
+        const int sizes[][2] = {{1280, 1024}, {1024, 768}, {800, 600}, {1920, 1200}};
+        zwin_mode_count = 4;
+        for (int i = 0; i < 4; i++) {
+            zwin_modes[i] = VideoMode{0, 0, (uint16_t)sizes[i][0], (uint16_t)sizes[i][1]};
+        }
+    }
+    void TearDown() override
+    {
+        memcpy(zwin_modes, saved_modes, sizeof(saved_modes));
+        zwin_mode_count = saved_mode_count;
+        memcpy(g_score_tables, saved_scores, sizeof(saved_scores));
+        input_joystick_count = 0;
+        input_clear_slots();
+        for (int c = 0; c < INPUT_KEY_COUNT; c++) {
+            input_key_names[c][0] = '\0';
+        }
+        g_score_gameinfo = nullptr;
+        g_new_row = -1;
+        g_finished = 0;
+        g_wrap_count = 0;
+        g_wrap_steps = 0;
+        g_levels_completed = 0;
+        g_type_reach = 0;
+        g_stage_count = 1;
+        init_console_vars();   // the settings the pages were shown with back to their defaults
+        MenuControl::TearDown();
+    }
+    // The lines of the page's frames, one frame with each choosable row highlighted.
+    void draw_page(int page, std::vector<std::vector<glyphs::Draw>> *frames)
+    {
+        int count = 0;
+        menu_page(page, &count);
+        for (int row = 1; row < count; row++) {
+            g_menu_page = page;
+            g_menu_item = row;
+            g_menu_frames = 700;   // the main page's hints are up
+            glyphs::draws().clear();
+            if (page == MENU_PAGE_FINISHED || page == MENU_PAGE_LOOP) {
+                menu_end_page();
+            } else {
+                if (page != MENU_PAGE_LAUNCH && page != MENU_PAGE_NAME) {
+                    tick(NOTHING);   // the page writes its values
+                }
+                g_menu_page = page;
+                g_menu_item = row;
+                menu_draw();
+            }
+            std::vector<glyphs::Draw> shown;
+            for (const glyphs::Draw &d : glyphs::draws()) {
+                if (d.a > 0.0f) {
+                    shown.push_back(d);
+                }
+            }
+            frames->push_back(shown);
+        }
+    }
+    // Each page in the states that change its words: every value of the video rows,
+    // every device of both players, every belt and stage, the longest table lines.
+    std::vector<std::vector<glyphs::Draw>> every_frame(int page)
+    {
+        std::vector<std::vector<glyphs::Draw>> lines;
+        switch (page) {
+        case MENU_PAGE_VIDEO:
+            for (int v = 0; v < 4; v++) {
+                g_render_resolution = (float)v;
+                g_render_fullscreen = (float)(v & 1);
+                g_render_colourdepth = (float)(1 + (v & 1));
+                g_render_sync = g_render_16bittexture = g_render_trilinear = (float)(v & 1);
+                g_render_backgroundgfx = (float)v;
+                g_render_particles = g_render_brightness = 1.0f;
+                g_render_biggcrosshair = v & 1 ? 1.0f : 0.25f;
+                draw_page(page, &lines);
+            }
+            break;
+        case MENU_PAGE_SOUND:
+            g_sound_sfxvol = g_sound_menuvol = 1.0f;
+            draw_page(page, &lines);
+            break;
+        case MENU_PAGE_SCORES:
+            for (HighScore &h : g_score_tables[0]) {
+                h.score = 999999999;
+                h.play_ticks = 5999999;
+                h.levels = 9999;
+            }
+            for (int t = 0; t < SCORE_TABLES; t++) {
+                for (int first : {0, 10}) {
+                    g_hs_table = t;
+                    g_hs_first_row = first;
+                    g_new_row = first + 9;
+                    draw_page(page, &lines);
+                }
+            }
+            break;
+        case MENU_PAGE_NAME: {
+            static GameInfo record{};
+            record.score = 999999999;
+            record.play_ticks = 5999999;
+            g_score_gameinfo = &record;
+            g_new_row = 19;
+            g_levels_completed = 9999;
+            snprintf(g_name_buffer, MENU_NAME_SIZE, "ABdelete");
+            g_name_length = 2;
+            g_menu_cursor_on = 1;
+            g_menu_blink = 15;
+            draw_page(page, &lines);
+            break;
+        }
+        case MENU_PAGE_CONTROLS:
+            for (int player = 0; player < 2; player++) {
+                for (int type = 0; type < 3; type++) {
+                    g_controls_player = player;
+                    g_player_input[player].input_type = (float)type;
+                    draw_page(page, &lines);
+                }
+            }
+            break;
+        case MENU_PAGE_TYPE:
+            for (int type = 0; type < 8; type++) {
+                g_type_reach = 7;
+                g_game_type = (float)type;
+                draw_page(page, &lines);
+            }
+            break;
+        case MENU_PAGE_STAGE:
+            for (int stage = 1; stage <= 9; stage++) {
+                g_stage_count = 9;
+                g_start_stage = (float)stage;
+                draw_page(page, &lines);
+            }
+            break;
+        case MENU_PAGE_FINISHED:
+            g_finished = 1;
+            for (int wrap = 0; wrap < 8; wrap++) {
+                g_wrap_count = wrap;
+                g_wrap_steps = 99;
+                draw_page(page, &lines);
+            }
+            break;
+        default:
+            g_finished = 0;
+            draw_page(page, &lines);
+            break;
+        }
+        return lines;
+    }
+};
+
+TEST_F(MenuLayout, EveryRowFitsTheScreen)
+{
+    const char *codes[] = {"en", "de", "fr"};
+    std::set<std::string> outside;    // one line per language, shape, page and text
+    std::set<std::string> covering;   // two lines of one frame whose letters meet
+    int checked = 0;
+    for (int lang = 0; lang < 3; lang++) {
+        g_language_num = (float)lang;
+        menu_parse_text();
+        for (int page = 0; page < MENU_PAGE_COUNT; page++) {
+            std::vector<std::vector<glyphs::Draw>> frames = every_frame(page);
+            EXPECT_FALSE(frames.empty()) << codes[lang] << " page " << page;
+            for (const std::vector<glyphs::Draw> &lines : frames) {
+                for (const screen_text::Aspect &aspect : screen_text::ASPECTS) {
+                    std::vector<screen_text::Box> boxes;
+                    for (const glyphs::Draw &d : lines) {
+                        boxes.push_back(screen_text::draw_box(ink, d, g_menu_text_depth, aspect.value));
+                        checked++;
+                        if (!boxes.back().inside_screen()) {
+                            outside.insert(std::string(codes[lang]) + " " + aspect.name + " page " +
+                                           std::to_string(page) + " \"" + d.text + "\" " +
+                                           screen_text::describe(boxes.back()));
+                        }
+                    }
+                    for (size_t i = 0; i < lines.size(); i++) {
+                        for (size_t j = i + 1; j < lines.size(); j++) {
+                            // The stage page draws the choosable part of its scale over the whole.
+                            const bool stacked = lines[i].x == lines[j].x && lines[i].y == lines[j].y;
+                            if (!stacked && boxes[i].overlaps(boxes[j])) {
+                                covering.insert(std::string(codes[lang]) + " " + aspect.name + " page " +
+                                                std::to_string(page) + " \"" + lines[i].text + "\" and \"" +
+                                                lines[j].text + "\"");
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 10000);
+    std::string report;
+    for (const std::string &o : outside) {
+        report += o + "\n";
+    }
+    EXPECT_TRUE(outside.empty()) << outside.size() << " lines leave the screen:\n" << report;
+    report.clear();
+    for (const std::string &c : covering) {
+        report += c + "\n";
+    }
+    EXPECT_TRUE(covering.empty()) << covering.size() << " pairs of lines cover each other:\n" << report;
 }
 
 } // namespace
