@@ -36,6 +36,7 @@ int32_t g_key_seen;
 int g_name_letter;
 float g_menu_prev_axes[3];
 int g_menu_prev_select;
+int g_select_after_page;
 int g_pointer_moved;
 int g_pointer_click;
 int g_pointer_prev_buttons;
@@ -237,6 +238,11 @@ void menu_set_page(int page)
     con_printf("[submenu] page %d", page);
 }
 
+int menu_types_open(void)
+{
+    return g_type_reach < 0 ? 1 : g_type_reach >= MENU_GAME_TYPES ? MENU_GAME_TYPES : g_type_reach + 1;
+}
+
 int menu_bind_set(float input_type)
 {
     int type = (int)input_type;
@@ -267,6 +273,7 @@ void menu_start(int mode)
     g_name_buffer[0] = '\0';
     g_pointer_prev_buttons = 1;
     g_pointer_moved = 0;
+    g_select_after_page = 0;
     if (mode == MENU_START_NAME && g_input_frame) {
         g_key_seen = g_input_frame->last_code;
     }

@@ -4,6 +4,7 @@
 #include "game/menu.h"
 #include "game/menu_local.h"
 
+#include "core/shell.h"
 #include "game/frame.h"
 #include "game/gameinfo.h"
 #include "game/highscore.h"
@@ -36,7 +37,6 @@ constexpr int MENU_LETTERS = 36;               // A..Z and 0..9; letter 36 is "d
 constexpr int MENU_NAME_LETTERS = 3;
 constexpr int MENU_HS_LAST_FIRST_ROW = 10;     // ten lines of twenty rows
 constexpr int MENU_HS_TABLES = 16;
-constexpr int MENU_GAME_TYPES = 8;
 constexpr int MENU_MAX_STAGES = 9;
 constexpr int MENU_SCALE_WIDTH = 25;           // the full stage scale "1 10 20 ... 80"
 constexpr int MENU_FIRST_LEVEL = 101;
@@ -303,7 +303,8 @@ static void menu_values(MenuItem *items, MenuTick &t)
         break;
     case MENU_PAGE_TYPE:
         if (g_menu_item == 1 && t.horizontal_edge && !t.mouse_down) {
-            g_game_type = (float)menu_wrap((int)g_game_type + t.horizontal_edge, 0, MENU_GAME_TYPES - 1);
+            // Only the game types the level-reached tables opened can be chosen.
+            g_game_type = (float)menu_wrap((int)g_game_type + t.horizontal_edge, 0, menu_types_open() - 1);
             t.stepped = 1;
         }
         snprintf(items[3].text, MENU_TEXT_SIZE, "%s", menu_text(TEXT_GAME_TYPE + (int)g_game_type));
@@ -426,6 +427,16 @@ static void menu_back_from_stages(void)
     menu_go(g_type_reach < 1 ? MENU_PAGE_MAIN : MENU_PAGE_TYPE);
 }
 
+// Opens a web page. In full screen that sets the video mode again and iconifies the
+// window, which forgets the keys held: a Return still held would then come back as a
+// new press and open the page twice. Select counts again once it was let go with the
+// window back.
+static void menu_open_page(int which)
+{
+    g_menu_calls.open_url(which);
+    g_select_after_page = 1;
+}
+
 static void menu_select(int count)
 {
     const int row = g_menu_item;
@@ -435,6 +446,10 @@ static void menu_select(int count)
             g_two_player = row - 1;
             g_type_reach = level_reached_count();
             if (g_type_reach > 0) {
+                // A type chosen in the other half of the tables may be locked in this one.
+                if ((int)g_game_type < 0 || (int)g_game_type >= menu_types_open()) {
+                    g_game_type = 0.0f;
+                }
                 menu_go(MENU_PAGE_TYPE);
             } else {
                 g_game_type = 0.0f;
@@ -445,11 +460,11 @@ static void menu_select(int count)
             g_hs_table = 0;
             menu_go(MENU_PAGE_SCORES);
         } else if (row == 4) {
-            g_menu_calls.open_url(MENU_WHICH_SCORES);
+            menu_open_page(MENU_WHICH_SCORES);
         } else if (row == 5) {
             menu_go(MENU_PAGE_SETTINGS);
         } else if (row == 6) {
-            g_menu_calls.open_url(MENU_WHICH_HELP);
+            menu_open_page(MENU_WHICH_HELP);
         } else if (row == 7) {
             g_menu_choice = MENU_CHOICE_QUIT;
         }
@@ -555,11 +570,14 @@ static void menu_select(int count)
 
 // ---- the tick ----
 
-// Step 7: the controls page binds the next new input. Returns 1 while it still waits.
-static int menu_key_binding(void)
+// What the controls page's key wait did this tick.
+enum MenuBinding { MENU_BIND_NONE, MENU_BIND_WAITING, MENU_BIND_DONE };
+
+// Step 7: the controls page binds the next new input.
+static MenuBinding menu_key_binding(void)
 {
     if (!g_key_wait) {
-        return 0;
+        return MENU_BIND_NONE;
     }
     g_menu_prev_select = 1;
     int32_t code = g_input_frame ? g_input_frame->last_code : 0;
@@ -568,11 +586,9 @@ static int menu_key_binding(void)
         input_menu_setting(menu_bind_set(g_player_input[g_controls_player].input_type), code, g_menu_item - 2,
                            g_controls_player);
         g_key_wait = 0;
-        for (float &a : g_menu_prev_axes) {
-            a = 1.0f;
-        }
+        return MENU_BIND_DONE;
     }
-    return g_key_wait;
+    return g_key_wait ? MENU_BIND_WAITING : MENU_BIND_NONE;
 }
 
 static void menu_clamp_pointer(void)
@@ -629,8 +645,17 @@ void menu_control(void)
     t.vertical_edge = menu_edge(p1.move[0], g_menu_prev_axes[0]);
     t.horizontal_edge = menu_edge(p1.move[1], g_menu_prev_axes[1]);
     t.horizontal2_edge = menu_edge(g_player_input[1].move[1], g_menu_prev_axes[2]);
-    t.select = p1.buttons != 0;
+    // In play the fire keys (the arrows among them) reach the pause page as buttons: there
+    // only the select bit (Return, the first mouse button) selects, so a player who pauses
+    // while firing neither resumes nor abandons the game by it.
+    t.select = g_menu_page == MENU_PAGE_PAUSE ? (p1.buttons & INPUT_BUTTON_SELECT) != 0 : p1.buttons != 0;
     t.select_edge = t.select && !g_menu_prev_select;
+    if (g_select_after_page) {
+        if (!t.select && !g_app_iconified) {
+            g_select_after_page = 0;
+        }
+        t.select_edge = 0;
+    }
     t.mouse_down = g_menu_click != 0;
 
     if (items) {
@@ -642,8 +667,16 @@ void menu_control(void)
             g_fade = MENU_FADE_FLOOR;
         }
     }
-    if (menu_key_binding()) {
+    const MenuBinding binding = menu_key_binding();
+    if (binding == MENU_BIND_WAITING) {
         return;
+    }
+    if (binding == MENU_BIND_DONE) {
+        // The key just bound is held, and from the next sample on it may move the
+        // highlight (Move up, an arrow): it is no step now, and the axes are remembered
+        // as held until it is let go.
+        t.vertical_edge = t.horizontal_edge = t.horizontal2_edge = 0;
+        t.select_edge = 0;
     }
 
     if (t.vertical_edge) {
@@ -685,10 +718,17 @@ void menu_control(void)
             menu_fill_words(0);
         }
     }
-    g_menu_prev_axes[0] = p1.move[0];
-    g_menu_prev_axes[1] = p1.move[1];
-    g_menu_prev_axes[2] = g_player_input[1].move[1];
-    g_menu_prev_select = t.select;
+    if (binding == MENU_BIND_DONE) {
+        for (float &a : g_menu_prev_axes) {
+            a = 1.0f;
+        }
+        g_menu_prev_select = 1;
+    } else {
+        g_menu_prev_axes[0] = p1.move[0];
+        g_menu_prev_axes[1] = p1.move[1];
+        g_menu_prev_axes[2] = g_player_input[1].move[1];
+        g_menu_prev_select = t.select;
+    }
     g_last_page = g_menu_page;
 }
 

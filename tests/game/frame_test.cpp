@@ -385,6 +385,77 @@ TEST_F(FrameStates, PauseStopsGameTicksAndTime)
     EXPECT_EQ(g_frame_dt, 1.0f);
 }
 
+// Paused with P while firing: the held arrow (a fire key in play) neither resumes nor
+// abandons the game; Return on "Resume" goes on with it, Return on "Abandon game" ends it.
+TEST_F(FrameStates, OnThePausePageOnlyReturnSelects)
+{
+    Gamer *ship = test_ship_launch();
+    ASSERT_NE(ship, nullptr);
+    ship->info.lives = 3;
+    enter_screen(SCREEN_IN_GAME);
+    menu_start(MENU_START_PAUSE);   // as init_level leaves it
+    const InputFrame firing = [] {
+        InputFrame f{};
+        f.axis[6] = -1.0f;   // player 1's fire up: the up arrow in play
+        return f;
+    }();
+    sample = firing;
+    sample.keys = INPUT_KEY_BACK;
+    frame(2);
+    ASSERT_EQ(g_back_latch, 1);
+    sample = firing;
+    frame(20);
+    EXPECT_EQ(g_back_latch, 1) << "the fire key held resumes nothing";
+    EXPECT_EQ(g_menu_item, 1);
+    sample = InputFrame{};
+    sample.axis[2] = 1.0f;   // S: down to "Abandon game"
+    frame();
+    sample = InputFrame{};
+    frame();
+    ASSERT_EQ(g_menu_item, 2);
+    for (float fire : {1.0f, -1.0f}) {
+        sample = firing;
+        sample.axis[4] = fire;   // left and right arrows
+        frame(20);
+        sample = InputFrame{};
+        frame();
+    }
+    EXPECT_EQ(g_back_latch, 1);
+    EXPECT_EQ(g_game_over, 0) << "the arrows abandoned nothing";
+    EXPECT_EQ(ship->info.lives, 3);
+
+    sample.axis[2] = -1.0f;   // W: back to "Resume"
+    frame();
+    sample = InputFrame{};
+    frame();
+    ASSERT_EQ(g_menu_item, 1);
+    sample.keys = INPUT_KEY_SELECT;
+    frame();
+    EXPECT_EQ(g_back_latch, 0) << "Return on Resume closed the page";
+    sample = InputFrame{};
+    frame(3);
+    EXPECT_NE(g_ticks_left, TICK_SENTINEL) << "the game goes on";
+    EXPECT_EQ(g_game_over, 0);
+
+    sample.keys = INPUT_KEY_BACK;
+    frame();
+    sample = InputFrame{};
+    frame();
+    sample.axis[2] = 1.0f;
+    frame();
+    sample = InputFrame{};
+    frame();
+    ASSERT_EQ(g_menu_item, 2);
+    sample.keys = INPUT_KEY_SELECT;
+    frame();
+    sample = InputFrame{};
+    for (int i = 0; i < 5 && !g_game_over; i++) {
+        frame();
+    }
+    EXPECT_LE(ship->info.lives, 0) << "Return on Abandon game";
+    EXPECT_EQ(g_game_over, 1);
+}
+
 TEST_F(FrameStates, GameOverClearsThePauseLatch)
 {
     ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level

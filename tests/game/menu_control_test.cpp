@@ -9,6 +9,7 @@
 #include "core/file.h"
 #include "core/mem.h"
 #include "core/mt.h"
+#include "core/shell.h"
 #include "game/gameinfo.h"
 #include "game/highscore.h"
 #include "game/lifecycle.h"
@@ -102,6 +103,12 @@ protected:
         g_two_player = 0;
         g_game_type = 0.0f;
         g_start_stage = 1.0f;
+        // No game type and one start stage open, whatever other tests left behind.
+        memcpy(saved_reached, g_level_reached, sizeof(saved_reached));
+        for (int32_t &r : g_level_reached) {
+            r = 0;
+        }
+        g_app_iconified = 0;
         for (int c = 'a'; c <= 'z'; c++) {
             snprintf(input_key_names[c], INPUT_KEY_NAME_SIZE, "%c", c);
         }
@@ -121,8 +128,13 @@ protected:
         con_config(0);
         input_reset();
         g_menu_input = 0;
+        g_menu_click = 0;
+        g_app_iconified = 0;
+        memcpy(g_level_reached, saved_reached, sizeof(saved_reached));
         EXPECT_EQ(mem_usage, 0u);
     }
+    int32_t saved_reached[SCORE_TABLES];
+    int last_mouse[2] = {0, 0};
     // One logic tick of the menus with this sample.
     void tick(const InputFrame &f)
     {
@@ -143,6 +155,38 @@ protected:
     {
         g_menu_page = page;
         g_menu_item = row;
+    }
+    // One tick with the pointer at (x, y) and the mouse buttons given.
+    void point(float x, float y, int buttons = 0)
+    {
+        g_menu_pointer[0] = x;
+        g_menu_pointer[1] = y;
+        g_menu_click = buttons;
+        tick(NOTHING);
+        g_menu_click = 0;
+    }
+    // A click: the button down for one tick, then up.
+    void click(float x, float y)
+    {
+        point(x, y, 1);
+        point(x, y);
+    }
+    // The keys of one sample as the sampler reads them in a menu.
+    InputFrame sampled(std::initializer_list<int> keys)
+    {
+        InputSnapshot snap{};
+        for (int k : keys) {
+            snap.keys[k] = 1;
+        }
+        // The mouse stands still where the last sample left it; the pointer stays put.
+        snap.mouse_x = last_mouse[0];
+        snap.mouse_y = last_mouse[1];
+        const float px = g_menu_pointer[0], py = g_menu_pointer[1];
+        InputFrame f{};
+        input_build_frame(&snap, &f);
+        g_menu_pointer[0] = px;
+        g_menu_pointer[1] = py;
+        return f;
     }
 };
 
@@ -318,6 +362,133 @@ TEST_F(MenuControl, ReturnOnAnActionWaitsAndBindsTheNextInput)
     EXPECT_EQ(g_key_wait, 0);
     EXPECT_EQ(log.count("[input] menu setting key120 move_right"), 1);
     EXPECT_EQ(g_menu_item, 5);
+}
+
+TEST_F(MenuControl, ABoundMoveKeyIsNoMoveOfTheHighlight)
+{
+    input_clear_slots();
+    g_player_input[0].input_type = 2.0f;   // the keyboard set
+    struct Case {
+        int row;            // the action's row: Move up, Move down
+        int key;            // the key bound to it, held on
+        const char *log;
+    } cases[] = {
+        {2, 'u', "[input] menu setting key117 move_forward"},
+        {3, 'x', "[input] menu setting key120 move_back"},
+        {2, 273, "[input] menu setting key273 move_forward"},   // the up arrow, a menu key too
+    };
+    for (const Case &c : cases) {
+        open(MENU_PAGE_CONTROLS, c.row);
+        press(SELECT);
+        ASSERT_EQ(g_key_wait, 1);
+        LogCapture log;
+        // Held for a while: the first sample binds it, the next ones read it as a move.
+        for (int i = 0; i < 10; i++) {
+            tick(sampled({c.key}));
+        }
+        EXPECT_EQ(log.count(c.log), 1);
+        EXPECT_EQ(g_key_wait, 0);
+        EXPECT_EQ(g_menu_item, c.row) << "binding key " << c.key;
+        tick(sampled({}));
+        tick(sampled({c.key}));
+        EXPECT_EQ(g_menu_item, c.row == 2 ? 1 : 4) << "pressed again it moves";
+    }
+}
+
+TEST_F(MenuControl, LockedGameTypesStayLocked)
+{
+    for (int t = 0; t < 3; t++) {
+        g_level_reached[t] = 5;   // white, yellow and orange open
+    }
+    g_game_type = 6.0f;           // left from the two-player half
+    press(SELECT);
+    ASSERT_EQ(g_menu_page, MENU_PAGE_TYPE);
+    EXPECT_EQ(g_type_reach, 2);
+    EXPECT_EQ(g_game_type, 0.0f) << "a locked type is not kept";
+    std::vector<int> seen;
+    for (int i = 0; i < 3; i++) {
+        press(RIGHT);
+        seen.push_back((int)g_game_type);
+    }
+    press(frame(0, -1));
+    seen.push_back((int)g_game_type);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 0, 2}));
+    // The belt strip: x -13 .. 13 in eight belts; belt 6 is locked, belt 1 open.
+    click(-13.0f + 26.0f * 6.5f / 8.0f, -2.0f);
+    EXPECT_EQ(g_game_type, 2.0f) << "a click on a locked belt";
+    click(-13.0f + 26.0f * 1.5f / 8.0f, -2.0f);
+    EXPECT_EQ(g_game_type, 1.0f);
+    click(5.0f, 0.0f);   // the right arrow
+    click(5.0f, 0.0f);
+    EXPECT_EQ(g_game_type, 0.0f) << "the arrows wrap within the open types";
+    EXPECT_EQ(g_menu_page, MENU_PAGE_TYPE) << "clicks on the pictures choose no row";
+}
+
+TEST_F(MenuControl, ThePointerHighlightsTheRowUnderItAndClicksTheStageStrip)
+{
+    point(-10.0f, -2.5f);   // on "High scores", row 3 at y -2
+    EXPECT_EQ(g_menu_item, 3);
+    point(10.0f, -3.5f);    // right of "Online scores": no row
+    EXPECT_EQ(g_menu_item, 3);
+    point(-10.0f, -3.5f);
+    EXPECT_EQ(g_menu_item, 4);
+
+    g_level_reached[0] = 25;   // stages 1, 10 and 20
+    g_stage_count = 3;
+    open(MENU_PAGE_STAGE, 1);
+    click(11.0f, -1.8f);       // stage 9: not open
+    EXPECT_EQ(g_start_stage, 1.0f);
+    click(-12.0f + 24.0f * 2.5f / 9.0f, -1.8f);
+    EXPECT_EQ(g_start_stage, 3.0f);
+    click(-5.0f, 0.0f);        // the left arrow
+    EXPECT_EQ(g_start_stage, 2.0f);
+    EXPECT_EQ(g_menu_page, MENU_PAGE_STAGE);
+}
+
+TEST_F(MenuControl, TheHighlightIsDrawnOnTheCurrentRow)
+{
+    press(DOWN, 2);
+    ASSERT_EQ(g_menu_item, 3);
+    menu_draw();
+    int count = 0;
+    MenuItem *items = menu_page(MENU_PAGE_MAIN, &count);
+    for (int r = 1; r < count; r++) {
+        const glyphs::Draw *d = glyphs::find(items[r].text);
+        ASSERT_NE(d, nullptr) << r;
+        if (r == 3) {
+            EXPECT_FLOAT_EQ(d->z, items[r].z + 0.5f) << "nearer";
+            EXPECT_EQ(d->g, 255.0f) << "pulsing green to white";
+            EXPECT_EQ(d->r, d->b);
+        } else {
+            EXPECT_FLOAT_EQ(d->z, items[r].z) << r;
+            EXPECT_EQ(d->g, 96.0f) << r;
+            EXPECT_EQ(d->r, 48.0f) << r;
+        }
+    }
+}
+
+TEST_F(MenuControl, AWebPageOpensOnceForAReturnHeldThroughTheModeChange)
+{
+    press(DOWN, 3);
+    ASSERT_EQ(g_menu_item, 4);
+    tick(SELECT);
+    EXPECT_EQ(calls().urls, (std::vector<int>{1}));
+    // Full screen: the window is iconified and the mode set again, which forgets the
+    // held key for a while; then the key state returns with the window.
+    g_app_iconified = 1;
+    tick(NOTHING);
+    tick(SELECT);
+    g_app_iconified = 0;   // the restart on activation
+    tick(SELECT);
+    tick(SELECT);
+    EXPECT_EQ(calls().urls, (std::vector<int>{1})) << "a held Return is no new press";
+    tick(NOTHING);
+    tick(SELECT);
+    EXPECT_EQ(calls().urls, (std::vector<int>{1, 1})) << "a new press opens it again";
+    press(DOWN, 2);
+    tick(NOTHING);
+    tick(SELECT);
+    EXPECT_EQ(calls().urls, (std::vector<int>{1, 1, 8})) << "the help row";
 }
 
 class MenuNameEntry : public MenuControl {

@@ -49,6 +49,9 @@ inline bool load_ink(InkTable *table)
         const int cell_h = h / CELLS;
         for (int slot = 0; slot < 64; slot++) {
             const int c = 32 + 64 * page + slot;
+            if (c > 255) {
+                break;   // the last page's cells beyond the byte codes stay empty
+            }
             const int column = c & 7;
             const int row = slot >> 3;   // from the top, as the glyph drawer's texture coordinates
             Ink ink;
