@@ -78,6 +78,8 @@ inline bool load_ink(InkTable *table)
     return true;
 }
 
+constexpr float SCREEN_MARGIN = 0.98f;
+
 // A rectangle of normalised screen coordinates: -1..1 across and up the window.
 struct Box {
     float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;
@@ -89,7 +91,13 @@ struct Box {
         y0 = std::min(y0, y);
         y1 = std::max(y1, y);
     }
-    bool inside_screen() const { return empty() || (x0 >= -1.0f && x1 <= 1.0f && y0 >= -1.0f && y1 <= 1.0f); }
+    // Inside the screen with a margin of 2% of its half width and height: a letter that
+    // touches the edge reads as cut.
+    bool inside_screen() const
+    {
+        const float m = SCREEN_MARGIN;
+        return empty() || (x0 >= -m && x1 <= m && y0 >= -m && y1 <= m);
+    }
     bool overlaps(const Box &o) const
     {
         return !empty() && !o.empty() && x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1;
