@@ -37,6 +37,7 @@ int g_name_letter;
 float g_menu_prev_axes[3];
 int g_menu_prev_select;
 int g_select_after_page;
+int32_t g_bound_held;
 int g_pointer_moved;
 int g_pointer_click;
 int g_pointer_prev_buttons;
@@ -274,6 +275,7 @@ void menu_start(int mode)
     g_pointer_prev_buttons = 1;
     g_pointer_moved = 0;
     g_select_after_page = 0;
+    g_bound_held = 0;
     if (mode == MENU_START_NAME && g_input_frame) {
         g_key_seen = g_input_frame->last_code;
     }

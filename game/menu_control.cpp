@@ -586,9 +586,25 @@ static MenuBinding menu_key_binding(void)
         input_menu_setting(menu_bind_set(g_player_input[g_controls_player].input_type), code, g_menu_item - 2,
                            g_controls_player);
         g_key_wait = 0;
+        g_bound_held = code;
         return MENU_BIND_DONE;
     }
     return g_key_wait ? MENU_BIND_WAITING : MENU_BIND_NONE;
+}
+
+// The input just bound is still held while the samples report it as the last input: the
+// ones taken before the binding show no move, the later ones may (Move up, an arrow), and
+// neither is a step of the highlight. Returns 1 while it is held.
+static int menu_bound_still_held(void)
+{
+    if (!g_bound_held) {
+        return 0;
+    }
+    if (!g_input_frame || g_input_frame->last_code != g_bound_held) {
+        g_bound_held = 0;
+        return 0;
+    }
+    return 1;
 }
 
 static void menu_clamp_pointer(void)
@@ -671,10 +687,8 @@ void menu_control(void)
     if (binding == MENU_BIND_WAITING) {
         return;
     }
-    if (binding == MENU_BIND_DONE) {
-        // The key just bound is held, and from the next sample on it may move the
-        // highlight (Move up, an arrow): it is no step now, and the axes are remembered
-        // as held until it is let go.
+    const int bound_held = menu_bound_still_held();
+    if (bound_held) {
         t.vertical_edge = t.horizontal_edge = t.horizontal2_edge = 0;
         t.select_edge = 0;
     }
@@ -718,7 +732,7 @@ void menu_control(void)
             menu_fill_words(0);
         }
     }
-    if (binding == MENU_BIND_DONE) {
+    if (bound_held) {
         for (float &a : g_menu_prev_axes) {
             a = 1.0f;
         }
