@@ -4,7 +4,6 @@
 #include "game/menu.h"
 #include "game/menu_local.h"
 
-#include "core/shell.h"
 #include "game/frame.h"
 #include "game/gameinfo.h"
 #include "game/highscore.h"
@@ -42,6 +41,7 @@ constexpr int MENU_SCALE_WIDTH = 25;           // the full stage scale "1 10 20 
 constexpr int MENU_FIRST_LEVEL = 101;
 constexpr int MENU_WHICH_SCORES = 1;           // zwin_open_url pages
 constexpr int MENU_WHICH_HELP = 8;
+constexpr int MENU_PAGE_SELECT_REST = 50;      // ticks select must rest after a web page opened (the key repeat's delay)
 
 // Language text slots the values show.
 constexpr int TEXT_DEADZONE = 1;
@@ -428,13 +428,14 @@ static void menu_back_from_stages(void)
 }
 
 // Opens a web page. In full screen that sets the video mode again and iconifies the
-// window, which forgets the keys held: a Return still held would then come back as a
-// new press and open the page twice. Select counts again once it was let go with the
-// window back.
+// window, which forgets the keys held for a moment: a Return still held would then come
+// back as a new press and open the page twice. Select counts again once it was let go
+// for MENU_PAGE_SELECT_REST ticks on end (a window that could not be iconified, with no
+// activation to wait for, still takes select then).
 static void menu_open_page(int which)
 {
     g_menu_calls.open_url(which);
-    g_select_after_page = 1;
+    g_select_after_page = MENU_PAGE_SELECT_REST;
 }
 
 static void menu_select(int count)
@@ -666,10 +667,8 @@ void menu_control(void)
     // while firing neither resumes nor abandons the game by it.
     t.select = g_menu_page == MENU_PAGE_PAUSE ? (p1.buttons & INPUT_BUTTON_SELECT) != 0 : p1.buttons != 0;
     t.select_edge = t.select && !g_menu_prev_select;
-    if (g_select_after_page) {
-        if (!t.select && !g_app_iconified) {
-            g_select_after_page = 0;
-        }
+    if (g_select_after_page > 0) {
+        g_select_after_page = t.select ? MENU_PAGE_SELECT_REST : g_select_after_page - 1;
         t.select_edge = 0;
     }
     t.mouse_down = g_menu_click != 0;

@@ -35,7 +35,7 @@ extern int g_name_letter;              // 0..35 letters and digits, 36 "delete"
 extern float g_menu_prev_axes[3];      // player 1 vertical, horizontal; player 2 horizontal
 extern int g_menu_prev_select;
 extern int32_t g_bound_held;           // the input code the controls page just bound, while still held
-extern int g_select_after_page;        // a web page opened: select waits to be let go with the window back
+extern int g_select_after_page;        // a web page opened: ticks select must still rest before it counts
 extern int g_pointer_moved;            // latch: the pointer left its rest place
 extern int g_pointer_click;            // bit 1 a mouse button is down, bit 2 a click hit a value zone
 extern int g_pointer_prev_buttons;
