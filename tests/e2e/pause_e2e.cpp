@@ -10,11 +10,8 @@
 #include "tests/support/temp_dir.h"
 
 #include <csignal>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -81,27 +78,10 @@ template <typename Keep> bool stays(const Menu &m, double seconds, Keep keep, Sh
     return true;
 }
 
-void key_down(const Menu &m, const std::string &key)
-{
-    x_command("xdotool mousemove --window " + m.window + " 20 20 keydown " + key);
-}
-
-void key_up(const std::string &key) { x_command("xdotool keyup " + key); }
-
 TEST(PausePage, ArrowsNeitherResumeNorAbandonAndReturnOnResumeGoesOn)
 {
     TempDir root;
-    link_menu_art(root);
-    fs::create_directory_symlink(std::string(GLIMMERFALL_ASSETS) + "/styles", root.file("styles"));
-    fs::create_directories(root.file("run"));
-    for (const auto &e : fs::directory_iterator(std::string(GLIMMERFALL_ASSETS) + "/run")) {
-        std::string name = e.path().filename().string();
-        if (name.rfind("level", 0) == 0 && e.path().extension() == ".lua") {
-            fs::copy_file(e.path(), root.file("run/" + name));
-        }
-    }
-    fs::copy_file(GLIMMERFALL_SOURCE_DIR "/data/bindwin32.cfg", root.file("run/bindwin32.cfg"));
-    root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
+    make_play_folder(root);
 
     Menu m = reach_menu(root);
     ASSERT_TRUE(m.game);

@@ -394,28 +394,33 @@ TEST_F(FrameStates, OnThePausePageOnlyReturnSelects)
     ship->info.lives = 3;
     enter_screen(SCREEN_IN_GAME);
     menu_start(MENU_START_PAUSE);   // as init_level leaves it
-    const InputFrame firing = [] {
+    auto with = [](float down, uint32_t keys, float fire_x, float fire_y) {
         InputFrame f{};
-        f.axis[6] = -1.0f;   // player 1's fire up: the up arrow in play
+        f.axis[2] = down;    // player 1's move: S down, W up
+        f.axis[4] = fire_x;  // player 1's fire: the arrows in play
+        f.axis[6] = fire_y;
+        f.keys = keys;
         return f;
-    }();
-    sample = firing;
-    sample.keys = INPUT_KEY_BACK;
+    };
+    // One frame with the sample, one with nothing.
+    auto tap = [&](const InputFrame &f) {
+        sample = f;
+        frame();
+        sample = InputFrame{};
+        frame();
+    };
+    const InputFrame firing = with(0, 0, 0, -1.0f);   // the up arrow held
+    sample = with(0, INPUT_KEY_BACK, 0, -1.0f);
     frame(2);
     ASSERT_EQ(g_back_latch, 1);
     sample = firing;
     frame(20);
     EXPECT_EQ(g_back_latch, 1) << "the fire key held resumes nothing";
     EXPECT_EQ(g_menu_item, 1);
-    sample = InputFrame{};
-    sample.axis[2] = 1.0f;   // S: down to "Abandon game"
-    frame();
-    sample = InputFrame{};
-    frame();
+    tap(with(1.0f, 0, 0, 0));   // S: down to "Abandon game"
     ASSERT_EQ(g_menu_item, 2);
     for (float fire : {1.0f, -1.0f}) {
-        sample = firing;
-        sample.axis[4] = fire;   // left and right arrows
+        sample = with(0, 0, fire, -1.0f);   // left and right arrows
         frame(20);
         sample = InputFrame{};
         frame();
@@ -424,12 +429,9 @@ TEST_F(FrameStates, OnThePausePageOnlyReturnSelects)
     EXPECT_EQ(g_game_over, 0) << "the arrows abandoned nothing";
     EXPECT_EQ(ship->info.lives, 3);
 
-    sample.axis[2] = -1.0f;   // W: back to "Resume"
-    frame();
-    sample = InputFrame{};
-    frame();
+    tap(with(-1.0f, 0, 0, 0));   // W: back to "Resume"
     ASSERT_EQ(g_menu_item, 1);
-    sample.keys = INPUT_KEY_SELECT;
+    sample = with(0, INPUT_KEY_SELECT, 0, 0);
     frame();
     EXPECT_EQ(g_back_latch, 0) << "Return on Resume closed the page";
     sample = InputFrame{};
@@ -437,18 +439,10 @@ TEST_F(FrameStates, OnThePausePageOnlyReturnSelects)
     EXPECT_NE(g_ticks_left, TICK_SENTINEL) << "the game goes on";
     EXPECT_EQ(g_game_over, 0);
 
-    sample.keys = INPUT_KEY_BACK;
-    frame();
-    sample = InputFrame{};
-    frame();
-    sample.axis[2] = 1.0f;
-    frame();
-    sample = InputFrame{};
-    frame();
+    tap(with(0, INPUT_KEY_BACK, 0, 0));
+    tap(with(1.0f, 0, 0, 0));
     ASSERT_EQ(g_menu_item, 2);
-    sample.keys = INPUT_KEY_SELECT;
-    frame();
-    sample = InputFrame{};
+    tap(with(0, INPUT_KEY_SELECT, 0, 0));
     for (int i = 0; i < 5 && !g_game_over; i++) {
         frame();
     }

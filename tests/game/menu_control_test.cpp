@@ -19,9 +19,9 @@
 #include "platform/zwin.h"
 #include "tests/game/glyph_recorder.h"
 #include "tests/game/screen_text.h"
+#include "tests/support/default_binds.h"
 #include "tests/support/log_capture.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -626,12 +626,7 @@ protected:
         ASSERT_TRUE(screen_text::load_ink(&ink));
         // The shipped bindings, a joystick to show them and the keys' names.
         input_clear_slots();
-        std::ifstream binds(std::string(GLIMMERFALL_SOURCE_DIR) + "/data/bindwin32.cfg");
-        for (std::string line; std::getline(binds, line);) {
-            std::vector<char> text(line.begin(), line.end());
-            text.push_back('\0');
-            con_exec(text.data());
-        }
+        exec_default_binds();
         for (const auto &k : DEFAULT_KEY_NAMES) {
             snprintf(input_key_names[k.first], INPUT_KEY_NAME_SIZE, "%s", k.second);
         }

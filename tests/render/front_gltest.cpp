@@ -22,12 +22,12 @@
 #include "render/hudgfx.h"
 #include "render/title.h"
 #include "tests/render/front_files.h"
+#include "tests/support/default_binds.h"
 
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -526,12 +526,7 @@ protected:
         input_reset();
         input_clear_slots();
         input_fill_key_names();
-        std::ifstream binds(std::string(GLIMMERFALL_SOURCE_DIR) + "/data/bindwin32.cfg");
-        for (std::string line; std::getline(binds, line);) {
-            std::vector<char> text(line.begin(), line.end());
-            text.push_back('\0');
-            con_exec(text.data());
-        }
+        exec_default_binds();
         g_menu_input = 1;
     }
     void TearDown() override
