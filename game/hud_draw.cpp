@@ -14,6 +14,7 @@
 #include "render/camera.h"
 #include "render/font.h"
 #include "render/hudgfx.h"
+#include "render/zgl.h"
 
 #include <climits>
 #include <cstdarg>
@@ -51,6 +52,8 @@ constexpr int HUD_DIFFICULTY_STEP = 30;         // difficulty points per level o
 constexpr int HUD_DIFFICULTY_HIGH = 7;
 constexpr int HUD_BOMB_BONUS_FROM = 10;         // bombs above nine pay their first steps at once
 constexpr int HUD_FIRST_LEVEL = 101;
+constexpr float HUD_HELP_Z = -6.0f;             // the first level's help labels
+constexpr float HUD_HELP_GAP = 0.3f;            // between the lives and bombs labels and the icons
 
 // Language text slots.
 constexpr int TEXT_TIME_BONUS = 42;
@@ -224,6 +227,13 @@ void hud_draw_score(GameInfo *record, int mode)
     }
 }
 
+// The pen x at which a line ends (its last glyph's square) at right.
+static float hud_right_aligned(float right, const char *text)
+{
+    const size_t n = strlen(text);
+    return n == 0 ? right : right - GLYPH_SIZE - GLYPH_ADVANCE * (float)(n - 1);
+}
+
 static void hud_draw_help(void)
 {
     const float offset = g_hud.offset;
@@ -232,10 +242,15 @@ static void hud_draw_help(void)
     hud_text(-19.0f, offset + 12.25f, -6.0f, menu_text(TEXT_HELP_SCORE));
     const char *multiplier = menu_text(TEXT_HELP_MULTIPLIER);
     hud_text(-0.45f * (float)strlen(multiplier), offset + 12.25f, -6.0f, multiplier);
+    // The lives and bombs labels end left of the widest icon row, four lives in a
+    // two-player game among them. The row lies on the plane z 0, the labels at z -6: seen
+    // from the eye its left edge stands there at that edge x (30 + 6) / 30.
+    const float scale = (-ZGL_OVERLAY_Z - HUD_HELP_Z) / -ZGL_OVERLAY_Z;
+    const float right = hud_meter_row_left() * scale - HUD_HELP_GAP;
     const char *lives = menu_text(TEXT_HELP_LIVES);
-    hud_text(15.2f - 0.9f * (float)strlen(lives), offset + 13.25f, -6.0f, lives);
+    hud_text(hud_right_aligned(right, lives), offset + 13.25f, HUD_HELP_Z, lives);
     const char *bombs = menu_text(TEXT_HELP_BOMBS);
-    hud_text(15.2f - 0.9f * (float)strlen(bombs), offset + 12.25f, -6.0f, bombs);
+    hud_text(hud_right_aligned(right, bombs), offset + 12.25f, HUD_HELP_Z, bombs);
     const char *clock = menu_text(TEXT_HELP_CLOCK);
     hud_text(19.0f - 0.9f * (float)strlen(clock), -13.5f - offset, -6.0f, clock);
 }

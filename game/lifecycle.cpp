@@ -90,6 +90,11 @@ int init_game(void)
     camera_defaults();
     init_asset_dirs();
     init_console_vars();
+    // The controls page opens on the saved device; without a saved line it is the one
+    // that plays, decided once the first restart has counted the joysticks.
+    for (PlayerInput &p : g_player_input) {
+        p.input_type = INPUT_TYPE_UNCHOSEN;
+    }
     // render_fullscreen starts at -1, so the saved line or the fallback changes it and
     // its handler opens the first video mode.
     con_config(1);
@@ -99,6 +104,7 @@ int init_game(void)
         char fallback[] = "render_fullscreen 1";
         con_exec(fallback);
     }
+    input_choose_default_type();
     menu_init();
     game_frame_enter();
     con_printf("[init] done init_game\n");

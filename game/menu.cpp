@@ -36,6 +36,8 @@ int32_t g_key_seen;
 int g_name_letter;
 float g_menu_prev_axes[3];
 int g_menu_prev_select;
+int g_select_after_page;
+int32_t g_bound_held;
 int g_pointer_moved;
 int g_pointer_click;
 int g_pointer_prev_buttons;
@@ -55,6 +57,9 @@ constexpr uint8_t MENU_WHITE[4] = {255, 255, 255, 255};
 constexpr uint8_t MENU_PICTURE_TEXT[4] = {96, 192, 192, 255};   // names and numbers under the pictures
 constexpr uint8_t MENU_SCALE[4] = {48, 96, 0, 100};            // the stage scale behind the choosable part
 constexpr uint8_t MENU_BONUS[4] = {255, 55, 0, 255};
+// The controls page's label rows: as far left as a 5:4 screen shows the first letter at
+// the languages' text depth (the highlight a little nearer), so a label and the longest default binding fit beside it.
+constexpr float MENU_CONTROLS_X = -16.0f;
 
 static constexpr MenuItem menu_row(float x, float y, float z, const uint8_t colour[4], const char *text = "")
 {
@@ -121,12 +126,12 @@ static MenuItem menu_page7[] = {
 };
 static MenuItem menu_page8[] = {
     menu_row(0, 9, 0, MENU_TITLE),        menu_row(0, 7.5f, 0, MENU_LIT),
-    menu_row(-19, 6, 0, MENU_PLAIN),      menu_row(-19, 5, 0, MENU_PLAIN),
-    menu_row(-19, 4, 0, MENU_PLAIN),      menu_row(-19, 3, 0, MENU_PLAIN),
-    menu_row(-19, 1.5f, 0, MENU_PLAIN),   menu_row(-19, 0.5f, 0, MENU_PLAIN),
-    menu_row(-19, -0.5f, 0, MENU_PLAIN),  menu_row(-19, -1.5f, 0, MENU_PLAIN),
-    menu_row(-19, -3, 0, MENU_PLAIN),     menu_row(-19, -4.5f, 0, MENU_PLAIN),
-    menu_row(-19, -5.5f, 0, MENU_PLAIN),  menu_row(-19, -7, 0, MENU_LIT),
+    menu_row(MENU_CONTROLS_X, 6, 0, MENU_PLAIN),      menu_row(MENU_CONTROLS_X, 5, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, 4, 0, MENU_PLAIN),      menu_row(MENU_CONTROLS_X, 3, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, 1.5f, 0, MENU_PLAIN),   menu_row(MENU_CONTROLS_X, 0.5f, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, -0.5f, 0, MENU_PLAIN),  menu_row(MENU_CONTROLS_X, -1.5f, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, -3, 0, MENU_PLAIN),     menu_row(MENU_CONTROLS_X, -4.5f, 0, MENU_PLAIN),
+    menu_row(MENU_CONTROLS_X, -5.5f, 0, MENU_PLAIN),  menu_row(MENU_CONTROLS_X, -7, 0, MENU_LIT),
     menu_row(0, -8.3f, 0, MENU_PLAIN),
 };
 static MenuItem menu_page9[] = {
@@ -234,6 +239,11 @@ void menu_set_page(int page)
     con_printf("[submenu] page %d", page);
 }
 
+int menu_types_open(void)
+{
+    return g_type_reach < 0 ? 1 : g_type_reach >= MENU_GAME_TYPES ? MENU_GAME_TYPES : g_type_reach + 1;
+}
+
 int menu_bind_set(float input_type)
 {
     int type = (int)input_type;
@@ -264,6 +274,8 @@ void menu_start(int mode)
     g_name_buffer[0] = '\0';
     g_pointer_prev_buttons = 1;
     g_pointer_moved = 0;
+    g_select_after_page = 0;
+    g_bound_held = 0;
     if (mode == MENU_START_NAME && g_input_frame) {
         g_key_seen = g_input_frame->last_code;
     }

@@ -36,12 +36,12 @@ constexpr int MENU_LETTERS = 36;               // A..Z and 0..9; letter 36 is "d
 constexpr int MENU_NAME_LETTERS = 3;
 constexpr int MENU_HS_LAST_FIRST_ROW = 10;     // ten lines of twenty rows
 constexpr int MENU_HS_TABLES = 16;
-constexpr int MENU_GAME_TYPES = 8;
 constexpr int MENU_MAX_STAGES = 9;
 constexpr int MENU_SCALE_WIDTH = 25;           // the full stage scale "1 10 20 ... 80"
 constexpr int MENU_FIRST_LEVEL = 101;
 constexpr int MENU_WHICH_SCORES = 1;           // zwin_open_url pages
 constexpr int MENU_WHICH_HELP = 8;
+constexpr int MENU_PAGE_SELECT_REST = 50;      // ticks select must rest after a web page opened (the key repeat's delay)
 
 // Language text slots the values show.
 constexpr int TEXT_DEADZONE = 1;
@@ -303,7 +303,8 @@ static void menu_values(MenuItem *items, MenuTick &t)
         break;
     case MENU_PAGE_TYPE:
         if (g_menu_item == 1 && t.horizontal_edge && !t.mouse_down) {
-            g_game_type = (float)menu_wrap((int)g_game_type + t.horizontal_edge, 0, MENU_GAME_TYPES - 1);
+            // Only the game types the level-reached tables opened can be chosen.
+            g_game_type = (float)menu_wrap((int)g_game_type + t.horizontal_edge, 0, menu_types_open() - 1);
             t.stepped = 1;
         }
         snprintf(items[3].text, MENU_TEXT_SIZE, "%s", menu_text(TEXT_GAME_TYPE + (int)g_game_type));
@@ -426,6 +427,17 @@ static void menu_back_from_stages(void)
     menu_go(g_type_reach < 1 ? MENU_PAGE_MAIN : MENU_PAGE_TYPE);
 }
 
+// Opens a web page. In full screen that sets the video mode again and iconifies the
+// window, which forgets the keys held for a moment: a Return still held would then come
+// back as a new press and open the page twice. Select counts again once it was let go
+// for MENU_PAGE_SELECT_REST ticks on end (a window that could not be iconified, with no
+// activation to wait for, still takes select then).
+static void menu_open_page(int which)
+{
+    g_menu_calls.open_url(which);
+    g_select_after_page = MENU_PAGE_SELECT_REST;
+}
+
 static void menu_select(int count)
 {
     const int row = g_menu_item;
@@ -435,6 +447,10 @@ static void menu_select(int count)
             g_two_player = row - 1;
             g_type_reach = level_reached_count();
             if (g_type_reach > 0) {
+                // A type chosen in the other half of the tables may be locked in this one.
+                if ((int)g_game_type < 0 || (int)g_game_type >= menu_types_open()) {
+                    g_game_type = 0.0f;
+                }
                 menu_go(MENU_PAGE_TYPE);
             } else {
                 g_game_type = 0.0f;
@@ -445,11 +461,11 @@ static void menu_select(int count)
             g_hs_table = 0;
             menu_go(MENU_PAGE_SCORES);
         } else if (row == 4) {
-            g_menu_calls.open_url(MENU_WHICH_SCORES);
+            menu_open_page(MENU_WHICH_SCORES);
         } else if (row == 5) {
             menu_go(MENU_PAGE_SETTINGS);
         } else if (row == 6) {
-            g_menu_calls.open_url(MENU_WHICH_HELP);
+            menu_open_page(MENU_WHICH_HELP);
         } else if (row == 7) {
             g_menu_choice = MENU_CHOICE_QUIT;
         }
@@ -555,11 +571,14 @@ static void menu_select(int count)
 
 // ---- the tick ----
 
-// Step 7: the controls page binds the next new input. Returns 1 while it still waits.
-static int menu_key_binding(void)
+// What the controls page's key wait did this tick.
+enum MenuBinding { MENU_BIND_NONE, MENU_BIND_WAITING, MENU_BIND_DONE };
+
+// Step 7: the controls page binds the next new input.
+static MenuBinding menu_key_binding(void)
 {
     if (!g_key_wait) {
-        return 0;
+        return MENU_BIND_NONE;
     }
     g_menu_prev_select = 1;
     int32_t code = g_input_frame ? g_input_frame->last_code : 0;
@@ -568,11 +587,25 @@ static int menu_key_binding(void)
         input_menu_setting(menu_bind_set(g_player_input[g_controls_player].input_type), code, g_menu_item - 2,
                            g_controls_player);
         g_key_wait = 0;
-        for (float &a : g_menu_prev_axes) {
-            a = 1.0f;
-        }
+        g_bound_held = code;
+        return MENU_BIND_DONE;
     }
-    return g_key_wait;
+    return g_key_wait ? MENU_BIND_WAITING : MENU_BIND_NONE;
+}
+
+// The input just bound is still held while the samples report it as the last input: the
+// ones taken before the binding show no move, the later ones may (Move up, an arrow), and
+// neither is a step of the highlight. Returns 1 while it is held.
+static int menu_bound_still_held(void)
+{
+    if (!g_bound_held) {
+        return 0;
+    }
+    if (!g_input_frame || g_input_frame->last_code != g_bound_held) {
+        g_bound_held = 0;
+        return 0;
+    }
+    return 1;
 }
 
 static void menu_clamp_pointer(void)
@@ -629,8 +662,15 @@ void menu_control(void)
     t.vertical_edge = menu_edge(p1.move[0], g_menu_prev_axes[0]);
     t.horizontal_edge = menu_edge(p1.move[1], g_menu_prev_axes[1]);
     t.horizontal2_edge = menu_edge(g_player_input[1].move[1], g_menu_prev_axes[2]);
-    t.select = p1.buttons != 0;
+    // In play the fire keys (the arrows among them) reach the pause page as buttons: there
+    // only the select bit (Return, the first mouse button) selects, so a player who pauses
+    // while firing neither resumes nor abandons the game by it.
+    t.select = g_menu_page == MENU_PAGE_PAUSE ? (p1.buttons & INPUT_BUTTON_SELECT) != 0 : p1.buttons != 0;
     t.select_edge = t.select && !g_menu_prev_select;
+    if (g_select_after_page > 0) {
+        g_select_after_page = t.select ? MENU_PAGE_SELECT_REST : g_select_after_page - 1;
+        t.select_edge = 0;
+    }
     t.mouse_down = g_menu_click != 0;
 
     if (items) {
@@ -642,8 +682,14 @@ void menu_control(void)
             g_fade = MENU_FADE_FLOOR;
         }
     }
-    if (menu_key_binding()) {
+    const MenuBinding binding = menu_key_binding();
+    if (binding == MENU_BIND_WAITING) {
         return;
+    }
+    const int bound_held = menu_bound_still_held();
+    if (bound_held) {
+        t.vertical_edge = t.horizontal_edge = t.horizontal2_edge = 0;
+        t.select_edge = 0;
     }
 
     if (t.vertical_edge) {
@@ -685,10 +731,17 @@ void menu_control(void)
             menu_fill_words(0);
         }
     }
-    g_menu_prev_axes[0] = p1.move[0];
-    g_menu_prev_axes[1] = p1.move[1];
-    g_menu_prev_axes[2] = g_player_input[1].move[1];
-    g_menu_prev_select = t.select;
+    if (bound_held) {
+        for (float &a : g_menu_prev_axes) {
+            a = 1.0f;
+        }
+        g_menu_prev_select = 1;
+    } else {
+        g_menu_prev_axes[0] = p1.move[0];
+        g_menu_prev_axes[1] = p1.move[1];
+        g_menu_prev_axes[2] = g_player_input[1].move[1];
+        g_menu_prev_select = t.select;
+    }
     g_last_page = g_menu_page;
 }
 

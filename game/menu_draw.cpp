@@ -214,8 +214,9 @@ void menu_draw_page_models(void)
 {
     if (g_menu_page == MENU_PAGE_TYPE) {
         menu_draw_belt(0, g_game_type, 0);
-        for (int i = 0; i < 8; i++) {
-            menu_draw_belt(i, (float)i, 2);
+        // The open game types pulse; the locked ones are drawn faint.
+        for (int i = 0; i < MENU_GAME_TYPES; i++) {
+            menu_draw_belt(i, (float)i, i < menu_types_open() ? 2 : 1);
         }
         menu_draw_arrows(1);
     } else if (g_menu_page == MENU_PAGE_STAGE) {

@@ -34,6 +34,8 @@ extern int32_t g_key_seen;             // the last input code already used
 extern int g_name_letter;              // 0..35 letters and digits, 36 "delete"
 extern float g_menu_prev_axes[3];      // player 1 vertical, horizontal; player 2 horizontal
 extern int g_menu_prev_select;
+extern int32_t g_bound_held;           // the input code the controls page just bound, while still held
+extern int g_select_after_page;        // a web page opened: ticks select must still rest before it counts
 extern int g_pointer_moved;            // latch: the pointer left its rest place
 extern int g_pointer_click;            // bit 1 a mouse button is down, bit 2 a click hit a value zone
 extern int g_pointer_prev_buttons;
@@ -51,5 +53,8 @@ constexpr int MENU_CLICK_ZONE = 2;
 void menu_write_at(char *row, int column, const char *value);
 // Sets a page and logs the change ("[submenu] page %d").
 void menu_set_page(int page);
+constexpr int MENU_GAME_TYPES = 8;
+// How many game types can be chosen: type 0 and those up to g_type_reach, 1..8.
+int menu_types_open(void);
 // The bind set of an input type: joystick for 0, mouse for 1, keyboard for 2.
 int menu_bind_set(float input_type);

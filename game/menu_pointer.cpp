@@ -8,11 +8,10 @@
 #include "game/settings.h"
 #include "platform/input.h"
 #include "platform/sound.h"
+#include "render/font.h"
 
 #include <cstring>
 
-constexpr float MENU_GLYPH_ADVANCE = 0.9f;
-constexpr int MENU_GAME_TYPES = 8;
 
 // An open interval test.
 static int menu_inside(float v, float lo, float hi)
@@ -50,7 +49,7 @@ static int menu_hover(MenuItem *items, int count, float px, float py)
         if (menu_hover_excluded(g_menu_page, i)) {
             continue;
         }
-        float width = MENU_GLYPH_ADVANCE * (float)strnlen(items[i].text, MENU_TEXT_SIZE);
+        float width = GLYPH_ADVANCE * (float)strnlen(items[i].text, MENU_TEXT_SIZE);
         float left = items[i].x == 0.0f ? -width / 2.0f : items[i].x;
         if (menu_inside(py, items[i].y - 1.01f, items[i].y + 0.01f) && menu_inside(px, left, left + width)) {
             g_menu_item = i;
@@ -77,11 +76,15 @@ static int menu_wrap_step(int v, int step, int lo, int hi)
 
 static void menu_click_type(float px, float py)
 {
+    // A click on a locked belt, like one on a stage not yet open, chooses nothing.
     if (menu_inside(py, -2.9f, -1.3f) && menu_inside(px, -13.0f, 13.0f)) {
-        g_game_type = (float)(int)((px + 13.0f) * 8.0f / 26.0f);
+        int n = (int)((px + 13.0f) * (float)MENU_GAME_TYPES / 26.0f);
+        if (n < menu_types_open()) {
+            g_game_type = (float)n;
+        }
         g_pointer_click |= MENU_CLICK_ZONE;
     } else if (int step = menu_arrow(px, py)) {
-        g_game_type = (float)menu_wrap_step((int)g_game_type, step, 0, MENU_GAME_TYPES - 1);
+        g_game_type = (float)menu_wrap_step((int)g_game_type, step, 0, menu_types_open() - 1);
         g_pointer_click |= MENU_CLICK_ZONE;
     }
 }

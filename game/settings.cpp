@@ -83,7 +83,10 @@ void init_register_vars(void)
 void settings_clamp(void)
 {
     for (PlayerInput &p : g_player_input) {
-        settings_clamp_value(&p.input_type, 0.0f, 2.0f);
+        // A device no saved line chose yet is chosen after "config.cfg" ran.
+        if (p.input_type != INPUT_TYPE_UNCHOSEN) {
+            settings_clamp_value(&p.input_type, 0.0f, 2.0f);
+        }
         settings_clamp_value(&p.joystick_deadzone, 0.1f, 0.901f);
     }
     settings_clamp_value(&g_mouse_speed, 0.01f, SETTING_NO_MAX);

@@ -80,6 +80,19 @@ void input_register_vars(void)
     con_add_float_var("joystick_deadzone_2", &g_player_input[1].joystick_deadzone, nullptr);
 }
 
+void input_choose_default_type(void)
+{
+    for (int p = 0; p < INPUT_PLAYERS; p++) {
+        if (g_player_input[p].input_type != INPUT_TYPE_UNCHOSEN) {
+            continue;
+        }
+        g_player_input[p].input_type = input_joystick_count > 0 ? 0.0f : INPUT_TYPE_KEYBOARD;
+        if (input_joystick_count == 0) {
+            con_printf("[input] no joystick: player %d's controls start on the keyboard", p + 1);
+        }
+    }
+}
+
 static void input_publish_settings(void)
 {
     input_sampler_mouse_speed.store(g_mouse_speed, std::memory_order_relaxed);

@@ -109,6 +109,13 @@ struct InputSnapshot {
 // Registers "mouse_speed", the "bind" command and the four per-player input settings,
 // with both players' defaults (input_type 0, dead zone 0.3).
 void input_register_vars(void);
+// input_type while no saved line has chosen a device (a value no saved line holds): the
+// settings' clamp keeps it, and input_choose_default_type replaces it once "config.cfg" ran.
+constexpr float INPUT_TYPE_UNCHOSEN = -100.0f;
+constexpr float INPUT_TYPE_KEYBOARD = 2.0f;
+// A player whose input_type is still INPUT_TYPE_UNCHOSEN gets the joystick (0) when one
+// was found, else the keyboard, so the controls page opens on what plays.
+void input_choose_default_type(void);
 // input_reset, then input_open_devices.
 void input_init(void);
 // input_close_devices.

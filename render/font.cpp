@@ -30,9 +30,6 @@ constexpr uint32_t FONT_PAGE_FLAGS = 0x00b30000u;   // masked: the mask page giv
 constexpr uint32_t FONT_HUD_FLAGS = 0x00730000u;    // brightness is alpha
 constexpr int FONT_FIRST_CODE = 32;                 // codes up to this one are blanks
 constexpr float FONT_CELL = 0.125f;                 // a cell's side in texture units
-constexpr float FONT_SIZE = 1.0f;
-constexpr float FONT_ADVANCE = 0.9f;
-constexpr float FONT_CENTRE = -0.45f;               // x 0 centres: pen x = this x the length
 constexpr int STRING_TIMER_FULL = 32;               // a timer from here on draws fully
 constexpr int STRING_TIMER_STILL = 16;              // from here on the glyph stops shaking
 constexpr float STRING_SHAKE = 0.09f;
@@ -160,12 +157,17 @@ void glyph_draw_char_3d(uint8_t c)
     p.z += step;
 }
 
+float glyph_line_start(float x, const char *text)
+{
+    return x == 0.0f ? -0.5f * GLYPH_ADVANCE * (float)strlen(text) : x;
+}
+
 // The pen at the start of an upright line: size 1, advance 0.9, x 0 centring it.
 static void glyph_start_line(float x, float y, float z, const char *text)
 {
-    g_glyph_pen.size = FONT_SIZE;
-    g_glyph_pen.width = FONT_ADVANCE;
-    g_glyph_pen.x = x == 0.0f ? FONT_CENTRE * (float)strlen(text) : x;
+    g_glyph_pen.size = GLYPH_SIZE;
+    g_glyph_pen.width = GLYPH_ADVANCE;
+    g_glyph_pen.x = glyph_line_start(x, text);
     g_glyph_pen.y = y;
     g_glyph_pen.z = z;
 }

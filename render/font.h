@@ -31,6 +31,13 @@ int glyph_begin_run(void);
 // Binds font page 0 before a run of text.
 void font_bind(void);
 
+// The upright lines' glyph square and the pen's advance per character, blanks included.
+constexpr float GLYPH_SIZE = 1.0f;
+constexpr float GLYPH_ADVANCE = 0.9f;
+// Where a line of upright text starts: x, or for an x of exactly 0 the start that centres
+// the line (its characters counted, trailing blanks too) on 0. Glyph k then spans
+// start + k x GLYPH_ADVANCE to that plus GLYPH_SIZE.
+float glyph_line_start(float x, const char *text);
 // A line of upright text on the overlay plane in the current colour: glyph size 1,
 // advance 0.9; an x of exactly 0 centres the line on 0. Bytes are Latin-1.
 void glyph_draw_text(float x, float y, float z, const char *text);

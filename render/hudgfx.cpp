@@ -107,6 +107,14 @@ void hud_draw_meter(float kind, int count, float unused, float offset)
     glEnd();
 }
 
+float hud_meter_row_left(void)
+{
+    // HUD_ICONS_MAX icons from HUD_ICON_X leftward; the single counted icon ends further right.
+    const float full = HUD_ICON_X - (float)(HUD_ICONS_MAX - 1) - 0.5f;
+    const float counted = HUD_ICON_X_COUNTED - 0.5f;
+    return full < counted ? full : counted;
+}
+
 void hud_draw_box(float unused, float offset)
 {
     (void)unused;

@@ -38,6 +38,9 @@ void hud_bind_texture(void);
 // One row of icons at the top right, pushed up by offset: kind below 0 the smart bomb,
 // else the life; above 4 a single icon (the HUD text writes the count beside it).
 void hud_draw_meter(float kind, int count, float unused, float offset);
+// The left edge (overlay x at z 0) of the widest row hud_draw_meter draws: what stands
+// left of the icons must end before it.
+float hud_meter_row_left(void);
 // The difficulty box at the lower left, pushed down by offset.
 void hud_draw_box(float unused, float offset);
 // The multiplier bar: how far points are from multiplier step to the next; phase (degrees)

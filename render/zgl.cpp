@@ -44,7 +44,6 @@ constexpr float ZGL_BYTE_TO_UNIT = 0.003921569f;     // 1/255
 constexpr float ZGL_EASE_KEEP = 0.99f;               // a target is reached with a time constant of 100 calls
 constexpr float ZGL_EASE_TAKE = 0.01f;
 constexpr float ZGL_FADE_GREY = 0.20784315f;         // 53/255
-constexpr float ZGL_OVERLAY_Z = -30.0f;
 constexpr float ZGL_OVERLAY_HALF = 15.0f;            // half height of the overlay plane's quad
 constexpr float ZGL_HUE_JITTER = 30.0f;
 constexpr float ZGL_RANDOM_SIGNED = 6.1037019e-05f;  // 2/32767: (r & 0x7fff) * this - 1 is in -1..1

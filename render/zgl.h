@@ -75,6 +75,8 @@ void zgl_brighten_background(void);
 // jitter of up to 30 degrees; returns it and stores it in g_background_hue.
 float zgl_pick_background_hue(void);
 
+// Where the overlay plane lies in eye space: its z = 0 is eye z -30.
+constexpr float ZGL_OVERLAY_Z = -30.0f;
 // Modelview for overlay drawing: the plane z = -30 of eye space.
 void zgl_set_overlay_matrix(void);
 // A quad over the whole overlay plane: 53/255 grey when grey is non-zero, else black.

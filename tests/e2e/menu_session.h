@@ -5,6 +5,7 @@
 #include "tests/e2e/x_session.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -112,3 +113,29 @@ inline Shot settled_page(const Menu &m, Box rows)
     }
     return last;
 }
+
+// The game folder as play.sh makes it in root: the generated menu and styles, run/ with
+// the level markers and the default bindings, windowed.
+inline void make_play_folder(const TempDir &root)
+{
+    namespace fs = std::filesystem;
+    link_menu_art(root);
+    fs::create_directory_symlink(std::string(GLIMMERFALL_ASSETS) + "/styles", root.file("styles"));
+    fs::create_directories(root.file("run"));
+    for (const auto &e : fs::directory_iterator(std::string(GLIMMERFALL_ASSETS) + "/run")) {
+        std::string name = e.path().filename().string();
+        if (name.rfind("level", 0) == 0 && e.path().extension() == ".lua") {
+            fs::copy_file(e.path(), root.file("run/" + name));
+        }
+    }
+    fs::copy_file(GLIMMERFALL_SOURCE_DIR "/data/bindwin32.cfg", root.file("run/bindwin32.cfg"));
+    root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
+}
+
+// A key pressed down (the pointer in the window, which gives it the keyboard) and let go.
+inline void key_down(const Menu &m, const std::string &key)
+{
+    x_command("xdotool mousemove --window " + m.window + " 20 20 keydown " + key);
+}
+
+inline void key_up(const std::string &key) { x_command("xdotool keyup " + key); }

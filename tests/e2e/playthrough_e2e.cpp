@@ -14,13 +14,11 @@
 #include <cstdint>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -185,28 +183,11 @@ void press(const Menu &m, const std::string &key)
     sleep_seconds(0.2);
 }
 
-void key_down(const Menu &m, const std::string &key)
-{
-    x_command("xdotool mousemove --window " + m.window + " 20 20 keydown " + key);
-}
-
-void key_up(const std::string &key) { x_command("xdotool keyup " + key); }
-
 TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
 {
     // The game folder as play.sh makes it.
     TempDir root;
-    link_menu_art(root);
-    fs::create_directory_symlink(std::string(GLIMMERFALL_ASSETS) + "/styles", root.file("styles"));
-    fs::create_directories(root.file("run"));
-    for (const auto &e : fs::directory_iterator(std::string(GLIMMERFALL_ASSETS) + "/run")) {
-        std::string name = e.path().filename().string();
-        if (name.rfind("level", 0) == 0 && e.path().extension() == ".lua") {
-            fs::copy_file(e.path(), root.file("run/" + name));
-        }
-    }
-    fs::copy_file(GLIMMERFALL_SOURCE_DIR "/data/bindwin32.cfg", root.file("run/bindwin32.cfg"));
-    root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
+    make_play_folder(root);
     const std::string prepared = prepared_payload();
     ASSERT_EQ(prepared.size() + 4, (size_t)SCORE_FILE_BYTES);
     root.write("run/score.cfg", std::string(4, '\0') + prepared);

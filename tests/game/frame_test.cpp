@@ -385,6 +385,71 @@ TEST_F(FrameStates, PauseStopsGameTicksAndTime)
     EXPECT_EQ(g_frame_dt, 1.0f);
 }
 
+// Paused with P while firing: the held arrow (a fire key in play) neither resumes nor
+// abandons the game; Return on "Resume" goes on with it, Return on "Abandon game" ends it.
+TEST_F(FrameStates, OnThePausePageOnlyReturnSelects)
+{
+    Gamer *ship = test_ship_launch();
+    ASSERT_NE(ship, nullptr);
+    ship->info.lives = 3;
+    enter_screen(SCREEN_IN_GAME);
+    menu_start(MENU_START_PAUSE);   // as init_level leaves it
+    auto with = [](float down, uint32_t keys, float fire_x, float fire_y) {
+        InputFrame f{};
+        f.axis[2] = down;    // player 1's move: S down, W up
+        f.axis[4] = fire_x;  // player 1's fire: the arrows in play
+        f.axis[6] = fire_y;
+        f.keys = keys;
+        return f;
+    };
+    // One frame with the sample, one with nothing.
+    auto tap = [&](const InputFrame &f) {
+        sample = f;
+        frame();
+        sample = InputFrame{};
+        frame();
+    };
+    const InputFrame firing = with(0, 0, 0, -1.0f);   // the up arrow held
+    sample = with(0, INPUT_KEY_BACK, 0, -1.0f);
+    frame(2);
+    ASSERT_EQ(g_back_latch, 1);
+    sample = firing;
+    frame(20);
+    EXPECT_EQ(g_back_latch, 1) << "the fire key held resumes nothing";
+    EXPECT_EQ(g_menu_item, 1);
+    tap(with(1.0f, 0, 0, 0));   // S: down to "Abandon game"
+    ASSERT_EQ(g_menu_item, 2);
+    for (float fire : {1.0f, -1.0f}) {
+        sample = with(0, 0, fire, -1.0f);   // left and right arrows
+        frame(20);
+        sample = InputFrame{};
+        frame();
+    }
+    EXPECT_EQ(g_back_latch, 1);
+    EXPECT_EQ(g_game_over, 0) << "the arrows abandoned nothing";
+    EXPECT_EQ(ship->info.lives, 3);
+
+    tap(with(-1.0f, 0, 0, 0));   // W: back to "Resume"
+    ASSERT_EQ(g_menu_item, 1);
+    sample = with(0, INPUT_KEY_SELECT, 0, 0);
+    frame();
+    EXPECT_EQ(g_back_latch, 0) << "Return on Resume closed the page";
+    sample = InputFrame{};
+    frame(3);
+    EXPECT_NE(g_ticks_left, TICK_SENTINEL) << "the game goes on";
+    EXPECT_EQ(g_game_over, 0);
+
+    tap(with(0, INPUT_KEY_BACK, 0, 0));
+    tap(with(1.0f, 0, 0, 0));
+    ASSERT_EQ(g_menu_item, 2);
+    tap(with(0, INPUT_KEY_SELECT, 0, 0));
+    for (int i = 0; i < 5 && !g_game_over; i++) {
+        frame();
+    }
+    EXPECT_LE(ship->info.lives, 0) << "Return on Abandon game";
+    EXPECT_EQ(g_game_over, 1);
+}
+
 TEST_F(FrameStates, GameOverClearsThePauseLatch)
 {
     ASSERT_NE(test_ship_launch(), nullptr);   // a ship in play: the ticks run the level

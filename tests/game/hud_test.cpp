@@ -13,10 +13,12 @@
 #include "game/menu_local.h"
 #include "render/camera.h"
 #include "tests/game/glyph_recorder.h"
+#include "tests/game/screen_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,10 @@ protected:
     void TearDown() override
     {
         hud_set_player_ref(nullptr, 1);
+        hud_set_player_ref(nullptr, 2);
+        g_two_player = 0;
+        g_level_number = 0;
+        g_game_type = 0.0f;
         glyphs::restore();
         menu_free_languages();
         EXPECT_EQ(mem_usage, 0u);
@@ -204,6 +210,154 @@ TEST_F(Hud, ASecondLevelEndChangesNothing)
     EXPECT_EQ(glyphs::find("Game over"), nullptr);
     EXPECT_NE(glyphs::find("Time bonus 1200"), nullptr);
     EXPECT_NE(glyphs::find("Level complete"), nullptr);
+}
+
+TEST_F(Hud, TheClockShowsSecondsAndHundredthsAndSwellsWithTheWarning)
+{
+    hud_set_counter(10, 1234, 1000.0f);
+    draw();
+    const glyphs::Draw *clock = glyphs::find(" 12:34");
+    ASSERT_NE(clock, nullptr);
+    EXPECT_FLOAT_EQ(clock->x, 13.5f);
+    EXPECT_FLOAT_EQ(clock->z, -6.0f);
+    hud_set_counter(11, 0, 1000.0f);
+    draw();
+    EXPECT_NE(glyphs::find("  0:00"), nullptr) << "nothing left";
+    hud_set_counter(12, 905, 40.0f);
+    draw();
+    clock = glyphs::find("  9:05");
+    ASSERT_NE(clock, nullptr);
+    EXPECT_FLOAT_EQ(clock->x, 13.5f - 2.0f) << "a warning of 40 swells the clock by 2";
+    EXPECT_FLOAT_EQ(clock->z, -6.0f + 4.0f);
+    hud_set_text(100, 0, 0);
+    hud_set_counter(13, 300, 1000.0f);
+    draw();
+    EXPECT_NE(glyphs::find("  9:05"), nullptr) << "the level end freezes the clock";
+}
+
+TEST_F(Hud, TheBombBonusIsPaidTimesTheMultiplierStep)
+{
+    p1.multiplier_step = 2;
+    hud_set_text(0, 3, 0);
+    std::vector<int> paid = run_end(1500);
+    // B(0..2) = 3000, 7000, 10000, each times step 2 + 1; the total shows unmultiplied.
+    EXPECT_EQ(paid, (std::vector<int>{9000, 21000, 30000}));
+    EXPECT_NE(glyphs::find("Smart bomb bonus 20000"), nullptr);
+    const glyphs::Draw *step = glyphs::find("*3");
+    ASSERT_NE(step, nullptr) << "the multiplier stands beside the payment";
+    EXPECT_FLOAT_EQ(step->r, 0.9f);
+}
+
+TEST_F(Hud, BannersOfATenthLevelAndOfTwoPlayersAndTheirShares)
+{
+    g_level_number = 109;
+    hud_set_text(500, 0, 0);
+    draw();
+    const glyphs::Draw *first = glyphs::find(menu_text(47));
+    const glyphs::Draw *second = glyphs::find(menu_text(48));
+    ASSERT_NE(first, nullptr) << "a tenth level is cleared";
+    ASSERT_NE(second, nullptr);
+    EXPECT_FLOAT_EQ(first->x, -4.5f);
+    EXPECT_EQ(glyphs::find(menu_text(44)), nullptr);
+    run_end(400);
+    ASSERT_NE(glyphs::find(menu_text(47)), nullptr);
+    EXPECT_GT(glyphs::find(menu_text(47))->a, 0.0f) << "a tenth level's banner does not fade";
+
+    GameInfo p2{};
+    p2.number = 2;
+    p1.points = 300;
+    p2.points = 100;
+    g_two_player = 1;
+    g_level_number = 102;
+    hud_set_player_ref(&p2, 2);
+    for (int result : {0, 1, 2}) {
+        hud_init_level();
+        hud_set_text(500, 0, result);
+        draw();
+        const char *expected = result == 0 ? menu_text(55) : result == 1 ? menu_text(56) : menu_text(44);
+        const glyphs::Draw *banner = glyphs::find(expected);
+        ASSERT_NE(banner, nullptr) << "result " << result;
+        EXPECT_FLOAT_EQ(banner->x, 0.0f) << "centred in a two-player game";
+        const glyphs::Draw *share = glyphs::find("P1=67% P2=33%");
+        ASSERT_NE(share, nullptr);
+        EXPECT_FLOAT_EQ(share->r, 0.9f) << "in the multiplier's red";
+    }
+    p1.points = 0;
+    draw();
+    EXPECT_EQ(glyphs::find("P1=67% P2=33%"), nullptr) << "no share before player 1 scores";
+}
+
+// The first level's help labels, every text of the HUD and the life and bomb icons on a
+// 4:3 screen, in every language, in one- and two-player play with up to nine of each.
+TEST_F(Hud, HelpLabelsStandClearOfTheIconsAndEveryTextFitsTheScreen)
+{
+    screen_text::InkTable ink{};
+    ASSERT_TRUE(screen_text::load_ink(&ink));
+    const float aspect = screen_text::ASPECTS[0].value;
+    GameInfo p2{};
+    p2.number = 2;
+    std::set<std::string> faults;
+    int help_seen = 0;
+    for (int lang = 0; lang < 3; lang++) {
+        g_language_num = (float)lang;
+        menu_parse_text();
+        for (int two = 0; two < 2; two++) {
+            for (int n = 1; n <= 9; n++) {
+                g_two_player = two;
+                g_level_number = 101;
+                g_game_type = 0.0f;
+                p1.lives = p1.bombs = n;
+                p1.points = 300;
+                p2.points = 100;
+                p1.multiplier_step = 3;
+                hud_set_player_ref(two ? &p2 : nullptr, 2);
+                hud_init_level();
+                hud_set_counter(0, 9999, 1000.0f);
+                for (int f = 0; f < 400; f++) {
+                    draw();   // the HUD glides into place
+                }
+                // The icons as the HUD graphics place them on the plane z 0.
+                std::vector<screen_text::Box> icons;
+                for (int kind = 0; kind < 2; kind++) {
+                    const int shown = n > 4 ? 1 : n;
+                    for (int k = 0; k < shown; k++) {
+                        const float cx = (n > 4 ? 13.15f : 15.4f) - (float)k;
+                        const float y = 11.125f - (float)kind;
+                        icons.push_back(screen_text::project_rect(cx - 0.5f, y, cx + 0.5f, y + 1.0f, 0.0f, aspect));
+                    }
+                }
+                std::vector<screen_text::Box> boxes;
+                const std::vector<glyphs::Draw> &lines = glyphs::draws();
+                const std::string where = std::to_string(lang) + (two ? " two players " : " one player ") +
+                                          std::to_string(n) + " of each: ";
+                for (const glyphs::Draw &d : lines) {
+                    help_seen += d.text == menu_text(52);
+                    boxes.push_back(screen_text::draw_box(ink, d, 0.0f, aspect));
+                    if (!boxes.back().inside_screen()) {
+                        faults.insert(where + "\"" + d.text + "\" leaves the screen");
+                    }
+                    for (const screen_text::Box &icon : icons) {
+                        if (boxes.back().overlaps(icon)) {
+                            faults.insert(where + "\"" + d.text + "\" covers an icon");
+                        }
+                    }
+                }
+                for (size_t i = 0; i < lines.size(); i++) {
+                    for (size_t j = i + 1; j < lines.size(); j++) {
+                        if (boxes[i].overlaps(boxes[j])) {
+                            faults.insert(where + "\"" + lines[i].text + "\" and \"" + lines[j].text + "\"");
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(help_seen, 3 * 2 * 9) << "the help of the first level was drawn every time";
+    std::string report;
+    for (const std::string &f : faults) {
+        report += f + "\n";
+    }
+    EXPECT_TRUE(faults.empty()) << report;
 }
 
 } // namespace

@@ -72,6 +72,22 @@ TEST_F(Lifecycle, SavedWindowedConfigRestartsOnceWindowed)
     EXPECT_EQ(headless::count("set_mode"), 1);
 }
 
+TEST_F(Lifecycle, WithoutAJoystickOrASavedDeviceTheControlsStartOnTheKeyboard)
+{
+    init_game();
+    EXPECT_EQ(g_player_input[0].input_type, INPUT_TYPE_KEYBOARD) << "no joystick was found";
+    EXPECT_EQ(g_player_input[1].input_type, INPUT_TYPE_KEYBOARD);
+    EXPECT_EQ(log.count("[input] no joystick: player 1's controls start on the keyboard"), 1);
+    game_frame_leave();
+    con_config(0);
+
+    // A saved choice is kept, the joystick included, and comes through the restart's clamp.
+    dir.write("config.cfg", "#console\ninput_type 0.000000\ninput_type_2 1.000000\nrender_fullscreen 0.000000\n");
+    init_game();
+    EXPECT_EQ(g_player_input[0].input_type, 0.0f);
+    EXPECT_EQ(g_player_input[1].input_type, 1.0f);
+}
+
 TEST_F(Lifecycle, ConfigWithoutUsableFullScreenLineStillOpensTheWindow)
 {
     const char *configs[] = {

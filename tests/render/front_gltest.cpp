@@ -6,22 +6,29 @@
 
 #include "tests/render/gl_fixture.h"
 
+#include "core/con.h"
 #include "core/mt.h"
 #include "game/frame.h"
 #include "game/gameinfo.h"
 #include "game/menu.h"
+#include "game/highscore.h"
+#include "game/lifecycle.h"
 #include "game/menu_local.h"
+#include "platform/input.h"
+#include "platform/input_local.h"
 #include "render/camera.h"
 #include "render/font.h"
 #include "render/footprint.h"
 #include "render/hudgfx.h"
 #include "render/title.h"
 #include "tests/render/front_files.h"
+#include "tests/support/default_binds.h"
 
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -499,6 +506,174 @@ TEST_F(HudGl, AWholeHudFrame)
     glyph_draw_text(-20.0f, 14.0f, -6.0f, "0012450");
     glyph_draw_text(0.0f, 9.0f, 0.0f, "LEVEL 3 - \xc9T\xc9 \xdc" "BER ALLES");
     grab("hud_frame");
+}
+
+// Every menu page in every language as the player sees it, on a 1024 x 768 screen and on
+// a 5:4 one (960 x 768 of the window), with a row highlighted in the middle of each page:
+// build/screens/menu_<language>_<page>_<shape>.png. The highlight's pure green stands on
+// its row and on no other.
+class MenuPagesGl : public FrontGl {
+protected:
+    static constexpr int PW = 1024;
+    static constexpr int PH = 768;
+    static void SetUpTestSuite() { ASSERT_TRUE(gl_window_open(PW, PH)); }
+    void SetUp() override
+    {
+        FrontGl::SetUp();
+        init_console_vars();
+        menu_init_languages();
+        score_init();
+        input_reset();
+        input_clear_slots();
+        input_fill_key_names();
+        exec_default_binds();
+        g_menu_input = 1;
+    }
+    void TearDown() override
+    {
+        g_menu_input = 0;
+        input_clear_slots();
+        input_reset();
+        menu_free_languages();
+        menu_start(MENU_START_MAIN);
+        g_menu_choice = 0;
+        g_score_gameinfo = nullptr;
+        g_finished = 0;
+        g_language_num = 0.0f;
+        con_config(0);
+        FrontGl::TearDown();
+    }
+    // One tick of the menus with nothing pressed: the page writes its values.
+    static void settle(int page, int row)
+    {
+        g_menu_page = page;
+        g_menu_item = row;
+        InputFrame none{};
+        input_ring_push(&none);
+        input_take_pending();
+        input_step();
+        menu_control();
+        g_menu_page = page;
+        g_menu_item = row;
+    }
+    // Draws the page as the frame does and returns the screen; the highlight's pulse is
+    // held at pure green.
+    Screen draw_page(int page, int w, int h, const std::string &name)
+    {
+        zgl_setup_view(w, h);
+        clear_to(33.0f / 255.0f, 33.0f / 255.0f, 33.0f / 255.0f);
+        zgl_enable_blend();
+        zgl_blend_normal();
+        zgl_set_overlay_matrix();
+        g_last_page = page;
+        g_fade = page == MENU_PAGE_MAIN ? 1.0f : 0.1f;
+        if (page != MENU_PAGE_PAUSE && page < MENU_PAGE_FINISHED) {
+            title_load_draw();
+        }
+        if (page == MENU_PAGE_PAUSE) {
+            zgl_draw_fade_quad(0.6f, 0);
+        }
+        zgl_blend_normal();
+        menu_draw_page_models();
+        menu_fill_words(128);   // every letter in
+        g_menu_frames = 700;    // the main page's hints are up
+        g_menu_pulse[0] = 507;  // the brightest pulse channel at 255: the highlight pure green
+        g_menu_pulse[1] = g_menu_pulse[2] = 0;
+        if (page == MENU_PAGE_FINISHED || page == MENU_PAGE_LOOP) {
+            menu_end_page();
+        } else {
+            menu_draw();
+        }
+        zgl_reset_draw_state();
+        Screen s;
+        s.w = w;
+        s.h = h;
+        gl_save_screen(name, w, h);
+        s.rgb = gl_read_screen(w, h);
+        return s;
+    }
+    // The window rectangle of a row as drawn (its own z, or 0.5 nearer when highlighted).
+    static Rect row_rect(const MenuItem &m)
+    {
+        const float width = GLYPH_ADVANCE * (float)(strlen(m.text) - 1) + GLYPH_SIZE;
+        const float x = glyph_line_start(m.x, m.text);
+        return rect_of(x, m.y, x + width, m.y + GLYPH_SIZE, m.draw_z - g_menu_text_depth);
+    }
+};
+
+TEST_F(MenuPagesGl, EveryPageInEveryLanguageWithTheHighlightOnItsRow)
+{
+    const char *codes[] = {"en", "de", "fr"};
+    static GameInfo record{};
+    record.score = 123450;
+    record.play_ticks = 61234;
+    for (int lang = 0; lang < 3; lang++) {
+        g_language_num = (float)lang;
+        menu_parse_text();
+        for (int page = 0; page < MENU_PAGE_COUNT; page++) {
+            int count = 0;
+            MenuItem *items = menu_page(page, &count);
+            // A row in the middle of the page (one that can be chosen); page 8 an action.
+            int row = page == MENU_PAGE_NAME || page == MENU_PAGE_SCORES || page == MENU_PAGE_STAGE ? 1
+                      : page == MENU_PAGE_CONTROLS                         ? 10
+                      : count > 3                                          ? count / 2
+                                                                           : 1;
+            g_two_player = page == MENU_PAGE_SHIPS;
+            g_type_reach = 4;
+            g_game_type = 2.0f;
+            g_stage_count = 5;
+            g_start_stage = 3.0f;
+            g_finished = page == MENU_PAGE_FINISHED;
+            g_wrap_count = 3;
+            g_wrap_steps = 2;
+            g_score_gameinfo = &record;
+            g_new_row = 4;
+            if (page == MENU_PAGE_NAME) {
+                snprintf(g_name_buffer, MENU_NAME_SIZE, "AB");
+                g_name_length = 1;
+            }
+            for (int shape = 0; shape < 2; shape++) {
+                // The controls page shows the keyboard on one screen, keyboard and mouse
+                // (the longest names) on the other.
+                g_player_input[0].input_type = shape == 0 ? 2.0f : 1.0f;
+                if (page != MENU_PAGE_LAUNCH && page != MENU_PAGE_NAME && page < MENU_PAGE_FINISHED) {
+                    settle(page, row);
+                }
+                g_menu_page = page;
+                g_menu_item = row;
+                const int w = shape == 0 ? PW : 960;
+                const char *shape_name = shape == 0 ? "4x3" : "5x4";
+                char name[64];
+                snprintf(name, sizeof(name), "menu_%s_%02d_%s", codes[lang], page, shape_name);
+                Screen s = draw_page(page, w, PH, name);
+                if (page == MENU_PAGE_SCORES || page == MENU_PAGE_LAUNCH || page >= MENU_PAGE_FINISHED) {
+                    continue;   // pages without a drawn highlight
+                }
+                auto green = [&](int x, int y) {
+                    return s.at(x, y, 1) > 180 && s.at(x, y, 0) < 60 && s.at(x, y, 2) < 60;
+                };
+                for (int r = 1; r < count; r++) {
+                    if (items[r].a == 0) {
+                        continue;
+                    }
+                    Rect box = row_rect(items[r]);
+                    int n = 0;
+                    for (int y = std::max(box.y0, 0); y <= std::min(box.y1, s.h - 1); y++) {
+                        for (int x = std::max(box.x0, 0); x <= std::min(box.x1, s.w - 1); x++) {
+                            n += green(x, y);
+                        }
+                    }
+                    if (r == row) {
+                        EXPECT_GT(n, 40) << name << ": the highlight on row " << r << " \"" << items[r].text << "\"";
+                    } else {
+                        EXPECT_LT(n, 5) << name << ": highlight green on row " << r << " \"" << items[r].text << "\"";
+                    }
+                }
+            }
+        }
+    }
+    g_player_input[0].input_type = 0.0f;
+    zgl_setup_view(PW, PH);
 }
 
 } // namespace

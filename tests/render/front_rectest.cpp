@@ -489,23 +489,31 @@ TEST_F(TitleRec, ShipPicturesComeInTwelveHues)
     EXPECT_FLOAT_EQ(ends[1].positions[2][0], 6.0f);
 }
 
-TEST_F(TitleRec, TheBeltRowSpansTheScreenWithFaintOnes)
+// The game-type page: the chosen belt large, then the row of all eight, the open types
+// pulsing and the locked ones faint.
+TEST_F(TitleRec, TheBeltRowSpansTheScreenWithTheLockedOnesFaint)
 {
     title_load_draw();
     glrec_events().clear();
-    for (int i = 0; i < TITLE_BELTS; i++) {
-        menu_draw_belt(i, (float)i, i < 3 ? 2 : 1);
-    }
+    g_menu_page = MENU_PAGE_TYPE;
+    g_type_reach = 2;   // white, yellow and orange open
+    g_game_type = 1.0f;
+    menu_draw_page_models();
+    g_menu_page = MENU_PAGE_MAIN;
+    g_type_reach = 0;
+    g_game_type = 0.0f;
     std::vector<GlEvent> ends = glrec_only(GlOp::End);
-    ASSERT_EQ(ends.size(), 8u);
+    ASSERT_GE(ends.size(), 9u);
+    EXPECT_EQ(ends[0].texture, name_of(g_title_tex.belts[1])) << "the chosen belt";
     for (int i = 0; i < TITLE_BELTS; i++) {
-        EXPECT_EQ(ends[i].texture, name_of(g_title_tex.belts[i]));
-        float centre = (ends[i].positions[0][0] + ends[i].positions[2][0]) * 0.5f;
+        const GlEvent &e = ends[1 + i];
+        EXPECT_EQ(e.texture, name_of(g_title_tex.belts[i]));
+        float centre = (e.positions[0][0] + e.positions[2][0]) * 0.5f;
         EXPECT_NEAR(centre, -8.75f + 2.5f * (float)i, 1e-5f);
-        EXPECT_EQ(alpha(ends[i].colours[0]), i < 3 ? 255 : 51) << "belt " << i;
+        EXPECT_EQ(alpha(e.colours[0]), i < 3 ? 255 : 51) << "belt " << i;
     }
-    EXPECT_NEAR(ends[0].positions[0][0], -8.75f - 1.0f, 0.25f) << "the first pulsing belt";
-    EXPECT_FLOAT_EQ(ends[7].positions[2][0], 8.75f + 1.0f);
+    EXPECT_NEAR(ends[1].positions[0][0], -8.75f - 1.0f, 0.25f) << "the first pulsing belt";
+    EXPECT_FLOAT_EQ(ends[8].positions[2][0], 8.75f + 1.0f) << "the last, faint at its plain size";
 }
 
 using HudRec = FrontRec;
