@@ -4,7 +4,7 @@
 // sounds, both ends of its beams, the pylons a beam reaches), the types it mutates or
 // spawns into, and every sound and particle effect are in the tree; every enemy model it
 // uses has the engine's event animations ("spin1_x" for drifters) and two hit spheres
-// or more.
+// or more. The bosses change their ways at the health marks their scripts give.
 
 #include "core/file.h"
 #include "world/animset.h"
@@ -12,6 +12,9 @@
 #include "tests/support/asset_tree.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/script_recorder.h"
+#include "tests/support/world_cleanup.h"
+#include "tests/world/tree_arena.h"
+#include "world/trigger.h"
 
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -172,6 +175,58 @@ TEST_F(EnemyContent, EveryEnemyScriptFindsEveryNameItUsesInTheTree)
         }
     }
     EXPECT_GE(drifters.size(), 4u);
+}
+
+// Each boss's health state takes over at its mark, not a hair before: robo_mom charges
+// below a third, motha_2 turns frantic below half, powerpimp spins below a quarter.
+TEST(BossContent, EachBossChangesItsWaysAtItsHealthMark)
+{
+    struct Mark {
+        const char *boss;
+        float percent;
+    };
+    for (Mark mark : {Mark{"robo_mom", 33}, Mark{"motha_2", 50}, Mark{"powerpimp", 25}}) {
+        SCOPED_TRACE(mark.boss);
+        mem_init();
+        TreeStyles styles{GLIMMERFALL_ASSETS};
+        LogCapture log;
+        tree_arena_begin(119, 1, {"actor.lua", (std::string(mark.boss) + ".lua").c_str()});
+        EXPECT_EQ(log.script_errors(), 0) << log.joined();
+        ActorType *t = actortype_find(mark.boss);
+        ASSERT_NE(t, nullptr);
+        const ActorParams *later = nullptr;
+        for (const TriggerState *s = t->states; s; s = s->next) {
+            if (s->condition == TRIGGER_MY_HEALTH) {
+                later = s->params;
+            }
+        }
+        ASSERT_NE(later, nullptr) << "a health state with its own block";
+        Beastie *b = tree_arena_launch(mark.boss, "", 0, 0);
+        ASSERT_NE(b, nullptr);
+        for (int i = 0; i < 300 && b->lifecycle < BEASTIE_IDLE; i++) {
+            g_level_ticks++;
+            beasties_update_all();
+        }
+        ASSERT_GE(b->lifecycle, BEASTIE_IDLE);
+        // Hits that leave the boss at a share of its health, then a tick of its states.
+        auto wound_to = [&](float share) {
+            anim_scale_bone_health(b, share * b->full_health / anim_total_bone_health(b));
+            beastie_take_hit(b, ACTOR_HIT_DAMAGE);
+            g_level_ticks++;
+            beasties_update_all();
+        };
+        wound_to((mark.percent + 1.0f) * 0.01f);
+        EXPECT_EQ(b->params, t->params) << "still its first block above the mark";
+        wound_to((mark.percent - 1.0f) * 0.01f);
+        EXPECT_EQ(b->params, later) << "the health state's block below it";
+        EXPECT_GT(b->lifecycle, 0);
+        lua_close(g_lua);
+        g_lua = nullptr;
+        world_cleanup_level();
+        EXPECT_EQ(mem_usage, 0u);
+        mem_init();
+    }
+    g_level_ticks = 0;
 }
 
 }  // namespace
