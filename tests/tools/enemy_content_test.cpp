@@ -14,7 +14,6 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
 #include "tests/support/script_recorder.h"
-#include "tests/support/world_cleanup.h"
 #include "tests/world/tree_arena.h"
 #include "world/trigger.h"
 
@@ -301,13 +300,8 @@ TEST(BossContent, EachBossChangesItsWaysAtItsHealthMark)
         wound_to((mark.percent - 1.0f) * 0.01f);
         EXPECT_EQ(b->params, later) << "the health state's block below it";
         EXPECT_GT(b->lifecycle, 0);
-        lua_close(g_lua);
-        g_lua = nullptr;
-        world_cleanup_level();
-        EXPECT_EQ(mem_usage, 0u);
-        mem_init();
+        tree_arena_end();
     }
-    g_level_ticks = 0;
 }
 
 }  // namespace

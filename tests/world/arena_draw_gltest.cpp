@@ -84,8 +84,9 @@ protected:
         }
         camera_matrix();
     }
-    // The world pass of a frame, back to the frame's end state; the screen read back.
-    static std::vector<uint8_t> draw()
+    // The world pass of a frame, back to the frame's end state; the screen read back. With
+    // effects, also what the frame draws after it: particles (when time runs) and footprints.
+    static std::vector<uint8_t> draw(bool effects = false)
     {
         clear_to(0.05f, 0.06f, 0.09f);
         zgl_set_camera_matrix();
@@ -95,25 +96,10 @@ protected:
         zgl_disable_cull_face();
         zgl_enable_blend();
         zgl_depth_mask_off();
-        zbatch_flush();
-        zbatch_unlock_arrays();
-        zgl_reset_draw_state();
-        return gl_read_screen(W, H);
-    }
-    // The world pass with the effects the frame draws after it: particles (when time
-    // runs) and footprints.
-    static std::vector<uint8_t> draw_with_effects()
-    {
-        clear_to(0.05f, 0.06f, 0.09f);
-        zgl_set_camera_matrix();
-        zgl_enable_depth_test();
-        zgl_enable_cull_face();
-        game_draw_world();
-        zgl_disable_cull_face();
-        zgl_enable_blend();
-        zgl_depth_mask_off();
-        particle_update_draw();
-        footprint_draw();
+        if (effects) {
+            particle_update_draw();
+            footprint_draw();
+        }
         zbatch_flush();
         zbatch_unlock_arrays();
         zgl_reset_draw_state();
@@ -296,19 +282,19 @@ TEST_F(ArenaDraw, ABossLevelsFloorRoboMomsCellsAndTheFootprintsOfTheWalkers)
     // The play camera over her: the prints must show against the boss floor.
     look_at(mom->position[0], mom->position[2] - 20.0f, -90.0f, 115.0f);
     g_frame_dt = 0.0f;
-    std::vector<uint8_t> with = draw_with_effects();
+    std::vector<uint8_t> with = draw(true);
     std::vector<Footprint> kept(g_footprints, g_footprints + MAX_FOOTPRINTS);
     footprint_clear();
-    std::vector<uint8_t> without = draw_with_effects();
+    std::vector<uint8_t> without = draw(true);
     std::copy(kept.begin(), kept.end(), g_footprints);
     EXPECT_GT(differing(with, without), 20 * prints) << "each print darkens the floor";
     g_frame_dt = 1.0f;
-    draw_with_effects();
+    draw(true);
     gl_save_screen("footprints_in_play", W, H);
 
     // Closer, from behind her: the two cells on her back.
     look_at(mom->position[0], mom->position[2], -55.0f, 50.0f);
-    draw_with_effects();
+    draw(true);
     gl_save_screen("boss_parts_in_play", W, H);
 
     // A cell shot down breaks; it stands again while she lives, and falls with her.
@@ -337,7 +323,7 @@ TEST_F(ArenaDraw, ABossLevelsFloorRoboMomsCellsAndTheFootprintsOfTheWalkers)
         game_tick(1);   // its burst clears
     }
     look_at(mom->position[0], mom->position[2], -55.0f, 50.0f);
-    draw_with_effects();
+    draw(true);
     gl_save_screen("boss_parts_broken", W, H);
     for (int i = 0; i < 900 && cell->full_health == 0.0f; i++) {
         game_tick(1);
