@@ -30,6 +30,12 @@ if c_is_model_preloaded("robo_mom_pod") ~= 0 then
     c_preload_model(pod)
     c_add_sound_to_event("hit_active_bone", "robo_mom_hit")
     c_add_sound_to_event("hit_null_bone", "robo_mom_ping")
+    c_add_sound_to_event("hit_fence", "robo_mom_fence")
+    c_add_sound_to_anim("byebye", "missile_blast")
+    c_add_sound_to_anim("mutate", "robo_mom_hatch")
+    -- Sparks when it is hit, and a cell growing back draws sparks in round its core.
+    c_add_particle_to_anim("hitbounce", "cell", "hit_sparks")
+    c_add_particle_to_anim("mutate", "core", "spawn_burst")
     c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 60, 80, { 0 })
     c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 20, 0, 50, 70, { 0 })
     c_set_use_explosion_for("bye_bye_damagable", "burst_medium", exp_no_align, 30, 0, 70, 90, { 0, 0.1 })
