@@ -48,6 +48,28 @@ static void explosion_type_timing(ExplosionType *e)
     }
 }
 
+int explosion_type_load(ExplosionType *e, const char *name)
+{
+    e->set = nullptr;
+    e->sound = -1;
+    snprintf(e->name, sizeof(e->name), "%s", name);
+    char path[ANIM_NAME_SIZE];
+    int len = snprintf(path, sizeof(path), "%s%s", g_explosions_dir, name);
+    if (len < 0 || len >= (int)sizeof(path)) {
+        return -1;
+    }
+    e->set = anim_set_find_or_load(path);
+    if (!e->set) {
+        return -1;
+    }
+    explosion_type_timing(e);
+    e->explode_anim = anim_find(e->set, "explode", 1);
+    e->collide_matrix = anim_find_bone(e->set, "bonecollide", 1) + 1;
+    e->next = g_explosion_types;
+    g_explosion_types = e;
+    return 0;
+}
+
 ExplosionType *explosion_type_find_or_load(const char *name)
 {
     if (!name || !name[0]) {
@@ -58,25 +80,20 @@ ExplosionType *explosion_type_find_or_load(const char *name)
             return e;
         }
     }
-    char path[ANIM_NAME_SIZE];
-    int len = snprintf(path, sizeof(path), "%s%s", g_explosions_dir, name);
-    if (len < 0 || len >= (int)sizeof(path)) {
-        return nullptr;
-    }
-    AnimSet *set = anim_set_find_or_load(path);
-    if (!set) {
-        return nullptr;
-    }
     ExplosionType *e = new ExplosionType{};
-    e->set = set;
-    e->sound = -1;
-    explosion_type_timing(e);
-    e->explode_anim = anim_find(set, "explode", 1);
-    e->collide_matrix = anim_find_bone(set, "bonecollide", 1) + 1;
-    snprintf(e->name, sizeof(e->name), "%s", name);
-    e->next = g_explosion_types;
-    g_explosion_types = e;
+    if (explosion_type_load(e, name) != 0) {
+        explosion_type_destroy(e, 1);
+        return nullptr;
+    }
     return e;
+}
+
+void explosion_type_destroy(ExplosionType *e, int flags)
+{
+    // The set belongs to the set registry: the record owns nothing else.
+    if (flags & 1) {
+        delete e;
+    }
 }
 
 void explosion_types_reset(void)
@@ -88,7 +105,7 @@ void explosion_types_free(void)
 {
     while (ExplosionType *e = g_explosion_types) {
         g_explosion_types = e->next;
-        delete e;
+        explosion_type_destroy(e, 1);
     }
 }
 
@@ -99,7 +116,7 @@ static Debris *debris_init(const float p[3], ExplosionType *type, float s, float
 {
     Debris *d = new Debris;
     if (actor_setup_skeleton(d, type->set, DEBRIS_CATEGORY, 0, 0) != 0) {
-        delete d;
+        debris_destroy(d, 1);
         return nullptr;
     }
     actor_set_scale(d, s);
@@ -121,6 +138,8 @@ static Debris *debris_init(const float p[3], ExplosionType *type, float s, float
     const float own[16] = {c, 0.0f, -n, 0.0f, -n, 0.0f, -c, 0.0f, 0.0f, s, 0.0f, 0.0f,
                            d->position[0], d->position[1], d->position[2], 1.0f};
     memcpy(m, own, sizeof(own));
+    // Camera-facing bones (fire sprites) turn with the piece, so a burst's flames differ.
+    d->anim.sprite_angle = h;
     d->sound = i == 0 ? type->sound : -1;
     d->next = g_debris;
     g_debris = d;
@@ -259,7 +278,8 @@ static void debris_update(Debris *d)
     }
     d->time += d->rate;
     if (d->life_span == 0.0f) {
-        if (!anim_is_playing(&d->anim, d->explode_anim)) {
+        // A model without "explode" has nothing to wait for: the piece ends at once.
+        if (anim_has_ended(&d->anim, d->explode_anim)) {
             d->alive = 0.0f;
         }
     } else if (d->time >= d->life_span) {
@@ -299,11 +319,18 @@ void debris_update_all(void)
                 link = &(*link)->next;
             }
             *link = d->next;
-            actor_destroy(d, 0);
-            delete d;
+            debris_destroy(d, 1);
         } else {
             link = &d->next;
         }
+    }
+}
+
+void debris_destroy(Debris *d, int flags)
+{
+    actor_destroy(d, 0);
+    if (flags & 1) {
+        delete d;
     }
 }
 
@@ -316,8 +343,7 @@ void debris_free_all(void)
 {
     while (Debris *d = g_debris) {
         g_debris = d->next;
-        actor_destroy(d, 0);
-        delete d;
+        debris_destroy(d, 1);
     }
     g_debris_count = 0;
 }

@@ -27,6 +27,13 @@ extern ExplosionType *g_explosion_types;
 // The type of that name from the list, else loaded and listed; null for an empty name
 // or when no set can be had.
 ExplosionType *explosion_type_find_or_load(const char *name);
+// Fills a new record for the explosion name from "<explosions folder><name>" (life span
+// and rate from the first texture of its mesh, "explode" and "bonecollide") and lists it
+// at the head: 0, or -1 when no set can be had (the record is then not listed and the
+// caller destroys it).
+int explosion_type_load(ExplosionType *type, const char *name);
+// Releases a record (its set belongs to the set registry); flags bit 0 deletes it.
+void explosion_type_destroy(ExplosionType *type, int flags);
 
 // The category of a debris piece.
 constexpr int DEBRIS_CATEGORY = 0x20000;
@@ -72,6 +79,8 @@ void explosion_types_reset(void);
 // Deletes every explosion type and empties the list (level end).
 void explosion_types_free(void);
 
+// Releases a piece's actor data (not its list link); flags bit 0 deletes it.
+void debris_destroy(Debris *piece, int flags);
 // Empties the debris list (level start).
 void debris_reset(void);
 // Destroys every piece and empties the list (level end and the restart after a death).

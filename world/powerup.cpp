@@ -128,8 +128,7 @@ void powerups_spawn_timer(const float point[3])
     if (i >= 0) {
         PowerUp *pu = new PowerUp;
         if (powerup_init(pu, g_powerup_types[i], point) != 0) {
-            actor_destroy(pu, 0);
-            delete pu;
+            powerup_destroy(pu, 1);
         }
         for (int h = POWERUP_HISTORY - 1; h > 0; h--) {
             g_powerup_history[h] = g_powerup_history[h - 1];
@@ -192,11 +191,18 @@ void powerups_tick(void)
         powerup_update(pu);
         if (pu->life <= 0.0f) {
             *link = pu->next;
-            actor_destroy(pu, 0);
-            delete pu;
+            powerup_destroy(pu, 1);
         } else {
             link = &pu->next;
         }
+    }
+}
+
+void powerup_destroy(PowerUp *pu, int flags)
+{
+    actor_destroy(pu, 0);
+    if (flags & 1) {
+        delete pu;
     }
 }
 
@@ -220,8 +226,7 @@ void powerups_free_all(void)
 {
     while (PowerUp *pu = g_powerups) {
         g_powerups = pu->next;
-        actor_destroy(pu, 0);
-        delete pu;
+        powerup_destroy(pu, 1);
     }
     g_powerup_type_count = 0;
 }

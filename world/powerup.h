@@ -51,6 +51,9 @@ void powerups_spawn_timer(const float point[3]);
 // is not listed ("*** [powerup] help" for a null type); the caller then deletes it.
 int powerup_init(PowerUp *pu, ActorType *type, const float point[3]);
 
+// Releases a power-up's actor data (not its list link); flags bit 0 deletes it.
+void powerup_destroy(PowerUp *pu, int flags);
+
 // Forgets which power-ups dropped in the last game (a new game starts).
 void powerups_reset_history(void);
 // Empties the power-up list and the type count (level start).

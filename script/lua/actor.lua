@@ -1,6 +1,7 @@
 -- actor.lua -- the starting tables of every actor type, launch and weapon:
 -- ACTOR_preload (an actor type's parameter table holding every default), ACTOR_PreLaunch
--- (a launch table with its helpers), WEAPON_preload and WEAPON_add. Type scripts start
+-- (a launch table with its helpers), FOOTPRINT_add, the explosions' particle effects,
+-- WEAPON_preload and WEAPON_add. Type scripts start
 -- from these tables and change single entries.
 
 dofilx("actor_table.lua")
@@ -119,6 +120,11 @@ local function launch_launch(t)
     return c_launch_new_actor(t)
 end
 
+-- Types launched as more than one actor (a boss with the parts it carries) put their
+-- launch here under their name: a function of the launch table that launches them all;
+-- actor_plopper calls it in place of the table's own launch.
+plop_launchers = {}
+
 -- A launch table for one actor of the type name, at the origin with every default.
 function ACTOR_PreLaunch(name)
     local t = {}
@@ -138,6 +144,34 @@ function ACTOR_PreLaunch(name)
     t.setall = launch_setall
     t.launch = launch_launch
     return t
+end
+
+-- Footprints of the type being defined: playing anim, each (bone, key) pair of steps lays
+-- a print where the bone stands when the animation reaches that key: texture "1" a
+-- walker's sole, "2" a round pad, size units from its middle to a corner, for life
+-- seconds (dark, then fading over its last second).
+function FOOTPRINT_add(anim, texture, size, life, steps)
+    for i = 1, #steps, 2 do
+        c_add_footprint_to_anim(anim, steps[i], texture, steps[i + 1], size, life)
+    end
+end
+
+-- The particle effects the explosions carry, attached once per level after its types
+-- are defined (the binding goes through the type defined last, as every definition
+-- call): each piece starts them as its "explode" starts, at the piece and its size, so a
+-- boss's great burst sheds bigger embers.
+function EXPLOSION_add_particles()
+    c_add_particle_to_explosion("burst_small", "explode", "", "hit_sparks")
+    c_add_particle_to_explosion("burst_medium", "explode", "", "explosion_embers")
+    c_add_particle_to_explosion("burst_large", "explode", "", "explosion_embers")
+    c_add_particle_to_explosion("burst_missile", "explode", "", "explosion_embers")
+    c_add_particle_to_explosion("burst_ship", "explode", "", "explosion_embers")
+    c_add_particle_to_explosion("burst_ship", "explode", "", "hit_sparks")
+    c_add_particle_to_explosion("ring_emerge", "explode", "", "emerge_dust")
+    c_add_particle_to_explosion("ring_submerge", "explode", "", "submerge_dust")
+    c_add_particle_to_explosion("ring_mutate", "explode", "", "spawn_burst")
+    c_add_particle_to_explosion("bomb_wave", "explode", "", "smartbomb_wave")
+    c_add_particle_to_explosion("sparkle_bonus", "explode", "", "powerup_pickup")
 end
 
 -- A weapon table firing shots of the type actor_code, with every default.

@@ -71,6 +71,11 @@ function actor_plopper(name, count, how, arg, delay, hue, size)
         end
         local t = ACTOR_PreLaunch(name)
         t:setall(x, 0, z, angle, size, hue, (i - 1) * delay, path)
-        t:launch()
+        local launcher = plop_launchers[name]
+        if launcher then
+            launcher(t)
+        else
+            t:launch()
+        end
     end
 end

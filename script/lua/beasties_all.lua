@@ -27,3 +27,6 @@ end
 if c_is_model_preloaded("end_chaser") ~= 0 then
     dofilx("end_chaser.lua")
 end
+
+-- With every type defined, the explosions they use take their particle effects.
+EXPLOSION_add_particles()

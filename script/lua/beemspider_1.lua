@@ -34,6 +34,10 @@ c_add_sound_to_anim("byebye", "beemspider_1_die")
 c_add_sound_to_anim("walk", "beemspider_1_skitter", 1)
 
 c_set_use_anim_for("move_forward", "walk", 80, 120)
+-- Its leg tips dot the floor, four at a time as each group of legs is set down.
+FOOTPRINT_add("walk", "2", 0.55, 2, { "leg_l2_tip", 0, "leg_l4_tip", 0, "leg_r1_tip", 0, "leg_r3_tip", 0,
+    "leg_l2_tip", 5, "leg_l4_tip", 5, "leg_r1_tip", 5, "leg_r3_tip", 5,
+    "leg_l1_tip", 3, "leg_l3_tip", 3, "leg_r2_tip", 3, "leg_r4_tip", 3 })
 c_set_use_anim_for("turn_left", "turn_l", 80, 120)
 c_set_use_anim_for("turn_right", "turn_r", 80, 120)
 local w = WEAPON_preload("beemspider_bullet")

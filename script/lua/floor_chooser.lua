@@ -15,6 +15,11 @@ end
 
 -- Three floors, one for each run of ten levels in turn.
 floor_type = "floor-1_" .. (1 + math.floor(cur_level_num / 10) % 3)
+-- Boss levels (ending in 9) light their floor in warning reds: the boss floor picture
+-- stands in for the floor's own light before the floor is loaded.
+if cur_level_num % 10 == 9 then
+    c_change_bitmap(floor_type .. ".bmp", "floor_boss.bmp")
+end
 if c_is_model_preloaded(floor_type) ~= 0 then
     local floor = ACTOR_preload(floor_type, "room", floor_type)
     floor[cp_actor_type] = cat_ground

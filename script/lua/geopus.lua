@@ -38,6 +38,9 @@ c_add_sound_to_anim("grow", "geopus_grow", 1)
 c_add_sound_to_anim("crawl", "geopus_squelch", 1)
 
 c_set_use_anim_for("move_forward", "crawl", 80, 120)
+-- Its suckers print the floor as each group of arms pulls (not the budding arm).
+FOOTPRINT_add("crawl", "2", 1.1, 4, { "arm1_pad", 2, "arm3_pad", 2, "arm5_pad", 2, "arm7_pad", 2,
+    "arm2_pad", 4, "arm6_pad", 4, "arm8_pad", 4 })
 -- A weblob grows on an arm tip every five seconds and hangs there for ten.
 c_set_trigger_spawn("weblob_tiny2", "grow", "arm_tip_x", 50, 5.0, 10.0, 3)
 -- With fewer than two weblobs left it spits at the ship.

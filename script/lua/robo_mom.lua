@@ -17,6 +17,55 @@ if c_is_model_preloaded("robot_green") ~= 0 then
     dofilx("robot_green.lua")
 end
 
+-- Her power cells, two on her shoulders, hung on her torso and linked to her health:
+-- shot down, a cell breaks and grows back eight seconds later while she stands, and the
+-- cells go down with her.
+if c_is_model_preloaded("robo_mom_pod") ~= 0 then
+    local pod = ACTOR_preload("robo_mom_pod", "bosses", "robo_mom_pod")
+    pod[cp_actor_type] = cat_robot
+    pod[cp_hit_power] = 1.0
+    pod[cp_health_type] = health_damagable_check_parent
+    pod[cp_health_regain] = 0.125
+    pod[cp_score] = 500
+    c_preload_model(pod)
+    c_add_sound_to_event("hit_active_bone", "robo_mom_hit")
+    c_add_sound_to_event("hit_null_bone", "robo_mom_ping")
+    c_add_sound_to_event("hit_fence", "robo_mom_fence")
+    c_add_sound_to_anim("byebye", "missile_blast")
+    c_add_sound_to_anim("mutate", "robo_mom_hatch")
+    -- Sparks when it is hit, and a cell growing back draws sparks in round its core.
+    c_add_particle_to_anim("hitbounce", "cell", "hit_sparks")
+    c_add_particle_to_anim("mutate", "core", "spawn_burst")
+    c_set_use_explosion_for("emerge", "ring_emerge", exp_no_align, 0, 0, 60, 80, { 0 })
+    c_set_use_explosion_for("bye_bye", "burst_medium", exp_no_align, 20, 0, 50, 70, { 0 })
+    c_set_use_explosion_for("bye_bye_damagable", "burst_medium", exp_no_align, 30, 0, 70, 90, { 0, 0.1 })
+    c_set_use_explosion_for("mutate", "ring_mutate", exp_no_align, 0, 0, 60, 80, { 0 })
+    c_add_sound_to_explosion("ring_emerge", "explode", "exp_emerge")
+    c_add_sound_to_explosion("burst_medium", "explode", "exp_medium")
+    c_add_sound_to_explosion("ring_mutate", "explode", "exp_mutate")
+end
+
+-- Where the cells ride: on her back plate, either side of the rocket rack (torso space).
+robo_mom_pod_places = { { 2.6, 1.2, 6.25 }, { -2.6, 1.2, 6.25 } }
+robo_mom_launched = 0
+
+-- Her launch: she takes a name of her own, and each cell is hung on her torso and
+-- linked to her health.
+plop_launchers["robo_mom"] = function(t)
+    robo_mom_launched = robo_mom_launched + 1
+    local name = "robo_mom_" .. robo_mom_launched
+    t[ci_unique_name] = name
+    t:launch()
+    for i = 1, #robo_mom_pod_places do
+        local at = robo_mom_pod_places[i]
+        local pod = ACTOR_PreLaunch("robo_mom_pod")
+        pod:setall(at[1], at[2], at[3], 0, 0, t[ci_hue_shift], t[ci_launch_delay])
+        pod:launch()
+        c_link_to_parent(name, "torso")
+        c_link_health_to_parent(name)
+    end
+end
+
 local t = ACTOR_preload("robo_mom", "bosses", "robo_mom")
 t[cp_actor_type] = cat_robot
 t[cp_move_type] = cmt_track + cmt_anim_to_move
@@ -43,6 +92,8 @@ c_add_sound_to_anim("stomp", "robo_mom_stomp", 1)
 c_add_sound_to_anim("hatch", "robo_mom_hatch", 1)
 
 c_set_use_anim_for("move_forward", "stomp", 80, 110)
+-- Her great soles print the floor as each foot bears her weight.
+FOOTPRINT_add("stomp", "1", 4.1, 6, { "sole_l", 2, "sole_r", 4 })
 local w = WEAPON_preload("bullet_robomom")
 w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "around_and_updown_aim"

@@ -25,16 +25,16 @@ c_add_sound_to_anim("byebye", "robot_green_die")
 c_add_sound_to_anim("walk", "robot_green_step", 1)
 
 c_set_use_anim_for("move_forward", "walk", 100, 130)
+-- Its soles print the floor in mid-stride.
+FOOTPRINT_add("walk", "1", 2.1, 3, { "sole_l", 2, "sole_r", 4 })
 
--- Effects: dust as it rises and sinks, the flash of its gun, sparks when it is hit, and
--- its end: a fireball, smoke, embers and a fire left burning where it fell.
-c_add_particle_to_anim("emerge", "mainbone_x", "emerge_dust")
-c_add_particle_to_anim("submerge", "mainbone_x", "submerge_dust")
+-- Effects: the flash of its gun, sparks when it is hit, and its end: a fireball, smoke
+-- and a fire left burning where it fell (the dust of its rise and fall and the embers of
+-- its burst come with those explosions).
 c_add_particle_to_anim("fire", "gun_x", "enemy_muzzle_flash")
 c_add_particle_to_anim("hitbounce", "torso", "hit_sparks")
 c_add_particle_to_anim("byebye", "torso", "explosion_fire")
 c_add_particle_to_anim("byebye", "torso", "explosion_smoke")
-c_add_particle_to_anim("byebye", "torso", "explosion_embers")
 c_add_particle_to_anim("byebye", "hips", "burning_wreck")
 
 local w = WEAPON_preload("bullet_robo")

@@ -32,6 +32,8 @@ c_add_sound_to_anim("byebye", "robot_yellow_die")
 c_add_sound_to_anim("aim", "robot_yellow_aim", 1)
 
 c_set_use_anim_for("move_forward", "walk", 100, 150)
+-- Its soles print the floor in mid-stride.
+FOOTPRINT_add("walk", "1", 1.6, 2.5, { "sole_l", 2, "sole_r", 4 })
 local w = WEAPON_preload("bullet_robo")
 w[w_flare_exp_name] = "flash_small"
 w[w_gun_type] = "actor_body_aim"

@@ -54,12 +54,7 @@ TEST(BeamContent, TheBossBarrierJoinsTheBossToANearPylonAndBurnsShips)
     float at[3] = {g_fizz->position[0], 0.0f, g_fizz->position[2] + 0.5f}, v[3] = {0.1f, 0.0f, 0.0f};
     EXPECT_EQ(fizz_collide_sphere(nullptr, at, v, 1.0f, 0.1f, 0.3f, 1, cat_fence | cat_fizz), 0x2000004u);
 
-    lua_close(g_lua);
-    g_lua = nullptr;
-    world_cleanup_level();
-    EXPECT_EQ(mem_usage, 0u);
-    mem_init();
-    g_level_ticks = 0;
+    tree_arena_end();
 }
 
 }  // namespace

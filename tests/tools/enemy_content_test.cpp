@@ -4,17 +4,23 @@
 // sounds, both ends of its beams, the pylons a beam reaches), the types it mutates or
 // spawns into, and every sound and particle effect are in the tree; every enemy model it
 // uses has the engine's event animations ("spin1_x" for drifters) and two hit spheres
-// or more.
+// or more. Every footprint a script asks for is laid by a foot standing on the floor, and
+// the bosses change their ways at the health marks their scripts give.
 
 #include "core/file.h"
 #include "world/animset.h"
 
 #include "tests/support/asset_tree.h"
 #include "tests/support/log_capture.h"
+#include "tests/support/model_preview.h"
 #include "tests/support/script_recorder.h"
+#include "tests/world/tree_arena.h"
+#include "world/trigger.h"
 
+#include <cstdio>
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -172,6 +178,130 @@ TEST_F(EnemyContent, EveryEnemyScriptFindsEveryNameItUsesInTheTree)
         }
     }
     EXPECT_GE(drifters.size(), 4u);
+}
+
+// The footprint events of one playing: the matrix index and the height it stood at.
+std::vector<std::pair<int, float>> g_prints;
+const float *g_print_matrices;
+
+void record_print(AnimEventKind kind, const AnimTrack *, int, const float *matrix)
+{
+    if (kind == ANIM_EVENT_FOOTPRINT) {
+        g_prints.push_back({(int)((matrix - g_print_matrices) / 16), matrix[13]});
+    }
+}
+
+// Each print asked for comes, every stride, from a bone within a step's lift of the floor
+// (a fifth of a unit; the engine lays it at floor height wherever the bone is).
+TEST_F(EnemyContent, EveryFootprintIsLaidByAFootOnTheFloor)
+{
+    const char *recorder = R"(
+rec_wrap("c_add_footprint_to_anim", function(anim, bone, texture, key)
+    rec_add("print " .. rec_model .. " " .. anim .. " " .. bone .. " " .. key)
+end)
+)";
+    std::set<std::string> walkers;
+    for (const std::string &script : enemy_script_names()) {
+        for (const std::string &line : script_record(script.c_str(), recorder)) {
+            if (line.rfind("print ", 0) == 0) {
+                walkers.insert(line.substr(6));
+            }
+        }
+    }
+    // The sets stay loaded with the print events the scripts added to them.
+    // model -> anim -> the (matrix index, key) pairs asked for.
+    std::map<std::string, std::map<std::string, std::set<std::pair<int, int>>>> asked;
+    for (const std::string &w : walkers) {
+        char model[128], anim[64], bone[64];
+        int key = -1;
+        ASSERT_EQ(sscanf(w.c_str(), "%127s %63s %63s %d", model, anim, bone, &key), 4) << w;
+        AnimSet *set = asset_model_set(model);
+        ASSERT_NE(set, nullptr) << w;
+        int b = asset_bone_index(set, bone);
+        ASSERT_GE(b, 0) << w;
+        asked[model][anim].insert({b + 1, key});
+    }
+    for (const char *model : {"beasties/robot_green", "beasties/robot_yellow", "beasties/beemspider_1",
+                              "bosses/robo_mom", "bosses/geopus"}) {
+        EXPECT_EQ(asked.count(model), 1u) << model << " walks without prints";
+    }
+    g_anim_event_hook = record_print;
+    for (const auto &[model, anims] : asked) {
+        AnimSet *set = asset_model_set(model);
+        for (const auto &[anim, pairs] : anims) {
+            PreviewActor a(set);
+            const float at[3] = {0, 0, 0};
+            a.place(0, 1, at);
+            g_print_matrices = a.m.data();
+            a.tick(3);
+            g_prints.clear();
+            a.play(anim.c_str());
+            int index = anim_find(set, anim.c_str(), 1);
+            ASSERT_GE(index, 0);
+            const AnimTrack &t = set->tracks[index];
+            int ticks = 0;
+            for (int k = 0; k < t.key_count; k++) {
+                ticks += (int)(1.0f / t.steps[k]) + 1;
+            }
+            a.tick(3 * ticks);   // three strides
+            std::map<int, int> count;
+            for (const auto &[matrix, y] : g_prints) {
+                count[matrix]++;
+                EXPECT_LT(y, 0.2f) << model << " " << anim << ": a print from matrix " << matrix << " lifted " << y;
+            }
+            for (const auto &[matrix, key] : pairs) {
+                EXPECT_GE(count[matrix], 2) << model << " " << anim << ": matrix " << matrix << " key " << key;
+            }
+        }
+    }
+    g_anim_event_hook = nullptr;
+}
+
+// Each boss's health state takes over at its mark, not a hair before: robo_mom charges
+// below a third, motha_2 turns frantic below half, powerpimp spins below a quarter.
+TEST(BossContent, EachBossChangesItsWaysAtItsHealthMark)
+{
+    struct Mark {
+        const char *boss;
+        float percent;
+    };
+    for (Mark mark : {Mark{"robo_mom", 33}, Mark{"motha_2", 50}, Mark{"powerpimp", 25}}) {
+        SCOPED_TRACE(mark.boss);
+        mem_init();
+        TreeStyles styles{GLIMMERFALL_ASSETS};
+        LogCapture log;
+        tree_arena_begin(119, 1, {"actor.lua", (std::string(mark.boss) + ".lua").c_str()});
+        EXPECT_EQ(log.script_errors(), 0) << log.joined();
+        ActorType *t = actortype_find(mark.boss);
+        ASSERT_NE(t, nullptr);
+        const ActorParams *later = nullptr;
+        for (const TriggerState *s = t->states; s; s = s->next) {
+            if (s->condition == TRIGGER_MY_HEALTH) {
+                later = s->params;
+            }
+        }
+        ASSERT_NE(later, nullptr) << "a health state with its own block";
+        Beastie *b = tree_arena_launch(mark.boss, "", 0, 0);
+        ASSERT_NE(b, nullptr);
+        for (int i = 0; i < 300 && b->lifecycle < BEASTIE_IDLE; i++) {
+            g_level_ticks++;
+            beasties_update_all();
+        }
+        ASSERT_GE(b->lifecycle, BEASTIE_IDLE);
+        // Hits that leave the boss at a share of its health, then a tick of its states.
+        auto wound_to = [&](float share) {
+            anim_scale_bone_health(b, share * b->full_health / anim_total_bone_health(b));
+            beastie_take_hit(b, ACTOR_HIT_DAMAGE);
+            g_level_ticks++;
+            beasties_update_all();
+        };
+        wound_to((mark.percent + 1.0f) * 0.01f);
+        EXPECT_EQ(b->params, t->params) << "still its first block above the mark";
+        wound_to((mark.percent - 1.0f) * 0.01f);
+        EXPECT_EQ(b->params, later) << "the health state's block below it";
+        EXPECT_GT(b->lifecycle, 0);
+        tree_arena_end();
+    }
 }
 
 }  // namespace

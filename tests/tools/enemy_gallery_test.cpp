@@ -56,6 +56,7 @@ const GalleryFamily FAMILIES[] = {
     {"beasties", "motha_2_spawn", 0.45f, 2, 4.5f, {"flap", 5}, {"dart", 20}, LIFE},
     {"bosses", "motha_2", 1.0f, 15, 30, {"flap", 30}, {"hatch", 170}, LIFE},
     {"bosses", "robo_mom", 1.0f, 15, 30, {"stomp", 40}, {"hatch", 260}, LIFE},
+    {"bosses", "robo_mom_pod", 1.0f, 2, 4, {"pulse", 20}, {"pulse", 35}, LIFE},
     {"bosses", "geopus", 1.0f, 15, 30, {"crawl", 30}, {"grow", 300}, LIFE},
     {"bosses", "powerpimp", 1.0f, 15, 30, {"strut", 30}, {"tip", 60}, LIFE},
     {"beasties", "pathfly_tiny", 0.55f, 2, 4, {"flap", 2}, {"buzz", 12}, LIFE},

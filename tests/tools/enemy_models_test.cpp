@@ -61,6 +61,7 @@ const EnemyFamily FAMILIES[] = {
      2000},
     {"bosses/robo_mom", {"robo_mom.lua"}, {"stomp", "hatch"},
      {"hatch_x", "gun_x", "arm_x", "back_x", "eye_x", "mainbone_x"}, false, 500, 2000},
+    {"bosses/robo_mom_pod", {"robo_mom.lua"}, {"pulse"}, {"core"}, false, 40, 200},
     {"bosses/geopus", {"geopus.lua"}, {"crawl", "grow"}, {"arm_tip_x", "mouth_x"}, false, 500, 2000},
     {"bosses/powerpimp", {"powerpimp.lua", "powerpimp_emerge.lua"}, {}, {"gun_x", "hat_x"}, false, 500, 2000},
 };

@@ -17,6 +17,8 @@
 #include "game/lifecycle.h"
 #include "game/settings.h"
 #include "platform/sound.h"
+#include "render/particle.h"
+#include "render/tex.h"
 #include "world/animplay.h"
 #include "world/beastie.h"
 #include "world/fizz.h"
@@ -549,6 +551,9 @@ protected:
     }
     static void start(int level)
     {
+        // As init_level: each level's effects and texture table start empty.
+        particle_info();
+        zgl_texture_init();
         g_level_number = level;
         snprintf(g_level_name, sizeof(g_level_name), "level%d", level);
         g_level_start_time = 1700000000;

@@ -88,6 +88,7 @@ protected:
     void SetUp() override
     {
         mem_init();
+        ASSERT_NE(getcwd(saved_cwd, sizeof(saved_cwd)), nullptr);
         ASSERT_EQ(chdir((TREE + "/run").c_str()), 0);
         snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
         snprintf(g_particles_dir, FILE_DIR_SIZE, "%s", "../styles/particles/");
@@ -106,7 +107,9 @@ protected:
         g_bitmaps_dir[0] = 0;
         g_particles_dir[0] = 0;
         g_styles_dir[0] = 0;
+        EXPECT_EQ(chdir(saved_cwd), 0);
     }
+    char saved_cwd[4096] = "";
     LogCapture log;
 };
 

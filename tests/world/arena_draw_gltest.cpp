@@ -1,15 +1,23 @@
 // The arena as the level draws it: level 101 started from the generated tree, its room
 // with the pylons, a power-up drifting and a large burst mid-blast, drawn by the world's
 // own draw pass (build/screens/arena_world_top.png, arena_world_close.png). The power-up
-// and the debris must show: the pictures differ where they are drawn.
+// and the debris must show: the pictures differ where they are drawn. A boss level (119)
+// with its swapped floor light, Robo Mom walking on it with her power cells and the
+// footprints the walkers leave, from the play camera and closer, and with a cell shot
+// down (build/screens/footprints_in_play.png, boss_parts_in_play.png,
+// boss_parts_broken.png).
 
 #include "core/file.h"
+#include "core/mathlib.h"
+#include "game/frame.h"
 #include "game/gameinfo.h"
 #include "game/level_driver.h"
 #include "game/lifecycle.h"
+#include "platform/input.h"
 #include "platform/sound.h"
 #include "render/batch.h"
 #include "render/camera.h"
+#include "render/footprint.h"
 #include "render/particle.h"
 #include "render/tex.h"
 #include "world/actortype.h"
@@ -20,6 +28,7 @@
 #include "world/room.h"
 
 #include "tests/render/gl_fixture.h"
+#include "tests/script/lua_test_support.h"
 
 #include <cstring>
 #include <unistd.h>
@@ -75,8 +84,9 @@ protected:
         }
         camera_matrix();
     }
-    // The world pass of a frame, back to the frame's end state; the screen read back.
-    static std::vector<uint8_t> draw()
+    // The world pass of a frame, back to the frame's end state; the screen read back. With
+    // effects, also what the frame draws after it: particles (when time runs) and footprints.
+    static std::vector<uint8_t> draw(bool effects = false)
     {
         clear_to(0.05f, 0.06f, 0.09f);
         zgl_set_camera_matrix();
@@ -86,10 +96,23 @@ protected:
         zgl_disable_cull_face();
         zgl_enable_blend();
         zgl_depth_mask_off();
+        if (effects) {
+            particle_update_draw();
+            footprint_draw();
+        }
         zbatch_flush();
         zbatch_unlock_arrays();
         zgl_reset_draw_state();
         return gl_read_screen(W, H);
+    }
+    // Pixels of two pictures whose colours differ by more than 24 over the channels.
+    static int differing(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b)
+    {
+        int n = 0;
+        for (size_t i = 0; i + 2 < a.size(); i += 3) {
+            n += abs(a[i] - b[i]) + abs(a[i + 1] - b[i + 1]) + abs(a[i + 2] - b[i + 2]) > 24;
+        }
+        return n;
     }
     // The same frame without power-ups and debris: how many pixels they changed.
     static int shown_by_pickups_and_debris(const std::vector<uint8_t> &with)
@@ -106,6 +129,15 @@ protected:
             n += with[i] != without[i] || with[i + 1] != without[i + 1] || with[i + 2] != without[i + 2];
         }
         return n;
+    }
+    static int asset_bone(const Beastie *b, const char *name)
+    {
+        for (int i = 0; i < b->anim.set->bone_count; i++) {
+            if (strcmp(b->anim.set->bones[i].name, name) == 0) {
+                return i;
+            }
+        }
+        return -1;
     }
     static ActorType *powerup_type(const char *name)
     {
@@ -192,6 +224,120 @@ TEST_F(ArenaDraw, TheRoomItsPylonsAPowerUpAndABlastAsTheLevelDrawsThem)
         ticks++;
     }
     EXPECT_EQ(ticks, expected);
+}
+
+TEST_F(ArenaDraw, ABossLevelsFloorRoboMomsCellsAndTheFootprintsOfTheWalkers)
+{
+    footprint_init();
+    g_hidden_keys = 1;   // the ship stands through it all
+    g_f1_flag = 1.0f;
+    g_level_number = 119;
+    snprintf(g_level_name, sizeof(g_level_name), "level119");
+    g_level_start_time = 1700000000;
+    game_session_start();
+    // The boss level swapped the floor's light for the boss picture before loading it.
+    Beastie *floor = beastie_find_by_unique_name("floor");
+    ASSERT_NE(floor, nullptr);
+    bool boss_floor = false;
+    for (int i = 0; i < floor->instance.model->texture_count; i++) {
+        const TextureRecord *t = floor->instance.model->textures[i];
+        boss_floor |= t && t->colour && strstr(t->colour->name, "floor_boss.bmp");
+    }
+    EXPECT_TRUE(boss_floor);
+    for (int i = 0; i < 210; i++) {
+        game_tick(1);
+    }
+    ASSERT_EQ(lua_test_run("actor_plopper('robo_mom', 1, plop_centre, 1, 0)\n"
+                           "actor_plopper('robot_green', 5, plop_ring, 30, 0)"),
+              0);
+    Beastie *mom = beastie_find_by_unique_name("robo_mom_1");
+    ASSERT_NE(mom, nullptr);
+    std::vector<Beastie *> cells;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (strcmp(b->type->name, "robo_mom_pod") == 0) {
+            cells.push_back(b);
+        }
+    }
+    ASSERT_EQ(cells.size(), 2u);
+    for (Beastie *c : cells) {
+        EXPECT_EQ(beastie_get(c->parent), mom);
+        EXPECT_EQ(beastie_get(c->health_parent), mom);
+    }
+    // Five seconds of play: she rises and walks, the robots march.
+    for (int i = 0; i < 500; i++) {
+        game_tick(1);
+    }
+    ASSERT_GE(mom->lifecycle, BEASTIE_IDLE);
+    int prints = 0;
+    for (int i = 0; i < MAX_FOOTPRINTS; i++) {
+        prints += g_footprints[i].life > 0.0f;
+    }
+    EXPECT_GE(prints, 20) << "the walkers leave prints";
+    for (Beastie *c : cells) {
+        // The cells ride on her back, well above the floor and close to her.
+        EXPECT_GT(c->position[1], 5.0f);
+        EXPECT_LT(vec_dist2_xz(c->position, mom->position), 5.0f * 5.0f);
+    }
+
+    // The play camera over her: the prints must show against the boss floor.
+    look_at(mom->position[0], mom->position[2] - 20.0f, -90.0f, 115.0f);
+    g_frame_dt = 0.0f;
+    std::vector<uint8_t> with = draw(true);
+    std::vector<Footprint> kept(g_footprints, g_footprints + MAX_FOOTPRINTS);
+    footprint_clear();
+    std::vector<uint8_t> without = draw(true);
+    std::copy(kept.begin(), kept.end(), g_footprints);
+    EXPECT_GT(differing(with, without), 20 * prints) << "each print darkens the floor";
+    g_frame_dt = 1.0f;
+    draw(true);
+    gl_save_screen("footprints_in_play", W, H);
+
+    // Closer, from behind her: the two cells on her back.
+    look_at(mom->position[0], mom->position[2], -55.0f, 50.0f);
+    draw(true);
+    gl_save_screen("boss_parts_in_play", W, H);
+
+    // A cell shot down breaks; it stands again while she lives, and falls with her.
+    Beastie *cell = cells[0];
+    for (int shot = 0; shot < 10 && cell->full_health > 0.0f; shot++) {
+        static float position[3];
+        static float velocity[3];
+        memcpy(position, cell->anim.hit_spheres[1].centre, sizeof(position));
+        velocity[0] = velocity[1] = velocity[2] = 0.0f;
+        g_collider = Collider{0.2f, 0.0f, 1.0f, nullptr, position, velocity};
+        g_collide_mode = 0;
+        g_collide_owner = nullptr;
+        uint32_t hit = actor_spheres_damage_test(cell);
+        if (hit & ACTOR_HIT_TOUCH) {
+            beastie_take_hit(cell, hit);
+        }
+        for (int i = 0; i < 20; i++) {
+            game_tick(1);
+        }
+    }
+    EXPECT_EQ(cell->full_health, 0.0f) << "shot down";
+    int canister = asset_bone(cell, "cell");
+    ASSERT_GE(canister, 0);
+    EXPECT_LT(cell->anim.bone_health[canister], 0.0f) << "its canister broken";
+    for (int i = 0; i < 40; i++) {
+        game_tick(1);   // its burst clears
+    }
+    look_at(mom->position[0], mom->position[2], -55.0f, 50.0f);
+    draw(true);
+    gl_save_screen("boss_parts_broken", W, H);
+    for (int i = 0; i < 900 && cell->full_health == 0.0f; i++) {
+        game_tick(1);
+    }
+    EXPECT_GT(cell->full_health, 0.0f) << "grown back while she stands";
+    beastie_die(mom, 0);
+    game_tick(1);
+    for (Beastie *c : cells) {
+        EXPECT_EQ(c->lifecycle, BEASTIE_DYING) << "her cells fall with her";
+    }
+    g_frame_dt = 0.0f;
+    g_hidden_keys = 0;
+    g_f1_flag = 0.0f;
+    footprint_free();
 }
 
 }  // namespace

@@ -136,13 +136,15 @@ protected:
         g_lua = nullptr;
     }
 
-    // The enemy types of the families (their models in the beasties and bosses folders).
+    // The enemy types of the families (their models in the beasties and bosses folders),
+    // without the parts that only live hung on a boss (their health tied to a parent).
     static std::vector<ActorType *> families()
     {
         std::vector<ActorType *> out;
         for (ActorType *t = g_actor_types; t; t = t->next) {
             const char *name = t->set ? t->set->name : "";
-            if (t->params->actor_type >= (int)cat_beastie && (strstr(name, "beasties/") || strstr(name, "bosses/"))) {
+            if (t->params->actor_type >= (int)cat_beastie && (strstr(name, "beasties/") || strstr(name, "bosses/")) &&
+                t->params->health_type != health_damagable_check_parent) {
                 out.push_back(t);
             }
         }

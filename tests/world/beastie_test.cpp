@@ -1,6 +1,6 @@
 // The life of an enemy: emerging into idling or moving, the launch delay, where a new
-// enemy stands in its list, death by health kind, leaving the arena, submerging, the
-// child array, and the mended faults of creation and links.
+// enemy stands in its list, death by health kind (and no hits once dying), leaving the
+// arena, submerging, the child array, and the mended faults of creation and links.
 
 #include "tests/world/beastie_fixture.h"
 
@@ -127,6 +127,11 @@ TEST_F(Lifecycle, DeathByHealthKind)
     EXPECT_EQ(chunk->lifecycle, BEASTIE_IDLE) << chunk->health << " of 6";
     shoot(chunk, 2, 0.25f);
     EXPECT_EQ(chunk->lifecycle, BEASTIE_DYING) << chunk->health << " of 6";
+    EXPECT_EQ(g_kills, 2);
+    // Dying, it can no longer be hit: the next shot goes through it and scores nothing.
+    float left = chunk->health;
+    EXPECT_EQ(shoot(chunk, 1, 5.0f), 0u);
+    EXPECT_EQ(chunk->health, left);
     EXPECT_EQ(g_kills, 2);
     g_bullet_ship = nullptr;
 }

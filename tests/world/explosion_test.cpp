@@ -1,8 +1,11 @@
 // Explosions through the debris they throw: the pieces of a use shrink one by one, the
 // first alone plays the sound once it starts, a piece without texture frames lives as
 // long as "explode", a positive blast pushes once with its fall-off and caps, a negative
-// one kills what its collide bone covers on drawn ticks only; nothing is left behind.
+// one kills what its collide bone covers on drawn ticks only; a model without "explode"
+// ends at once and each piece turns its fire sprites by its own heading; nothing is left
+// behind.
 
+#include "render/camera.h"
 #include "tests/world/beastie_fixture.h"
 
 namespace {
@@ -172,6 +175,45 @@ TEST_F(Blast, ANegativeBlastKillsWhatItsCollideBoneCoversOnDrawnTicksOnly)
     debris_update_all();
     EXPECT_EQ(inside->lifecycle, BEASTIE_DYING);
     EXPECT_EQ(outside->lifecycle, BEASTIE_IDLE);
+}
+
+TEST_F(Blast, APieceWithoutExplodeEndsAtOnceAndItsFireSpritesTurnWithItsHeading)
+{
+    // "flare": a camera-facing flame and no "explode" (a still texture: life span 0).
+    AnimSynth flare;
+    flare.bone("mainbone_x", 0, 0, 0, 0).bone("flame", 1, 0, 0, 1.0f).sphere(0, 0, 0, 0, 2.0f);
+    flare.file.bones[1].word = ANIM_BONE_CAMERA_FACING;
+    flare.track("flicker", 0);
+    write("explosions/flare", flare);
+    ExplosionType *still = explosion_type_find_or_load("flare");
+    ASSERT_NE(still, nullptr);
+    ASSERT_EQ(still->explode_anim, -1);
+    ASSERT_EQ(still->life_span, 0.0f);
+    CameraState saved = g_camera;
+    for (int i = 0; i < 16; i++) {
+        g_camera.world[i] = (i % 5 == 0) ? 1.0f : 0.0f;
+    }
+    const float at[3] = {0.0f, 0.0f, 0.0f};
+    Debris *level = debris_spawn_one(still, at, 1.0f, 0.0f);
+    Debris *turned = debris_spawn_one(still, at, 1.0f, 70.0f);
+    ASSERT_NE(level, nullptr);
+    ASSERT_NE(turned, nullptr);
+    // The flame's matrix as a drawn tick builds it: its first column shows its turn on
+    // the screen, whatever the piece's own matrix.
+    for (Debris *d : {level, turned}) {
+        anim_build_matrices(&d->anim);
+    }
+    auto screen_turn = [](const Debris *d) {
+        const float *m = d->anim.matrices + 16 * 2;
+        return atan2f(m[1], m[0]) * RAD2DEG;
+    };
+    EXPECT_NEAR(screen_turn(level), 0.0f, 0.01f);
+    EXPECT_NEAR(screen_turn(turned), 70.0f, 0.01f) << "each fire sprite faces its own way";
+    g_camera = saved;
+    // Nothing to wait for: both end on their first started tick.
+    debris_update_all();
+    EXPECT_EQ(g_debris, nullptr);
+    EXPECT_EQ(g_debris_count, 2);
 }
 
 }  // namespace

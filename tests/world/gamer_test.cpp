@@ -162,6 +162,31 @@ TEST_F(ShipArena, TheFirstHitOnARaisedShieldCostsNoEnergyAndLeavesATenthOfASecon
     EXPECT_EQ(g->info.lives, 2);
 }
 
+TEST_F(ShipArena, AnEnemyShotStopsAtARaisedShield)
+{
+    lua_test_run("dofilx('bullet_robo.lua')");
+    ASSERT_NE(actortype_find("bullet_robo"), nullptr);
+    Gamer *g = launch(0, 0);
+    g->shield_timer = 1.0f;
+    tick();   // the shield part is posed round the ship
+    const float muzzle[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 20.0f, 1};
+    Bullet *shot = bullet_spawn_spread(actortype_find("bullet_robo"), muzzle, g, 180.0f, 0.0f, 1.0f);
+    ASSERT_NE(shot, nullptr);
+    shot->owner = nullptr;   // an enemy's: not the ship's own
+    float reach = g->shield.actor.anim.hit_spheres[0].radius;
+    ASSERT_GT(reach, g->radius) << "the shield stands out round the hull";
+    int ticks = 0;
+    while (shot->life == BULLET_FLYING && ticks++ < 400) {
+        bullet_update_all();
+    }
+    ASSERT_LT(shot->life, BULLET_FLYING) << "the shot hit something";
+    EXPECT_GT(shot->position[2], g->radius) << "it stopped at the shield, short of the hull";
+    EXPECT_EQ(g->energy, 1.0f);
+    EXPECT_EQ(g->info.lives, 3);
+    EXPECT_EQ(g->out_of_play, 0);
+    EXPECT_EQ(g->shield_timer, 0.0f) << "the shield is spent on it";
+}
+
 TEST_F(ShipArena, HoldingTheBombButtonDropsOneBomb)
 {
     Gamer *g = launch(0, 0);

@@ -1,5 +1,6 @@
 // Power-ups: the weighted choice around the last drops and the shield, the rationed drop
-// check, the drift, the pick-up by a ship and the fade at the level's end.
+// check, the drift, the pick-up by a ship (never by one out of play) and the fade at the
+// level's end.
 
 #include "tests/support/test_ship.h"
 #include "tests/world/beastie_fixture.h"
@@ -170,6 +171,17 @@ TEST_F(PowerUps, AShipTakesItTheLaserEndsAndItIsGoneAThirdOfASecondLater)
     // Out of reach: nothing is taken.
     const float far[3] = {30.0f, 0.0f, 0.0f};
     EXPECT_EQ(gamer_collect_powerup(actortype_find("powerup_3way"), far, 1.0f), 0);
+    // A ship out of play (dead, awaiting the restart) takes nothing, even lying on it.
+    ship->out_of_play = 1;
+    float timer = ship->threeway_timer;
+    PowerUp *left = new PowerUp;
+    ASSERT_EQ(powerup_init(left, actortype_find("powerup_3way"), ship->position), 0);
+    for (int i = 0; i < 20; i++) {
+        powerups_tick();
+    }
+    EXPECT_EQ(left->collected, 0);
+    EXPECT_EQ(ship->threeway_timer, timer);
+    ship->out_of_play = 0;
     test_ship_free();
 }
 

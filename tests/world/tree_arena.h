@@ -1,8 +1,9 @@
-// tree_arena.h -- a level's world over the generated tree for the beam tests: the world
+// tree_arena.h -- a level's world over the generated tree for the beam and boss tests: the
 // lists and the level globals of a running level, the named scripts run in a fresh Lua
 // state, and enemies launched where a test puts them.
 #pragma once
 
+#include "core/mem.h"
 #include "game/level_driver.h"
 #include "world/actortype.h"
 #include "world/beastie.h"
@@ -10,6 +11,7 @@
 #include "world/fizzrule.h"
 
 #include "tests/script/lua_test_support.h"
+#include "tests/support/world_cleanup.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -30,6 +32,18 @@ inline void tree_arena_begin(int level, int ticks, std::initializer_list<const c
     for (const char *script : scripts) {
         lua_run_mem_script(script);
     }
+}
+
+// The level's end: the Lua state closed, the world released, the memory pool empty again,
+// the level tick back to 0.
+inline void tree_arena_end(void)
+{
+    lua_close(g_lua);
+    g_lua = nullptr;
+    world_cleanup_level();
+    EXPECT_EQ(mem_usage, 0u);
+    mem_init();
+    g_level_ticks = 0;
 }
 
 // An enemy of the type at (x, 0, z), started; null (a test failure) when it cannot be made.

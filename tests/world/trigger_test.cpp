@@ -49,10 +49,11 @@ TEST_F(Triggers, TheNearerOfTwoPlayerDistanceStatesIsInForce)
 
 TEST_F(Triggers, SpawnTimerSpawnsOnTheFirstEvaluationPastItsThresholdAndCountsDown)
 {
-    // Two children a beat, 0.1 s apart, from 50 % of "pulse" (four keys of 0.1 s).
+    // Two children a beat, 0.05 s apart, from 50 % of "pulse" (four keys of 0.1 s): the
+    // beat would leave room for four.
     lua("c_preload_model(def('kid', 'bare'))\n"
         "local t = def('mom', 'bare') t[cp_num_spawn_min] = 2 t[cp_num_spawn_max] = 2 c_preload_model(t)\n"
-        "c_set_trigger_spawn('kid', 'pulse', 'gun_x', 50, 0.1, 0, 0)\n"
+        "c_set_trigger_spawn('kid', 'pulse', 'gun_x', 50, 0.05, 0, 0)\n"
         "t = def('mom0', 'bare') t[cp_num_spawn_min] = 0 t[cp_num_spawn_max] = 0 c_preload_model(t)\n"
         "c_set_trigger_spawn('kid', 'pulse', 'gun_x', 50, 0.1, 0, 0)\n");
     Beastie *mom = make("mom", 0, 0);
@@ -77,11 +78,17 @@ TEST_F(Triggers, SpawnTimerSpawnsOnTheFirstEvaluationPastItsThresholdAndCountsDo
     }
     ASSERT_GE(spawned_at.size(), 4u);
     EXPECT_EQ(spawned_at[0], first_past);
-    // 0.1 s counted down 0.01 an evaluation: ten, and one more where the float's rounding
-    // leaves a sliver above 0.
-    EXPECT_GE(spawned_at[1] - spawned_at[0], 10);
-    EXPECT_LE(spawned_at[1] - spawned_at[0], 11);
-    EXPECT_GT(spawned_at[2] - spawned_at[1], 10) << "the third waits for the next beat";
+    // 0.05 s counted down 0.01 an evaluation: five, and one more where the float's
+    // rounding leaves a sliver above 0.
+    EXPECT_GE(spawned_at[1] - spawned_at[0], 5);
+    EXPECT_LE(spawned_at[1] - spawned_at[0], 6);
+    // The count stops it within the beat: every beat brings exactly two.
+    for (size_t i = 2; i < spawned_at.size(); i += 2) {
+        EXPECT_GT(spawned_at[i] - spawned_at[i - 1], 10) << "spawn " << i << " waits for the next beat";
+        if (i + 1 < spawned_at.size()) {
+            EXPECT_LE(spawned_at[i + 1] - spawned_at[i], 6) << "spawn " << i + 1 << " comes in the same beat";
+        }
+    }
     EXPECT_EQ(spawned_at.size() % 2, 0u) << "two a beat";
     for (Beastie *k : standing("kid")) {
         EXPECT_LT(vec_dist2_xz(k->position, mom->position), 1.0f) << "a spawn count of 0 spawns none";

@@ -1,7 +1,8 @@
 // Enemy weapons: the reload sequence in ticks, the no-shoot distance and angle, no ship,
 // the fire animation holding the timers, guns shot off or missing, the shaft that turns
 // toward the ship with a second weapon riding on it, the rate, recoil, and shots launched
-// as enemies with the level-end kill.
+// as enemies with the level-end kill; an unboned gun aims at the ship wherever it stands,
+// and no gun fires while the level is not in play.
 
 #include "tests/world/shot_fixture.h"
 
@@ -236,6 +237,40 @@ TEST_F(Weapons, ShotsOfAnEnemyCategoryLaunchAsEnemiesThatTheLevelEndKills)
     EXPECT_EQ(launched->lifecycle, BEASTIE_DYING);
     EXPECT_NE(missile->lifecycle, BEASTIE_DYING) << "the ship's missile flies on";
     EXPECT_NE(b->lifecycle, BEASTIE_DYING);
+}
+
+TEST_F(Weapons, ANoBoneAimGunShootsAtTheShipWhereverItStands)
+{
+    def_gunner("gunner", "", "{ 0.3 }");
+    Gamer *g = ship(20, 0);
+    Beastie *b = gunner("gunner");
+    const float spots[3][2] = {{20, 0}, {-14, -14}, {-6, 18}};
+    for (const auto &spot : spots) {
+        g->position[0] = spot[0];
+        g->position[2] = spot[1];
+        bullet_free_all();
+        ASSERT_FALSE(fire_ticks(40).empty());
+        // The newest shot left the muzzle for the ship, not along the enemy's heading.
+        float to_ship = atan2f(spot[0] - g_bullets->position[0], spot[1] - g_bullets->position[2]) * RAD2DEG;
+        EXPECT_NEAR(angle_wrap180(g_bullets->heading - to_ship), 0.0f, 3.0f) << spot[0] << ", " << spot[1];
+        EXPECT_EQ(b->heading, 0.0f);
+    }
+}
+
+TEST_F(Weapons, NoGunFiresWhileTheLevelIsNotInPlay)
+{
+    def_gunner("gunner", "", "{ 0.3 }");
+    def_gunner("boned", "w[w_gun_type] = 'fire_from_bone' w[w_gun_bone_name] = 'gun_x'", "{ 0.3 }");
+    def_gunner("aimer", "w[w_gun_type] = 'actor_body_aim'", "{ 0.3 }");
+    ship(0, 20);
+    for (const char *name : {"gunner", "boned", "aimer"}) {
+        gunner(name);
+    }
+    g_level_playing = 0;
+    EXPECT_TRUE(fire_ticks(200).empty());
+    g_level_playing = 1;
+    fire_ticks(40);
+    EXPECT_GE(g_bullet_count, 3) << "all three fire once it is";
 }
 
 }  // namespace

@@ -31,9 +31,9 @@ Bytes build_light(const AssetEntry &)
     return image_light();
 }
 
-Bytes build_footprint_claw(const AssetEntry &)
+Bytes build_footprint_sole(const AssetEntry &)
 {
-    return decal_footprint_claw();
+    return decal_footprint_sole();
 }
 
 Bytes build_footprint_pad(const AssetEntry &)
@@ -79,7 +79,7 @@ std::vector<AssetEntry> make_catalogue()
     std::vector<AssetEntry> c;
     c.push_back({styles + "/bitmaps/z_light.bmp", AssetKind::Bitmap, 0, "", build_light});
     art_add_to_catalogue(c);
-    c.push_back({styles + "/bitmaps/z_footprint1.bmp", AssetKind::Bitmap, 0, "", build_footprint_claw});
+    c.push_back({styles + "/bitmaps/z_footprint1.bmp", AssetKind::Bitmap, 0, "", build_footprint_sole});
     c.push_back({styles + "/bitmaps/z_footprint2.bmp", AssetKind::Bitmap, 0, "", build_footprint_pad});
     particles_add_to_catalogue(c);
     for (const std::string &name : sound_names()) {

@@ -12,24 +12,6 @@ namespace {
 
 constexpr int DECAL_SAMPLES = 4;        // per axis and pixel
 
-// 1 inside an ellipse at (cu, cv) with radii (ru, rv), 0 outside.
-float ellipse(float u, float v, float cu, float cv, float ru, float rv)
-{
-    float du = (u - cu) / ru;
-    float dv = (v - cv) / rv;
-    return du * du + dv * dv <= 1.0f ? 1.0f : 0.0f;
-}
-
-// 1 inside the triangle a, b, c.
-float triangle(float u, float v, const float a[2], const float b[2], const float c[2])
-{
-    auto side = [&](const float p[2], const float q[2]) { return (q[0] - p[0]) * (v - p[1]) - (q[1] - p[1]) * (u - p[0]); };
-    float s0 = side(a, b);
-    float s1 = side(b, c);
-    float s2 = side(c, a);
-    return (s0 >= 0 && s1 >= 0 && s2 >= 0) || (s0 <= 0 && s1 <= 0 && s2 <= 0) ? 1.0f : 0.0f;
-}
-
 }  // namespace
 
 // Coverage of a shape given as inside (u, v) over the unit square, u to the right and v
@@ -56,30 +38,36 @@ Bytes decal_render(const std::function<float(float u, float v)> &inside, float e
     return bmp_write_24(img);
 }
 
-Bytes decal_footprint_claw()
+Bytes decal_footprint_sole()
 {
     return decal_render([](float u, float v) {
-        // The heel pad, pressed deepest in its middle.
-        const float pu = 0.36f;
-        const float pv = 0.50f;
-        float du0 = (u - pu) / 0.15f;
-        float dv0 = (v - pv) / 0.19f;
-        float r2 = du0 * du0 + dv0 * dv0;
-        float best = r2 <= 1.0f ? 1.0f - 0.25f * r2 : 0.0f;
-        // Three toes fanned toward +u, each with a claw scratched further out.
-        for (int t = -1; t <= 1; t++) {
-            float a = 0.7f * (float)t;
-            float du = std::cos(a);
-            float dv = std::sin(a);
-            float cu = pu + 0.27f * du;
-            float cv = pv + 0.27f * dv;
-            best = std::max(best, 0.95f * ellipse(u, v, cu, cv, 0.075f, 0.075f));
-            const float tip[2] = {cu + 0.165f * du, cv + 0.165f * dv};
-            const float l[2] = {cu - 0.03f * dv, cv + 0.03f * du};
-            const float r[2] = {cu + 0.03f * dv, cv - 0.03f * du};
-            best = std::max(best, 0.9f * triangle(u, v, tip, l, r));
+        // A walker's sole, toe toward +v: a rounded slab, wider at the toe than the heel.
+        const float cu = 0.5f;
+        const float heel = 0.17f;
+        const float toe = 0.83f;
+        if (v < heel || v > toe) {
+            return 0.0f;
         }
-        return best;
+        float t = (v - heel) / (toe - heel);   // 0 at the heel, 1 at the toe
+        float half = 0.15f + 0.05f * t;
+        // Round both ends: the corners fall away within a quarter-width of them.
+        float r = 0.6f * half;
+        float du = std::fabs(u - cu);
+        float end_d = std::min(v - heel, toe - v);
+        if (end_d < r) {
+            float k = r - end_d;
+            half -= r - std::sqrt(std::max(0.0f, r * r - k * k));
+        }
+        if (du > half) {
+            return 0.0f;
+        }
+        // The rim presses deepest; inside it, treads: chevrons pointing to the toe.
+        float rim = std::min(half - du, end_d);
+        if (rim < 0.025f) {
+            return 1.0f;
+        }
+        float chevron = std::fmod((v - heel) - 0.6f * du + 1.0f, 0.085f) / 0.085f;
+        return chevron < 0.55f ? 0.95f : 0.45f;
     });
 }
 

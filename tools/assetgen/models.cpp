@@ -633,6 +633,11 @@ void ModelBuilder::mesh_flags(int32_t flags)
     mesh_flags_ = flags;
 }
 
+void ModelBuilder::swap_bitmap(const Bitmap *bitmap)
+{
+    swaps_.push_back(bitmap);
+}
+
 bool ModelBuilder::covers(int root, int bone) const
 {
     for (int b = bone; b >= 0; b = bones_[b].parent) {
@@ -968,6 +973,11 @@ bool ModelBuilder::finish(ModelFiles &out, std::string &error) const
         return fail("the mesh is larger than the engine draws");
     }
     a.mesh_flags = mesh_flags_ >= 0 ? mesh_flags_ : (lit ? MESH_LIT : 0);
+    for (const Bitmap *b : swaps_) {
+        if (std::find(out.bitmaps.begin(), out.bitmaps.end(), b) == out.bitmaps.end()) {
+            out.bitmaps.push_back(b);
+        }
+    }
     return true;
 }
 

@@ -237,6 +237,9 @@ public:
     void defaults(std::initializer_list<const char *> names);
     // The mesh flags word; by default lit (0x1000) when any face is lit by normals.
     void mesh_flags(int32_t flags);
+    // A picture no face names, written with the model's own: one a level script swaps in
+    // for one of them (c_change_bitmap).
+    void swap_bitmap(const Bitmap *bitmap);
 
     const std::string &folder() const { return folder_; }
     const std::string &name() const { return name_; }
@@ -298,6 +301,7 @@ private:
     std::deque<Track> tracks_;
     std::vector<std::string> defaults_;
     int32_t mesh_flags_ = -1;
+    std::vector<const Bitmap *> swaps_;
     std::string error_;
 };
 

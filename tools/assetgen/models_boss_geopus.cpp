@@ -51,6 +51,10 @@ void model_geopus(ModelBuilder &m)
     }
     int tip = m.bone("arm_tip_x", arm[3][SEGS - 1]).at(0, -2.0f, 0.4f).priority(4);
     (void)tip;
+    // Sucker pads under each arm's last segment, where its footprints go.
+    for (int a = 0; a < ARMS; a++) {
+        m.bone("arm" + std::to_string(a + 1) + "_pad", arm[a][SEGS - 1]).at(0, -1.5f, -0.25f);
+    }
 
     // Mantle: a bulging dome tipped back, blotched, with a collar where the arms start.
     m.sphere(body, at(0, 0, 0), {3.4f, 3.6f, 2.4f}, 12, 5, mantle);

@@ -1,4 +1,5 @@
-// models_boss_robo_mom.cpp -- Robo Mom (bosses/robo_mom).
+// models_boss_robo_mom.cpp -- Robo Mom (bosses/robo_mom) and her power cells
+// (bosses/robo_mom_pod).
 //
 // A towering two-legged robot about 20 units across and 16 tall, the mother of the green
 // walkers: a barrel chest of deep green armour striped with orange hazard bands, a
@@ -48,6 +49,9 @@ void model_robo_mom(ModelBuilder &m)
     int pincer = m.bone("pincer", claw).at(0.3f, -3.4f, -2.2f);
     int back = m.bone("back_x", torso).at(0, 2.9f, 5.2f);
     int rack = m.bone("rack", back).priority(2);
+    // Soles: the middle of each foot's underside, where her footprints go.
+    m.bone("sole_l", foot_l).at(0, -0.7f, -0.4f);
+    m.bone("sole_r", foot_r).at(0, -0.7f, -0.4f);
 
     // Legs: armoured thighs, piston shins, broad feet.
     m.box(pelvis, at(0, 0, 0), {5.4f, 3.0f, 1.6f}, dark);
@@ -168,4 +172,48 @@ void model_robo_mom(ModelBuilder &m)
     ek::hitbounce_recoil(m, torso, -7, 0.3f);
 
     m.defaults({"hatch", "scan", "flex", "vent"});
+}
+
+// Her power cells (bosses/robo_mom_pod): a squat hexagonal canister about 2.6 units
+// across on a dark socket, with a glowing green core under a caged cap, in her steel and
+// hazard orange. Two ride on her shoulders. The canister ("cell") breaks when shot down,
+// leaving the socket, and stands again when the cell regrows ("mutate"); the core pulses
+// ("pulse", rooted at "core", its default) so a cell never stands still.
+void model_robo_mom_pod(ModelBuilder &m)
+{
+    const Paint steel = ek::plate(0x5a626e);
+    const Paint dark = ek::plate(0x2a2e36);
+    const Paint hazard = ek::smooth(0xff8a1a);
+    const Paint core_lamp = ek::lamp(0x7affa8);
+    const Paint halo = ek::glow(0x6aff9a);
+
+    int root = m.bone("mainbone_x");
+    int cell = m.bone("cell", root).priority(1).health(3.0f).breakable();
+    int core = m.bone("core", cell).at(0, 0, 1.55f).priority(2);
+    int flare = m.bone("flare", core).at(0, 0, 0.9f).faces_camera();
+
+    m.cylinder(root, at(0, 0, 0), 1.3f, 0.45f, 6, dark);
+    m.cylinder(cell, at(0, 0, 0.45f), 1.05f, 1.25f, 6, steel, 0.95f);
+    m.torus(cell, at(0, 0, 1.0f), 1.08f, 0.14f, 6, 3, hazard);
+    m.box(cell, at(0, -1.15f, 0.8f), {0.5f, 0.8f, 0.45f}, hazard);
+    m.sphere(core, at(0, 0, 0), {0.72f, 0.72f, 0.6f}, 8, 3, core_lamp, true);
+    for (int k = 0; k < 3; k++) {
+        m.box(core, at(0, 0, 0.45f).turn(0, 0, 60.0f * (float)k), {1.6f, 0.14f, 0.14f}, dark);
+    }
+    m.sprite(flare, 2.4f, halo);
+
+    m.hit_sphere(ModelBuilder::ACTOR, {0, 0, 1.0f}, 1.5f);
+    m.hit_sphere(cell, {0, 0, 1.0f}, 1.3f);
+
+    Track &pulse = m.track("pulse", core).loop();
+    pulse.key(0.35f).ease_in(40).ease_out(40).scale(core, 1.18f).scale(flare, 1.35f);
+    pulse.key(0.35f).ease_in(40).ease_out(40);
+
+    ek::emerge_rise(m, root, 2.0f, 0.6f);
+    ek::submerge_sink(m, root, 2.0f, 0.4f);
+    ek::byebye_burst(m, root, 90, 0.8f, 0.4f);
+    ek::mutate_pop(m, root, 0.2f);
+    ek::hitbounce_recoil(m, cell, -10, 0.2f);
+
+    m.defaults({"pulse"});
 }

@@ -15,6 +15,7 @@
 #include "assetgen/models_enemy_kit.h"
 
 #include <cmath>
+#include <string>
 
 namespace ek = enemy_kit;
 
@@ -47,6 +48,12 @@ void model_beemspider_1(ModelBuilder &m)
         m.sphere(lower[i], at(0, 0, 0), {0.24f, 0.24f, 0.24f}, 4, 2, mark);
         m.box(lower[i], at(0.45f * side, 0, -1.1f).turn(0, side > 0 ? -22.0f : 22.0f, 0), {0.42f, 0.42f, 2.3f}, dark,
               0.45f);
+    }
+    // Leg tips, where its footprints go: the far end of each lower leg.
+    for (int i = 0; i < 8; i++) {
+        float side = i < 4 ? 1.0f : -1.0f;
+        m.bone(std::string(side > 0 ? "leg_l" : "leg_r") + std::to_string(i % 4 + 1) + "_tip", lower[i])
+            .at(0.88f * side, 0, -2.17f);
     }
 
     m.sphere(thorax, at(0, 0, 0), {1.0f, 1.1f, 0.7f}, 8, 3, black);

@@ -36,6 +36,9 @@ void model_robot_yellow(ModelBuilder &m)
     int gun = m.bone("gun_x", cannon).at(0, -3.3f, 0);
     int flash = m.bone("flash", gun).at(0, -0.3f, 0).faces_camera().size(0);
     int claw = m.bone("claw", torso).at(1.65f, -0.1f, 1.2f).health(1.0f);
+    // Soles: the middle of each foot's underside, where its footprint goes.
+    m.bone("sole_l", foot_l).at(0, -0.35f, -0.25f);
+    m.bone("sole_r", foot_r).at(0, -0.35f, -0.25f);
 
     // Hips and bird legs: thighs slant forward to the knee, shins back to the ankle,
     // long splayed feet.

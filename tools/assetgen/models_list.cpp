@@ -134,6 +134,7 @@ void model_ninjoo_1(ModelBuilder &m);
 void model_motha_2_spawn(ModelBuilder &m);
 void model_motha_2(ModelBuilder &m);
 void model_robo_mom(ModelBuilder &m);
+void model_robo_mom_pod(ModelBuilder &m);
 void model_geopus(ModelBuilder &m);
 void model_powerpimp(ModelBuilder &m);
 
@@ -267,6 +268,7 @@ const ModelFamily MODEL_FAMILIES[] = {
     {"beasties", "motha_2_spawn", model_motha_2_spawn},
     {"bosses", "motha_2", model_motha_2},
     {"bosses", "robo_mom", model_robo_mom},
+    {"bosses", "robo_mom_pod", model_robo_mom_pod},
     {"bosses", "geopus", model_geopus},
     {"bosses", "powerpimp", model_powerpimp},
 };

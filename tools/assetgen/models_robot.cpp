@@ -91,6 +91,9 @@ void model_robot_green(ModelBuilder &m)
     int arm_r = m.bone("arm_r", torso).at(-1.95f, 0, 1.55f).priority(3).health(1.0f);
     int gun = m.bone("gun_x", arm_r).at(0, -3.1f, -0.35f);
     int flash = m.bone("flash", gun).at(0, -0.35f, 0).faces_camera().size(0);
+    // Soles: the middle of each foot's underside, where its footprint goes.
+    m.bone("sole_l", shin_l).at(0, -0.35f, -1.55f);
+    m.bone("sole_r", shin_r).at(0, -0.35f, -1.55f);
 
     // Hips and legs.
     m.box(hips, at(0, 0, 0), {2.1f, 1.4f, 0.8f}, dark);

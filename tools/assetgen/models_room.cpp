@@ -195,12 +195,20 @@ ImageRgb draw_kaleido_square(int)
     return draw_kaleido(4, 0xf0a8ff, 0x8a46e8, 82);
 }
 
+// The boss levels' floor light: a hot hexagonal kaleidoscope of warning reds, swapped in
+// for the floor's own picture by floor_chooser.lua.
+ImageRgb draw_kaleido_boss(int)
+{
+    return draw_kaleido(6, 0xff5a3c, 0xff1410, 83);
+}
+
 const Bitmap PLATES_HEX = {"floor_plates_hex", 0, draw_plates_hex, nullptr};
 const Bitmap PLATES_SQUARE = {"floor_plates_square", 0, draw_plates_square, nullptr};
 const Bitmap KALEIDO_1 = {"floor-1_1", 0, draw_kaleido_octagon, nullptr};
 const Bitmap KALEIDO_2 = {"floor-1_2", 0, draw_kaleido_square, nullptr};
 // The title's floor picture, written by art.cpp: named here, drawn there.
 const Bitmap KALEIDO_3 = {"floor-1_3", 0, nullptr, nullptr};
+const Bitmap KALEIDO_BOSS = {"floor_boss", 0, draw_kaleido_boss, nullptr};
 
 struct FloorLook {
     const Bitmap *plates;
@@ -234,6 +242,7 @@ void build_floor(ModelBuilder &m, const FloorLook &look)
         }
         m.ribbon(floor, q, glow);
     }
+    m.swap_bitmap(&KALEIDO_BOSS);
     m.hit_sphere(ModelBuilder::ACTOR, {0, 0, 0}, 142.0f);
 }
 
