@@ -51,8 +51,8 @@ TEST_P(WholeLevel, RunsToItsEndWithoutLeaksAndReplaysFromItsSeed)
     Played a = play(level, LEVEL_SEED);
     EXPECT_GT(a.peak_enemies, 0) << "the script launched its waves";
     EXPECT_GT(a.bombs, 0) << "the bomb button dropped bombs";
-    printf("level %d: %d ticks, end request %d, at most %d enemies, %d bombs, %d deaths, score %d\n", level,
-           a.ticks, a.end_request, a.peak_enemies, a.bombs, a.deaths, a.score);
+    printf("level %d: %d ticks, end request %d, at most %d enemies, %d bombs, %d deaths, score %d, state %016llx\n",
+           level, a.ticks, a.end_request, a.peak_enemies, a.bombs, a.deaths, a.score, (unsigned long long)a.hash);
     EXPECT_TRUE(a.end_request == LEVEL_END_COMPLETE || a.ticks == LEVEL_TICK_LIMIT)
         << "level " << level << " ended with request " << a.end_request << " after " << a.ticks;
     Played b = play(level, LEVEL_SEED);
