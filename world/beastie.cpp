@@ -270,9 +270,9 @@ void beastie_destroy(Beastie *b, int flags)
     if (g_current_beastie == b) {
         g_current_beastie = nullptr;
     }
-    delete[] b->children;
+    recycle_give(b->children);
     b->children = nullptr;
-    delete[] b->candidates;
+    recycle_give(b->candidates);
     b->candidates = nullptr;
     b->candidate_count = 0;
     actor_destroy(b, 0);

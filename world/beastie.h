@@ -17,6 +17,7 @@
 #pragma once
 
 #include "world/actor.h"
+#include "world/recycle.h"
 #include "world/trigger.h"
 #include "world/weapon.h"
 
@@ -69,6 +70,7 @@ struct BeastieLink {
 
 // An enemy: an Actor built from its type, driven by its current block (Actor::params).
 struct Beastie : Actor {
+    RECYCLED_RECORD
     Beastie *next = nullptr;
     const float *parent_bone = nullptr;   // matrix of the parent's bone it hangs on (parent set)
     float local_matrix[16] = {};          // placement relative to that bone

@@ -58,6 +58,8 @@ struct PairSnapshot {
     float slot_reach[BEASTIE_MAX];
     int moved_list[BEASTIE_MAX];      // entries out of their cells
     int moved_count;
+    uint64_t found_bits[BEASTIE_MAX / 64];   // one turn's pairs as bits by entry, read out
+                                             // in entry (list) order; cleared as read
     int found[BEASTIE_MAX];           // one turn's pairs, in list order
     int count;
     int cursor;                       // the entry of the enemy whose turn it is next
@@ -134,7 +136,9 @@ int beasties_pairs_near(int i, int after)
     float window = ra + p.max_reach;
     int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
     int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
-    int n = 0;
+    // The cells are visited in grid order, not list order: the entries found are marked
+    // as bits and read out by entry, which is list order, without sorting.
+    int lo = BEASTIE_MAX / 64, hi = -1;
     for (int cz = z0; cz <= z1; cz++) {
         int row = cz * PAIR_GRID;
         for (int s = p.cell_start[row + x0]; s < p.cell_start[row + x1 + 1]; s++) {
@@ -142,17 +146,30 @@ int beasties_pairs_near(int i, int after)
             int j = p.slot_entry[s];
             int take = (j > after) & beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) &
                        !p.moved[j];
-            p.found[n] = j;
-            n += take;
+            int w = j >> 6;
+            p.found_bits[w] |= (uint64_t)take << (j & 63);
+            lo = take && w < lo ? w : lo;
+            hi = take && w > hi ? w : hi;
         }
     }
     for (int m = 0; m < p.moved_count; m++) {
         int j = p.moved_list[m];
         if (j > after && beasties_pair_near(ax, az, ra, p.x[j], p.z[j], p.reach[j])) {
-            p.found[n++] = j;
+            int w = j >> 6;
+            p.found_bits[w] |= (uint64_t)1 << (j & 63);
+            lo = w < lo ? w : lo;
+            hi = w > hi ? w : hi;
         }
     }
-    std::sort(p.found, p.found + n);
+    int n = 0;
+    for (int w = lo; w <= hi; w++) {
+        uint64_t bits = p.found_bits[w];
+        p.found_bits[w] = 0;
+        while (bits) {
+            p.found[n++] = (w << 6) + __builtin_ctzll(bits);
+            bits &= bits - 1;
+        }
+    }
     return n;
 }
 
@@ -215,7 +232,7 @@ void beastie_add_candidate(Beastie *b, Beastie *c)
         return;
     }
     if (!b->candidates) {
-        b->candidates = new Beastie *[BEASTIE_MAX_CANDIDATES];
+        b->candidates = (Beastie **)recycle_take(sizeof(Beastie *) * BEASTIE_MAX_CANDIDATES);
     }
     b->candidates[b->candidate_count++] = c;
 }
@@ -351,7 +368,8 @@ uint32_t beasties_collide_collider(int category, uint32_t mask)
     uint32_t flags = 0;
     if (category == (int)cat_player) {
         for (Beastie *b = g_beasties; b; b = b->next) {
-            if (b->launch_delay <= 0.0f && beastie_live(b) && (b->collided_by_mask & cat_player)) {
+            if (b->launch_delay <= 0.0f && beastie_live(b) && (b->collided_by_mask & cat_player) &&
+                actor_bound_in_reach(b)) {
                 uint32_t h = actor_spheres_hit_test(b);
                 if (h) {
                     b->hit_clock -= 10.0f;
@@ -367,7 +385,7 @@ uint32_t beasties_collide_collider(int category, uint32_t mask)
     }
     for (int i = 0; i < cur->candidate_count; i++) {
         Beastie *c = cur->candidates[i];
-        if (beastie_live(c) && ((uint32_t)c->category & mask)) {
+        if (beastie_live(c) && ((uint32_t)c->category & mask) && actor_bound_in_reach(c)) {
             flags |= actor_spheres_hit_test(c);
         }
     }
@@ -381,7 +399,7 @@ uint32_t beasties_hit_by_collider(void)
 {
     uint32_t flags = 0;
     for (Beastie *b = g_beasties; b; b = b->next) {
-        if (beastie_live(b) && (b->collided_by_mask & cat_bullet)) {
+        if (beastie_live(b) && (b->collided_by_mask & cat_bullet) && actor_bound_in_reach(b)) {
             uint32_t h = actor_spheres_damage_test(b);
             if (h & ACTOR_HIT_TOUCH) {
                 beastie_take_hit(b, h);
