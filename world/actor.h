@@ -156,6 +156,11 @@ inline int actor_bound_in_reach(const Actor *target)
     return dx * dx + dz * dz < far2;
 }
 
+// Draws the model with the actor's matrices and the hit flash given: nothing (only the
+// texture animation steps) when it is wholly out of the view; a lit model gets its light
+// directions first. Each kind's draw loop calls it between zgl_models_begin and _end.
+void actor_draw(Actor *a, int hit);
+
 // Movement-slot animations (MOVE_SLOT_*: "move_forward", "turn_left", "turn_right").
 // Starts the slot's animation at (range x r + min) x speed_factor: 1 started; 0 when one of
 // the slot's animations already plays, the slot has none or the speed is not above 0; -1

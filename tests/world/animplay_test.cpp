@@ -448,6 +448,8 @@ TEST_F(AnimPlayback, LitBonesGetTheLightInTheirOwnSpaceUpToTheLastMatrix)
     g_light_dir[1] = 0;
     g_light_dir[2] = 0;
     anim_build_matrices(&a.st);
+    EXPECT_EQ(a.st.light_dirs[2][1], 0.0f) << "the matrices alone leave the light to the draw";
+    anim_build_light_dirs(&a.st);
     // Bone 1 is turned 90 degrees about z: world +x is its -y.
     EXPECT_NEAR(a.st.light_dirs[2][0], 0.0f, 1e-6f);
     EXPECT_NEAR(a.st.light_dirs[2][1], -1.0f, 1e-6f);
