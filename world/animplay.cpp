@@ -132,6 +132,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     };
     size_t at_pose = carve(sizeof(BonePose) * (size_t)bones * 2);
     size_t at_memo = carve(sizeof(AnimBlendMemo) * (size_t)bones);
+    size_t at_build = carve(sizeof(AnimBuildMemo) * (size_t)bones);
     size_t at_health = carve(sizeof(float) * (size_t)bones);
     size_t at_spheres = set->sphere_count > 0 ? carve(sizeof(HitSphere) * (size_t)set->sphere_count) : 0;
     size_t at_light = set->lit_count > 0 ? carve(sizeof(float) * 3 * ((size_t)bones + 1)) : 0;
@@ -139,6 +140,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     st->pose = (BonePose *)(block + at_pose);
     st->from_pose = st->pose + bones;
     st->blend_memo = (AnimBlendMemo *)(block + at_memo);
+    st->build_memo = (AnimBuildMemo *)(block + at_build);
     st->bone_health = (float *)(block + at_health);
     for (int i = 0; i < bones; i++) {
         const AnimBone *b = &set->bones[i];
@@ -152,6 +154,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     }
     for (int i = 0; i < bones; i++) {
         st->blend_memo[i] = AnimBlendMemo{};
+        st->build_memo[i].valid = 0;
     }
     if (set->sphere_count > 0) {
         st->hit_spheres = (HitSphere *)(block + at_spheres);
@@ -710,7 +713,20 @@ void anim_build_matrices(AnimState *st)
             }
         } else {
             float rs[9];
-            anim_bone_rotation(st, pose, bone->camera_facing, rs);
+            // The rotation and scale part depends on the pose alone: bit for bit the same
+            // pose as last time gives the same floats, so they are taken from the memo.
+            AnimBuildMemo *memo = &st->build_memo[i];
+            float key[8] = {pose->quat[0], pose->quat[1], pose->quat[2], pose->quat[3],
+                            pose->scale[0], pose->scale[1], pose->scale[2],
+                            bone->camera_facing ? st->sprite_angle : 0.0f};
+            if (memo->valid && memcmp(memo->key, key, sizeof(key)) == 0) {
+                memcpy(rs, memo->rs, sizeof(rs));
+            } else {
+                anim_bone_rotation(st, pose, bone->camera_facing, rs);
+                memcpy(memo->key, key, sizeof(key));
+                memcpy(memo->rs, rs, sizeof(rs));
+                memo->valid = 1;
+            }
             if (bone->camera_facing) {
                 // Cam x L x R x S: the bone keeps the size of its parent's axes but faces
                 // the camera whatever the parent's turn.

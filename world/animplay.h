@@ -54,6 +54,15 @@ struct AnimBlendMemo {
     float weight;
 };
 
+// What one bone's last matrix build turned its pose into: the bone's rotation times its
+// scale, from its orientation, scale and (camera-facing bones) the sprite angle. A pose
+// that did not change since needs none of that work again.
+struct AnimBuildMemo {
+    float key[8];      // orientation, scale, sprite angle (0 for other bones)
+    float rs[9];       // R x diag(S), column-major
+    int valid;
+};
+
 // A hit sphere in world space (the actor base moves the centres after every matrix build).
 struct HitSphere {
     float radius;      // definition radius x scale
@@ -78,6 +87,7 @@ struct AnimState {
     float *history;             // H x 16 floats from the memory pool, or null
     int start_counter;          // set to 2 by the actor set-up when the set has a history
     AnimBlendMemo *blend_memo;  // B entries
+    AnimBuildMemo *build_memo;  // B entries
     float (*light_dirs)[3];     // B + 1 entries by matrix index, for lit sets: the light
                                 // direction in each lit bone's space; null otherwise
 };

@@ -136,9 +136,7 @@ int beasties_pairs_near(int i, int after)
     float window = ra + p.max_reach;
     int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
     int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
-    // The cells are visited in grid order, not list order: the entries found are marked
-    // as bits and read out by entry, which is list order, without sorting.
-    int lo = BEASTIE_MAX / 64, hi = -1;
+    int n = 0;
     for (int cz = z0; cz <= z1; cz++) {
         int row = cz * PAIR_GRID;
         for (int s = p.cell_start[row + x0]; s < p.cell_start[row + x1 + 1]; s++) {
@@ -146,22 +144,29 @@ int beasties_pairs_near(int i, int after)
             int j = p.slot_entry[s];
             int take = (j > after) & beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) &
                        !p.moved[j];
-            int w = j >> 6;
-            p.found_bits[w] |= (uint64_t)take << (j & 63);
-            lo = take && w < lo ? w : lo;
-            hi = take && w > hi ? w : hi;
+            p.found[n] = j;
+            n += take;
         }
     }
     for (int m = 0; m < p.moved_count; m++) {
         int j = p.moved_list[m];
         if (j > after && beasties_pair_near(ax, az, ra, p.x[j], p.z[j], p.reach[j])) {
-            int w = j >> 6;
-            p.found_bits[w] |= (uint64_t)1 << (j & 63);
-            lo = w < lo ? w : lo;
-            hi = w > hi ? w : hi;
+            p.found[n++] = j;
         }
     }
-    int n = 0;
+    if (n < 2) {
+        return n;
+    }
+    // The cells were visited in grid order, not list order: the entries found are marked
+    // as bits and read out by entry, which is list order, without sorting.
+    int lo = BEASTIE_MAX / 64, hi = -1;
+    for (int f = 0; f < n; f++) {
+        int w = p.found[f] >> 6;
+        p.found_bits[w] |= (uint64_t)1 << (p.found[f] & 63);
+        lo = w < lo ? w : lo;
+        hi = w > hi ? w : hi;
+    }
+    n = 0;
     for (int w = lo; w <= hi; w++) {
         uint64_t bits = p.found_bits[w];
         p.found_bits[w] = 0;

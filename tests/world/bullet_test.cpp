@@ -173,6 +173,10 @@ std::atomic<long> g_heap_news{0};
 
 }  // namespace
 
+// The replacement pairs malloc with free on purpose: g++ cannot see that both halves are
+// this program's own.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void *operator new(size_t n)
 {
     g_heap_news++;
@@ -202,6 +206,7 @@ void operator delete[](void *p, size_t) noexcept
 {
     std::free(p);
 }
+#pragma GCC diagnostic pop
 
 namespace {
 
