@@ -190,6 +190,24 @@ void *operator new[](size_t n)
 {
     return operator new(n);
 }
+void *operator new(size_t n, const std::nothrow_t &) noexcept
+{
+    g_heap_news++;
+    return std::malloc(n ? n : 1);
+}
+void *operator new[](size_t n, const std::nothrow_t &) noexcept
+{
+    g_heap_news++;
+    return std::malloc(n ? n : 1);
+}
+void operator delete(void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
 void operator delete(void *p) noexcept
 {
     std::free(p);
