@@ -125,6 +125,31 @@ public:
         beastie_start(b, 0, 0);
         return b;
     }
+    // An enemy of the type at (x, 0, z) with heading 0 and the unique name, started; null
+    // when it cannot be made.
+    static Beastie *launch_at(const char *type, const char *name, float x, float z)
+    {
+        Beastie *b = new Beastie;
+        const float pos[3] = {x, 0.0f, z};
+        if (beastie_init(b, name, pos, 1.0f, 0.0f, 0.0f, 0.0f, actortype_find(type), nullptr) != 0) {
+            beastie_destroy(b, 1);
+            return nullptr;
+        }
+        beastie_start(b, 0, 0);
+        return b;
+    }
+    // A ship of the type in the middle of the arena (the guns' target); null when it
+    // cannot be made.
+    static Gamer *ship(const char *type)
+    {
+        Gamer *g = new Gamer;
+        const float centre[3] = {0.0f, 0.0f, 0.0f};
+        if (gamer_init(g, actortype_find(type), centre, 1.0f, 0.0f) != 0) {
+            delete g;
+            return nullptr;
+        }
+        return g;
+    }
     void fill(int n)
     {
         for (int i = 0; i < n; i++) {

@@ -36,18 +36,6 @@ constexpr int WAVE_ENEMIES = 300;
 constexpr int WAVE_EMITTERS = 100;
 constexpr float WAVE_RING = 75.0f;
 
-Beastie *wave_launch(const char *type, const char *name, float x, float z)
-{
-    Beastie *b = new Beastie;
-    const float pos[3] = {x, 0.0f, z};
-    if (beastie_init(b, name, pos, 1.0f, 0.0f, 0.0f, 0.0f, actortype_find(type), nullptr) != 0) {
-        beastie_destroy(b, 1);
-        return nullptr;
-    }
-    beastie_start(b, 0, 0);
-    return b;
-}
-
 void BM_HeaviestWaveTick(benchmark::State &state)
 {
     BenchArena arena(GUNNER_TYPES);
@@ -64,21 +52,19 @@ void BM_HeaviestWaveTick(benchmark::State &state)
         return;
     }
     fizz_reset();
-    Gamer *ship = new Gamer;
-    const float centre[3] = {0.0f, 0.0f, 0.0f};
-    if (gamer_init(ship, actortype_find("gunner_ship"), centre, 1.0f, 0.0f) != 0) {
-        delete ship;
+    Gamer *ship = BenchArena::ship("gunner_ship");
+    if (!ship) {
         state.SkipWithError("no ship");
         return;
     }
     for (int k = 0; k < WAVE_PYLONS; k++) {
         float a = (float)k * 6.2831853f / WAVE_PYLONS;
         std::string name = "p" + std::to_string(k);
-        wave_launch("pylon-1_2", name.c_str(), WAVE_RING * sinf(a), WAVE_RING * cosf(a));
+        BenchArena::launch_at("pylon-1_2", name.c_str(), WAVE_RING * sinf(a), WAVE_RING * cosf(a));
     }
     for (int i = 0; i < WAVE_SPIDERS; i++) {
         float a = (float)i * 6.2831853f / WAVE_SPIDERS, r = WAVE_RING - 12.0f - (float)(i % 4) * 4.0f;
-        if (Beastie *s = wave_launch("beemspider_1", "", r * sinf(a), r * cosf(a))) {
+        if (Beastie *s = BenchArena::launch_at("beemspider_1", "", r * sinf(a), r * cosf(a))) {
             s->hit_clock = -1.0f;
         }
     }
