@@ -2,8 +2,9 @@
 // beemspiders whose rules string beams to them, 110 turrets firing at a ship in the middle
 // and 116 movers of six families wandering and bouncing), some 500 shots in the air, the
 // beams (48 fence strands and the spiders' own) and 100 emitters of the generated
-// effects. One tick is the level's world pass: enemies, shots, beam rules and beams; the emitters' step (which the frame runs once
-// per drawn frame) is timed beside it. Reports the time of both, the counts, and the heap
+// effects. One tick is the level's world pass: enemies, shots, the explosions' debris,
+// beam rules and beams; the emitters' step (which the frame runs once per drawn frame) is
+// timed beside it. Reports the time of both, the counts, and the heap
 // allocations of the timed ticks (0 is the goal).
 
 #include "alloc_count.h"
@@ -15,6 +16,7 @@
 #include "render/batch.h"
 #include "render/particle.h"
 #include "render/tex.h"
+#include "world/explosion.h"
 #include "world/fizz.h"
 #include "world/fizzrule.h"
 
@@ -39,14 +41,9 @@ constexpr float WAVE_RING = 75.0f;
 void BM_HeaviestWaveTick(benchmark::State &state)
 {
     BenchArena arena(GUNNER_TYPES);
-    // The beam arena's types as the beams' benchmark loads them: without their explosions.
-    char explosions[FILE_DIR_SIZE];
-    snprintf(explosions, sizeof(explosions), "%s", g_explosions_dir);
-    snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", "none/");
     for (const char *s : {"pylon-1_2.lua", "fencefizz-1_1.lua", "beemspider_1.lua"}) {
         lua_run_mem_script(s);
     }
-    snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", explosions);
     if (!arena.ok || !actortype_find("gunner") || !actortype_find("beemspider_1") || !g_fizz_rules) {
         state.SkipWithError("the wave's types did not load");
         return;
@@ -100,6 +97,7 @@ void BM_HeaviestWaveTick(benchmark::State &state)
         g_level_ticks++;
         beasties_update_all();
         bullet_update_all();
+        debris_update_all();
         fizz_rules_tick();
         fizz_update_all();
         ship->energy = 1.0f;
@@ -117,7 +115,7 @@ void BM_HeaviestWaveTick(benchmark::State &state)
     }
     using Clock = std::chrono::steady_clock;
     double particles_ms = 0.0;
-    long bullets = 0, beams = 0, ticks = 0;
+    long bullets = 0, beams = 0, debris = 0, ticks = 0;
     size_t heap_before = bench_allocations();
     for (auto _ : state) {
         tick();
@@ -127,6 +125,7 @@ void BM_HeaviestWaveTick(benchmark::State &state)
         particles_ms += std::chrono::duration<double, std::milli>(Clock::now() - at).count();
         state.ResumeTiming();
         bullets += g_bullet_count;
+        debris += g_debris_count;
         for (const Fizz *f = g_fizz; f; f = f->next) {
             beams++;
         }
@@ -137,6 +136,7 @@ void BM_HeaviestWaveTick(benchmark::State &state)
     state.counters["enemies"] = BenchArena::count();
     state.counters["bullets"] = (double)bullets / (double)ticks;
     state.counters["beams"] = (double)beams / (double)ticks;
+    state.counters["debris"] = (double)debris / (double)ticks;
     state.counters["emitters"] = emitters;
     state.counters["particles_ms"] = particles_ms / (double)ticks;
     g_level_playing = 0;
