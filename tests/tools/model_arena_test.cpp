@@ -1,7 +1,7 @@
 // The arena's content through the engine's loader and playback: the room's layouts put
 // the 24 pylon points where README.md says and keep the arena inside every fence strand;
-// the floors, pylons, beams, power-ups and explosions carry the names, spheres and
-// budgets the engine needs; an explosion lives as long by its pictures as by "explode",
+// the floors, pylons, beams, power-ups and explosions carry the names and spheres the
+// engine needs (the face budgets are ModelContent's); an explosion lives as long by its pictures as by "explode",
 // and its collide bone stays inside its radius; every model, bone, animation, explosion
 // and sound that the levels' scripts name is in the tree; the explosions' sounds grow
 // with the blast and the smart bomb is the loudest sound there is.
@@ -223,7 +223,7 @@ int frame_files(const std::string &folder)
     }
 }
 
-TEST_F(ArenaContent, FamiliesCarryTheirNamesSpheresAndBudgets)
+TEST_F(ArenaContent, FamiliesCarryTheirNamesAndSpheres)
 {
     const std::set<std::string> idles = {"pylon-3_1", "pylon-5_1", "pylon-5_2", "pylon-5_3", "pylon-6_3", "pylon-9_9"};
     int families = 0;
@@ -238,7 +238,6 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesSpheresAndBudgets)
         ASSERT_NE(set, nullptr) << key;
         ASSERT_NE(set->mesh, nullptr) << key;
         EXPECT_STREQ(set->bones[0].name, "mainbone_x") << key;
-        int faces = set->mesh->face_count;
         // Scenery and explosions have one sphere: their types never move, collide or take
         // hits. Power-ups drift and are picked up: two.
         EXPECT_EQ(set->sphere_count, folder == "powerups" ? 2 : 1) << key;
@@ -251,12 +250,8 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesSpheresAndBudgets)
         }
         const int32_t first_default = set->defaults[0];
         if (folder == "room") {
-            EXPECT_GT(faces, 0) << key;
-            EXPECT_LE(faces, 3000) << key;
             EXPECT_GE(set->spheres[0].radius, name == "roomer" ? 100.0f : 141.5f) << key << " bounds what it draws";
         } else if (folder == "pylons") {
-            EXPECT_GE(faces, 40) << key;
-            EXPECT_LE(faces, 300) << key << ": 24 of them stand in every level";
             int top = bone_index(set, "top_x"), mid = bone_index(set, "mid_x");
             ASSERT_GE(top, 0) << key;
             ASSERT_GE(mid, 0) << key;
@@ -278,17 +273,11 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesSpheresAndBudgets)
         } else if (folder == "fizz") {
             // Hit sphere 0 is the half-length the engine stretches the beam by.
             EXPECT_FLOAT_EQ(set->spheres[0].radius, 1.0f) << key;
-            if (name == "null-fizz") {
-                EXPECT_EQ(faces, 0) << key << " draws nothing";
-            } else {
-                EXPECT_GE(faces, 8) << key;
-                EXPECT_LE(faces, 40) << key;
+            if (name != "null-fizz") {
                 ASSERT_GE(first_default, 0) << key;
                 EXPECT_GE(set->tracks[first_default].loop_key, 0) << key;
             }
         } else if (folder == "powerups") {
-            EXPECT_GE(faces, 40) << key;
-            EXPECT_LE(faces, 200) << key;
             ASSERT_GE(first_default, 0) << key;
             EXPECT_GE(set->tracks[first_default].loop_key, 0) << key << " pulses";
         } else {
@@ -298,8 +287,6 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesSpheresAndBudgets)
             EXPECT_LT(set->tracks[first_default].loop_key, 0) << key;
             int collide = bone_index(set, "bonecollide");
             ASSERT_GE(collide, 0) << key;
-            EXPECT_GE(faces, 4) << key;
-            EXPECT_LE(faces, 400) << key;
             PreviewActor a(set);
             const float origin[3] = {0, 0, 0};
             a.place(0, 1.0f, origin);

@@ -205,9 +205,17 @@ public:
 
     // A bone hanging from parent (ACTOR for the root, which must be "mainbone_x").
     Bone bone(const std::string &name, int parent = ACTOR);
+    // The largest scale the family's scripts launch it at, when that is below model size:
+    // the shapes that follow are cut for the size it has on screen.
+    void shown_at(float scale);
 
-    // Shapes, in the bone's space at place p. Faces point outward.
-    // A box of size x, y, z centred on p; taper scales its top (+Z) face.
+    // Shapes, in the bone's space at place p. Faces point outward. Shapes are cut no finer
+    // than the play camera can show at the size the family has on screen (model size, or
+    // shown_at): the round ones (cylinder, sphere, torus) take the sides, segments and
+    // rings asked for, but no more than keep every side within a pixel of the true outline
+    // there (a knob a unit across gets 5 sides, a body 6 units across 11).
+    // A box of size x, y, z centred on p; taper scales its top (+Z) face. A plate thinner
+    // than a pixel there has only its two broad faces.
     void box(int bone, Place p, Vec3 size, const Paint &paint, float taper = 1);
     // A cylinder from p along +Z; top_radius < 0 keeps the radius, 0 makes a cone.
     void cylinder(int bone, Place p, float radius, float length, int sides, const Paint &paint,
@@ -298,6 +306,7 @@ private:
     std::deque<Track> tracks_;
     std::vector<std::string> defaults_;
     int32_t mesh_flags_ = -1;
+    float shown_at_ = 1.0f;
     std::string error_;
 };
 
