@@ -17,6 +17,7 @@
 #include "game/lifecycle.h"
 #include "game/settings.h"
 #include "platform/sound.h"
+#include "render/tex.h"
 #include "world/animplay.h"
 #include "world/beastie.h"
 #include "world/fizz.h"
@@ -27,6 +28,7 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
 
+#include <array>
 #include <cmath>
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -85,6 +87,60 @@ int bone_index(const AnimSet *set, const std::string &name)
         }
     }
     return -1;
+}
+
+// A floor's light is laid only over the part of its picture that is not black: the lit
+// texels of the additive picture (from the run folder) that no light face covers in
+// texture space; -1 when the floor has no additive picture.
+int light_texels_uncovered(const ModelFile *mesh)
+{
+    int light = -1;
+    for (int t = 0; t < mesh->texture_count; t++) {
+        if (mesh->texture_entries[t].flags & TEX_ADDITIVE) {
+            light = t;
+        }
+    }
+    Preload *picture = light < 0 ? nullptr : file_mload(mesh->texture_entries[light].colour, 3);
+    if (!picture) {
+        return -1;
+    }
+    std::vector<std::array<float, 6>> tris;
+    for (int f = 0; f < mesh->face_count; f++) {
+        const ModelFace &face = mesh->faces[f];
+        if ((int)(face.word & MODEL_FACE_TEXTURE_MASK) == light) {
+            std::array<float, 6> t;
+            for (int k = 0; k < 3; k++) {
+                t[2 * k] = mesh->draw_vertices[face.index[k]].u;
+                t[2 * k + 1] = mesh->draw_vertices[face.index[k]].v;
+            }
+            tris.push_back(t);
+        }
+    }
+    auto inside = [](const std::array<float, 6> &t, float u, float v) {
+        float d[3];
+        for (int k = 0; k < 3; k++) {
+            const float *a = &t[2 * k], *b = &t[2 * ((k + 1) % 3)];
+            d[k] = (b[0] - a[0]) * (v - a[1]) - (b[1] - a[1]) * (u - a[0]);
+        }
+        return (d[0] >= 0 && d[1] >= 0 && d[2] >= 0) || (d[0] <= 0 && d[1] <= 0 && d[2] <= 0);
+    };
+    int uncovered = 0;
+    for (int y = 0; y < picture->height; y++) {
+        for (int x = 0; x < picture->width; x++) {
+            const uint8_t *c = picture->pixels + 3 * ((size_t)y * picture->width + x);
+            if (!(c[0] | c[1] | c[2])) {
+                continue;
+            }
+            // Row 0 is where v is 0, as GL takes the rows.
+            float u = ((float)x + 0.5f) / (float)picture->width, v = ((float)y + 0.5f) / (float)picture->height;
+            bool covered = false;
+            for (const auto &t : tris) {
+                covered = covered || inside(t, u, v);
+            }
+            uncovered += !covered;
+        }
+    }
+    return uncovered;
 }
 
 bool is_arena_folder(const std::string &folder)
@@ -251,6 +307,9 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesAndSpheres)
         const int32_t first_default = set->defaults[0];
         if (folder == "room") {
             EXPECT_GE(set->spheres[0].radius, name == "roomer" ? 100.0f : 141.5f) << key << " bounds what it draws";
+            if (name != "roomer") {
+                EXPECT_EQ(light_texels_uncovered(set->mesh), 0) << key << ": its light faces cover every lit texel";
+            }
         } else if (folder == "pylons") {
             int top = bone_index(set, "top_x"), mid = bone_index(set, "mid_x");
             ASSERT_GE(top, 0) << key;

@@ -541,6 +541,27 @@ void ModelBuilder::ribbon(int bone, const std::vector<RibbonPoint> &points, cons
     }
 }
 
+void ModelBuilder::polygon(int bone, const std::vector<Vec3> &corners, const PlaneUv &uv, const Paint &paint)
+{
+    if (corners.size() < 3) {
+        error_ = "a polygon needs three corners or more";
+        return;
+    }
+    const Rgba cols[3] = {paint.colour, paint.colour, paint.colour};
+    auto at = [&uv](const Vec3 &p, float out[2]) {
+        out[0] = uv.u0 + uv.ux * p.x + uv.uy * p.y;
+        out[1] = uv.v0 + uv.vx * p.x + uv.vy * p.y;
+    };
+    for (size_t i = 1; i + 1 < corners.size(); i++) {
+        Vec3 tv[3] = {corners[0], corners[i], corners[i + 1]};
+        float tuv[3][2];
+        for (int k = 0; k < 3; k++) {
+            at(tv[k], tuv[k]);
+        }
+        add_triangle(bone, tv, tuv, cols, paint, Vec3{0, 0, 1});
+    }
+}
+
 void ModelBuilder::sprite(int bone, float size, const Paint &paint)
 {
     float h = size * 0.5f;

@@ -106,6 +106,13 @@ struct RibbonPoint {
     Rgba colour;
 };
 
+// A texture laid on a flat shape as a plane: at a point (x, y) of the bone's X/Y plane the
+// coordinates are u = u0 + ux x + uy y and v = v0 + vx x + vy y.
+struct PlaneUv {
+    float u0, ux, uy;
+    float v0, vx, vy;
+};
+
 class ModelBuilder;
 
 // One key of a track: the pose of every bone the track drives (its rest pose unless an
@@ -226,6 +233,10 @@ public:
     void torus(int bone, Place p, float radius, float tube, int segments, int sides, const Paint &paint);
     // A flat strip through the points, in the bone's X/Y plane, facing +Z.
     void ribbon(int bone, const std::vector<RibbonPoint> &points, const Paint &paint);
+    // A flat convex polygon in the bone's X/Y plane (corners in order, either winding, at
+    // their own height), facing +Z, cut as a fan from its first corner, its texture laid
+    // on it by uv: light that covers only part of a bigger picture's square.
+    void polygon(int bone, const std::vector<Vec3> &corners, const PlaneUv &uv, const Paint &paint);
     // A square of the given size centred on the bone's origin in its X/Y plane, facing +Z:
     // the face of a camera-facing bone.
     void sprite(int bone, float size, const Paint &paint);
