@@ -645,14 +645,19 @@ void anim_blend(AnimState *st)
     }
 }
 
-// out (3x3 of a 16-float matrix) = a (3x3 of a 16-float matrix) x b (9 floats, column-major).
+// out (3x3 of a 16-float matrix) = a (3x3 of a 16-float matrix) x b (9 floats,
+// column-major). Each element sums its three products left to right; a's columns are
+// read once (out may be written before b is read: b is never out).
 static void mat3_mul(float out[16], const float a[16], const float b[9])
 {
+    const float a0 = a[0], a1 = a[1], a2 = a[2];
+    const float a4 = a[4], a5 = a[5], a6 = a[6];
+    const float a8 = a[8], a9 = a[9], a10 = a[10];
     for (int col = 0; col < 3; col++) {
-        for (int row = 0; row < 3; row++) {
-            out[col * 4 + row] =
-                a[row] * b[col * 3] + a[4 + row] * b[col * 3 + 1] + a[8 + row] * b[col * 3 + 2];
-        }
+        const float b0 = b[col * 3], b1 = b[col * 3 + 1], b2 = b[col * 3 + 2];
+        out[col * 4] = a0 * b0 + a4 * b1 + a8 * b2;
+        out[col * 4 + 1] = a1 * b0 + a5 * b1 + a9 * b2;
+        out[col * 4 + 2] = a2 * b0 + a6 * b1 + a10 * b2;
     }
 }
 

@@ -16,6 +16,8 @@
 // nothing depends on where enemies are allocated. Main thread only.
 #pragma once
 
+#include <cmath>
+
 #include "world/actor.h"
 #include "world/recycle.h"
 #include "world/trigger.h"
@@ -94,6 +96,8 @@ struct Beastie : Actor {
     float detach_timer = 0.0f;            // seconds until a spawned child lets go
     float spawn_count = 0.0f;             // children still to come from a spawn state
     float angles[3] = {};                 // root rotation x, yaw, z in degrees
+    float angle_trig[3][3] = {{NAN, 0, 1}, {NAN, 0, 1}, {NAN, 0, 1}};   // each angle as the root
+                                          // matrix last took it, with its sine and cosine
     float roll_quat[4] = {0, 0, 0, 1};    // orientation of a cmt_rolly_polly enemy
     float random_offset[3] = {};          // x/z scatter of the target
     float edge_target[3] = {};            // random point towards the pylon ring

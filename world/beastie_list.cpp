@@ -52,6 +52,9 @@ struct PairSnapshot {
     int cell[BEASTIE_MAX];
     uint8_t moved[BEASTIE_MAX];
     int cell_start[PAIR_CELLS + 1];   // the cells' runs of slots
+    int cell_from[PAIR_CELLS];        // each cell's first slot whose entry is after the
+                                      // turns taken so far (the earlier ones have no pairs
+                                      // left to find: each pair is found from its first)
     int slot_entry[BEASTIE_MAX];      // entries cell by cell, in list order within a cell
     float slot_x[BEASTIE_MAX];
     float slot_z[BEASTIE_MAX];
@@ -105,6 +108,7 @@ void beasties_snapshot(Beastie *from)
     for (int c = 0; c < PAIR_CELLS; c++) {
         p.cell_start[c + 1] += p.cell_start[c];
     }
+    memcpy(p.cell_from, p.cell_start, sizeof(p.cell_from));
     int fill[PAIR_CELLS];
     memcpy(fill, p.cell_start, sizeof(fill));
     for (int j = 0; j < n; j++) {
@@ -139,13 +143,24 @@ int beasties_pairs_near(int i, int after)
     int n = 0;
     for (int cz = z0; cz <= z1; cz++) {
         int row = cz * PAIR_GRID;
-        for (int s = p.cell_start[row + x0]; s < p.cell_start[row + x1 + 1]; s++) {
-            // Without branches: which entries are taken is hard to foretell.
-            int j = p.slot_entry[s];
-            int take = (j > after) & beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) &
-                       !p.moved[j];
-            p.found[n] = j;
-            n += take;
+        for (int c = row + x0; c <= row + x1; c++) {
+            // A cell lists its entries in list order: those up to `after` are passed, and
+            // for a turn's own search (after = i, rising turn by turn) passed for good.
+            int end = p.cell_start[c + 1];
+            int s = p.cell_from[c];
+            while (s < end && p.slot_entry[s] <= after) {
+                s++;
+            }
+            if (after == i) {
+                p.cell_from[c] = s;
+            }
+            for (; s < end; s++) {
+                // Without branches: which entries are taken is hard to foretell.
+                int j = p.slot_entry[s];
+                int take = beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) & !p.moved[j];
+                p.found[n] = j;
+                n += take;
+            }
         }
     }
     for (int m = 0; m < p.moved_count; m++) {
