@@ -645,22 +645,6 @@ void anim_blend(AnimState *st)
     }
 }
 
-// out (3x3 of a 16-float matrix) = a (3x3 of a 16-float matrix) x b (9 floats,
-// column-major). Each element sums its three products left to right; a's columns are
-// read once (out may be written before b is read: b is never out).
-static void mat3_mul(float out[16], const float a[16], const float b[9])
-{
-    const float a0 = a[0], a1 = a[1], a2 = a[2];
-    const float a4 = a[4], a5 = a[5], a6 = a[6];
-    const float a8 = a[8], a9 = a[9], a10 = a[10];
-    for (int col = 0; col < 3; col++) {
-        const float b0 = b[col * 3], b1 = b[col * 3 + 1], b2 = b[col * 3 + 2];
-        out[col * 4] = a0 * b0 + a4 * b1 + a8 * b2;
-        out[col * 4 + 1] = a1 * b0 + a5 * b1 + a9 * b2;
-        out[col * 4 + 2] = a2 * b0 + a6 * b1 + a10 * b2;
-    }
-}
-
 // The bone's rotation times its scale (R x diag(S)), 9 floats column-major; a
 // camera-facing bone's sprite angle turns it first about the view axis.
 static void anim_bone_rotation(const AnimState *st, const BonePose *pose, int camera_facing, float out[9])
@@ -745,14 +729,11 @@ void anim_build_matrices(AnimState *st)
                         rs[col * 3 + row] *= len[row];
                     }
                 }
-                mat3_mul(out, g_camera.world, rs);
+                geom_mat3_mul(out, g_camera.world, rs);
             } else {
-                mat3_mul(out, parent, rs);
+                geom_mat3_mul(out, parent, rs);
             }
-            for (int row = 0; row < 3; row++) {
-                out[12 + row] = parent[row] * pose->pos[0] + parent[4 + row] * pose->pos[1] +
-                                parent[8 + row] * pose->pos[2] + parent[12 + row];
-            }
+            geom_transform_point(parent, pose->pos, out + 12);
         }
         if (bone->delay < 0 && h > 0) {
             memcpy(st->history + 16 * st->history_index, out, sizeof(float) * 16);
