@@ -86,6 +86,24 @@ void particle_draw(const ParticleHolder *h, Particle *p, float dt)
     }
 }
 
+// Where the particle lies: its point, and its first corner p + (a, b), its half-diagonal
+// size turned by angle (degrees) on the floor plane.
+struct ParticlePlace {
+    float x, y, z;
+    float a, b;
+};
+
+static ParticlePlace particle_place(const Particle *p, float size, float angle)
+{
+    ParticlePlace at{p->pos[0], p->pos[1], p->pos[2], 0.0f, size};
+    if (angle != 0.0f) {
+        float r = angle * DEG2RAD;
+        at.a = size * sinf(r);
+        at.b = size * cosf(r);
+    }
+    return at;
+}
+
 void particle_add_face(const Particle *p, float size, float angle, float uv_extent, uint32_t colour,
                        uint32_t handle)
 {
@@ -94,16 +112,8 @@ void particle_add_face(const Particle *p, float size, float angle, float uv_exte
     if (!v) {
         return;
     }
-    float a = 0.0f;
-    float b = size;
-    if (angle != 0.0f) {
-        float r = angle * DEG2RAD;
-        a = size * sinf(r);
-        b = size * cosf(r);
-    }
-    const float x = p->pos[0];
-    const float y = p->pos[1];
-    const float z = p->pos[2];
+    const ParticlePlace at = particle_place(p, size, angle);
+    const float x = at.x, y = at.y, z = at.z, a = at.a, b = at.b;
     // The far corners at twice the half-diagonal: with uv_extent 2 on a clamped texture
     // the unit square covers p + (a, b), p + (-b, a), p - (a, b), p + (b, -a).
     v[0] = {x + a, y, z + b, 0.0f, 0.0f, colour};
@@ -121,16 +131,8 @@ void particle_add_square(const Particle *p, float size, float angle, float uv_ex
     if (!v) {
         return;
     }
-    float a = 0.0f;
-    float b = size;
-    if (angle != 0.0f) {
-        float r = angle * DEG2RAD;
-        a = size * sinf(r);
-        b = size * cosf(r);
-    }
-    const float x = p->pos[0];
-    const float y = p->pos[1];
-    const float z = p->pos[2];
+    const ParticlePlace at = particle_place(p, size, angle);
+    const float x = at.x, y = at.y, z = at.z, a = at.a, b = at.b;
     // The triangle's corner p + (a, b) takes (0, 0) and its edges run to its far corners at
     // uv_extent, so the unit square's corners lie 1 / uv_extent along those edges.
     const float k = 1.0f / uv_extent;
