@@ -4,5 +4,7 @@
 
 #include <cstddef>
 
-// Calls of operator new (all forms) since the program started.
+// Calls of operator new (all forms) made by the program's own code since it started.
 size_t bench_allocations(void);
+// Calls made from shared libraries (the GL driver, the C++ library's out-of-line code).
+size_t bench_other_allocations(void);

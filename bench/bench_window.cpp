@@ -29,8 +29,11 @@ bool bench_window_ready(void)
         return g_ready;
     }
     tried = true;
-    // The game's working directory: the level markers' folder of the generated tree.
-    if (chdir(GLIMMERFALL_ASSETS "/run") != 0) {
+    // The game's working directory: the level markers' folder of the generated tree (or of
+    // the tree GLIMMERFALL_BENCH_TREE names: another build's models drawn by this engine).
+    const char *tree = getenv("GLIMMERFALL_BENCH_TREE");
+    std::string run = std::string(tree && tree[0] ? tree : GLIMMERFALL_ASSETS) + "/run";
+    if (chdir(run.c_str()) != 0) {
         return false;
     }
     setenv("SDL_VIDEODRIVER", "x11", 1);

@@ -21,10 +21,8 @@ void BM_BulletsAndWeaponsTick(benchmark::State &state)
         state.SkipWithError("the gunner types did not load");
         return;
     }
-    Gamer *ship = new Gamer;
-    const float centre[3] = {0.0f, 0.0f, 0.0f};
-    if (gamer_init(ship, actortype_find("gunner_ship"), centre, 1.0f, 0.0f) != 0) {
-        delete ship;
+    Gamer *ship = BenchArena::ship("gunner_ship");
+    if (!ship) {
         state.SkipWithError("no ship");
         return;
     }

@@ -4,6 +4,7 @@
 // the beams and the heap allocations of the timed ticks (a steady tick makes none).
 
 #include "alloc_count.h"
+#include "bench_arena.h"
 
 #include "core/file.h"
 #include "core/mem.h"
@@ -95,14 +96,7 @@ public:
     }
     static Beastie *launch(const char *type, const char *name, float x, float z)
     {
-        Beastie *b = new Beastie;
-        const float pos[3] = {x, 0.0f, z};
-        if (beastie_init(b, name, pos, 1.0f, 0.0f, 0.0f, 0.0f, actortype_find(type), nullptr) != 0) {
-            beastie_destroy(b, 1);
-            return nullptr;
-        }
-        beastie_start(b, 0, 0);
-        return b;
+        return BenchArena::launch_at(type, name, x, z);
     }
     // The world's last two steps of a game tick.
     static void tick()

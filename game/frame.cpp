@@ -50,6 +50,30 @@ constexpr float FRAME_FADE_STEP = 0.01f;
 constexpr float FRAME_NAME_ENTRY_FADE = 0.1f;
 constexpr int FRAME_PAUSE_SOUND_GROUP = 1;   // sounds of this group and above stop while paused
 
+// How the level's frames ran, logged when it ends, so that a player's log says it: the
+// frames drawn, the clock from the first to the last, the time the frames themselves took
+// (their ticks and drawing) and the slowest of them.
+struct FramePlayStats {
+    int frames;
+    uint32_t first_ms;
+    uint32_t last_ms;
+    uint32_t busy_ms;
+    uint32_t slowest_ms;
+};
+static FramePlayStats frame_play_stats;
+
+static void frame_play_stats_log(void)
+{
+    const FramePlayStats &s = frame_play_stats;
+    if (s.frames > 0) {
+        uint32_t span = s.last_ms - s.first_ms;
+        con_printf("[frame] level %d: %d frames drawn in %u ms (%.1f a second), %u ms of it in the frames, "
+                   "slowest %u ms\n",
+                   g_level_number, s.frames, span, span ? 1000.0 * s.frames / span : 0.0, s.busy_ms, s.slowest_ms);
+    }
+    frame_play_stats = FramePlayStats{};
+}
+
 void game_frame_enter(void)
 {
     zbatch_alloc();
@@ -83,6 +107,7 @@ static void frame_next_level(void)
 // after a completed one.
 static void frame_level_end(void)
 {
+    frame_play_stats_log();
     int request = g_level_end_request;
     g_screen_mode = SCREEN_MENU;
     g_mode_frames = 0;
@@ -102,8 +127,11 @@ static void frame_level_end(void)
     g_level_end_request = 0;
 }
 
+static void frame_in_game_run(int n);
+
 static void frame_start_level(void)
 {
+    frame_play_stats = FramePlayStats{};
     free_level();
     mem_report(0);
     init_level();
@@ -116,6 +144,20 @@ static void frame_start_level(void)
 }
 
 static void frame_in_game(int n)
+{
+    uint32_t start = g_frame_hooks.clock();
+    frame_in_game_run(n);
+    uint32_t end = g_frame_hooks.clock();
+    FramePlayStats &s = frame_play_stats;
+    if (s.frames++ == 0) {
+        s.first_ms = start;
+    }
+    s.last_ms = end;
+    s.busy_ms += end - start;
+    s.slowest_ms = end - start > s.slowest_ms ? end - start : s.slowest_ms;
+}
+
+static void frame_in_game_run(int n)
 {
     g_frame_hooks.game_clear();
     g_frame_steps = n;

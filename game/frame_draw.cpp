@@ -10,6 +10,7 @@
 #include "platform/zwin.h"
 #include "render/batch.h"
 #include "render/font.h"
+#include "render/model.h"
 #include "render/footprint.h"
 #include "render/particle.h"
 #include "render/tex.h"
@@ -33,6 +34,9 @@ void frame_draw_game(void)
 {
     zgl_enable_cull_face();
     zgl_enable_depth_test();
+    // The world's models are tested against the camera's view: those wholly outside it
+    // are not drawn.
+    g_model_cull = 1;
     game_draw_world();
 
     // Translucent passes: sorted faces, no depth writes.
@@ -50,6 +54,7 @@ void frame_draw_game(void)
     zgl_disable_depth_test();
     zbatch_reset();
     game_draw_bullets();
+    g_model_cull = 0;
     zbatch_flush();
     zbatch_unlock_arrays();
     gamer_draw_aim();

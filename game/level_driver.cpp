@@ -26,6 +26,7 @@
 #include "world/fizzrule.h"
 #include "world/gamer.h"
 #include "world/path.h"
+#include "world/recycle.h"
 #include "world/powerup.h"
 
 int g_level_ticks;
@@ -112,6 +113,7 @@ static void game_free_world(void)
     explosion_types_free();
     actortype_free_all();
     anim_sets_free_all();
+    recycle_release();
 }
 
 void game_session_start(void)

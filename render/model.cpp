@@ -13,6 +13,7 @@
 #include "render/hue.h"
 #include "render/tex.h"
 
+#include <cmath>
 #include <cstring>
 
 static_assert(MODEL_MAX_VERTICES <= 0x10000, "vertex indexes are 16 bits");
@@ -51,6 +52,24 @@ static void model_carve(Model *m, ModelCarver *c)
     m->first_use = c->take<uint16_t>((size_t)D);
     m->states = c->take<ModelDrawState>((size_t)m->texture_count);
     m->bone_flags = c->take<uint8_t>((size_t)m->bone_count);
+    m->bone_reach = c->take<float>((size_t)m->bone_count + 1);
+}
+
+// The farthest position of each bone matrix from its origin, in the bone's own units:
+// the model's bound for any pose is then one sphere per bone (zgl_model_in_view).
+static void model_fill_bone_reach(Model *m)
+{
+    for (int b = 0; b <= m->bone_count; b++) {
+        m->bone_reach[b] = -1.0f;   // no position
+    }
+    for (int j = 0; j < m->vertex_count; j++) {
+        const float *p = m->positions[j];
+        float r = sqrtf(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+        uint32_t b = m->vertex_bones[j];
+        if (r > m->bone_reach[b]) {
+            m->bone_reach[b] = r;
+        }
+    }
 }
 
 static uint32_t model_record_handle(const Model *m, int texture)
@@ -298,6 +317,7 @@ Model *model_create(const ModelFile *file, int bone_count, const char *folder, u
     model_bind_faces(m, file, folder);
     model_fill_colours(m, file, folder);
     model_fill_vertices(m, file);
+    model_fill_bone_reach(m);
     if (model_build_first_use(m) != 0) {
         mem_free(block);
         return nullptr;

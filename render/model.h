@@ -75,6 +75,8 @@ struct Model {
     int animated;                         // 1 when a texture is an animated frame set
     int bone_count;                       // B
     uint8_t *bone_flags;                  // B: 1 for a bone carrying a vertex of a lit face
+    float *bone_reach;                    // B + 1 by matrix index: the farthest position of
+                                          // the bone from its origin, -1 for a bone without
     uint32_t serial;                      // immediate draws so far (ModelVertex::seen)
 };
 
@@ -129,6 +131,23 @@ void zgl_models_begin(void);
 void zgl_models_end(void);
 // Opaque faces handed to GL so far (a running count for the frame benchmark).
 extern int g_model_faces_drawn;
+
+// Culling of whole models against the camera's view volume (the frustum planes of
+// camera_matrix). Set while the world passes draw; menus and title pages draw models
+// under their own views and leave it 0.
+extern int g_model_cull;
+// Models that zgl_model_in_view found wholly outside the view so far (frame benchmark).
+extern int g_models_culled;
+// 0 when no part of the instance drawn with these matrices can be in view: every bone
+// that carries positions, as a sphere of its farthest position scaled by the matrix's
+// longest column, lies outside the view volume. Exact for any pose, scale or collapsed
+// bone (a zero block is a point). 1 when some may be seen, while g_model_cull is 0, and
+// while the instance materialises (its faces fly far from their bones).
+int zgl_model_in_view(const ModelInstance *inst, const float *matrices);
+// What a draw does to an instance besides drawing (its texture animations step): for a
+// model that is not drawn because it is out of view, so that it looks the same when it
+// comes back as if it had been drawn all along.
+void zgl_model_skip(ModelInstance *inst);
 // Advances the instance's texture animations by g_frame_dt and puts each texture's
 // current frame into the model's draw states (part of every draw).
 void model_animate_textures(ModelInstance *inst);

@@ -16,6 +16,8 @@
 #include <cstring>
 
 int g_model_faces_drawn;
+int g_model_cull;
+int g_models_culled;
 
 constexpr uint32_t MODEL_WHITE = 0xffffffffu;
 constexpr uint32_t MODEL_LIGHT_KINDS = TEX_UNLIT | TEX_RADIAL;
@@ -378,5 +380,39 @@ void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*li
     }
     if (own_run) {
         zgl_models_end();
+    }
+}
+
+int zgl_model_in_view(const ModelInstance *inst, const float *matrices)
+{
+    const Model *m = inst ? inst->model : nullptr;
+    if (!g_model_cull || !m || !matrices || inst->materialise) {
+        return 1;
+    }
+    for (int b = 0; b <= m->bone_count; b++) {
+        float reach = m->bone_reach[b];
+        if (reach < 0.0f) {
+            continue;
+        }
+        const float *x = matrices + 16 * b;
+        float longest = 0.0f;
+        for (int col = 0; col < 3; col++) {
+            const float *c = x + 4 * col;
+            float len2 = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
+            longest = len2 > longest ? len2 : longest;
+        }
+        // A little wider than the bound, so that rounding never hides a sliver.
+        if (frustum_sphere_visible(x + 12, reach * sqrtf(longest) * 1.001f + 0.01f)) {
+            return 1;
+        }
+    }
+    g_models_culled++;
+    return 0;
+}
+
+void zgl_model_skip(ModelInstance *inst)
+{
+    if (inst && inst->model) {
+        model_animate_textures(inst);
     }
 }

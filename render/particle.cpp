@@ -526,6 +526,7 @@ void particle_update_draw(void)
     const float dt = g_frame_dt;
     const float life_step = dt * 0.01f;
     const float emission_step = (dt < PARTICLE_CREDIT_TICKS ? dt : PARTICLE_CREDIT_TICKS) * g_render_particles;
+    particle_draw_begin();
     int i = 0;
     while (i < g_particle_live_count) {
         ParticleHolder *h = g_particle_live[i];

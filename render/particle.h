@@ -100,3 +100,10 @@ void particle_draw(const ParticleHolder *holder, Particle *p, float dt);
 // the far corners take texture coordinate uv_extent. Nothing when the batch is full.
 void particle_add_face(const Particle *p, float size, float angle, float uv_extent, uint32_t colour,
                        uint32_t handle);
+// The same particle as only the square its picture covers (two faces): the same picture
+// where the triangle's far corners draw nothing, for half the fill.
+void particle_add_square(const Particle *p, float size, float angle, float uv_extent, uint32_t colour,
+                         uint32_t handle);
+// Takes the frame's projection and eye for the choice between the two (the step calls it
+// before it draws).
+void particle_draw_begin(void);

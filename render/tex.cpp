@@ -355,6 +355,49 @@ static uint32_t tex_take_gl_name(void)
     return g_next_gl_name++;
 }
 
+// How many rows and columns in from every edge of the image draw nothing under the blend
+// of flags: alpha 0, or black when the blend adds (a 3- or 1-channel image has alpha 1).
+// 0 when an edge texel draws, or without an image.
+static int tex_clear_border(const Preload *image, uint32_t flags)
+{
+    if (!image || !image->pixels || image->width <= 0 || image->height <= 0) {
+        return 0;
+    }
+    const int n = image->type;
+    auto clear = [image, n, flags](int x, int y) {
+        const uint8_t *t = image->pixels + (size_t)n * ((size_t)y * (size_t)image->width + (size_t)x);
+        if (n == 4 && t[3] == 0) {
+            return true;
+        }
+        if (!(flags & TEX_ADDITIVE)) {
+            return false;
+        }
+        for (int c = 0; c < (n == 4 ? 3 : n); c++) {
+            if (t[c]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const int w = image->width, h = image->height;
+    int border = 0;
+    while (2 * (border + 1) <= w && 2 * (border + 1) <= h) {
+        const int k = border;
+        bool ring = true;
+        for (int x = k; ring && x < w - k; x++) {
+            ring = clear(x, k) && clear(x, h - 1 - k);
+        }
+        for (int y = k; ring && y < h - k; y++) {
+            ring = clear(k, y) && clear(w - 1 - k, y);
+        }
+        if (!ring) {
+            break;
+        }
+        border++;
+    }
+    return border;
+}
+
 // Uploads the current colour image under a new name; returns the name (0 for none).
 static uint32_t tex_upload_current(uint32_t flags)
 {
@@ -504,6 +547,7 @@ int zgl_texture_find_or_load(char *colour, uint32_t flags, TextureRecord **list,
         flags |= TEX_SHARED;
         copy->flags = flags;
         copy->handle = flags | copy->gl_name;
+        copy->clear_border = tex_clear_border(copy->colour, flags);
         copy->anim_mode = anim_mode;
         copy->anim_speed = anim_speed;
         if (flags & TEX_ANIMATED) {
@@ -523,6 +567,7 @@ int zgl_texture_find_or_load(char *colour, uint32_t flags, TextureRecord **list,
     r->anim_mode = anim_mode;
     r->gl_name = tex_upload_current(flags);
     r->handle = flags | r->gl_name;
+    r->clear_border = tex_clear_border(r->colour, flags);
     if (flags & TEX_ANIMATED) {
         tex_load_frames(r, colour_name, mask_name);
     }

@@ -49,6 +49,8 @@ struct TextureRecord {
     int anim_mode;            // 0 static; animated: the caller's mode + 1 (1 loop, 2 and up ping-pong)
     float anim_speed;         // frames per logic step; 0 when static
     float frame_count;        // frames of an animated set; 0 when static
+    int clear_border;         // texels on every edge of the colour image that draw nothing under
+                              // the record's blend (alpha 0, or black when additive); 0 for none
     uint32_t frames[TEX_MAX_FRAMES];  // handle of each frame; a 0 after the last when fewer than 120
 };
 

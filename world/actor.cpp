@@ -9,6 +9,7 @@
 #include "core/mt.h"
 #include "render/particle.h"
 #include "world/actortype.h"
+#include "world/geom.h"
 
 #include <cstring>
 
@@ -137,9 +138,7 @@ void anim_update_hit_spheres(Actor *a, int ignored, float scale)
         HitSphere *s = &a->anim.hit_spheres[i];
         const float *m = a->anim.matrices + 16 * d->matrix;
         s->radius = d->radius * scale;
-        for (int c = 0; c < 3; c++) {
-            s->centre[c] = m[c] * d->centre[0] + m[4 + c] * d->centre[1] + m[8 + c] * d->centre[2] + m[12 + c];
-        }
+        geom_transform_point(m, d->centre, s->centre);
     }
 }
 

@@ -139,6 +139,27 @@ uint32_t actor_spheres_hit_test(Actor *target);
 uint32_t actor_spheres_damage_test(Actor *target);
 // Each bone sphere of the actor tested against the enemies as a damaging collider.
 uint32_t actor_bone_spheres_collide(Actor *a);
+// 0 when target's bounding sphere (sphere 0) lies beyond the collider's reach this move,
+// so that both sphere tests above would give 0 at their first step: the same distance
+// and reach, computed the same way. 1 otherwise (the full test decides). A pass over many
+// targets asks this first and skips the call for the far ones.
+inline int actor_bound_in_reach(const Actor *target)
+{
+    const HitSphere *s = target->anim.hit_spheres;
+    if (!s) {
+        return 1;
+    }
+    float r = s->radius + g_collider.radius;
+    float far2 = (r + g_collider.speed) * (r + g_collider.speed);
+    float dx = s->centre[0] - g_collider.position[0];
+    float dz = s->centre[2] - g_collider.position[2];
+    return dx * dx + dz * dz < far2;
+}
+
+// Draws the model with the actor's matrices and the hit flash given: nothing (only the
+// texture animation steps) when it is wholly out of the view; a lit model gets its light
+// directions first. Each kind's draw loop calls it between zgl_models_begin and _end.
+void actor_draw(Actor *a, int hit);
 
 // Movement-slot animations (MOVE_SLOT_*: "move_forward", "turn_left", "turn_right").
 // Starts the slot's animation at (range x r + min) x speed_factor: 1 started; 0 when one of

@@ -12,6 +12,7 @@
 #include "render/footprint.h"
 #include "render/particle.h"
 #include "world/geom.h"
+#include "world/recycle.h"
 
 #include <cmath>
 #include <cstring>
@@ -121,9 +122,26 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     }
     int bones = set->bone_count;
     st->set = set;
-    st->pose = new BonePose[(size_t)bones * 2];
+    // One block holds the actor's arrays; it goes back to the spares of its size when the
+    // set is unbound, so actors of the same set coming and going reuse their blocks.
+    size_t at = 0;
+    auto carve = [&at](size_t bytes) {
+        size_t here = at;
+        at += (bytes + 15) & ~(size_t)15;
+        return here;
+    };
+    size_t at_pose = carve(sizeof(BonePose) * (size_t)bones * 2);
+    size_t at_memo = carve(sizeof(AnimBlendMemo) * (size_t)bones);
+    size_t at_build = carve(sizeof(AnimBuildMemo) * (size_t)bones);
+    size_t at_health = carve(sizeof(float) * (size_t)bones);
+    size_t at_spheres = set->sphere_count > 0 ? carve(sizeof(HitSphere) * (size_t)set->sphere_count) : 0;
+    size_t at_light = set->lit_count > 0 ? carve(sizeof(float) * 3 * ((size_t)bones + 1)) : 0;
+    char *block = (char *)recycle_take(at);
+    st->pose = (BonePose *)(block + at_pose);
     st->from_pose = st->pose + bones;
-    st->bone_health = new float[(size_t)bones];
+    st->blend_memo = (AnimBlendMemo *)(block + at_memo);
+    st->build_memo = (AnimBuildMemo *)(block + at_build);
+    st->bone_health = (float *)(block + at_health);
     for (int i = 0; i < bones; i++) {
         const AnimBone *b = &set->bones[i];
         if (b->key_count > 0) {
@@ -134,14 +152,21 @@ void anim_bind_set(AnimState *st, AnimSet *set)
         st->from_pose[i] = st->pose[i];
         st->bone_health[i] = set->sphere_count > 0 ? set->bone_health[i] : 0.0f;
     }
+    for (int i = 0; i < bones; i++) {
+        st->blend_memo[i] = AnimBlendMemo{};
+        st->build_memo[i].valid = 0;
+    }
     if (set->sphere_count > 0) {
-        st->hit_spheres = new HitSphere[(size_t)set->sphere_count];
+        st->hit_spheres = (HitSphere *)(block + at_spheres);
         for (int i = 0; i < set->sphere_count; i++) {
             st->hit_spheres[i] = HitSphere{set->spheres[i].radius, {0, 0, 0}, set->spheres[i].matrix};
         }
     }
     if (set->lit_count > 0) {
-        st->light_dirs = new float[(size_t)bones + 1][3]();
+        st->light_dirs = (float(*)[3])(block + at_light);
+        for (int i = 0; i <= bones; i++) {
+            st->light_dirs[i][0] = st->light_dirs[i][1] = st->light_dirs[i][2] = 0.0f;
+        }
     }
     // Default 0 shows its key 0 at once: played from key 0 to key 0 for one blend, that
     // pose becomes the pose to blend from, and from key -2 fires its start events on the
@@ -181,10 +206,7 @@ int anim_set_matrices(AnimState *st, float *matrices)
 void anim_unbind_set(AnimState *st)
 {
     anim_free_play_list(st);
-    delete[] st->pose;
-    delete[] st->bone_health;
-    delete[] st->hit_spheres;
-    delete[] st->light_dirs;
+    recycle_give(st->pose);   // the block of every array bind took
     mem_free(st->history);
     *st = AnimState{};
 }
@@ -372,6 +394,7 @@ void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
 {
     if (anim_valid_bone(st, bone)) {
         geom_quat_slerp(st->pose[bone].quat, st->pose[bone].quat, quat, t);
+        st->blend_memo[bone].target = nullptr;
     }
 }
 
@@ -379,6 +402,7 @@ void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
 {
     if (anim_valid_bone(st, bone)) {
         quat_from_euler(angles, st->pose[bone].quat);
+        st->blend_memo[bone].target = nullptr;
     }
 }
 
@@ -391,6 +415,7 @@ void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
         memcpy(p->quat, pose, sizeof(p->quat));
         memcpy(p->pos, pose + 4, sizeof(p->pos));
     }
+    st->blend_memo[bone].target = nullptr;
 }
 
 void anim_get_bone_pose(const AnimState *st, float pose[7], int bone)
@@ -543,6 +568,24 @@ void anim_update(AnimState *st)
     }
 }
 
+static bool anim_same_bits(float a, float b)
+{
+    uint32_t x, y;
+    memcpy(&x, &a, sizeof(x));
+    memcpy(&y, &b, sizeof(y));
+    return x == y;
+}
+
+// One bone's pose from source to the target key pose at weight w.
+static void anim_blend_bone(BonePose *cur, const BonePose *source, const float *target, float w)
+{
+    for (int c = 0; c < 3; c++) {
+        cur->pos[c] = (1.0f - w) * source->pos[c] + w * target[4 + c];
+        cur->scale[c] = (1.0f - w) * source->scale[c] + w * target[7 + c];
+    }
+    geom_quat_slerp(cur->quat, source->quat, target, 1.0f - w);
+}
+
 void anim_blend(AnimState *st)
 {
     const AnimSet *set = st->set;
@@ -570,19 +613,22 @@ void anim_blend(AnimState *st)
         const AnimTrack *t = p->track;
         const float *keys = set->bones[i].key_poses;
         const float *target = keys + POSE_FLOATS * (base + t->key_frames[p->to_key]);
-        BonePose source;
-        if (p->from_key >= 0) {
-            pose_from_key(&source, keys + POSE_FLOATS * (base + t->key_frames[p->from_key]));
-        } else {
-            source = st->from_pose[i];
-        }
         float w = p->weight;
-        BonePose *cur = &st->pose[i];
-        for (int c = 0; c < 3; c++) {
-            cur->pos[c] = (1.0f - w) * source.pos[c] + w * target[4 + c];
-            cur->scale[c] = (1.0f - w) * source.scale[c] + w * target[7 + c];
+        AnimBlendMemo *memo = &st->blend_memo[i];
+        if (p->from_key >= 0) {
+            const float *from = keys + POSE_FLOATS * (base + t->key_frames[p->from_key]);
+            // The same two key poses at the same weight as the blend that made this pose
+            // (a held key, or a track standing still): it would write the same floats.
+            if (memo->target != target || memo->source != from || !anim_same_bits(memo->weight, w)) {
+                BonePose source;
+                pose_from_key(&source, from);
+                anim_blend_bone(&st->pose[i], &source, target, w);
+                *memo = AnimBlendMemo{from, target, w};
+            }
+        } else {
+            anim_blend_bone(&st->pose[i], &st->from_pose[i], target, w);
+            memo->target = nullptr;
         }
-        geom_quat_slerp(cur->quat, source.quat, target, 1.0f - w);
         if (t->root_bone < lowest) {
             lowest = t->root_bone;
             for (int c = 1; c < 3; c++) {
@@ -596,17 +642,6 @@ void anim_blend(AnimState *st)
     for (int c = 0; c < 3; c++) {
         st->root_change[c] = root[c] - st->last_root[c];
         st->last_root[c] = root[c];
-    }
-}
-
-// out (3x3 of a 16-float matrix) = a (3x3 of a 16-float matrix) x b (9 floats, column-major).
-static void mat3_mul(float out[16], const float a[16], const float b[9])
-{
-    for (int col = 0; col < 3; col++) {
-        for (int row = 0; row < 3; row++) {
-            out[col * 4 + row] =
-                a[row] * b[col * 3] + a[4 + row] * b[col * 3 + 1] + a[8 + row] * b[col * 3 + 2];
-        }
     }
 }
 
@@ -667,7 +702,20 @@ void anim_build_matrices(AnimState *st)
             }
         } else {
             float rs[9];
-            anim_bone_rotation(st, pose, bone->camera_facing, rs);
+            // The rotation and scale part depends on the pose alone: bit for bit the same
+            // pose as last time gives the same floats, so they are taken from the memo.
+            AnimBuildMemo *memo = &st->build_memo[i];
+            float key[8] = {pose->quat[0], pose->quat[1], pose->quat[2], pose->quat[3],
+                            pose->scale[0], pose->scale[1], pose->scale[2],
+                            bone->camera_facing ? st->sprite_angle : 0.0f};
+            if (memo->valid && memcmp(memo->key, key, sizeof(key)) == 0) {
+                memcpy(rs, memo->rs, sizeof(rs));
+            } else {
+                anim_bone_rotation(st, pose, bone->camera_facing, rs);
+                memcpy(memo->key, key, sizeof(key));
+                memcpy(memo->rs, rs, sizeof(rs));
+                memo->valid = 1;
+            }
             if (bone->camera_facing) {
                 // Cam x L x R x S: the bone keeps the size of its parent's axes but faces
                 // the camera whatever the parent's turn.
@@ -681,23 +729,26 @@ void anim_build_matrices(AnimState *st)
                         rs[col * 3 + row] *= len[row];
                     }
                 }
-                mat3_mul(out, g_camera.world, rs);
+                geom_mat3_mul(out, g_camera.world, rs);
             } else {
-                mat3_mul(out, parent, rs);
+                geom_mat3_mul(out, parent, rs);
             }
-            for (int row = 0; row < 3; row++) {
-                out[12 + row] = parent[row] * pose->pos[0] + parent[4 + row] * pose->pos[1] +
-                                parent[8 + row] * pose->pos[2] + parent[12 + row];
-            }
+            geom_transform_point(parent, pose->pos, out + 12);
         }
         if (bone->delay < 0 && h > 0) {
             memcpy(st->history + 16 * st->history_index, out, sizeof(float) * 16);
         }
     }
-    if (st->light_dirs) {
-        for (int k = 0; k < set->lit_count; k++) {
-            int index = set->lit_bones[k];
-            geom_light_dir_to_local(m + 16 * index, g_light_dir, st->light_dirs[index]);
-        }
+}
+
+void anim_build_light_dirs(AnimState *st)
+{
+    const AnimSet *set = st->set;
+    if (!set || !st->matrices || !st->light_dirs) {
+        return;
+    }
+    for (int k = 0; k < set->lit_count; k++) {
+        int index = set->lit_bones[k];
+        geom_light_dir_to_local(st->matrices + 16 * index, g_light_dir, st->light_dirs[index]);
     }
 }

@@ -45,6 +45,24 @@ struct AnimPlay {
     int ended;         // ended this update: blended once holding its last key, then removed
 };
 
+// What one bone's last blend read: its two key poses and the weight. A blend of the same
+// keys at the same weight writes the same pose, so it is skipped. target null: no memo
+// (the pose came from elsewhere: the blend-from pose, a direct set, the bind).
+struct AnimBlendMemo {
+    const float *source;
+    const float *target;
+    float weight;
+};
+
+// What one bone's last matrix build turned its pose into: the bone's rotation times its
+// scale, from its orientation, scale and (camera-facing bones) the sprite angle. A pose
+// that did not change since needs none of that work again.
+struct AnimBuildMemo {
+    float key[8];      // orientation, scale, sprite angle (0 for other bones)
+    float rs[9];       // R x diag(S), column-major
+    int valid;
+};
+
 // A hit sphere in world space (the actor base moves the centres after every matrix build).
 struct HitSphere {
     float radius;      // definition radius x scale
@@ -68,6 +86,8 @@ struct AnimState {
     int history_index;
     float *history;             // H x 16 floats from the memory pool, or null
     int start_counter;          // set to 2 by the actor set-up when the set has a history
+    AnimBlendMemo *blend_memo;  // B entries
+    AnimBuildMemo *build_memo;  // B entries
     float (*light_dirs)[3];     // B + 1 entries by matrix index, for lit sets: the light
                                 // direction in each lit bone's space; null otherwise
 };
@@ -156,9 +176,12 @@ void anim_blend(AnimState *st);
 // whole-skeleton one, else the bones the play's bone table drives.
 void anim_snapshot_pose(AnimState *st, const AnimPlay *play);
 // One matrix per bone from the pose and the parent's matrix (camera-facing bones turn
-// with the camera's rotation, g_camera.world); then the light direction (g_light_dir)
-// in the space of every lit bone into light_dirs. Needs the matrix array.
+// with the camera's rotation, g_camera.world). Needs the matrix array.
 void anim_build_matrices(AnimState *st);
+// The light direction (g_light_dir) in the space of every lit bone into light_dirs, from
+// the matrices as built last. Only drawing reads them: the draw of a lit model calls it
+// just before the model is drawn, not every tick.
+void anim_build_light_dirs(AnimState *st);
 
 // Every event fired is also handed to this observer when set (tests; null in the game):
 // kind ANIM_EVENT_SOUND with the sound index, ANIM_EVENT_PARTICLE with the template,

@@ -54,9 +54,19 @@ void beastie_build_root_matrix(Beastie *b)
     if (!m) {
         return;
     }
-    float sa = sinf(b->angles[0] * DEG2RAD), ca = cosf(b->angles[0] * DEG2RAD);
-    float sb = sinf(b->angles[1] * DEG2RAD), cb = cosf(b->angles[1] * DEG2RAD);
-    float sc = sinf(b->angles[2] * DEG2RAD), cc = cosf(b->angles[2] * DEG2RAD);
+    // An angle that did not change keeps its sine and cosine (most enemies stand at a
+    // fixed x and z angle and turn only now and then): bit for bit what they would be.
+    for (int k = 0; k < 3; k++) {
+        float *t = b->angle_trig[k];
+        if (memcmp(&t[0], &b->angles[k], sizeof(float)) != 0) {
+            t[0] = b->angles[k];
+            t[1] = sinf(b->angles[k] * DEG2RAD);
+            t[2] = cosf(b->angles[k] * DEG2RAD);
+        }
+    }
+    const float sa = b->angle_trig[0][1], ca = b->angle_trig[0][2];
+    const float sb = b->angle_trig[1][1], cb = b->angle_trig[1][2];
+    const float sc = b->angle_trig[2][1], cc = b->angle_trig[2][2];
     float s = b->scale;
     m[0] = cb * cc * s;
     m[1] = cb * sc * s;
@@ -270,9 +280,9 @@ void beastie_destroy(Beastie *b, int flags)
     if (g_current_beastie == b) {
         g_current_beastie = nullptr;
     }
-    delete[] b->children;
+    recycle_give(b->children);
     b->children = nullptr;
-    delete[] b->candidates;
+    recycle_give(b->candidates);
     b->candidates = nullptr;
     b->candidate_count = 0;
     actor_destroy(b, 0);

@@ -16,7 +16,10 @@
 // nothing depends on where enemies are allocated. Main thread only.
 #pragma once
 
+#include <cmath>
+
 #include "world/actor.h"
+#include "world/recycle.h"
 #include "world/trigger.h"
 #include "world/weapon.h"
 
@@ -69,6 +72,7 @@ struct BeastieLink {
 
 // An enemy: an Actor built from its type, driven by its current block (Actor::params).
 struct Beastie : Actor {
+    RECYCLED_RECORD
     Beastie *next = nullptr;
     const float *parent_bone = nullptr;   // matrix of the parent's bone it hangs on (parent set)
     float local_matrix[16] = {};          // placement relative to that bone
@@ -92,6 +96,8 @@ struct Beastie : Actor {
     float detach_timer = 0.0f;            // seconds until a spawned child lets go
     float spawn_count = 0.0f;             // children still to come from a spawn state
     float angles[3] = {};                 // root rotation x, yaw, z in degrees
+    float angle_trig[3][3] = {{NAN, 0, 1}, {NAN, 0, 1}, {NAN, 0, 1}};   // each angle as the root
+                                          // matrix last took it, with its sine and cosine
     float roll_quat[4] = {0, 0, 0, 1};    // orientation of a cmt_rolly_polly enemy
     float random_offset[3] = {};          // x/z scatter of the target
     float edge_target[3] = {};            // random point towards the pylon ring

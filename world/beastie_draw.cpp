@@ -14,7 +14,7 @@ static void beasties_draw_list(Beastie *b)
         if (b->hit_flash && b->instance.materialise) {
             b->instance.materialise = 0;
         }
-        zgl_draw_model(&b->instance, b->anim.matrices, b->anim.light_dirs, b->hit_flash, b->model_mode);
+        actor_draw(b, b->hit_flash);
     }
 }
 

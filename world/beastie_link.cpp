@@ -152,7 +152,10 @@ void beastie_add_child(Beastie *owner, Beastie *child)
         return;
     }
     if (!owner->children) {
-        owner->children = new BeastieLink[BEASTIE_MAX_CHILDREN]();
+        owner->children = (BeastieLink *)recycle_take(sizeof(BeastieLink) * BEASTIE_MAX_CHILDREN);
+        for (int i = 0; i < BEASTIE_MAX_CHILDREN; i++) {
+            owner->children[i] = BeastieLink{};
+        }
     }
     child->child_owner = beastie_link(owner);
     for (int i = 0; i < BEASTIE_MAX_CHILDREN; i++) {

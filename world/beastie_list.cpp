@@ -52,12 +52,17 @@ struct PairSnapshot {
     int cell[BEASTIE_MAX];
     uint8_t moved[BEASTIE_MAX];
     int cell_start[PAIR_CELLS + 1];   // the cells' runs of slots
+    int cell_from[PAIR_CELLS];        // each cell's first slot whose entry is after the
+                                      // turns taken so far (the earlier ones have no pairs
+                                      // left to find: each pair is found from its first)
     int slot_entry[BEASTIE_MAX];      // entries cell by cell, in list order within a cell
     float slot_x[BEASTIE_MAX];
     float slot_z[BEASTIE_MAX];
     float slot_reach[BEASTIE_MAX];
     int moved_list[BEASTIE_MAX];      // entries out of their cells
     int moved_count;
+    uint64_t found_bits[BEASTIE_MAX / 64];   // one turn's pairs as bits by entry, read out
+                                             // in entry (list) order; cleared as read
     int found[BEASTIE_MAX];           // one turn's pairs, in list order
     int count;
     int cursor;                       // the entry of the enemy whose turn it is next
@@ -103,6 +108,7 @@ void beasties_snapshot(Beastie *from)
     for (int c = 0; c < PAIR_CELLS; c++) {
         p.cell_start[c + 1] += p.cell_start[c];
     }
+    memcpy(p.cell_from, p.cell_start, sizeof(p.cell_from));
     int fill[PAIR_CELLS];
     memcpy(fill, p.cell_start, sizeof(fill));
     for (int j = 0; j < n; j++) {
@@ -137,13 +143,24 @@ int beasties_pairs_near(int i, int after)
     int n = 0;
     for (int cz = z0; cz <= z1; cz++) {
         int row = cz * PAIR_GRID;
-        for (int s = p.cell_start[row + x0]; s < p.cell_start[row + x1 + 1]; s++) {
-            // Without branches: which entries are taken is hard to foretell.
-            int j = p.slot_entry[s];
-            int take = (j > after) & beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) &
-                       !p.moved[j];
-            p.found[n] = j;
-            n += take;
+        for (int c = row + x0; c <= row + x1; c++) {
+            // A cell lists its entries in list order: those up to `after` are passed, and
+            // for a turn's own search (after = i, rising turn by turn) passed for good.
+            int end = p.cell_start[c + 1];
+            int s = p.cell_from[c];
+            while (s < end && p.slot_entry[s] <= after) {
+                s++;
+            }
+            if (after == i) {
+                p.cell_from[c] = s;
+            }
+            for (; s < end; s++) {
+                // Without branches: which entries are taken is hard to foretell.
+                int j = p.slot_entry[s];
+                int take = beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) & !p.moved[j];
+                p.found[n] = j;
+                n += take;
+            }
         }
     }
     for (int m = 0; m < p.moved_count; m++) {
@@ -152,7 +169,27 @@ int beasties_pairs_near(int i, int after)
             p.found[n++] = j;
         }
     }
-    std::sort(p.found, p.found + n);
+    if (n < 2) {
+        return n;
+    }
+    // The cells were visited in grid order, not list order: the entries found are marked
+    // as bits and read out by entry, which is list order, without sorting.
+    int lo = BEASTIE_MAX / 64, hi = -1;
+    for (int f = 0; f < n; f++) {
+        int w = p.found[f] >> 6;
+        p.found_bits[w] |= (uint64_t)1 << (p.found[f] & 63);
+        lo = w < lo ? w : lo;
+        hi = w > hi ? w : hi;
+    }
+    n = 0;
+    for (int w = lo; w <= hi; w++) {
+        uint64_t bits = p.found_bits[w];
+        p.found_bits[w] = 0;
+        while (bits) {
+            p.found[n++] = (w << 6) + __builtin_ctzll(bits);
+            bits &= bits - 1;
+        }
+    }
     return n;
 }
 
@@ -215,7 +252,7 @@ void beastie_add_candidate(Beastie *b, Beastie *c)
         return;
     }
     if (!b->candidates) {
-        b->candidates = new Beastie *[BEASTIE_MAX_CANDIDATES];
+        b->candidates = (Beastie **)recycle_take(sizeof(Beastie *) * BEASTIE_MAX_CANDIDATES);
     }
     b->candidates[b->candidate_count++] = c;
 }
@@ -351,7 +388,8 @@ uint32_t beasties_collide_collider(int category, uint32_t mask)
     uint32_t flags = 0;
     if (category == (int)cat_player) {
         for (Beastie *b = g_beasties; b; b = b->next) {
-            if (b->launch_delay <= 0.0f && beastie_live(b) && (b->collided_by_mask & cat_player)) {
+            if (b->launch_delay <= 0.0f && beastie_live(b) && (b->collided_by_mask & cat_player) &&
+                actor_bound_in_reach(b)) {
                 uint32_t h = actor_spheres_hit_test(b);
                 if (h) {
                     b->hit_clock -= 10.0f;
@@ -367,7 +405,7 @@ uint32_t beasties_collide_collider(int category, uint32_t mask)
     }
     for (int i = 0; i < cur->candidate_count; i++) {
         Beastie *c = cur->candidates[i];
-        if (beastie_live(c) && ((uint32_t)c->category & mask)) {
+        if (beastie_live(c) && ((uint32_t)c->category & mask) && actor_bound_in_reach(c)) {
             flags |= actor_spheres_hit_test(c);
         }
     }
@@ -381,7 +419,7 @@ uint32_t beasties_hit_by_collider(void)
 {
     uint32_t flags = 0;
     for (Beastie *b = g_beasties; b; b = b->next) {
-        if (beastie_live(b) && (b->collided_by_mask & cat_bullet)) {
+        if (beastie_live(b) && (b->collided_by_mask & cat_bullet) && actor_bound_in_reach(b)) {
             uint32_t h = actor_spheres_damage_test(b);
             if (h & ACTOR_HIT_TOUCH) {
                 beastie_take_hit(b, h);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "world/actor.h"
+#include "world/recycle.h"
 
 #include <cstdint>
 
@@ -27,6 +28,7 @@ constexpr float BULLET_COLLIDE_EDGE = 80.0f;
 constexpr float BULLET_MOVE_EDGE = 150.0f;
 
 struct Bullet : Actor {
+    RECYCLED_RECORD
     float life = 0.0f;           // BULLET_FLYING, BULLET_DYING; 0 or less: removed
     Bullet *next = nullptr;
     Actor *owner = nullptr;      // the ship or enemy that fired it (compared, never read)

@@ -13,7 +13,7 @@ void bullet_draw_all(void)
         if (b->life <= 0.0f || b->model_mode == ACTOR_MODEL_NONE) {
             continue;
         }
-        zgl_draw_model(&b->instance, b->anim.matrices, b->anim.light_dirs, b->hit_flash, b->model_mode);
+        actor_draw(b, b->hit_flash);
         if (!b->ship) {
             hudgfx_add_bullet_sprite(b->position, b->radius);
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "world/actor.h"
+#include "world/recycle.h"
 
 struct AnimSet;
 struct ExplosionUse;
@@ -40,6 +41,7 @@ constexpr int DEBRIS_CATEGORY = 0x20000;
 
 // One piece of an explosion: waiting (delay > 0), started (animated, drawn), ended.
 struct Debris : Actor {
+    RECYCLED_RECORD
     Debris *next = nullptr;
     float life_span = 0.0f;     // from the type: 0 ends with "explode"
     float rate = 1.0f;          // time gained per tick

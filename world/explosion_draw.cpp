@@ -14,7 +14,7 @@ void debris_draw_all(void)
         if (d->hit_flash && d->instance.materialise) {
             d->instance.materialise = 0;
         }
-        zgl_draw_model(&d->instance, d->anim.matrices, d->anim.light_dirs, d->hit_flash, d->model_mode);
+        actor_draw(d, d->hit_flash);
     }
     zgl_models_end();
 }

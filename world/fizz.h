@@ -9,6 +9,7 @@
 #pragma once
 
 #include "world/actor.h"
+#include "world/recycle.h"
 
 #include <cstdint>
 
@@ -23,6 +24,7 @@ constexpr float FIZZ_DRAW_STRENGTH = 0.02f;
 constexpr float FIZZ_COLLIDE_STRENGTH = 0.5f;
 
 struct Fizz : Actor {
+    RECYCLED_RECORD
     Fizz *next = nullptr;
     float strength = -1.0f;            // -1 built, 0.01 attached, 0 .. 1; removed at <= 0
     float base_scale = 0.0f;

@@ -21,7 +21,7 @@ void fizz_draw_all(void)
         if (f->hit_flash) {
             f->instance.materialise = 0;
         }
-        zgl_draw_model(&f->instance, f->anim.matrices, f->anim.light_dirs, f->hit_flash, f->model_mode);
+        actor_draw(f, f->hit_flash);
     }
     zgl_models_end();
 }

@@ -14,7 +14,7 @@ constexpr float GAMER_MOUSE_AIM = 1.0f;    // the input type of mouse aim
 static void gamer_draw_actor(Actor *a, int hit_flash)
 {
     if (a->model_mode != ACTOR_MODEL_NONE && a->matrix_block) {
-        zgl_draw_model(&a->instance, a->anim.matrices, a->anim.light_dirs, hit_flash, a->model_mode);
+        actor_draw(a, hit_flash);
     }
 }
 

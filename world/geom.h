@@ -9,6 +9,8 @@
 // Divisions and normalisations are exact (a zero length leaves a vector at zero).
 #pragma once
 
+#include <cstring>
+
 // X/Z only. 0 when p is not nearer than far2 (squared) to the start s. Else, for a
 // segment s + t v (t in 0..1) of non-trivial length: -1 when p lies behind the start
 // (t < 0); otherwise the test point is the one nearest p on the segment (only s for a
@@ -53,3 +55,35 @@ float geom_snap_to_multiple(float x, float g);
 // q = (quaternion of the delta angles) x q; the delta is wrapped into -180..180 in
 // place; out = the Euler angles of the new q.
 void geom_quat_rotate_euler(float out[3], float q[4], float delta[3]);
+
+// Four floats worked at once (GCC's vector extension): each lane is the plain float
+// sum of products of its own row, left to right, as the scalar expression gives it.
+typedef float geom_v4 __attribute__((vector_size(16)));
+
+inline geom_v4 geom_v4_load(const float *p)
+{
+    geom_v4 v;
+    memcpy(&v, p, sizeof(v));
+    return v;
+}
+
+// out's 3x3 = a's 3x3 x b (9 floats, column-major): out[4c + r] = a[r] b[3c] +
+// a[4 + r] b[3c + 1] + a[8 + r] b[3c + 2], summed left to right. out's elements 3, 7 and
+// 11 are kept; out may not be b.
+inline void geom_mat3_mul(float out[16], const float a[16], const float b[9])
+{
+    const geom_v4 c0 = geom_v4_load(a), c1 = geom_v4_load(a + 4), c2 = geom_v4_load(a + 8);
+    for (int col = 0; col < 3; col++) {
+        geom_v4 r = c0 * b[3 * col] + c1 * b[3 * col + 1] + c2 * b[3 * col + 2];
+        memcpy(out + 4 * col, &r, 3 * sizeof(float));
+    }
+}
+
+// out = m's 3x3 x p + m's translation: out[r] = m[r] p[0] + m[4 + r] p[1] + m[8 + r] p[2]
+// + m[12 + r], summed left to right. out may be p.
+inline void geom_transform_point(const float m[16], const float p[3], float out[3])
+{
+    geom_v4 r = geom_v4_load(m) * p[0] + geom_v4_load(m + 4) * p[1] + geom_v4_load(m + 8) * p[2] +
+                geom_v4_load(m + 12);
+    memcpy(out, &r, 3 * sizeof(float));
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "world/actor.h"
+#include "world/recycle.h"
 
 struct ActorType;
 
@@ -13,6 +14,7 @@ constexpr float POWERUP_FADE = 0.33f;       // seconds a collected power-up stay
 
 // A power-up on the floor: drifting, then collected (rising) or expired (shrinking).
 struct PowerUp : Actor {
+    RECYCLED_RECORD
     float life = 0.0f;      // seconds left
     float grow = 0.0f;      // size factor 0..1
     int collected = 0;

@@ -9,7 +9,7 @@ void powerups_draw_all(void)
     zgl_models_begin();
     for (PowerUp *pu = g_powerups; pu; pu = pu->next) {
         if (pu->life > 0.0f && pu->model_mode != ACTOR_MODEL_NONE) {
-            zgl_draw_model(&pu->instance, pu->anim.matrices, pu->anim.light_dirs, pu->hit_flash, pu->model_mode);
+            actor_draw(pu, pu->hit_flash);
         }
     }
     zgl_models_end();

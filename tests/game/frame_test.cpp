@@ -352,6 +352,18 @@ TEST_F(FrameStates, LevelCompleteLoadsTheNextLevelAtOnce)
         EXPECT_EQ(log.count("[init] done init_level"), 1);
         EXPECT_TRUE(headless::calls().empty());
     }
+    // Its end says how the level's frames ran: three frames 10 ms apart, each taking no
+    // time on this clock.
+    for (int i = 0; i < 3; i++) {
+        frame();
+    }
+    int level = g_level_number;
+    g_level_end_request = 2;
+    log.clear();
+    frame();
+    EXPECT_EQ(log.count_containing("[frame] level " + std::to_string(level) +
+                        ": 3 frames drawn in 20 ms (150.0 a second), 0 ms of it in the frames, slowest 0 ms"),
+              1);
 }
 
 TEST_F(FrameStates, RequestsAreIgnoredOutsideTheGame)

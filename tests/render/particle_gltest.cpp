@@ -1,5 +1,7 @@
 // Particles on screen: one particle of the generated dot effect lands where the camera
-// projects it and stays inside its square; an emitter out of view draws nothing; and a
+// projects it and stays inside its square; a particle big on screen is drawn as that
+// square, with the picture of its triangle, and a small one as the triangle; an emitter
+// out of view draws nothing; and a
 // gallery of every generated effect for review (build/screens/particles_*.png, not
 // asserted).
 
@@ -111,7 +113,7 @@ TEST_F(GlParticles, OneDotLandsOnItsProjectedPointInsideItsSquare)
     clear_to(0.0f, 0.0f, 0.0f);
     g_frame_dt = 1.0f;
     particle_update_draw();
-    EXPECT_EQ(g_batch_face_count, 1);
+    EXPECT_EQ(g_batch_face_count, 2) << "68 pixels across on a texture with a clear border: drawn as its square";
     zbatch_flush();
     zbatch_unlock_arrays();
     gl_save_screen("particles_one_dot", W, H);
@@ -165,6 +167,50 @@ TEST_F(GlParticles, OneDotLandsOnItsProjectedPointInsideItsSquare)
     EXPECT_LE(std::hypot(bx + 0.5 - px, by + 0.5 - py), 2.0) << "brightest at " << bx << "," << by << ", projected "
                                                              << px << "," << py;
     EXPECT_EQ(outside_lit, 0) << "pixels lit beyond the particle's square";
+}
+
+TEST_F(GlParticles, BigParticleIsItsSquareWithTheTrianglesPictureAndASmallOneStaysATriangle)
+{
+    look_down_from(g_camera_height);
+    // A cover (smoke) and a glow (additive), turned, in the middle and off to the side.
+    for (const char *effect : {"explosion_smoke", "shot_trail"}) {
+        const float pos[3] = {-9.0f, 2.0f, 14.0f};
+        ParticleHolder *h = one_particle(effect, pos, 6.0f);
+        ASSERT_NE(h, nullptr) << effect;
+        ASSERT_GT(h->texture_record->clear_border, 0) << effect << ": the generated pictures keep a clear border";
+        Particle *p = &h->particles[0];
+        std::vector<uint8_t> shots[3];   // the floor alone, the triangle, the square
+        for (int way = 0; way < 3; way++) {
+            zbatch_reset();
+            if (way == 1) {
+                particle_add_face(p, 6.0f, 37.0f, h->uv_extent, 0xc0ffffffu, h->texture);
+            } else if (way == 2) {
+                particle_add_square(p, 6.0f, 37.0f, h->uv_extent, 0xc0ffffffu, h->texture);
+            }
+            draw_on_the_floor();
+            shots[way] = gl_read_screen(W, H);
+        }
+        int differ = 0, lit = 0;
+        for (size_t i = 0; i < shots[0].size(); i++) {
+            differ += std::abs((int)shots[1][i] - (int)shots[2][i]) > 2;
+            lit += shots[1][i] != shots[0][i];
+        }
+        EXPECT_GT(lit, 2000) << effect << " draws";
+        EXPECT_EQ(differ, 0) << effect << ": the square draws what the triangle draws";
+        particle_info();
+        particle_init_holders();
+    }
+    // Through the step: big on screen two faces, small one.
+    const float pos[3] = {3.0f, 1.0f, -4.0f};
+    for (float size : {2.5f, 0.3f}) {
+        ASSERT_NE(one_particle("explosion_smoke", pos, size), nullptr);
+        zbatch_reset();
+        g_frame_dt = 1.0f;
+        particle_update_draw();
+        EXPECT_EQ(g_batch_face_count, size > 1.0f ? 2 : 1) << size;
+        particle_info();
+        particle_init_holders();
+    }
 }
 
 TEST_F(GlParticles, EmitterOutOfViewAgesItsParticlesAndAddsNoFace)

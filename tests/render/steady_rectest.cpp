@@ -111,6 +111,7 @@ void frame(int f, const std::vector<std::unique_ptr<SteadyActor>> &actors)
         SteadyActor &a = *actors[i];
         anim_update(&a.st);
         anim_build_matrices(&a.st);
+        anim_build_light_dirs(&a.st);
         if (f % 40 == 1 && i == 0) {
             a.inst.materialise = 255;
         }

@@ -123,6 +123,7 @@ void PreviewActor::place(float heading, float scale, const float pos[3])
                             pos[0], pos[1], pos[2], 1};
     memcpy(m.data(), root, sizeof(root));
     anim_build_matrices(&st);
+    anim_build_light_dirs(&st);
 }
 
 void PreviewActor::tick(int n)
@@ -130,6 +131,7 @@ void PreviewActor::tick(int n)
     for (int i = 0; i < n; i++) {
         anim_update(&st);
         anim_build_matrices(&st);
+        anim_build_light_dirs(&st);
     }
 }
 

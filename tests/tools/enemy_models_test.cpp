@@ -1,7 +1,7 @@
 // The enemy families as game content, through the engine's loader: every family has the
 // engine's life-cycle animations (and "spin1_x" for drifters), two hit spheres or more,
-// the bones and animations its issue and its scripts name, and keeps to its face
-// budget; its scripts find every name they use in it and every sound in the tree; the
+// the bones and animations its issue and its scripts name (the face budgets are
+// ModelContent's); its scripts find every name they use in it and every sound in the tree; the
 // movers cover their family's ground a tick; the spider's turns turn bone 2; the spawn
 // beats rise past their scripts' thresholds and fall back once a cycle.
 
@@ -32,38 +32,35 @@ struct EnemyFamily {
     std::vector<const char *> anims;    // beyond the life cycle: the issue's and the scripts'
     std::vector<const char *> bones;
     bool drifter;                       // "spin1_x"
-    int min_faces, max_faces;
 };
 
 const EnemyFamily FAMILIES[] = {
-    {"beasties/robot_green", {"robot_green.lua", "robot_green_path.lua"}, {"walk", "fire"}, {"gun_x"}, false, 150, 500},
-    {"beasties/robot_yellow", {"robot_yellow.lua"}, {"walk", "fire", "aim"}, {"gun_x"}, false, 150, 500},
-    {"beasties/ninjoo_1", {"ninjoo_1.lua"}, {}, {"hand_x", "back_x"}, false, 150, 500},
-    {"beasties/trackfly_1", {"trackfly_1.lua"}, {"buzz"}, {}, false, 40, 200},
-    {"beasties/trackfly_2", {"trackfly_2.lua"}, {"buzz"}, {}, false, 40, 200},
-    {"beasties/pathfly_tiny", {"pathfly_tiny.lua"}, {}, {}, false, 40, 200},
-    {"beasties/spinner_1", {"spinner_1.lua"}, {}, {}, true, 40, 200},
-    {"beasties/end_chaser", {"end_chaser.lua"}, {}, {}, false, 40, 200},
-    {"beasties/motha_2_spawn", {"motha_2_spawn.lua"}, {}, {}, false, 40, 200},
-    {"beasties/weelee_small", {"weelee_small.lua"}, {"roll"}, {"wheel_l_x", "wheel_r_x", "gun_x"}, false, 150, 500},
-    {"beasties/weelee_big", {"weelee_big.lua"}, {"roll"}, {"wheel_l_x", "wheel_r_x", "gun_x", "hatch_x"}, false, 150, 500},
+    {"beasties/robot_green", {"robot_green.lua", "robot_green_path.lua"}, {"walk", "fire"}, {"gun_x"}, false},
+    {"beasties/robot_yellow", {"robot_yellow.lua"}, {"walk", "fire", "aim"}, {"gun_x"}, false},
+    {"beasties/ninjoo_1", {"ninjoo_1.lua"}, {}, {"hand_x", "back_x"}, false},
+    {"beasties/trackfly_1", {"trackfly_1.lua"}, {"buzz"}, {}, false},
+    {"beasties/trackfly_2", {"trackfly_2.lua"}, {"buzz"}, {}, false},
+    {"beasties/pathfly_tiny", {"pathfly_tiny.lua"}, {}, {}, false},
+    {"beasties/spinner_1", {"spinner_1.lua"}, {}, {}, true},
+    {"beasties/end_chaser", {"end_chaser.lua"}, {}, {}, false},
+    {"beasties/motha_2_spawn", {"motha_2_spawn.lua"}, {}, {}, false},
+    {"beasties/weelee_small", {"weelee_small.lua"}, {"roll"}, {"wheel_l_x", "wheel_r_x", "gun_x"}, false},
+    {"beasties/weelee_big", {"weelee_big.lua"}, {"roll"}, {"wheel_l_x", "wheel_r_x", "gun_x", "hatch_x"}, false},
     {"beasties/crystal", {"crystal_large.lua", "crystal_medium.lua", "crystal_small.lua", "crystal_tiny.lua"}, {"glint"},
-     {}, true, 40, 200},
-    {"beasties/weblob_tiny2", {"weblob_tiny2.lua"}, {}, {"mainbone_x"}, false, 40, 200},
-    {"beasties/beemspider_1", {"beemspider_1.lua"}, {"walk", "turn_l", "turn_r"}, {"jaw_x", "mainbone_x"}, false, 150,
-     500},
+     {}, true},
+    {"beasties/weblob_tiny2", {"weblob_tiny2.lua"}, {}, {"mainbone_x"}, false},
+    {"beasties/beemspider_1", {"beemspider_1.lua"}, {"walk", "turn_l", "turn_r"}, {"jaw_x", "mainbone_x"}, false},
     {"beasties/mergeblob_1", {"mergeblob_1_big.lua", "mergeblob_1_big_emerge.lua", "mergeblob_1_spawn.lua"}, {"wobble"},
-     {"mainbone_x"}, false, 150, 500},
-    {"beasties/trailer_1", {"trailer_1.lua", "trailer_1_emerge.lua"}, {"trail"}, {"tail_x"}, false, 150, 500},
-    {"beasties/trailer_trash", {"trailer_trash.lua"}, {"pulse"}, {}, false, 40, 200},
-    {"beasties/worm_chain_split", {"worm_chain_split.lua"}, {"slither"}, {"head_x"}, false, 150, 500},
-    {"bosses/motha_2", {"motha_2.lua", "motha_2_emerge.lua"}, {"hatch"}, {"belly_x", "wing_l_x", "wing_r_x"}, false, 500,
-     2000},
+     {"mainbone_x"}, false},
+    {"beasties/trailer_1", {"trailer_1.lua", "trailer_1_emerge.lua"}, {"trail"}, {"tail_x"}, false},
+    {"beasties/trailer_trash", {"trailer_trash.lua"}, {"pulse"}, {}, false},
+    {"beasties/worm_chain_split", {"worm_chain_split.lua"}, {"slither"}, {"head_x"}, false},
+    {"bosses/motha_2", {"motha_2.lua", "motha_2_emerge.lua"}, {"hatch"}, {"belly_x", "wing_l_x", "wing_r_x"}, false},
     {"bosses/robo_mom", {"robo_mom.lua"}, {"stomp", "hatch"},
-     {"hatch_x", "gun_x", "arm_x", "back_x", "eye_x", "mainbone_x"}, false, 500, 2000},
-    {"bosses/robo_mom_pod", {"robo_mom.lua"}, {"pulse"}, {"core"}, false, 40, 200},
-    {"bosses/geopus", {"geopus.lua"}, {"crawl", "grow"}, {"arm_tip_x", "mouth_x"}, false, 500, 2000},
-    {"bosses/powerpimp", {"powerpimp.lua", "powerpimp_emerge.lua"}, {}, {"gun_x", "hat_x"}, false, 500, 2000},
+     {"hatch_x", "gun_x", "arm_x", "back_x", "eye_x", "mainbone_x"}, false},
+    {"bosses/robo_mom_pod", {"robo_mom.lua"}, {"pulse"}, {"core"}, false},
+    {"bosses/geopus", {"geopus.lua"}, {"crawl", "grow"}, {"arm_tip_x", "mouth_x"}, false},
+    {"bosses/powerpimp", {"powerpimp.lua", "powerpimp_emerge.lua"}, {}, {"gun_x", "hat_x"}, false},
 };
 
 const char *const LIFE_CYCLE[] = {"emerge", "submerge", "mutate", "byebye", "hitbounce"};
@@ -88,7 +85,7 @@ bool is_default(const AnimSet *set, const char *anim)
     return false;
 }
 
-TEST_F(EnemyModels, EveryFamilyHasTheEnginesAnimationsTwoSpheresItsNamesAndItsBudget)
+TEST_F(EnemyModels, EveryFamilyHasTheEnginesAnimationsTwoSpheresAndItsNames)
 {
     for (const EnemyFamily &f : FAMILIES) {
         AnimSet *set = asset_model_set(f.key);
@@ -113,8 +110,6 @@ TEST_F(EnemyModels, EveryFamilyHasTheEnginesAnimationsTwoSpheresItsNamesAndItsBu
                 EXPECT_EQ(set->bones[b].breakable, 0) << f.key << " " << bone << ": a collapsed gun fires from the origin";
             }
         }
-        EXPECT_GE(set->mesh->face_count, f.min_faces) << f.key;
-        EXPECT_LE(set->mesh->face_count, f.max_faces) << f.key;
         for (int t = 0; t < set->mesh->texture_count; t++) {
             for (const char *name : {set->mesh->texture_entries[t].colour, set->mesh->texture_entries[t].mask}) {
                 std::string file = name;

@@ -342,6 +342,41 @@ TEST_F(AnimPlayback, ChainMatricesEqualTheClosedForm)
     expect_block(&a.m[48], b2, "bone 2");
 }
 
+TEST_F(AnimPlayback, MatricesBuiltFromWhatTheLastBuildNotedEqualAFreshBuildBitForBit)
+{
+    // Bone 0 slides without turning, bone 1 swings under it, bone 2 holds under that, and
+    // bone 3 holds on the actor; the actor slides, then turns, then stands still: bones
+    // whose pose and parent turn stay, bones that only move, bones whose parent changes,
+    // bones that change.
+    const std::array<float, 10> held2 = anim_test_pose(0, -20, 0, 0, 2, 0.75f);
+    const std::array<float, 10> held3 = anim_test_pose(2, 30, 1, 0.5f, 0, 1.5f);
+    AnimFile f = anim_test_chain({{anim_test_pose(2, 25, 0, 0, 1, 1.1f), anim_test_pose(2, 25, 0, 0.5f, 1, 1.1f),
+                                   anim_test_pose(2, 25, 0.3f, 0, 1.5f, 1.1f)},
+                                  {anim_test_pose(1, 10, 0, 2, 0), anim_test_pose(1, 40, 0, 2, 0.5f, 1.2f),
+                                   anim_test_pose(1, -35, 0, 2.5f, 0, 0.8f)},
+                                  {held2, held2, held2},
+                                  {held3, held3, held3}});
+    f.bones[3].parent = 0;
+    f.tracks.push_back(anim_test_track("swing", -1, {2, 3, 2}, 0.07f, 0));
+    AnimSet *set = load(f);
+    AnimTestActor a(set);
+    ASSERT_EQ(anim_play_by_name(&a.st, "swing", 1.0f, 1), 1);
+    std::vector<float> noted(a.m.size());
+    for (int t = 0; t < 45; t++) {
+        float x = t < 15 ? 0.3f * (float)t : 4.5f, turn = t < 15 ? 10.0f : t < 30 ? 10.0f + 7.0f * (float)(t - 15) : 115.0f;
+        Mat root = trs(1, turn, x, 0, -2, 1.25f);
+        memcpy(a.m.data(), root.data(), sizeof(root));
+        anim_update(&a.st);
+        anim_build_matrices(&a.st);
+        noted = a.m;
+        for (int i = 0; i < set->bone_count; i++) {
+            a.st.build_memo[i].valid = 0;
+        }
+        anim_build_matrices(&a.st);
+        EXPECT_EQ(memcmp(noted.data(), a.m.data(), sizeof(float) * a.m.size()), 0) << "tick " << t;
+    }
+}
+
 TEST_F(AnimPlayback, CameraFacingBoneIsCamTimesParentLengthsTimesSpriteTurnTimesPose)
 {
     AnimFile f = anim_test_chain({{anim_test_pose(1, 0, 0, 0, 0)}, {anim_test_pose(0, 20, 1, 2, 3, 1.5f)}});
@@ -448,6 +483,8 @@ TEST_F(AnimPlayback, LitBonesGetTheLightInTheirOwnSpaceUpToTheLastMatrix)
     g_light_dir[1] = 0;
     g_light_dir[2] = 0;
     anim_build_matrices(&a.st);
+    EXPECT_EQ(a.st.light_dirs[2][1], 0.0f) << "the matrices alone leave the light to the draw";
+    anim_build_light_dirs(&a.st);
     // Bone 1 is turned 90 degrees about z: world +x is its -y.
     EXPECT_NEAR(a.st.light_dirs[2][0], 0.0f, 1e-6f);
     EXPECT_NEAR(a.st.light_dirs[2][1], -1.0f, 1e-6f);

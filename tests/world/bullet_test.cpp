@@ -4,6 +4,12 @@
 
 #include "tests/world/shot_fixture.h"
 
+#include "world/recycle.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 namespace {
 
 using Bullets = ShotArena;
@@ -155,6 +161,128 @@ TEST_F(Bullets, ABeamTiedToAShotLetsGoWhenTheShotsAreFreed)
     EXPECT_EQ(beam->actor_b, nullptr);
     EXPECT_NE(beam->flags & FIZZ_DYING, 0u);
     fizz_update_all();   // reads no freed matrix (the sanitizer build checks)
+}
+
+}  // namespace
+
+namespace {
+
+// The test program's heap: every operator new counted, so that a test can show a steady
+// stretch of play asks the heap for nothing.
+std::atomic<long> g_heap_news{0};
+
+}  // namespace
+
+// The replacement pairs malloc with free on purpose: g++ cannot see that both halves are
+// this program's own.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void *operator new(size_t n)
+{
+    g_heap_news++;
+    void *p = std::malloc(n ? n : 1);
+    if (!p) {
+        throw std::bad_alloc();
+    }
+    return p;
+}
+void *operator new[](size_t n)
+{
+    return operator new(n);
+}
+void *operator new(size_t n, const std::nothrow_t &) noexcept
+{
+    g_heap_news++;
+    return std::malloc(n ? n : 1);
+}
+void *operator new[](size_t n, const std::nothrow_t &) noexcept
+{
+    g_heap_news++;
+    return std::malloc(n ? n : 1);
+}
+void operator delete(void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void *p, size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, size_t) noexcept
+{
+    std::free(p);
+}
+#pragma GCC diagnostic pop
+
+namespace {
+
+// A second of steady fire (a shot a tick into a row of enemies, each shot hitting, dying
+// and removed) and a second wave of enemies (launched, killed, removed, launched again)
+// take every record and array from the ones the first gave back: no heap allocation.
+TEST_F(Bullets, SteadyFireAndASecondWaveAllocateNothing)
+{
+    def_shot("pshot", "shot", "cat_player + cat_bullet");
+    lua("c_preload_model(def('target'))");
+    for (int i = 0; i < 8; i++) {
+        make("target", -28.0f + 8.0f * (float)i, 0);
+    }
+    pass(3);
+    auto fire = [&](int t0, int ticks) {
+        for (int t = t0; t < t0 + ticks; t++) {
+            player_shot(-28.0f + 8.0f * (float)(t % 8), -5, 0);
+            bullet_update_all();
+            debris_update_all();   // the hits' explosions, as the game tick runs them
+            pass();
+        }
+    };
+    fire(0, 500);   // the shots in the air as many as they will be (a shot's flight is 4 s)
+    ASSERT_GT(g_bullet_count, 10);
+    long news = g_heap_news;
+    int blocks = g_recycle_heap_blocks;
+    fire(500, 100);
+    EXPECT_EQ(g_heap_news - news, 0) << "a steady second of fire";
+    EXPECT_EQ(g_recycle_heap_blocks - blocks, 0);
+
+    auto wave = [&] {
+        for (int i = 0; i < 20; i++) {
+            make("target", -38.0f + 4.0f * (float)i, 30);
+        }
+        pass(3);
+        for (Beastie *b = g_beasties; b; b = b->next) {
+            if (b->position[2] > 20.0f) {
+                beastie_die(b, 0);
+            }
+        }
+        pass(200);
+    };
+    int listed = 0;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        listed++;
+    }
+    wave();
+    news = g_heap_news;
+    blocks = g_recycle_heap_blocks;
+    wave();
+    EXPECT_EQ(g_heap_news - news, 0) << "a second wave of spawns";
+    EXPECT_EQ(g_recycle_heap_blocks - blocks, 0);
+    int after = 0;
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        after++;
+    }
+    EXPECT_EQ(after, listed) << "each wave was removed again";
+    EXPECT_GT(recycle_spare_count(), 0) << "their blocks wait for the next";
 }
 
 }  // namespace

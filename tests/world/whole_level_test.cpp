@@ -90,9 +90,9 @@ TEST_P(WholeLevel, RunsWithoutLeaksAndReplaysFromItsSeed)
     if (a.end_request == LEVEL_END_COMPLETE) {
         EXPECT_GT(a.bombs, 0) << "the bomb button dropped bombs";   // a lost game may end before one
     }
-    printf("level %d: %d ticks, %s, at most %d enemies, %d bombs, %d deaths, score %d\n", level, a.ticks,
-           a.end_request == LEVEL_END_COMPLETE ? "completed" : "game over", a.peak_enemies, a.bombs, a.deaths,
-           a.score);
+    printf("level %d: %d ticks, %s, at most %d enemies, %d bombs, %d deaths, score %d, state %016llx\n", level,
+           a.ticks, a.end_request == LEVEL_END_COMPLETE ? "completed" : "game over", a.peak_enemies, a.bombs,
+           a.deaths, a.score, (unsigned long long)a.hash);
     // Completed, or lost with the game's three lives: a run that reaches the limit never ended.
     EXPECT_LT(a.ticks, LEVEL_TICK_LIMIT) << "level " << level << " never ended";
     EXPECT_NE(a.end_request, 0) << "level " << level;

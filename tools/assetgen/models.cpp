@@ -31,6 +31,24 @@ constexpr int TICKS_PER_SECOND = 100;
 constexpr size_t MAX_VERTICES = 8192;   // the engine's draw-vertex limit
 constexpr size_t MAX_FACES = 16384;
 constexpr float PI = 3.14159265358979f;
+// Round shapes are cut into no more sides than the play camera can tell apart: from 115
+// units up a unit is 8 pixels at 1024 x 768, and a shape's outline may stray from the
+// round it stands for by at most a pixel there (the families are drawn at model size).
+constexpr float PLAY_PIXELS_PER_UNIT = 8.0f;
+constexpr float OUTLINE_TOLERANCE_PIXELS = 1.0f;
+
+// The sides of a round of radius r units: what the caller asked for, but no more than keep
+// every side's bulge (r (1 - cos(180 / n)) units) within the tolerance on screen, and at
+// least least.
+int seen_sides(float r, int wanted, int least)
+{
+    if (wanted <= least || !(r > 0.0f)) {
+        return wanted;
+    }
+    float c = 1.0f - OUTLINE_TOLERANCE_PIXELS / (PLAY_PIXELS_PER_UNIT * r);
+    int n = c <= -1.0f ? least : (int)std::ceil(PI / std::acos(c));
+    return std::min(wanted, std::max(least, n));
+}
 
 struct Quat {
     float x = 0, y = 0, z = 0, w = 1;
@@ -272,6 +290,13 @@ ModelBuilder::Bone ModelBuilder::bone(const std::string &name, int parent)
     return Bone(this, (int)bones_.size() - 1);
 }
 
+void ModelBuilder::shown_at(float scale)
+{
+    if (scale > 0.0f && scale < 1.0f) {
+        shown_at_ = scale;
+    }
+}
+
 // Shapes.
 
 int ModelBuilder::add_position(int bone, Vec3 p)
@@ -343,10 +368,27 @@ void ModelBuilder::box(int bone, Place p, Vec3 size, const Paint &paint, float t
         float k = (i & 4) ? taper : 1.0f;
         c[i] = place_point(p, {(i & 1 ? hx : -hx) * k, (i & 2 ? hy : -hy) * k, i & 4 ? hz : -hz});
     }
+    // The faces in pairs across z, y and x.
     const int quads[6][4] = {{0, 1, 3, 2}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 3, 7, 5}};
+    const int across[6] = {2, 2, 1, 1, 0, 0};
     const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    // A plate (one side thinner than the outline tolerance, the other two not) is only its
+    // two broad faces: its edges would be slivers under a pixel at the play camera.
+    const float sides[3] = {size.x, size.y, size.z};
+    const float thin = OUTLINE_TOLERANCE_PIXELS / PLAY_PIXELS_PER_UNIT;
+    int plate = -1, thin_sides = 0;
+    for (int a = 0; a < 3; a++) {
+        if (shown_at_ * std::fabs(sides[a]) <= thin) {
+            plate = a;
+            thin_sides++;
+        }
+    }
     Vec3 inside = p.pos;
-    for (const auto &q : quads) {
+    for (int i = 0; i < 6; i++) {
+        if (thin_sides == 1 && across[i] != plate) {
+            continue;
+        }
+        const int *q = quads[i];
         Vec3 v[4] = {c[q[0]], c[q[1]], c[q[2]], c[q[3]]};
         add_quad(bone, v, uv, paint.colour, paint, inside);
     }
@@ -356,6 +398,7 @@ void ModelBuilder::cylinder(int bone, Place p, float radius, float length, int s
                             float top_radius)
 {
     float top = top_radius < 0 ? radius : top_radius;
+    sides = seen_sides(shown_at_ * std::max(radius, top), sides, 3);
     Vec3 inside = place_point(p, {0, 0, length * 0.5f});
     for (int i = 0; i < sides; i++) {
         float a0 = 2 * PI * i / sides, a1 = 2 * PI * (i + 1) / sides;
@@ -373,19 +416,28 @@ void ModelBuilder::cylinder(int bone, Place p, float radius, float length, int s
             const float tuv[3][2] = {{u0, 0}, {u1, 0}, {(u0 + u1) * 0.5f, 1}};
             add_triangle(bone, tv, tuv, cols, paint, sub(scaled(add(v[0], v[1]), 0.5f), inside));
         }
-        // Caps as fans from their centres.
-        for (int end = 0; end < 2; end++) {
-            float r = end ? top : radius;
-            if (r <= 0) {
-                continue;
-            }
-            float z = end ? length : 0;
-            Vec3 centre = place_point(p, {0, 0, z});
-            Vec3 tv[3] = {centre, place_point(p, {r * cosf(a0), r * sinf(a0), z}),
-                          place_point(p, {r * cosf(a1), r * sinf(a1), z})};
-            const float tuv[3][2] = {{0.5f, 0.5f}, {0.5f + 0.5f * cosf(a0), 0.5f + 0.5f * sinf(a0)},
-                                     {0.5f + 0.5f * cosf(a1), 0.5f + 0.5f * sinf(a1)}};
-            const Rgba cols[3] = {paint.colour, paint.colour, paint.colour};
+    }
+    // Caps as fans from their first corner: a flat convex polygon needs sides - 2 triangles.
+    const Rgba cols[3] = {paint.colour, paint.colour, paint.colour};
+    for (int end = 0; end < 2; end++) {
+        float r = end ? top : radius;
+        if (r <= 0) {
+            continue;
+        }
+        float z = end ? length : 0;
+        Vec3 centre = place_point(p, {0, 0, z});
+        auto corner = [&](int i, Vec3 &v, float uv[2]) {
+            float a = 2 * PI * i / sides;
+            v = place_point(p, {r * cosf(a), r * sinf(a), z});
+            uv[0] = 0.5f + 0.5f * cosf(a);
+            uv[1] = 0.5f + 0.5f * sinf(a);
+        };
+        for (int i = 1; i + 1 < sides; i++) {
+            Vec3 tv[3];
+            float tuv[3][2];
+            corner(0, tv[0], tuv[0]);
+            corner(i, tv[1], tuv[1]);
+            corner(i + 1, tv[2], tuv[2]);
             add_triangle(bone, tv, tuv, cols, paint, sub(centre, inside));
         }
     }
@@ -393,6 +445,13 @@ void ModelBuilder::cylinder(int bone, Place p, float radius, float length, int s
 
 void ModelBuilder::sphere(int bone, Place p, Vec3 radii, int segments, int rings, const Paint &paint, bool half)
 {
+    // Longitude as a round of the largest radius; latitude (a half turn, or a quarter for
+    // a half sphere) as the same round would cut it.
+    float r = shown_at_ * std::max(radii.x, std::max(radii.y, radii.z));
+    segments = seen_sides(r, segments, 4);
+    int per_turn = half ? 4 : 2;
+    int seen = seen_sides(r, rings * per_turn, 4);
+    rings = std::min(rings, std::max(half ? 1 : 2, (seen + per_turn - 1) / per_turn));
     // Latitude runs from the south pole (or the equator of a half) to the north pole.
     auto point = [&](int i, int j) {
         float lon = 2 * PI * i / segments;
@@ -426,9 +485,10 @@ void ModelBuilder::sphere(int bone, Place p, Vec3 radii, int segments, int rings
         }
     }
     if (half) {
-        for (int i = 0; i < segments; i++) {
-            Vec3 tv[3] = {p.pos, point(i + 1, 0), point(i, 0)};
-            const float tuv[3][2] = {{0.5f, 0.5f}, {1, 0}, {0, 0}};
+        // Closed below by the equator's polygon, a fan from its first corner.
+        for (int i = 1; i + 1 < segments; i++) {
+            Vec3 tv[3] = {point(0, 0), point(i + 1, 0), point(i, 0)};
+            const float tuv[3][2] = {{0, 0}, {(float)(i + 1) / segments, 0}, {(float)i / segments, 0}};
             const Rgba cols[3] = {paint.colour, paint.colour, paint.colour};
             add_triangle(bone, tv, tuv, cols, paint, rotate(quat_euler(p.angles), {0, 0, -1}));
         }
@@ -437,6 +497,8 @@ void ModelBuilder::sphere(int bone, Place p, Vec3 radii, int segments, int rings
 
 void ModelBuilder::torus(int bone, Place p, float radius, float tube, int segments, int sides, const Paint &paint)
 {
+    segments = seen_sides(shown_at_ * (radius + tube), segments, 4);
+    sides = seen_sides(shown_at_ * tube, sides, 3);
     for (int i = 0; i < segments; i++) {
         float a0 = 2 * PI * i / segments, a1 = 2 * PI * (i + 1) / segments;
         for (int j = 0; j < sides; j++) {
@@ -476,6 +538,27 @@ void ModelBuilder::ribbon(int bone, const std::vector<RibbonPoint> &points, cons
             const Rgba tc[3] = {cols[t[0]], cols[t[1]], cols[t[2]]};
             add_triangle(bone, tv, tuv, tc, paint, Vec3{0, 0, 1});
         }
+    }
+}
+
+void ModelBuilder::polygon(int bone, const std::vector<Vec3> &corners, const PlaneUv &uv, const Paint &paint)
+{
+    if (corners.size() < 3) {
+        error_ = "a polygon needs three corners or more";
+        return;
+    }
+    const Rgba cols[3] = {paint.colour, paint.colour, paint.colour};
+    auto at = [&uv](const Vec3 &p, float out[2]) {
+        out[0] = uv.u0 + uv.ux * p.x + uv.uy * p.y;
+        out[1] = uv.v0 + uv.vx * p.x + uv.vy * p.y;
+    };
+    for (size_t i = 1; i + 1 < corners.size(); i++) {
+        Vec3 tv[3] = {corners[0], corners[i], corners[i + 1]};
+        float tuv[3][2];
+        for (int k = 0; k < 3; k++) {
+            at(tv[k], tuv[k]);
+        }
+        add_triangle(bone, tv, tuv, cols, paint, Vec3{0, 0, 1});
     }
 }
 

@@ -106,6 +106,13 @@ struct RibbonPoint {
     Rgba colour;
 };
 
+// A texture laid on a flat shape as a plane: at a point (x, y) of the bone's X/Y plane the
+// coordinates are u = u0 + ux x + uy y and v = v0 + vx x + vy y.
+struct PlaneUv {
+    float u0, ux, uy;
+    float v0, vx, vy;
+};
+
 class ModelBuilder;
 
 // One key of a track: the pose of every bone the track drives (its rest pose unless an
@@ -205,9 +212,17 @@ public:
 
     // A bone hanging from parent (ACTOR for the root, which must be "mainbone_x").
     Bone bone(const std::string &name, int parent = ACTOR);
+    // The largest scale the family's scripts launch it at, when that is below model size:
+    // the shapes that follow are cut for the size it has on screen.
+    void shown_at(float scale);
 
-    // Shapes, in the bone's space at place p. Faces point outward.
-    // A box of size x, y, z centred on p; taper scales its top (+Z) face.
+    // Shapes, in the bone's space at place p. Faces point outward. Shapes are cut no finer
+    // than the play camera can show at the size the family has on screen (model size, or
+    // shown_at): the round ones (cylinder, sphere, torus) take the sides, segments and
+    // rings asked for, but no more than keep every side within a pixel of the true outline
+    // there (a knob a unit across gets 5 sides, a body 6 units across 11).
+    // A box of size x, y, z centred on p; taper scales its top (+Z) face. A plate thinner
+    // than a pixel there has only its two broad faces.
     void box(int bone, Place p, Vec3 size, const Paint &paint, float taper = 1);
     // A cylinder from p along +Z; top_radius < 0 keeps the radius, 0 makes a cone.
     void cylinder(int bone, Place p, float radius, float length, int sides, const Paint &paint,
@@ -218,6 +233,10 @@ public:
     void torus(int bone, Place p, float radius, float tube, int segments, int sides, const Paint &paint);
     // A flat strip through the points, in the bone's X/Y plane, facing +Z.
     void ribbon(int bone, const std::vector<RibbonPoint> &points, const Paint &paint);
+    // A flat convex polygon in the bone's X/Y plane (corners in order, either winding, at
+    // their own height), facing +Z, cut as a fan from its first corner, its texture laid
+    // on it by uv: light that covers only part of a bigger picture's square.
+    void polygon(int bone, const std::vector<Vec3> &corners, const PlaneUv &uv, const Paint &paint);
     // A square of the given size centred on the bone's origin in its X/Y plane, facing +Z:
     // the face of a camera-facing bone.
     void sprite(int bone, float size, const Paint &paint);
@@ -302,6 +321,7 @@ private:
     std::vector<std::string> defaults_;
     int32_t mesh_flags_ = -1;
     std::vector<const Bitmap *> swaps_;
+    float shown_at_ = 1.0f;
     std::string error_;
 };
 

@@ -174,6 +174,7 @@ void model_motha_2(ModelBuilder &m)
 
 void model_motha_2_spawn(ModelBuilder &m)
 {
+    m.shown_at(0.5f);   // launched at 40-50 %, spawned by the moth at 40-50 %
     const float s = 0.6f;
     MothParts p = build_moth(m, s, false);
 

@@ -19,6 +19,7 @@ namespace ek = enemy_kit;
 
 void model_weblob_tiny2(ModelBuilder &m)
 {
+    m.shown_at(0.8f);   // weblob_tiny2.lua launches it at 60-80 %, the geopus spawns it at 50 %
     const Paint jelly = ek::gloss(0xffc23a);
     const Paint rim = ek::gloss(0xff8a24);
     const Paint nucleus = ek::gloss(0x6a2a9a);

@@ -118,5 +118,6 @@ void model_trackfly_2(ModelBuilder &m)
 
 void model_pathfly_tiny(ModelBuilder &m)
 {
+    m.shown_at(0.6f);   // pathfly_tiny.lua launches it at 50-60 %
     build_fly(m, {1.35f, 0xff4fb0, 0xff9ad6, 0x3a0830, 0xf8d0f0, false, false, 0xff60c0, 0.03f});
 }
