@@ -107,7 +107,8 @@ FaceBudget face_budget(const std::string &folder, const std::string &name)
 {
     static const std::set<std::string> small = {"trackfly_1", "trackfly_2", "pathfly_tiny", "spinner_1",
                                                 "end_chaser", "motha_2_spawn", "crystal", "weblob_tiny2",
-                                                "trailer_trash", "chunk_1", "chunk_2", "chunk_3"};
+                                                "trailer_trash", "chunk_1", "chunk_2", "chunk_3",
+                                                "robo_mom_pod"};
     if (folder == "bullets") {
         return name.rfind("missile_", 0) == 0 ? FaceBudget{"missile", 20, 100} : FaceBudget{"shot", 8, 30};
     }
@@ -115,7 +116,8 @@ FaceBudget face_budget(const std::string &folder, const std::string &name)
         return small.count(name) ? FaceBudget{"small enemy", 40, 190} : FaceBudget{"medium enemy", 140, 420};
     }
     if (folder == "bosses") {
-        return {"boss", 500, 1500};
+        // A boss's linked parts are small enemies on screen.
+        return small.count(name) ? FaceBudget{"small enemy", 40, 190} : FaceBudget{"boss", 500, 1500};
     }
     if (folder == "players") {
         if (name == "shield") {
