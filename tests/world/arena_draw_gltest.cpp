@@ -349,8 +349,19 @@ TEST_F(ArenaDraw, TheRisingBossesInPlayOnceTheyHaveEmerged)
         const char *form;
         const char *boss;
     };
-    g_hidden_keys = 1;   // the ship stands through it all
-    g_f1_flag = 1.0f;
+    // The ship stands through it all, and stands no more once the test ends, however it ends.
+    struct Untouchable {
+        Untouchable()
+        {
+            g_hidden_keys = 1;
+            g_f1_flag = 1.0f;
+        }
+        ~Untouchable()
+        {
+            g_hidden_keys = 0;
+            g_f1_flag = 0.0f;
+        }
+    } untouchable;
     for (Rising r : {Rising{109, "motha_2_emerge", "motha_2"}, Rising{139, "powerpimp_emerge", "powerpimp"}}) {
         SCOPED_TRACE(r.boss);
         g_level_number = r.level;
@@ -364,10 +375,11 @@ TEST_F(ArenaDraw, TheRisingBossesInPlayOnceTheyHaveEmerged)
         for (int i = 0; i < 20000 && after < 150 && !g_level_end_request; i++) {
             game_tick(1);
             boss = nullptr;
-            for (Beastie *b = g_beasties; b; b = b->next) {
-                if (strcmp(b->type->name, r.boss) == 0) {
-                    boss = b;
-                } else if (!boss && level_run_can_be_hit(b) && !level_run_is_boss(b->type->name)) {
+            for (Beastie *b = g_beasties; b && !boss; b = b->next) {
+                boss = strcmp(b->type->name, r.boss) == 0 ? b : nullptr;
+            }
+            for (Beastie *b = g_beasties; b && !boss; b = b->next) {
+                if (level_run_can_be_hit(b) && !level_run_is_boss(b->type->name)) {
                     beastie_take_hit(b, BEASTIE_HIT_LETHAL);
                 }
             }
@@ -392,8 +404,6 @@ TEST_F(ArenaDraw, TheRisingBossesInPlayOnceTheyHaveEmerged)
         game_session_end();
         particle_info();
     }
-    g_hidden_keys = 0;
-    g_f1_flag = 0.0f;
 }
 
 }  // namespace
