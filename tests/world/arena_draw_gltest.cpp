@@ -5,7 +5,8 @@
 // with its swapped floor light, Robo Mom walking on it with her power cells and the
 // footprints the walkers leave, from the play camera and closer, and with a cell shot
 // down (build/screens/footprints_in_play.png, boss_parts_in_play.png,
-// boss_parts_broken.png).
+// boss_parts_broken.png). The rising bosses of levels 109 and 139 in play once they have
+// emerged, from the play camera (build/screens/motha_2_in_play.png, powerpimp_in_play.png).
 
 #include "core/file.h"
 #include "core/mathlib.h"
@@ -29,6 +30,7 @@
 
 #include "tests/render/gl_fixture.h"
 #include "tests/script/lua_test_support.h"
+#include "tests/world/level_run.h"
 
 #include <cstring>
 #include <unistd.h>
@@ -338,6 +340,70 @@ TEST_F(ArenaDraw, ABossLevelsFloorRoboMomsCellsAndTheFootprintsOfTheWalkers)
     g_hidden_keys = 0;
     g_f1_flag = 0.0f;
     footprint_free();
+}
+
+TEST_F(ArenaDraw, TheRisingBossesInPlayOnceTheyHaveEmerged)
+{
+    struct Rising {
+        int level;
+        const char *form;
+        const char *boss;
+    };
+    // The ship stands through it all, and stands no more once the test ends, however it ends.
+    struct Untouchable {
+        Untouchable()
+        {
+            g_hidden_keys = 1;
+            g_f1_flag = 1.0f;
+        }
+        ~Untouchable()
+        {
+            g_hidden_keys = 0;
+            g_f1_flag = 0.0f;
+        }
+    } untouchable;
+    for (Rising r : {Rising{109, "motha_2_emerge", "motha_2"}, Rising{139, "powerpimp_emerge", "powerpimp"}}) {
+        SCOPED_TRACE(r.boss);
+        g_level_number = r.level;
+        snprintf(g_level_name, sizeof(g_level_name), "level%d", r.level);
+        g_level_start_time = 1700000000;
+        game_session_start();
+        // The level's own waves, each enemy but the boss ended as soon as it can be hit,
+        // until the boss has risen; then a second and a half of play with its escorts.
+        Beastie *boss = nullptr;
+        int after = 0;
+        for (int i = 0; i < 20000 && after < 150 && !g_level_end_request; i++) {
+            game_tick(1);
+            boss = nullptr;
+            for (Beastie *b = g_beasties; b && !boss; b = b->next) {
+                boss = strcmp(b->type->name, r.boss) == 0 ? b : nullptr;
+            }
+            for (Beastie *b = g_beasties; b && !boss; b = b->next) {
+                if (level_run_can_be_hit(b) && !level_run_is_boss(b->type->name)) {
+                    beastie_take_hit(b, BEASTIE_HIT_LETHAL);
+                }
+            }
+            after += boss != nullptr;
+        }
+        ASSERT_NE(boss, nullptr) << "level " << r.level << " brought its boss";
+        ASSERT_EQ(after, 150);
+        EXPECT_GE(boss->lifecycle, BEASTIE_IDLE);
+        EXPECT_TRUE(level_run_can_be_hit(boss)) << "emerged, it can be shot";
+        for (const Beastie *b = g_beasties; b; b = b->next) {
+            EXPECT_STRNE(b->type->name, r.form) << "the rising form gave way to the boss";
+        }
+        // The play camera straight down over it: the boss stands out on the floor.
+        look_at(boss->position[0], boss->position[2], -90.0f, 100.0f);
+        std::vector<uint8_t> with = draw(true);
+        gl_save_screen(std::string(r.boss) + "_in_play", W, H);
+        const int mode = boss->model_mode;
+        boss->model_mode = ACTOR_MODEL_NONE;
+        std::vector<uint8_t> without = draw(true);
+        boss->model_mode = mode;
+        EXPECT_GT(differing(with, without), W * H / 100) << "the boss covers a good part of the view";
+        game_session_end();
+        particle_info();
+    }
 }
 
 }  // namespace

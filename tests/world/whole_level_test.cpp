@@ -716,6 +716,10 @@ TEST(WholeLevels, OneGameThroughEveryLevelReachesTheEndOfTheLoopAndStartsItAgain
     std::vector<LoopRun> runs = in_workers<LoopRun>({1, 2, 3}, run_loop);
     ASSERT_EQ(runs.size(), 3u);
     for (const LoopRun &r : runs) {
+        printf("game %d: %d levels completed, %d frames of the end-of-loop page, then level %d of loop %.0f; "
+               "pool after the release %zu, after the frame %zu; state %016llx\n",
+               r.level, r.completed, r.end_of_loop, r.next_loop_level, r.loop_value, r.level_left, r.pool_left,
+               (unsigned long long)r.hash);
         EXPECT_EQ(r.game_over, 0);
         EXPECT_EQ(r.slow_level, 0) << "a level outlasted " << KILL_AS_HIT_TICK_LIMIT << " ticks";
         EXPECT_EQ(r.completed, LAST_LEVEL - FIRST_LEVEL + 1);
