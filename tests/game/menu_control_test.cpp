@@ -17,6 +17,7 @@
 #include "platform/input.h"
 #include "platform/input_local.h"
 #include "platform/zwin.h"
+#include "tests/game/game_folder.h"
 #include "tests/game/glyph_recorder.h"
 #include "tests/game/screen_text.h"
 #include "tests/support/default_binds.h"
@@ -523,6 +524,9 @@ TEST_F(MenuControl, AWebPageOpensOnceForAReturnHeldThroughTheModeChange)
 
 class MenuNameEntry : public MenuControl {
 protected:
+    // A stored entry saves "score.cfg" and "../scorestosend.txt": in a folder of the test's own.
+    GameFolder folder;
+
     void SetUp() override
     {
         MenuControl::SetUp();
