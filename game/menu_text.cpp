@@ -52,12 +52,19 @@ void menu_free_languages(void)
     g_language_count = 0;
 }
 
-// The file of a language, or the English one when it is missing or empty.
+// The file of a language, or the English one when it is missing or empty. A missing one
+// is a language that brings no file of this kind; an empty one is damaged, and named as
+// file_load names it so the log says why English words show (an empty English file is
+// named when it is loaded).
 static void menu_language_path(char *path, const char *kind, const char *code)
 {
     snprintf(path, MENU_PATH_SIZE, "%s%s_%s.txt", g_menu_dir, kind, code);
     con_printf("[menu] init %s", path);
-    if (file_exists_size(path) < 1) {
+    const int size = file_exists_size(path);
+    if (size < 1) {
+        if (size == 0 && strcmp(code, "en") != 0) {
+            con_printf("*** [file] '%s' is empty", path);
+        }
         snprintf(path, MENU_PATH_SIZE, "%s%s_en.txt", g_menu_dir, kind);
     }
 }

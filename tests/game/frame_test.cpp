@@ -10,6 +10,7 @@
 #include "game/lifecycle.h"
 #include "game/menu.h"
 #include "platform/input.h"
+#include "platform/sound.h"
 #include "render/zgl.h"
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
@@ -55,6 +56,9 @@ protected:
         test_ship_free();
         styles.reset();
         headless::restore();
+        // A restart opens the sound device and loads the named sounds (none here): the
+        // next test starts, as the first does, with no device.
+        sound_shutdown();
         con_config(0);
         input_reset();
         g_menu_input = 0;

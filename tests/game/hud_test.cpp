@@ -54,6 +54,7 @@ protected:
         g_two_player = 0;
         g_level_number = 0;
         g_game_type = 0.0f;
+        g_camera.end_view = 0;
         glyphs::restore();
         menu_free_languages();
         EXPECT_EQ(mem_usage, 0u);
@@ -358,6 +359,80 @@ TEST_F(Hud, HelpLabelsStandClearOfTheIconsAndEveryTextFitsTheScreen)
         report += f + "\n";
     }
     EXPECT_TRUE(faults.empty()) << report;
+}
+
+// The level end's own texts on 4:3 and 5:4 screens, in every language, in one- and
+// two-player games, at a plain and at a tenth level: the banners, the time bonus, the
+// bomb bonus steps and their total, the multiplier they are paid with. Every frame of the
+// payments; the second banner, which flies on toward the player and out, while the time
+// bonus is paid (its first 420 ticks). The icons, labels and clock the level end pushes
+// off the screen are not asked.
+TEST_F(Hud, TheLevelEndsTextsStayOnTheScreen)
+{
+    screen_text::InkTable ink{};
+    ASSERT_TRUE(screen_text::load_ink(&ink));
+    GameInfo p2{};
+    p2.number = 2;
+    std::set<std::string> faults;
+    std::set<std::string> kinds_seen;
+    for (int lang = 0; lang < 3; lang++) {
+        g_language_num = (float)lang;
+        menu_parse_text();
+        const std::string banners[] = {menu_text(44), menu_text(47), menu_text(55), menu_text(56)};
+        const std::string flying = menu_text(48);
+        const std::string time_bonus = menu_text(42), bomb_step = menu_text(43), bomb_total = menu_text(46);
+        for (int two = 0; two < 2; two++) {
+            for (int level : {102, 109}) {
+                for (int result = 0; result < (two ? 3 : 1); result++) {
+                    g_two_player = two;
+                    g_level_number = level;
+                    p1.lives = p1.bombs = 3;
+                    p1.points = 300;
+                    p2.points = 100;
+                    p1.multiplier_step = 5;
+                    hud_set_player_ref(two ? &p2 : nullptr, 2);
+                    hud_init_level();
+                    g_camera.end_view = 0;
+                    hud_set_counter(0, 9999, 1000.0f);
+                    for (int f = 0; f < 400; f++) {
+                        draw();   // in play, the HUD in place
+                    }
+                    g_camera.end_view = 1;
+                    hud_set_text(12000, 12, result);
+                    for (int f = 1; f <= 1300; f++) {
+                        draw();
+                        for (const glyphs::Draw &d : glyphs::draws()) {
+                            const std::string t = d.text;
+                            const bool banner = std::count(std::begin(banners), std::end(banners), t) > 0;
+                            const bool payment = t.rfind(time_bonus, 0) == 0 || t.rfind(bomb_total, 0) == 0 ||
+                                                 t.find(bomb_step) != std::string::npos ||
+                                                 (t[0] == '*' && d.z == 18.0f);
+                            const bool flies = t == flying && f <= 420;
+                            if (d.a <= 0.0f || !(banner || payment || flies)) {
+                                continue;
+                            }
+                            kinds_seen.insert(banner ? "banner" : flies ? "flying" : "payment");
+                            for (const screen_text::Aspect &aspect : screen_text::ASPECTS) {
+                                const screen_text::Box b = screen_text::draw_box(ink, d, 0.0f, aspect.value);
+                                if (!b.inside_screen()) {
+                                    faults.insert(std::to_string(lang) + " " + aspect.name +
+                                                  (two ? " two players" : " one player") + " level " +
+                                                  std::to_string(level) + ": \"" + t + "\" " +
+                                                  screen_text::describe(b));
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(kinds_seen.size(), 3u) << "banners, the flying banner and the payments were all drawn";
+    std::string report;
+    for (const std::string &f : faults) {
+        report += f + "\n";
+    }
+    EXPECT_TRUE(faults.empty()) << faults.size() << " lines leave the screen:\n" << report;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "game/level_driver.h"
 #include "game/settings.h"
 #include "platform/input.h"
+#include "platform/sound.h"
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
@@ -28,6 +29,7 @@ protected:
     void TearDown() override
     {
         game_frame_leave();
+        sound_shutdown();   // the restart opened the sound device
         con_config(0);
         headless::restore();
     }

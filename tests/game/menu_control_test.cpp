@@ -17,6 +17,7 @@
 #include "platform/input.h"
 #include "platform/input_local.h"
 #include "platform/zwin.h"
+#include "tests/game/game_folder.h"
 #include "tests/game/glyph_recorder.h"
 #include "tests/game/screen_text.h"
 #include "tests/support/default_binds.h"
@@ -127,6 +128,8 @@ protected:
         input_reset();
         g_menu_input = 0;
         g_menu_click = 0;
+        g_type_reach = 0;
+        g_stage_count = 1;
         memcpy(g_level_reached, saved_reached, sizeof(saved_reached));
         EXPECT_EQ(mem_usage, 0u);
     }
@@ -433,6 +436,20 @@ TEST_F(MenuControl, LockedGameTypesStayLocked)
     click(5.0f, 0.0f);
     EXPECT_EQ(g_game_type, 0.0f) << "the arrows wrap within the open types";
     EXPECT_EQ(g_menu_page, MENU_PAGE_TYPE) << "clicks on the pictures choose no row";
+
+    // Every type open: near either end of each eighth of the strip, that belt.
+    for (int t = 0; t < SCORE_TABLES / 2; t++) {
+        g_level_reached[t] = 5;
+    }
+    open(MENU_PAGE_MAIN, 1);
+    press(SELECT);
+    ASSERT_EQ(g_type_reach, 7);
+    for (int belt = 0; belt < 8; belt++) {
+        for (float within : {0.1f, 0.9f}) {
+            click(-13.0f + 26.0f * ((float)belt + within) / 8.0f, -2.0f);
+            EXPECT_EQ(g_game_type, (float)belt) << "a click " << within << " into belt " << belt;
+        }
+    }
 }
 
 TEST_F(MenuControl, ThePointerHighlightsTheRowUnderItAndClicksTheStageStrip)
@@ -507,6 +524,9 @@ TEST_F(MenuControl, AWebPageOpensOnceForAReturnHeldThroughTheModeChange)
 
 class MenuNameEntry : public MenuControl {
 protected:
+    // A stored entry saves "score.cfg" and "../scorestosend.txt": in a folder of the test's own.
+    GameFolder folder;
+
     void SetUp() override
     {
         MenuControl::SetUp();
@@ -714,10 +734,14 @@ protected:
             draw_page(page, &lines);
             break;
         case MENU_PAGE_SCORES:
-            for (HighScore &h : g_score_tables[0]) {
-                h.score = 999999999;
-                h.play_ticks = 5999999;
-                h.levels = 9999;
+            // Every table shown holds the longest lines, whatever other tests left in them.
+            for (auto &table : g_score_tables) {
+                for (HighScore &h : table) {
+                    h.score = 999999999;
+                    h.play_ticks = 5999999;
+                    h.levels = 9999;
+                    snprintf(h.name, sizeof(h.name), "MWM");
+                }
             }
             for (int t = 0; t < SCORE_TABLES; t++) {
                 for (int first : {0, 10}) {

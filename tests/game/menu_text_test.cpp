@@ -262,9 +262,20 @@ TEST_F(MenuLoader, MissingFilesFallBackToEnglishOrLeaveTheLanguageOut)
     menu_parse_text();
     EXPECT_EQ(page_row(MENU_PAGE_MAIN, 1), "English") << "no menu_de.txt: English words under de";
 
+    // An emptied menu_de.txt also gives English words under de, and the log says why.
+    write("menu_de.txt", "");
+    LogCapture log;
+    load();
+    ASSERT_EQ(g_language_count, 2);
+    menu_parse_text();
+    EXPECT_EQ(page_row(MENU_PAGE_MAIN, 1), "English");
+    EXPECT_EQ(log.count("*** [file] '../menu/menu_de.txt' is empty"), 1) << log.joined();
+    EXPECT_EQ(log.count_containing("keys_de.txt"), 1) << "a missing file of a language is no damage";
+    EXPECT_EQ(log.errors(), 1);
+
     // An emptied key-name file leaves both languages out, and the log says which file.
     write("keys_en.txt", "");
-    LogCapture log;
+    log.clear();
     load();
     EXPECT_EQ(g_language_count, 0);
     EXPECT_EQ(log.count("*** [file] '../menu/keys_en.txt' is empty"), 2) << log.joined();
