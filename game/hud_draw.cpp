@@ -27,8 +27,12 @@ constexpr float HUD_GREEN[4] = {0.5f, 0.9f, 0.1f, 1.0f};
 constexpr float HUD_RED[4] = {0.9f, 0.25f, 0.0f, 1.0f};
 constexpr float HUD_HELP_BLUE[4] = {0.3f, 0.6f, 0.9f, 0.6f};
 
-constexpr float HUD_CAPTION_PLAY[3] = {-19.0f, -14.5f, -6.0f};
-constexpr float HUD_SCORE_PLAY[3] = {-19.0f, 13.25f, -6.0f};
+// The corner texts in play stand HUD_EDGE_X out from the middle: at 19 units their outer
+// letters left a 5:4 screen (1280 x 1024), the narrowest the mode table offers.
+constexpr float HUD_EDGE_X = 18.4f;
+constexpr float HUD_EDGE_IN = 19.0f - HUD_EDGE_X;   // how far the corner texts moved in
+constexpr float HUD_CAPTION_PLAY[3] = {-HUD_EDGE_X, -14.5f, -6.0f};
+constexpr float HUD_SCORE_PLAY[3] = {-HUD_EDGE_X, 13.25f, -6.0f};
 constexpr float HUD_SHARE_PLAY_TWO[3] = {-5.4f, -14.5f, -6.0f};
 
 constexpr float HUD_GLIDE_FROM_TICKS = -100.0f;
@@ -239,7 +243,7 @@ static void hud_draw_help(void)
     const float offset = g_hud.offset;
     hud_colour(HUD_HELP_BLUE);
     hud_text(-15.2f, -13.5f - offset, -6.0f, menu_text(TEXT_HELP_DIFFICULTY));
-    hud_text(-19.0f, offset + 12.25f, -6.0f, menu_text(TEXT_HELP_SCORE));
+    hud_text(-HUD_EDGE_X, offset + 12.25f, -6.0f, menu_text(TEXT_HELP_SCORE));
     const char *multiplier = menu_text(TEXT_HELP_MULTIPLIER);
     hud_text(-0.45f * (float)strlen(multiplier), offset + 12.25f, -6.0f, multiplier);
     // The lives and bombs labels end left of the widest icon row, four lives in a
@@ -252,7 +256,7 @@ static void hud_draw_help(void)
     const char *bombs = menu_text(TEXT_HELP_BOMBS);
     hud_text(hud_right_aligned(right, bombs), offset + 12.25f, HUD_HELP_Z, bombs);
     const char *clock = menu_text(TEXT_HELP_CLOCK);
-    hud_text(19.0f - 0.9f * (float)strlen(clock), -13.5f - offset, -6.0f, clock);
+    hud_text(HUD_EDGE_X - 0.9f * (float)strlen(clock), -13.5f - offset, -6.0f, clock);
 }
 
 static float hud_banner_alpha(void)
@@ -395,7 +399,7 @@ void hud_draw(void)
     hud_glide(dt);
 
     const float pulse = g_hud.clock_pulse;
-    hud_printf(13.5f - pulse, -14.5f - g_hud.offset + 0.8f * pulse, 2.0f * pulse - 6.0f, "%3d:%.2d",
+    hud_printf(13.5f - HUD_EDGE_IN - pulse, -14.5f - g_hud.offset + 0.8f * pulse, 2.0f * pulse - 6.0f, "%3d:%.2d",
                g_hud.clock_seconds, g_hud.clock_hundredths);
     if (p1) {
         hud_draw_score(p1, 0);
