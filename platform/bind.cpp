@@ -2,7 +2,7 @@
 // the bind command, "bindwin32.cfg" and the controls page.
 
 #include "platform/bind.h"
-#include "platform/input_local.h"
+#include "platform/input.h"
 
 #include "core/con.h"
 #include "core/file.h"
