@@ -8,7 +8,6 @@
 #include "core/file.h"
 #include "core/mem.h"
 #include "core/mt.h"
-#include "game/settings.h"
 #include "render/camera.h"
 
 #include <SDL.h>
@@ -22,6 +21,8 @@ SoundVoice snd_voices[SND_VOICES];
 int snd_audio_ok;
 int snd_last_ambient;
 int32_t snd_peak = SND_PEAK_FLOOR;
+float g_sound_sfxvol;
+float g_sound_menuvol;
 
 // The mixer's sums of one chunk (audio thread only).
 static int32_t snd_accumulators[SND_MIX_CHUNK];

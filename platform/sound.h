@@ -21,6 +21,10 @@ constexpr int SOUND_PING_BOMB_COUNT = 13;
 constexpr int SOUND_AMBIENT = 14;
 constexpr int SOUND_NAMED_COUNT = 15;
 
+// The volumes (console variables of game/settings.cpp's table, saved in "config.cfg").
+extern float g_sound_sfxvol;               // 0.75 .. 1
+extern float g_sound_menuvol;              // 0.75 .. 1
+
 // Empties the sound table, opens the audio device and loads the named sounds (at every
 // video restart). Without a device the game runs silent.
 void sound_init(void);

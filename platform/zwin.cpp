@@ -5,7 +5,6 @@
 
 #include "core/con.h"
 #include "core/shell.h"
-#include "game/settings.h"
 #include "platform/browser.h"
 #include "render/zgl.h"
 
@@ -18,6 +17,10 @@ int zwin_mode_count;
 int g_video_width = ZWIN_FALLBACK_WIDTH;
 int g_video_height = ZWIN_FALLBACK_HEIGHT;
 int g_zwin_active = 1;
+float g_render_resolution;
+float g_render_colourdepth;
+float g_render_brightness = 0.5f;
+float g_render_fullscreen = -1.0f;
 
 static const char ZWIN_CAPTION[] = "Glimmerfall";
 // The online score page; the help page is a file below the base folder.

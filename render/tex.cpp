@@ -6,7 +6,6 @@
 #include "core/con.h"
 #include "core/file.h"
 #include "core/str.h"
-#include "game/settings.h"
 #include "render/batch.h"
 #include "render/zgl.h"
 
@@ -26,6 +25,8 @@ Preload *g_current_colour_image;
 Preload *g_current_mask_image;
 char g_rename_table[TEX_RENAME_NAMES][TEX_RENAME_SIZE];
 int g_rename_count;
+float g_render_16bittexture;
+float g_render_trilinear;
 int g_preload_reload;
 float g_preload_hue;
 

@@ -70,6 +70,11 @@ extern Preload *g_current_mask_image;
 extern char g_rename_table[TEX_RENAME_NAMES][TEX_RENAME_SIZE];
 extern int g_rename_count;
 
+// The texture settings (console variables of game/settings.cpp's table, saved in
+// "config.cfg"); the menus' texture choice restarts the cache.
+extern float g_render_16bittexture;
+extern float g_render_trilinear;
+
 // Set by the callers around loads, cleared here; read by the bitmap preload cache.
 extern int g_preload_reload;     // non-zero: colour images are loaded afresh
 extern float g_preload_hue;      // degrees; colour images are hue-rotated when non-zero

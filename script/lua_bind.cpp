@@ -28,6 +28,8 @@
 char g_lua_strings[LUA_MAX_STRINGS + 1][LUA_STRING_SIZE];
 int g_lua_string_count;
 float g_lua_numbers[LUA_MAX_NUMBERS];
+float g_render_modelnum1;
+float g_render_modelnum2;
 
 // The single-precision 1/32767 that scales a 15-bit random number to 0..1.
 constexpr float LUA_RAND_SCALE = 3.0518509e-05f;

@@ -9,7 +9,6 @@
 #include "core/mathlib.h"
 #include "core/mt.h"
 #include "game/level_driver.h"
-#include "game/settings.h"
 #include "render/tex.h"
 #include "world/animset.h"
 #include "world/beastie.h"

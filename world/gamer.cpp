@@ -10,7 +10,6 @@
 #include "core/mt.h"
 #include "game/hud.h"
 #include "game/level_driver.h"
-#include "game/settings.h"
 #include "platform/input.h"
 #include "render/camera.h"
 #include "world/actortype.h"
@@ -29,6 +28,8 @@ Gamer *g_gamer_first;
 float g_gamer_view[3];
 GamerBullet g_gamer_bullets[GAMER_MAX_BULLETS];
 int g_gamer_bullet_count;
+float g_render_modelhue1;
+float g_render_modelhue2;
 static ActorType *gamer_shield_type;
 static ActorType *gamer_spinner_type;
 static int gamer_next_number = 1;

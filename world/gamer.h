@@ -70,6 +70,10 @@ extern Gamer *g_gamer_first;
 extern float g_gamer_view[3];
 extern GamerBullet g_gamer_bullets[GAMER_MAX_BULLETS];
 extern int g_gamer_bullet_count;
+// The ships' hue steps, 0 .. 11 (consoles "render_modelhue1" and "render_modelhue2" of
+// game/settings.cpp's table): their models and the player bullets load turned by them.
+extern float g_render_modelhue1;
+extern float g_render_modelhue2;
 
 // Builds a ship of the type at pos with size and heading angle and lists it. 0, or -1
 // when it is not listed (a null type: "*** gamer help"; no skeleton): the caller deletes it.
