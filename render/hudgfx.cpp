@@ -7,7 +7,7 @@
 #include "core/file.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/frame.h"
+#include "core/shell.h"
 #include "game/gameinfo.h"
 #include "platform/sound.h"
 #include "render/batch.h"

@@ -7,7 +7,7 @@
 #include "core/mathlib.h"
 #include "core/mem.h"
 #include "core/model_file.h"
-#include "game/frame.h"
+#include "core/shell.h"
 #include "render/batch.h"
 #include "render/hue.h"
 #include "render/tex.h"

@@ -8,7 +8,7 @@
 #include "core/mathlib.h"
 #include "core/mem.h"
 #include "core/mt.h"
-#include "game/frame.h"
+#include "core/shell.h"
 
 #include <cmath>
 #include <cstring>

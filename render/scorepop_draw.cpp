@@ -3,7 +3,7 @@
 
 #include "render/footprint.h"
 
-#include "game/frame.h"
+#include "core/shell.h"
 #include "game/menu.h"
 #include "render/font.h"
 #include "render/zgl.h"

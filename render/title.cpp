@@ -8,7 +8,7 @@
 #include "core/file.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/frame.h"
+#include "core/shell.h"
 #include "game/gameinfo.h"
 #include "game/menu.h"
 #include "game/settings.h"
