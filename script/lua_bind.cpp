@@ -10,7 +10,6 @@
 #include "core/str.h"
 #include "game/gameinfo.h"
 #include "game/hud.h"
-#include "game/level_driver.h"
 #include "game/settings.h"
 #include "render/tex.h"
 #include "render/zgl.h"
@@ -18,6 +17,7 @@
 #include "script/lua_host.h"
 #include "script/script_store.h"
 #include "world/actortype.h"
+#include "world/level.h"
 #include "world/path.h"
 #include "world/room.h"
 

@@ -9,10 +9,10 @@
 #include "core/mathlib.h"
 #include "core/mt.h"
 #include "game/hud.h"
-#include "game/level_driver.h"
 #include "platform/input.h"
 #include "render/camera.h"
 #include "world/actortype.h"
+#include "world/level.h"
 #include "world/powerup.h"
 
 #include <cmath>
