@@ -29,7 +29,6 @@
 #include <cstdarg>
 #include <cstdio>
 
-char *g_language;
 float g_language_num;
 char g_level_name[LEVEL_NAME_SIZE];
 time_t g_level_start_time;

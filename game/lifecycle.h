@@ -3,12 +3,13 @@
 // restart, which re-applies the settings and rebuilds the device layers.
 #pragma once
 
+#include "render/font.h"
+
 #include <ctime>
 
 constexpr int LEVEL_NAME_SIZE = 64;
 
-// The language setting's value buffer (console "language", default "en").
-extern char *g_language;
+// The language setting's value buffer (g_language, console "language") is render/font.h's.
 // Console "language_num".
 extern float g_language_num;
 // "level%d" of the level being set up; the script host runs the script of this name.

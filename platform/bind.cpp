@@ -6,7 +6,7 @@
 
 #include "core/con.h"
 #include "core/file.h"
-#include "game/menu.h"
+#include "core/lang.h"
 
 #include <cstdio>
 #include <cstring>

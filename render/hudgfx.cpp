@@ -5,10 +5,10 @@
 #include "render/hudgfx.h"
 
 #include "core/file.h"
+#include "core/game_record.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
 #include "core/shell.h"
-#include "game/gameinfo.h"
 #include "platform/sound.h"
 #include "render/batch.h"
 #include "render/camera.h"

@@ -3,8 +3,8 @@
 
 #include "render/footprint.h"
 
+#include "core/lang.h"
 #include "core/shell.h"
-#include "game/menu.h"
 #include "render/font.h"
 #include "render/zgl.h"
 
