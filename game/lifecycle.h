@@ -34,6 +34,14 @@ extern const LifecycleDisplay LIFECYCLE_DISPLAY_DEFAULT;
 // after emptying the console tables.
 void init_console_vars(void);
 
+// Hands each layer the functions of the layers above it that it calls: the loaders of
+// core/ the texture cache and the hue rotation (g_file_imports), the window the GL flush
+// (g_zwin_gl_flush), the mixer the camera as its listener (g_sound_listener), the ships
+// the game records and the HUD (g_gamer_imports), the bindings the HUD's level caption
+// (g_lua_level_label). The first step of init_game; the tests and the benchmarks take
+// it before their first case.
+void init_imports(void);
+
 // Each returns 0; sub-steps log their own problems.
 int init_game(void);
 int free_game(void);

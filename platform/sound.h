@@ -53,5 +53,8 @@ void sound_play_named_scaled(int id, float f);
 // Plays a loaded sound at a position, quieter with its distance from the camera across
 // the floor; extra_priority raises it over other instances of the same sound.
 void sound_play_at(int index, const float pos[3], int extra_priority);
+// Where the listener stands: the camera's position (camera_position), handed over at
+// start-up (init_imports).
+extern void (*g_sound_listener)(float out[3]);
 // Stops every voice playing a loaded sound.
 void sound_stop(int index);

@@ -6,7 +6,6 @@
 #include "core/con.h"
 #include "core/shell.h"
 #include "platform/browser.h"
-#include "render/zgl.h"
 
 #include <SDL.h>
 #include <cstdio>
@@ -21,6 +20,7 @@ float g_render_resolution;
 float g_render_colourdepth;
 float g_render_brightness = 0.5f;
 float g_render_fullscreen = -1.0f;
+void (*g_zwin_gl_flush)(void);
 
 static const char ZWIN_CAPTION[] = "Glimmerfall";
 // The online score page; the help page is a file below the base folder.
@@ -179,7 +179,7 @@ void zwin_swap(void)
 
 void zwin_flush(void)
 {
-    zgl_flush();
+    g_zwin_gl_flush();
 }
 
 uint32_t zwin_ticks(void)

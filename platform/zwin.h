@@ -59,6 +59,9 @@ void zwin_set_gamma(void);
 void zwin_swap(void);
 // Flushes the GL pipeline when GL is up.
 void zwin_flush(void);
+// The renderer's flush (zgl_flush) that zwin_flush calls, handed over at start-up
+// (init_imports): GL's state is the renderer's.
+extern void (*g_zwin_gl_flush)(void);
 // Milliseconds since SDL started.
 uint32_t zwin_ticks(void);
 // Ends the main loop after the current frame.

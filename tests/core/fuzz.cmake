@@ -28,6 +28,8 @@ if(GLIMMERFALL_FUZZ)
                 add_executable(${name} ${source})
                 target_link_libraries(${name} PRIVATE glimmer_all)
             endif()
+            # The layers are connected before the first input, as the program's start-up does.
+            target_sources(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support/fuzz_init.cpp)
             target_link_options(${name} PRIVATE -fsanitize=fuzzer)
             add_dependencies(fuzz_targets ${name})
         endforeach()
