@@ -60,6 +60,25 @@ constexpr int MAX_PRELOADS = 1024;   // the bitmaps of a level plus the menus' w
 extern Preload g_preloads[MAX_PRELOADS];
 extern int g_preload_count;
 
+// Set by the callers around loads, cleared by the texture cache; read by file_mload and
+// the particle loader.
+extern int g_preload_reload;     // non-zero: colour images are loaded afresh
+extern float g_preload_hue;      // degrees; colour images are hue-rotated when non-zero
+
+// The renderer's steps that the loaders take in their order: the hue rotation of
+// file_mload and of the particle colours, the textures of a mesh and of a particle
+// emitter. The renderer hands its functions over at start-up (init_imports), so the
+// loaders call up through this table while their includes point down.
+struct TextureRecord;
+struct FileImports {
+    int (*texture_find_or_load)(char *colour, uint32_t flags, TextureRecord **list, int *count,
+                                char *mask, float anim_speed, int anim_mode);   // zgl_texture_find_or_load
+    uint32_t (*texture_record_handle)(const TextureRecord *record);            // zgl_texture_record_handle
+    void (*hue_set_angle)(float degrees);                                      // hue_set_angle
+    void (*hue_apply_rgb)(uint8_t *pixels, int n, int stride, int ignored);    // hue_apply_rgb
+};
+extern FileImports g_file_imports;
+
 // The decoded bitmap for name with type 0, 1, 3 or 4 (channels; 0 picks 1 or 3 by the
 // file). Types 0 and 1 return an earlier record of the same name and type; types 3 and 4
 // do so only while the texture cache's reload flag is 0, and are hue-rotated by its hue

@@ -6,13 +6,14 @@
 #include "core/con.h"
 #include "core/mem.h"
 #include "core/str.h"
-#include "render/hue.h"
-#include "render/tex.h"
 
 #include <strings.h>
 
 Preload g_preloads[MAX_PRELOADS];
 int g_preload_count;
+int g_preload_reload;
+float g_preload_hue;
+FileImports g_file_imports;
 
 Preload *file_mload(const char *name, int type)
 {
@@ -46,8 +47,8 @@ Preload *file_mload(const char *name, int type)
         return nullptr;
     }
     if ((type == 3 || type == 4) && g_preload_hue != 0.0f) {
-        hue_set_angle(g_preload_hue);
-        hue_apply_rgb(pixels, width * height, type, 0);
+        g_file_imports.hue_set_angle(g_preload_hue);
+        g_file_imports.hue_apply_rgb(pixels, width * height, type, 0);
     }
     Preload *p = &g_preloads[g_preload_count];
     *p = Preload{};

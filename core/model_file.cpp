@@ -8,7 +8,6 @@
 #include "core/mem.h"
 #include "core/str.h"
 #include "core/stream.h"
-#include "render/tex.h"
 
 #include <cstdio>
 #include <cstring>
@@ -225,8 +224,8 @@ void model_load_textures(ModelFile *model)
         char mask[MODEL_NAME_SIZE];
         TextureRecord *record = nullptr;
         int used = 0;
-        zgl_texture_find_or_load(model_texture_arg(colour, t->colour), t->flags, &record, &used,
-                                 model_texture_arg(mask, t->mask), t->anim_speed, t->anim_mode);
+        g_file_imports.texture_find_or_load(model_texture_arg(colour, t->colour), t->flags, &record, &used,
+                                            model_texture_arg(mask, t->mask), t->anim_speed, t->anim_mode);
         model->textures[i] = used == 1 ? record : nullptr;
         model->texture_used += used == 1;
     }

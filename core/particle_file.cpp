@@ -8,8 +8,6 @@
 #include "core/mem.h"
 #include "core/model_file.h"
 #include "core/str.h"
-#include "render/hue.h"
-#include "render/tex.h"
 
 #include <cmath>
 #include <cstdio>
@@ -134,8 +132,8 @@ void particle_prepare_colours(ParticleEmitter *emitter)
                 rgb[PARTICLE_STAGES + s][c] = pf_colour_byte(emitter->colour_var[s][c]);
             }
         }
-        hue_set_angle(g_preload_hue);
-        hue_apply_rgb(&rgb[0][0], 2 * PARTICLE_STAGES, 3, 0);
+        g_file_imports.hue_set_angle(g_preload_hue);
+        g_file_imports.hue_apply_rgb(&rgb[0][0], 2 * PARTICLE_STAGES, 3, 0);
         for (int s = 0; s < PARTICLE_STAGES; s++) {
             for (int c = 0; c < 3; c++) {
                 emitter->colour[s][c] = rgb[s][c];
@@ -177,8 +175,9 @@ int particle_load(const char *name, ParticleEmitter *emitter)
     char colour[MODEL_NAME_SIZE];
     char mask[MODEL_NAME_SIZE];
     int count = 0;
-    zgl_texture_find_or_load(model_texture_arg(colour, emitter->texture_colour), emitter->texture_flags,
-                             &emitter->texture_record, &count, model_texture_arg(mask, emitter->texture_mask), 0.0f, 0);
-    emitter->texture = zgl_texture_record_handle(emitter->texture_record);
+    g_file_imports.texture_find_or_load(model_texture_arg(colour, emitter->texture_colour), emitter->texture_flags,
+                                        &emitter->texture_record, &count,
+                                        model_texture_arg(mask, emitter->texture_mask), 0.0f, 0);
+    emitter->texture = g_file_imports.texture_record_handle(emitter->texture_record);
     return 1;
 }

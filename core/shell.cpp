@@ -1,4 +1,4 @@
-// shell.cpp -- the program shell's state words and the base folder.
+// shell.cpp -- the program shell's state words, the base folder and the frame clock.
 
 #include "core/shell.h"
 
@@ -9,6 +9,9 @@
 int g_app_quit;
 int g_app_iconified;
 char g_base_dir[SHELL_BASE_DIR_SIZE];
+int g_frame_steps;
+float g_frame_dt;
+float g_fade = -1.0f;
 
 void shell_set_base_dir(const char *cwd)
 {

@@ -27,9 +27,6 @@ int g_screen_mode;
 int g_level_end_request;
 int g_mode_frames;
 uint32_t g_last_frame_ms;
-float g_fade = -1.0f;
-int g_frame_steps;
-float g_frame_dt;
 
 const FrameHooks FRAME_HOOKS_DEFAULT = {
     zwin_ticks,

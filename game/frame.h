@@ -2,6 +2,8 @@
 // screen state machine (title screens, menus, level start, play, end-of-loop page).
 #pragma once
 
+#include "core/shell.h"
+
 #include <cstdint>
 
 constexpr uint32_t FRAME_GATE_MS = 9;      // a frame runs once more than this has passed
@@ -23,9 +25,7 @@ extern int g_screen_mode;          // one of the SCREEN_* states
 extern int g_level_end_request;    // 0, or a LEVEL_END_* request, handled at the next frame in game
 extern int g_mode_frames;          // frames (not ticks) in the current front-end screen; 900 ends it
 extern uint32_t g_last_frame_ms;   // clock reading of the last frame that ran
-extern float g_fade;               // below 0 no fade; front-end screens raise it to 1 by 0.01 per frame
-extern int g_frame_steps;          // logic steps run in this frame; 0 while paused
-extern float g_frame_dt;           // the same as a float: the time step of animations and effects
+// The frame clock this function keeps (g_frame_steps, g_frame_dt, g_fade) is core/shell.h's.
 
 // The clock and the drawing of the frame function. The state machine calls nothing
 // else that needs a window, so tests can run it with their own clock and no drawing.

@@ -14,21 +14,12 @@
 
 #include <cstdio>
 
-GameInfo g_gameinfo[GAMEINFO_PLAYERS];
-int32_t g_score_thresholds[SCORE_THRESHOLDS];
-
-int g_level_number = 101;
 float g_start_level = 101.0f;
 float g_game_type;
-int g_two_player;
-float g_base_skill;
 float g_wrap_skill;
-float g_loop_value = 1.0f;
 int g_level_advance;
-int g_wrap_count;
 int g_wrap_steps;
 int g_levels_completed;
-int g_finished;
 
 constexpr int GAMEINFO_CAMERA_STYLE = 3;          // the camera's play style
 constexpr float GAMEINFO_POWERUP_COUNTDOWN = 20.0f; // seconds before the first drop

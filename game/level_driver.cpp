@@ -29,33 +29,13 @@
 #include "world/recycle.h"
 #include "world/powerup.h"
 
-int g_level_ticks;
-int g_time_limit;
 int g_time_bonus_rate;
-int g_death_ticks;
-int g_game_over;
-int g_level_end_ticks;
-int g_no_more_beasties;
-int g_time_skip_off;
-int g_beasties_active;
-int g_debris_count;
-float g_gameloop_budget = 100.0f;
-int g_level_playing;
-int g_ticks_left;
 float g_beep_accumulator = 1000.0f;
-int g_level_variant;
 void (*g_level_spawn_end_chaser)(void) = beasties_spawn_end_chaser;
 int g_time_bonus = -1;
 int g_level_end_award = -1;
 int g_level_end_tick;
-float g_level_bounds[6];
 int g_session_active;
-
-float g_difficulty;
-int g_difficulty_level;
-float g_speed_factor = 1.0f;
-float g_time_factor = 1.0f;
-float g_trigger_factor = 1.0f;
 
 constexpr int LEVEL_LEAD_IN = -200;             // g_level_ticks at the start: 2 s lead-in
 constexpr int LEVEL_TIME_LIMIT = 6000;          // 60 s unless the script sets its own
@@ -433,33 +413,6 @@ void game_tick(int ticks_left)
     debris_update_all();
     fizz_rules_tick();
     fizz_update_all();
-}
-
-void game_grow_bounds(const float pos[3], float radius)
-{
-    float r2 = 2.0f * radius;
-    if (pos[0] - r2 < g_level_bounds[0]) {
-        g_level_bounds[0] = pos[0] - r2;
-    }
-    if (pos[0] + r2 > g_level_bounds[3]) {
-        g_level_bounds[3] = pos[0] + r2;
-    }
-    if (pos[2] - r2 < g_level_bounds[2]) {
-        g_level_bounds[2] = pos[2] - r2;
-    }
-    if (pos[2] + r2 > g_level_bounds[5]) {
-        g_level_bounds[5] = pos[2] + r2;
-    }
-}
-
-void game_set_difficulty(float skill)
-{
-    g_difficulty = skill;
-    g_difficulty_level = (int)(skill / 30.0f);
-    g_gameloop_budget = 100.0f + skill;
-    g_speed_factor = (100.0f + skill) * 0.01f;
-    g_time_factor = 1.0f;
-    g_trigger_factor = 1.0f;
 }
 
 void game_abandon(void)

@@ -25,11 +25,12 @@
 #include "render/tex.h"
 #include "render/title.h"
 #include "render/zgl.h"
+#include "script/lua_bind.h"
+#include "world/gamer.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-char *g_language;
 float g_language_num;
 char g_level_name[LEVEL_NAME_SIZE];
 time_t g_level_start_time;
@@ -83,8 +84,18 @@ void init_console_vars(void)
     init_register_vars();
 }
 
+void init_imports(void)
+{
+    g_file_imports = TEX_FILE_IMPORTS;
+    g_zwin_gl_flush = zgl_flush;
+    g_sound_listener = camera_position;
+    g_gamer_imports = GamerImports{gameinfo_get, gameinfo_set, hud_set_player_ref};
+    g_lua_level_label = hud_set_level_label;
+}
+
 int init_game(void)
 {
+    init_imports();
     con_printf("[init] init_game");
     mt_seed((uint32_t)time(nullptr));
     camera_defaults();

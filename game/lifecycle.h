@@ -3,12 +3,13 @@
 // restart, which re-applies the settings and rebuilds the device layers.
 #pragma once
 
+#include "render/font.h"
+
 #include <ctime>
 
 constexpr int LEVEL_NAME_SIZE = 64;
 
-// The language setting's value buffer (console "language", default "en").
-extern char *g_language;
+// The language setting's value buffer (g_language, console "language") is render/font.h's.
 // Console "language_num".
 extern float g_language_num;
 // "level%d" of the level being set up; the script host runs the script of this name.
@@ -32,6 +33,14 @@ extern const LifecycleDisplay LIFECYCLE_DISPLAY_DEFAULT;
 // Registers every console variable and command in the save order of "config.cfg",
 // after emptying the console tables.
 void init_console_vars(void);
+
+// Hands each layer the functions of the layers above it that it calls: the loaders of
+// core/ the texture cache and the hue rotation (g_file_imports), the window the GL flush
+// (g_zwin_gl_flush), the mixer the camera as its listener (g_sound_listener), the ships
+// the game records and the HUD (g_gamer_imports), the bindings the HUD's level caption
+// (g_lua_level_label). The first step of init_game; the tests and the benchmarks take
+// it before their first case.
+void init_imports(void);
 
 // Each returns 0; sub-steps log their own problems.
 int init_game(void);

@@ -17,7 +17,6 @@ int g_menu_choice;
 int g_menu_page;
 int g_menu_item = 1;
 int g_menu_frames;
-int g_last_page;
 float g_start_stage = 1.0f;
 int g_stage_count = 1;
 int g_type_reach;

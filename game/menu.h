@@ -1,7 +1,15 @@
 // menu.h -- the front end's menus: pages, their control and the language texts.
 #pragma once
 
+#include "core/lang.h"
+#include "render/font.h"
+#include "render/title.h"
+
 #include <cstdint>
+
+// The language text slots (MENU_TEXT_SIZE, MENU_TEXT_SLOTS, menu_text) are core/lang.h's;
+// the language's text depth (g_menu_text_depth) render/font.h's and the page the title
+// scene last saw (g_last_page) render/title.h's.
 
 // The menus' result for the frame function: 0 none or one of these.
 constexpr int MENU_CHOICE_QUIT = -1;
@@ -11,9 +19,7 @@ constexpr int MENU_CHOICE_TEXTURES = 3;      // texture settings changed
 constexpr int MENU_CHOICE_NAME_ENTRY = 9;    // high-score name entry pending
 extern int g_menu_choice;
 
-constexpr int MENU_TEXT_SIZE = 128;          // a row's text and a language slot, terminator included
 constexpr int MENU_PAGE_COUNT = 14;
-constexpr int MENU_TEXT_SLOTS = 100;
 constexpr int MENU_KEY_NAMES = 256;
 constexpr int MENU_KEY_NAME_SIZE = 32;
 constexpr int MAX_LANGUAGES = 64;
@@ -55,8 +61,6 @@ struct MenuItem {
 extern int g_menu_page;              // 0..13
 extern int g_menu_item;              // the highlighted row; -1 while the end-of-loop page draws
 extern int g_menu_frames;            // frames since menu_start or the last select, up to 855
-extern int g_last_page;              // the page as the title scene last saw it
-extern float g_menu_text_depth;      // the language's depth number, taken off every menu z
 extern float g_start_stage;          // the chosen start stage, 1..g_stage_count
 extern int g_stage_count;            // start stages open in the chosen table, at least 1
 extern int g_type_reach;             // game types open beyond the first
@@ -106,8 +110,6 @@ void menu_draw(void);
 void menu_draw_page_models(void);
 // Draws the end-of-loop page.
 void menu_end_page(void);
-// Language text slot id (0..99); any other id gives slot 0. Never null.
-const char *menu_text(int id);
 // A page's rows and their count; null and 0 for a page outside 0..13.
 MenuItem *menu_page(int page, int *count);
 // The current colour from the player colour table (i clamped to 0..7).

@@ -42,7 +42,6 @@ extern int g_pointer_prev_buttons;
 extern float g_menu_pointer_z;         // the pointer's depth: the z of the page's title
 extern MenuVideoSnapshot g_video_snapshot;
 extern int g_label_columns[4];         // MENU_COLUMN_*: where values follow their labels
-extern char g_menu_texts[MENU_TEXT_SLOTS][MENU_TEXT_SIZE];
 extern char g_key_names[MENU_KEY_NAMES][MENU_KEY_NAME_SIZE];
 
 constexpr int MENU_CLICK_BUTTON = 1;

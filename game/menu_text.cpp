@@ -28,10 +28,8 @@ struct MenuLanguage {
 static MenuLanguage menu_languages[MAX_LANGUAGES];
 int g_language_count;
 
-char g_menu_texts[MENU_TEXT_SLOTS][MENU_TEXT_SIZE];
 char g_key_names[MENU_KEY_NAMES][MENU_KEY_NAME_SIZE];
 int g_label_columns[4];
-float g_menu_text_depth;
 
 constexpr int MENU_CODE_GROUP = 3;           // "en#": two letters and a separator
 constexpr int MENU_PATH_SIZE = FILE_DIR_SIZE + 32;
@@ -167,11 +165,6 @@ const char *text_next_line(const char *p)
         p++;
     }
     return *p ? p + 1 : p;
-}
-
-const char *menu_text(int id)
-{
-    return g_menu_texts[id >= 0 && id < MENU_TEXT_SLOTS ? id : 0];
 }
 
 static int menu_is_blank(char c)

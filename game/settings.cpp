@@ -9,24 +9,8 @@
 #include "platform/input.h"
 
 float g_sound_devnum;
-float g_sound_sfxvol;
-float g_sound_menuvol;
 float g_render_levelnum;
-float g_render_modelnum1;
-float g_render_modelhue1;
-float g_render_modelnum2;
-float g_render_modelhue2;
-float g_render_alternaterenderpath;
-float g_render_biggcrosshair;
-float g_render_resolution;
-float g_render_colourdepth;
 float g_render_sync;
-float g_render_brightness = 0.5f;
-float g_render_16bittexture;
-float g_render_trilinear;
-float g_render_particles;
-float g_render_backgroundgfx;
-float g_render_fullscreen = -1.0f;
 
 struct SettingDef {
     const char *name;

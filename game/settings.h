@@ -2,27 +2,25 @@
 // their defaults and ranges, and the routines that keep them in range.
 #pragma once
 
-extern float g_sound_devnum;
-extern float g_sound_sfxvol;               // 0.75 .. 1
-extern float g_sound_menuvol;              // 0.75 .. 1
-extern float g_render_levelnum;
-extern float g_render_modelnum1;           // ship of player 1, wraps 0 .. 4
-extern float g_render_modelhue1;           // its hue step, wraps 0 .. 11
-extern float g_render_modelnum2;
-extern float g_render_modelhue2;
-extern float g_render_alternaterenderpath;
-extern float g_render_biggcrosshair;       // 0.25 .. 1
-extern float g_render_resolution;          // index into the video mode table
-extern float g_render_colourdepth;         // 1 .. 2
-extern float g_render_sync;
-extern float g_render_brightness;          // 0 .. 1, 0.5 the identity gamma
-extern float g_render_16bittexture;
-extern float g_render_trilinear;
-extern float g_render_particles;           // 0.25 .. 1
-extern float g_render_backgroundgfx;       // 0 .. 3
-extern float g_render_fullscreen;          // -1 until "config.cfg" ran; its change handler is restart
+// The settings live in the modules that read them; the table of settings.cpp registers
+// each under its name:
+#include "platform/sound.h"     // g_sound_sfxvol, g_sound_menuvol
+#include "platform/zwin.h"      // g_render_resolution, g_render_colourdepth, g_render_brightness, g_render_fullscreen
+#include "render/batch.h"       // g_render_alternaterenderpath
+#include "render/hudgfx.h"      // g_render_biggcrosshair
+#include "render/model.h"       // g_render_backgroundgfx
+#include "render/particle.h"    // g_render_particles
+#include "render/tex.h"         // g_render_16bittexture, g_render_trilinear
+#include "script/lua_bind.h"    // g_render_modelnum1, g_render_modelnum2
+#include "world/gamer.h"        // g_render_modelhue1, g_render_modelhue2
 
-// Sets the defaults and registers the settings above in their save order.
+// The settings no other layer reads.
+extern float g_sound_devnum;
+extern float g_render_levelnum;
+extern float g_render_sync;
+
+// Sets the defaults and registers every setting (these and the modules' above) in their
+// save order.
 void init_register_vars(void);
 // Clamps every ranged setting (the input settings included), then wraps the ship choices.
 void settings_clamp(void);

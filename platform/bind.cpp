@@ -2,11 +2,11 @@
 // the bind command, "bindwin32.cfg" and the controls page.
 
 #include "platform/bind.h"
-#include "platform/input_local.h"
+#include "platform/input.h"
 
 #include "core/con.h"
 #include "core/file.h"
-#include "game/menu.h"
+#include "core/lang.h"
 
 #include <cstdio>
 #include <cstring>

@@ -8,8 +8,6 @@
 #include "core/file.h"
 #include "core/mem.h"
 #include "core/mt.h"
-#include "game/settings.h"
-#include "render/camera.h"
 
 #include <SDL.h>
 #include <cmath>
@@ -22,6 +20,9 @@ SoundVoice snd_voices[SND_VOICES];
 int snd_audio_ok;
 int snd_last_ambient;
 int32_t snd_peak = SND_PEAK_FLOOR;
+float g_sound_sfxvol;
+float g_sound_menuvol;
+void (*g_sound_listener)(float out[3]);
 
 // The mixer's sums of one chunk (audio thread only).
 static int32_t snd_accumulators[SND_MIX_CHUNK];
@@ -598,7 +599,7 @@ void sound_play_at(int index, const float pos[3], int extra_priority)
         return;
     }
     float camera[3];
-    camera_position(camera);
+    g_sound_listener(camera);
     float dx = pos[0] - camera[0];
     float dz = pos[2] - camera[2];
     float d = sqrtf(dx * dx + dz * dz);

@@ -21,6 +21,10 @@ constexpr int SOUND_PING_BOMB_COUNT = 13;
 constexpr int SOUND_AMBIENT = 14;
 constexpr int SOUND_NAMED_COUNT = 15;
 
+// The volumes (console variables of game/settings.cpp's table, saved in "config.cfg").
+extern float g_sound_sfxvol;               // 0.75 .. 1
+extern float g_sound_menuvol;              // 0.75 .. 1
+
 // Empties the sound table, opens the audio device and loads the named sounds (at every
 // video restart). Without a device the game runs silent.
 void sound_init(void);
@@ -49,5 +53,8 @@ void sound_play_named_scaled(int id, float f);
 // Plays a loaded sound at a position, quieter with its distance from the camera across
 // the floor; extra_priority raises it over other instances of the same sound.
 void sound_play_at(int index, const float pos[3], int extra_priority);
+// Where the listener stands: the camera's position (camera_position), handed over at
+// start-up (init_imports).
+extern void (*g_sound_listener)(float out[3]);
 // Stops every voice playing a loaded sound.
 void sound_stop(int index);

@@ -5,9 +5,7 @@
 
 #include "core/con.h"
 #include "core/shell.h"
-#include "game/settings.h"
 #include "platform/browser.h"
-#include "render/zgl.h"
 
 #include <SDL.h>
 #include <cstdio>
@@ -18,6 +16,11 @@ int zwin_mode_count;
 int g_video_width = ZWIN_FALLBACK_WIDTH;
 int g_video_height = ZWIN_FALLBACK_HEIGHT;
 int g_zwin_active = 1;
+float g_render_resolution;
+float g_render_colourdepth;
+float g_render_brightness = 0.5f;
+float g_render_fullscreen = -1.0f;
+void (*g_zwin_gl_flush)(void);
 
 static const char ZWIN_CAPTION[] = "Glimmerfall";
 // The online score page; the help page is a file below the base folder.
@@ -176,7 +179,7 @@ void zwin_swap(void)
 
 void zwin_flush(void)
 {
-    zgl_flush();
+    g_zwin_gl_flush();
 }
 
 uint32_t zwin_ticks(void)

@@ -27,6 +27,12 @@ extern int g_video_height;
 // 0 while the window was iconified for a web page.
 extern int g_zwin_active;
 
+// The video settings (console variables of game/settings.cpp's table, saved in "config.cfg").
+extern float g_render_resolution;          // index into the video mode table
+extern float g_render_colourdepth;         // 1 .. 2
+extern float g_render_brightness;          // 0 .. 1, 0.5 the identity gamma
+extern float g_render_fullscreen;          // -1 until "config.cfg" ran; its change handler is restart
+
 // Fills the mode table once (when still empty) and logs it. Without a list from SDL
 // the table stays empty and the modes fall back to 640 x 480.
 void zwin_list_modes(void);
@@ -53,6 +59,9 @@ void zwin_set_gamma(void);
 void zwin_swap(void);
 // Flushes the GL pipeline when GL is up.
 void zwin_flush(void);
+// The renderer's flush (zgl_flush) that zwin_flush calls, handed over at start-up
+// (init_imports): GL's state is the renderer's.
+extern void (*g_zwin_gl_flush)(void);
 // Milliseconds since SDL started.
 uint32_t zwin_ticks(void);
 // Ends the main loop after the current frame.

@@ -5,7 +5,6 @@
 
 #include "core/con.h"
 #include "core/mem.h"
-#include "game/settings.h"
 #include "render/tex.h"
 #include "render/zgl.h"
 
@@ -26,6 +25,7 @@ int g_batch_dropped;
 int g_batch_max_vertices;
 int g_batch_max_faces;
 int g_batch_max_expanded;
+float g_render_alternaterenderpath;
 int g_model_max_draw_vertices;
 int g_model_max_faces;
 

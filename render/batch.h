@@ -47,6 +47,9 @@ extern int g_batch_max_expanded;
 // Raised by model_create: the largest model draw-vertex and face counts.
 extern int g_model_max_draw_vertices;
 extern int g_model_max_faces;
+// Console "render_alternaterenderpath" (game/settings.cpp's table): non-zero flushes the
+// batch on the expanded path.
+extern float g_render_alternaterenderpath;
 
 // Allocates the buffers (once, when the frame module starts) and empties the batch.
 void zbatch_alloc(void);

@@ -5,7 +5,7 @@
 
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/frame.h"
+#include "core/shell.h"
 #include "render/zgl.h"
 
 #include <GL/gl.h>

@@ -6,8 +6,6 @@
 #include "core/con.h"
 #include "core/file.h"
 #include "core/mt.h"
-#include "game/lifecycle.h"
-#include "game/menu.h"
 #include "render/camera.h"
 #include "render/hudgfx.h"
 #include "render/tex.h"
@@ -25,6 +23,8 @@ GlyphSink g_glyph_sink = GLYPH_SINK_DEFAULT;
 TextureRecord *g_font_pages[FONT_PAGES];
 int g_font_page;
 GlyphPen g_glyph_pen;
+float g_menu_text_depth;
+char *g_language;
 
 constexpr uint32_t FONT_PAGE_FLAGS = 0x00b30000u;   // masked: the mask page gives the outline
 constexpr uint32_t FONT_HUD_FLAGS = 0x00730000u;    // brightness is alpha

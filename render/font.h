@@ -21,6 +21,12 @@ struct GlyphPen {
     float width;
 };
 extern GlyphPen g_glyph_pen;
+// What the text drawing takes from the chosen language: the language's depth number,
+// taken off every menu z (set by the menus' text module), and the language setting's
+// value buffer (console "language", default "en", registered by init_console_vars), whose
+// font pages are loaded.
+extern float g_menu_text_depth;
+extern char *g_language;
 // One glyph at the pen inside an open quad run: upright on the overlay plane, or flat on
 // the floor reading from the camera's side. Codes 32 or less move the pen only.
 void glyph_draw_char(uint8_t c);

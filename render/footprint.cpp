@@ -6,7 +6,7 @@
 #include "core/file.h"
 #include "core/mathlib.h"
 #include "core/mem.h"
-#include "game/frame.h"
+#include "core/shell.h"
 #include "render/batch.h"
 #include "render/tex.h"
 

@@ -5,11 +5,10 @@
 #include "render/hudgfx.h"
 
 #include "core/file.h"
+#include "core/game_record.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/frame.h"
-#include "game/gameinfo.h"
-#include "game/settings.h"
+#include "core/shell.h"
 #include "platform/sound.h"
 #include "render/batch.h"
 #include "render/camera.h"
@@ -25,6 +24,7 @@
 HudTextures g_hud_tex;
 uint32_t g_hit_texture_handle;
 HudMotion g_hud_motion = {0.5f, 0.02f, 0, 0.0f};
+float g_render_biggcrosshair;
 
 constexpr uint32_t HUD_CROSSHAIR_FLAGS = 0x08b30000u;   // masked, mip-mapped
 constexpr uint32_t HUD_HIT_FLAGS = 0x08510000u;         // brightness is alpha, mip-mapped, repeating

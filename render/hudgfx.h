@@ -28,6 +28,9 @@ struct HudMotion {
     float bar_scroll;
 };
 extern HudMotion g_hud_motion;
+// The long cross of the crosshair, 0.25 .. 1 (console "render_biggcrosshair" of
+// game/settings.cpp's table).
+extern float g_render_biggcrosshair;
 
 // Loads the arena textures and the footprint pool (level set-up).
 void hudgfx_load(void);

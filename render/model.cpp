@@ -7,8 +7,7 @@
 #include "core/mathlib.h"
 #include "core/mem.h"
 #include "core/model_file.h"
-#include "game/frame.h"
-#include "game/settings.h"
+#include "core/shell.h"
 #include "render/batch.h"
 #include "render/hue.h"
 #include "render/tex.h"
@@ -23,6 +22,8 @@ constexpr uint32_t MODEL_BATCHED_KINDS = TEX_MASK | TEX_DEPTH_SORTED;
 constexpr uint32_t MODEL_UNLIT_KINDS = TEX_MASK | TEX_DEPTH_SORTED | TEX_RADIAL | TEX_UNLIT;
 constexpr const char *MODEL_HALF_ALPHA_PREFIX = "floor-1";
 constexpr float MODEL_HALF_ALPHA_SETTING = 2.0f;   // render_backgroundgfx above this
+
+float g_render_backgroundgfx;
 
 static size_t model_round16(size_t n)
 {

@@ -138,6 +138,10 @@ extern int g_model_faces_drawn;
 extern int g_model_cull;
 // Models that zgl_model_in_view found wholly outside the view so far (frame benchmark).
 extern int g_models_culled;
+// The background's detail, 0 .. 3 (console "render_backgroundgfx" of game/settings.cpp's
+// table): above 2 the floor meshes load half transparent; the title scene draws more
+// layers from 2; the level scripts read it (c_get_gfx_level).
+extern float g_render_backgroundgfx;
 // 0 when no part of the instance drawn with these matrices can be in view: every bone
 // that carries positions, as a sphere of its farthest position scaled by the matrix's
 // longest column, lies outside the view volume. Exact for any pose, scale or collapsed

@@ -6,7 +6,7 @@
 
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/frame.h"
+#include "core/shell.h"
 #include "render/batch.h"
 #include "render/camera.h"
 #include "render/hudgfx.h"

@@ -8,8 +8,7 @@
 #include "core/mathlib.h"
 #include "core/mem.h"
 #include "core/mt.h"
-#include "game/frame.h"
-#include "game/settings.h"
+#include "core/shell.h"
 
 #include <cmath>
 #include <cstring>
@@ -22,6 +21,7 @@ ParticleEmitter g_particle_templates[PARTICLE_MAX_TEMPLATES];
 int g_particle_template_count;
 int g_particle_ring_blocks;
 float g_particle_scale = 1.0f;
+float g_render_particles;
 
 constexpr size_t PARTICLE_RING_BYTES = sizeof(Particle) * PARTICLE_RING_SIZE;
 constexpr float PARTICLE_TICKS_PER_SECOND = 100.0f;

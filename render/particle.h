@@ -48,6 +48,8 @@ extern int g_particle_ring_blocks;
 // The scale of the actor whose animation starts effects: set by the actor update before
 // its animation events fire; scales box, size and grow of each holder started.
 extern float g_particle_scale;
+// The particle amount, 0.25 .. 1 (console "render_particles" of game/settings.cpp's table).
+extern float g_render_particles;
 
 // Every holder free, counts 0, the ring blocks back to the pool (level set-up).
 void particle_init_holders(void);

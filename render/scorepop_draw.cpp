@@ -3,8 +3,8 @@
 
 #include "render/footprint.h"
 
-#include "game/frame.h"
-#include "game/menu.h"
+#include "core/lang.h"
+#include "core/shell.h"
 #include "render/font.h"
 #include "render/zgl.h"
 

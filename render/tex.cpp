@@ -6,8 +6,8 @@
 #include "core/con.h"
 #include "core/file.h"
 #include "core/str.h"
-#include "game/settings.h"
 #include "render/batch.h"
+#include "render/hue.h"
 #include "render/zgl.h"
 
 #include <GL/gl.h>
@@ -26,8 +26,10 @@ Preload *g_current_colour_image;
 Preload *g_current_mask_image;
 char g_rename_table[TEX_RENAME_NAMES][TEX_RENAME_SIZE];
 int g_rename_count;
-int g_preload_reload;
-float g_preload_hue;
+float g_render_16bittexture;
+float g_render_trilinear;
+const FileImports TEX_FILE_IMPORTS = {zgl_texture_find_or_load, zgl_texture_record_handle, hue_set_angle,
+                                      hue_apply_rgb};
 
 // What a caller's list gets when the table is full and no fallback record exists: drawn
 // as nothing (the batch skips handle 0).

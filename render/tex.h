@@ -4,9 +4,9 @@
 // that the scripts fill.
 #pragma once
 
-#include <cstdint>
+#include "core/file.h"
 
-struct Preload;
+#include <cstdint>
 
 // TextureHandle: the GL texture name in bits 0-15, these flags above it. A caller's
 // flags word has the same layout with the name bits 0.
@@ -70,9 +70,17 @@ extern Preload *g_current_mask_image;
 extern char g_rename_table[TEX_RENAME_NAMES][TEX_RENAME_SIZE];
 extern int g_rename_count;
 
-// Set by the callers around loads, cleared here; read by the bitmap preload cache.
-extern int g_preload_reload;     // non-zero: colour images are loaded afresh
-extern float g_preload_hue;      // degrees; colour images are hue-rotated when non-zero
+// The texture settings (console variables of game/settings.cpp's table, saved in
+// "config.cfg"); the menus' texture choice restarts the cache.
+extern float g_render_16bittexture;
+extern float g_render_trilinear;
+
+// The reload flag and the hue angle of the preload cache (g_preload_reload, g_preload_hue)
+// are core/file.h's: set by the callers around loads, cleared here.
+
+// The texture cache and the hue rotation as the loaders of core/ take them, handed over
+// at start-up (g_file_imports = TEX_FILE_IMPORTS).
+extern const FileImports TEX_FILE_IMPORTS;
 
 // Finds or loads the texture for a colour bitmap (and mask) and returns its index in the
 // caller's list, appending at most one entry (list[*count], then *count + 1). Names may

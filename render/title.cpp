@@ -6,12 +6,12 @@
 
 #include "core/con.h"
 #include "core/file.h"
+#include "core/game_record.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/frame.h"
-#include "game/gameinfo.h"
-#include "game/menu.h"
-#include "game/settings.h"
+#include "core/shell.h"
+#include "render/font.h"
+#include "render/model.h"
 #include "render/tex.h"
 #include "render/texslot.h"
 #include "render/zgl.h"
@@ -22,6 +22,7 @@
 
 TitleTextures g_title_tex;
 TitleMotion g_title_motion;
+int g_last_page;
 
 constexpr uint32_t TITLE_TOP_FLAGS = 0x06530000u;      // clamped, brightness is alpha
 constexpr uint32_t TITLE_MASKED_FLAGS = 0x06930000u;   // clamped, with a mask

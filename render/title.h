@@ -31,6 +31,8 @@ struct TitleMotion {
     float belt_angle;
 };
 extern TitleMotion g_title_motion;
+// The menu page as the title scene last saw it: the menus set it when a page opens.
+extern int g_last_page;
 
 // The title scene (main menu state while the fade value is 0 or more).
 void title_load_draw(void);

@@ -5,19 +5,18 @@
 #include "script/lua_bind.h"
 
 #include "core/con.h"
+#include "core/game_record.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
 #include "core/str.h"
-#include "game/gameinfo.h"
-#include "game/hud.h"
-#include "game/level_driver.h"
-#include "game/settings.h"
+#include "render/model.h"
 #include "render/tex.h"
 #include "render/zgl.h"
 #include "script/lua_adapter.h"
 #include "script/lua_host.h"
 #include "script/script_store.h"
 #include "world/actortype.h"
+#include "world/level.h"
 #include "world/path.h"
 #include "world/room.h"
 
@@ -28,6 +27,9 @@
 char g_lua_strings[LUA_MAX_STRINGS + 1][LUA_STRING_SIZE];
 int g_lua_string_count;
 float g_lua_numbers[LUA_MAX_NUMBERS];
+float g_render_modelnum1;
+float g_render_modelnum2;
+void (*g_lua_level_label)(int level);
 
 // The single-precision 1/32767 that scales a 15-bit random number to 0..1.
 constexpr float LUA_RAND_SCALE = 3.0518509e-05f;
@@ -689,7 +691,7 @@ static int c_set_time_limit(lua_State *L)
     if (count >= 2 && lua_isnumber(L, 2)) {
         int level = trunc_to_int(lua_tonumber(L, 2));
         if (level != 0) {
-            hud_set_level_label(level);
+            g_lua_level_label(level);
         }
     }
     lua_pushnumber(L, 0);

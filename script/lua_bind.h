@@ -19,6 +19,16 @@ extern int g_lua_string_count;            // slots 1 .. count hold this call's s
 // then a trailing table's element count and its elements, one slot per element.
 extern float g_lua_numbers[LUA_MAX_NUMBERS];
 
+// The ships the players chose, 0 .. 4 (consoles "render_modelnum1" and "render_modelnum2" of
+// game/settings.cpp's table), which c_get_player_num reports to the level scripts.
+extern float g_render_modelnum1;
+extern float g_render_modelnum2;
+
+// The HUD's caption for a level number (hud_set_level_label), which c_set_time_limit
+// forms again: the one call of the bindings into game/, handed over at start-up
+// (init_imports) so that script/ links below game/.
+extern void (*g_lua_level_label)(int level);
+
 // Fetches the arguments of a binding: s strings, n numbers and, when t is 1, a table.
 // Returns 0 when every argument was usable, -1 for a wrong argument count (logged), else
 // the stack index of the last bad argument: a non-string, a non-number, a missing or

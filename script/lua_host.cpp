@@ -4,8 +4,8 @@
 #include "script/lua_host.h"
 
 #include "core/con.h"
+#include "core/game_record.h"
 #include "core/str.h"
-#include "game/gameinfo.h"
 #include "script/lua_adapter.h"
 #include "script/lua_bind.h"
 #include "script/script_store.h"

@@ -6,12 +6,12 @@
 #include "core/con.h"
 #include "core/mathlib.h"
 #include "core/mem.h"
-#include "game/level_driver.h"
 #include "platform/sound.h"
 #include "render/camera.h"
 #include "render/footprint.h"
 #include "render/particle.h"
 #include "world/geom.h"
+#include "world/level.h"
 #include "world/recycle.h"
 
 #include <cmath>

@@ -7,7 +7,6 @@
 #include "core/con.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/level_driver.h"
 #include "platform/sound.h"
 #include "render/particle.h"
 #include "world/actortype.h"
@@ -16,6 +15,7 @@
 #include "world/fizz.h"
 #include "world/gamer.h"
 #include "world/geom.h"
+#include "world/level.h"
 
 #include <cfloat>
 #include <cmath>

@@ -156,6 +156,16 @@ extern int g_beastie_candidate_peak;
 BeastieLink beastie_link(const Beastie *b);   // none for null or an unlisted enemy
 Beastie *beastie_get(BeastieLink link);        // the enemy, or null once it has gone
 
+// The attachment parent while it is listed, else null.
+inline Beastie *beastie_parent(const Beastie *b)
+{
+    return beastie_get(b->parent);
+}
+
+// A new mark for a pass that picks enemies before it acts on them (Beastie::mark): the
+// enemies' own passes and the trigger states' replacement of linked enemies.
+uint32_t beastie_new_mark(void);
+
 // ---------------------------------------------------------------------------------------
 // One enemy
 

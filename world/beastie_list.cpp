@@ -6,11 +6,11 @@
 
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/level_driver.h"
 #include "render/footprint.h"
 #include "render/particle.h"
 #include "world/actortype.h"
 #include "world/geom.h"
+#include "world/level.h"
 #include "world/room.h"
 
 #include <algorithm>

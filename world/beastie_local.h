@@ -19,15 +19,6 @@ void beastie_handles_reset(void);
 // Set by every listing; the list pass rebuilds its pair snapshot when it finds it set.
 extern int g_beasties_listed;
 
-// A new mark for a pass that picks enemies before it acts on them (Beastie::mark).
-uint32_t beastie_new_mark(void);
-
-// The attachment parent while it is listed, else null.
-inline Beastie *beastie_parent(const Beastie *b)
-{
-    return beastie_get(b->parent);
-}
-
 // The type's explosions of the event at the centre of the first hit sphere (the position
 // without one), with the bone matrices, radius and heading.
 void beastie_explode(Beastie *b, int event);

@@ -7,7 +7,6 @@
 #include "core/file.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/level_driver.h"
 #include "platform/sound.h"
 #include "render/model.h"
 #include "render/particle.h"
@@ -16,6 +15,7 @@
 #include "world/animset.h"
 #include "world/beastie.h"
 #include "world/bullet.h"
+#include "world/level.h"
 
 #include <cmath>
 #include <cstdio>

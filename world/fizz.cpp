@@ -6,9 +6,9 @@
 #include "core/con.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/level_driver.h"
 #include "render/particle.h"
 #include "world/actortype.h"
+#include "world/level.h"
 
 #include <cmath>
 

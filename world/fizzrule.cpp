@@ -4,10 +4,10 @@
 #include "world/fizzrule.h"
 
 #include "core/mathlib.h"
-#include "game/level_driver.h"
 #include "world/actortype.h"
 #include "world/beastie.h"
 #include "world/fizz.h"
+#include "world/level.h"
 
 FizzRule *g_fizz_rules;
 FizzRule *g_fizz_rule_cursor;

@@ -8,12 +8,10 @@
 #include "core/con.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/hud.h"
-#include "game/level_driver.h"
-#include "game/settings.h"
 #include "platform/input.h"
 #include "render/camera.h"
 #include "world/actortype.h"
+#include "world/level.h"
 #include "world/powerup.h"
 
 #include <cmath>
@@ -29,6 +27,9 @@ Gamer *g_gamer_first;
 float g_gamer_view[3];
 GamerBullet g_gamer_bullets[GAMER_MAX_BULLETS];
 int g_gamer_bullet_count;
+float g_render_modelhue1;
+float g_render_modelhue2;
+GamerImports g_gamer_imports;
 static ActorType *gamer_shield_type;
 static ActorType *gamer_spinner_type;
 static int gamer_next_number = 1;
@@ -117,7 +118,7 @@ int gamer_init(Gamer *g, ActorType *type, const float pos[3], float size, float 
     g->position[1] += g->radius;
 
     g->player_number = gamer_next_number++;
-    gameinfo_get(g->player_number, &g->info);
+    g_gamer_imports.record_get(g->player_number, &g->info);
     GameInfo *gi = &g->info;
     if (gi->lives < 0) {
         g->out_of_play = 1;
@@ -139,7 +140,7 @@ int gamer_init(Gamer *g, ActorType *type, const float pos[3], float size, float 
     if (!g_gamer_first) {
         g_gamer_first = g;
     }
-    hud_set_player_ref(gi, g->player_number);
+    g_gamer_imports.show_record(gi, g->player_number);
     gamer_count_ships();
     return 0;
 }
@@ -203,8 +204,8 @@ void gamer_reset_globals(void)
     memset(g_gamer_view, 0, sizeof(g_gamer_view));
     gamer_next_number = 1;
     g_powerup_no_drop = -1;
-    hud_set_player_ref(nullptr, 1);
-    hud_set_player_ref(nullptr, 2);
+    g_gamer_imports.show_record(nullptr, 1);
+    g_gamer_imports.show_record(nullptr, 2);
     gamer_count_ships();
 }
 
@@ -334,7 +335,7 @@ void gamer_skill_difficulty(void)
 void gamer_gameinfo(int completed, int ticks)
 {
     for (const Gamer *g = g_gamers; g; g = g->next) {
-        gameinfo_set(g->player_number, &g->info, completed, ticks);
+        g_gamer_imports.record_set(g->player_number, &g->info, completed, ticks);
     }
 }
 

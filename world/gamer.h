@@ -1,7 +1,7 @@
 // gamer.h -- the player ships.
 #pragma once
 
-#include "game/gameinfo.h"
+#include "core/game_record.h"
 #include "world/actor.h"
 
 #include <cstdint>
@@ -70,6 +70,20 @@ extern Gamer *g_gamer_first;
 extern float g_gamer_view[3];
 extern GamerBullet g_gamer_bullets[GAMER_MAX_BULLETS];
 extern int g_gamer_bullet_count;
+// The ships' hue steps, 0 .. 11 (consoles "render_modelhue1" and "render_modelhue2" of
+// game/settings.cpp's table): their models and the player bullets load turned by them.
+extern float g_render_modelhue1;
+extern float g_render_modelhue2;
+
+// What the ships need of the game they play in: the copy and the hand-back of a player's
+// record (gameinfo_get, and gameinfo_set with its skill rule) and the HUD's reference to
+// it (hud_set_player_ref). The game hands its functions over at start-up (init_imports).
+struct GamerImports {
+    void (*record_get)(int player, GameInfo *out);                                  // gameinfo_get
+    void (*record_set)(int player, const GameInfo *in, int completed, int ticks);   // gameinfo_set
+    void (*show_record)(GameInfo *info, int player);                                // hud_set_player_ref
+};
+extern GamerImports g_gamer_imports;
 
 // Builds a ship of the type at pos with size and heading angle and lists it. 0, or -1
 // when it is not listed (a null type: "*** gamer help"; no skeleton): the caller deletes it.

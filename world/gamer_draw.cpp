@@ -2,10 +2,10 @@
 
 #include "world/gamer.h"
 
-#include "game/level_driver.h"
 #include "platform/input.h"
 #include "render/hudgfx.h"
 #include "render/model.h"
+#include "world/level.h"
 
 constexpr float GAMER_RING_RADIUS = 18.0f;
 constexpr int GAMER_RING_TICKS = 100;      // the ring grows in before the start and out after the end

@@ -6,13 +6,13 @@
 
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/level_driver.h"
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "render/camera.h"
 #include "world/actortype.h"
 #include "world/beastie.h"
 #include "world/bullet.h"
+#include "world/level.h"
 #include "world/powerup.h"
 
 #include <cmath>

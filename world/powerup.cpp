@@ -6,10 +6,10 @@
 #include "core/con.h"
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/level_driver.h"
 #include "world/actortype.h"
 #include "world/fizz.h"
 #include "world/gamer.h"
+#include "world/level.h"
 
 #include <cmath>
 

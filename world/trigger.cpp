@@ -9,7 +9,7 @@
 #include "core/mt.h"
 #include "world/actortype.h"
 #include "world/animset.h"
-#include "world/beastie_local.h"
+#include "world/beastie.h"
 #include "world/gamer.h"
 
 #include <cfloat>

@@ -10,7 +10,6 @@
 
 #include "core/mathlib.h"
 #include "core/mt.h"
-#include "game/level_driver.h"
 #include "world/actorparams.h"
 #include "world/actortype.h"
 #include "world/beastie.h"
@@ -19,6 +18,7 @@
 #include "world/fizzrule.h"
 #include "world/gamer.h"
 #include "world/geom.h"
+#include "world/level.h"
 
 #include <cfloat>
 #include <cmath>

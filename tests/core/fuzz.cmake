@@ -21,13 +21,17 @@ if(GLIMMERFALL_FUZZ)
                 add_executable(${name} ${source} ${fuzz_render_sources}
                     ${CMAKE_CURRENT_SOURCE_DIR}/render/gl_recorder.cpp)
                 target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-                target_link_libraries(${name} PRIVATE
-                    "$<LINK_GROUP:RESCAN,glimmer_core,glimmer_platform,glimmer_world,glimmer_game,glimmer_script>"
+                # The other libraries in their order, without render/'s.
+                set(fuzz_libraries ${GLIMMERFALL_LIBRARIES})
+                list(REMOVE_ITEM fuzz_libraries glimmer_render)
+                target_link_libraries(${name} PRIVATE ${fuzz_libraries}
                     PkgConfig::SDL PkgConfig::LUA Threads::Threads m)
             else()
                 add_executable(${name} ${source})
                 target_link_libraries(${name} PRIVATE glimmer_all)
             endif()
+            # The layers are connected before the first input, as the program's start-up does.
+            target_sources(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support/fuzz_init.cpp)
             target_link_options(${name} PRIVATE -fsanitize=fuzzer)
             add_dependencies(fuzz_targets ${name})
         endforeach()
