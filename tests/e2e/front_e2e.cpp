@@ -51,12 +51,14 @@ TEST(FrontEnd, TitleScreensShowTheirLogosAndTheMenuItsTitleScene)
     std::string log = game.log();
     ASSERT_TRUE(video_size(log, &w, &h)) << log;
 
-    // First title: the studio page on white, once it has faded in.
+    // First title: the studio page on white, once it has faded in (the window is black
+    // before the first frame).
     const Box logo = project(-9.0f, -3.5f, 9.0f, 5.5f, 13.0f, w, h);
     const Box top_edge{logo.x0, logo.y0, logo.x1, logo.y0 + 3};
     auto dark = [](int r, int g, int b) { return r + g + b < 200; };
     Shot one = wait_for_shot(window, w, h, 15.0, [&](const Shot &s) {
-        return share(s, logo, 1, not_white) > 0.9 && share(s, top_edge, 0, dark) > 0.9;
+        return share(s, logo, 1, not_white) > 0.9 && share_outside(s, logo, 2, not_white) == 0.0 &&
+               share(s, top_edge, 0, dark) > 0.9;
     });
     ASSERT_TRUE(one.ok());
     one.save("e2e_title1");
