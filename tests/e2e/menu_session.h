@@ -184,7 +184,7 @@ inline int highlighted_row(const Shot &s, float x0, float x1, const std::vector<
 inline int main_page_row(const Shot &s) { return highlighted_row(s, -11.0f, 5.0f, {0, -1, -2, -3, -4, -5, -7.5f}); }
 
 // The pause page: whether its title "Paused" shows in its blue (100, 100, 255), and its
-// highlighted row (1 "Resume", 2 "Abandon game", 0 neither or both).
+// highlighted row (1 "Resume", 2 "Abandon game", 0 when neither stands out).
 struct PauseView {
     bool shown = false;
     int row = 0;
