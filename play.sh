@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source_dir=$(pwd)
 
-scripts/install-deps.sh
+scripts/install-deps.sh play
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLIMMERFALL_TESTS=OFF -DGLIMMERFALL_BENCH=OFF
 cmake --build build-release --target glimmerfall assets
 tree="$source_dir/build-release/assets"

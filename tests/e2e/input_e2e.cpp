@@ -54,27 +54,38 @@ std::string play_the_titles(const std::string &binds, const std::string &extra)
     EXPECT_EQ(count_lines(game.log(), "[input] Found 0 joysticks"), 1) << game.log();
 
     // The white title screen takes keys after its first 30 frames.
-    EXPECT_GE(wait_for_pixel(window, 5.0, is_white), 0.0);
+    EXPECT_GE(wait_for_pixel(window, 20.0, is_white), 0.0);
     sleep_seconds(1.0);
-    hold_key(window, "w");   // bound to movement: no title screen skips on it
-    sleep_seconds(0.5);
-    EXPECT_TRUE(is_white(window_pixel(window))) << "a movement key does not skip the title";
+    // w, bound to movement, held down for a second: no title screen skips on it.
+    x_command("xdotool mousemove --window " + window + " 20 20 keydown w");
+    bool stayed = true;
+    for (auto start = XClock::now(); seconds_since(start) < 1.0; sleep_seconds(0.1)) {
+        stayed = stayed && is_white(window_pixel(window));
+    }
+    x_command("xdotool keyup w");
+    EXPECT_TRUE(stayed) << "a movement key does not skip the title";
 
+    // j, bound to fire_left (the fire stick leaves its dead zone), held down: a key held
+    // cannot fall between two frames' intakes, so the time it takes tells the key from the
+    // title's own end (500 frames, at least 5 s after it began).
     auto pressed = XClock::now();
-    hold_key(window, "j");   // bound to fire_left: the fire stick leaves its dead zone
-    double to_black = wait_for_pixel(window, 3.0, is_black);
+    x_command("xdotool mousemove --window " + window + " 20 20 keydown j");
+    double to_black = wait_for_pixel(window, 10.0, is_black);
     EXPECT_GE(to_black, 0.0) << "the bound key never reached the game";
     EXPECT_LT(seconds_since(pressed), 2.5) << "the key, not the 5 s, ended the white screen";
-
-    sleep_seconds(0.5);
-    hold_key(window, "j");
-    EXPECT_GE(wait_for_pixel(window, 3.0, is_menu), 0.0) << "the key skips the black title too";
+    EXPECT_GE(wait_for_pixel(window, 10.0, is_menu), 0.0) << "the key skips the black title too";
+    x_command("xdotool keyup j");
 
     game.signal(SIGTERM);
     EXPECT_EQ(game.wait_exit(), 0);
     std::string log = game.log();
     EXPECT_EQ(count_lines(log, " [init] restart"), 1) << log;
-    EXPECT_NEAR(sampler_rate(log), 100.0, 2.0) << "one sampler, every 10 ms\n" << log;
+    // One sampler: at most one sample each 10 ms (a second sampler would double that). A
+    // busy machine delays samples, so only a steady rate is asked below; the sampler's own
+    // timing is its unit tests'.
+    const double rate = sampler_rate(log);
+    EXPECT_LE(rate, 102.0) << "one sampler, every 10 ms\n" << log;
+    EXPECT_GE(rate, 25.0) << "the sampler ran steadily\n" << log;
     EXPECT_EQ(count_lines(log, "[input] wrote bindwin32.cfg"), 1) << log;
     EXPECT_EQ(count_lines(log, "[input] released direct input j = 0"), 2) << "the first restart and the exit";
     EXPECT_EQ(root.read("run/bindwin32.cfg"), binds) << "the same bindings, written back at exit";

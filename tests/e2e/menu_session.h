@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The plain rows' green of game/menu_local.h (48, 96, 0) as it reaches the screen: the
 // font pages scale it a little, and where a letter covers less than about three quarters
@@ -64,14 +65,11 @@ inline Menu reach_menu(const TempDir &root)
     bool sized = video_size(m.game->log(), &m.w, &m.h);
     EXPECT_FALSE(m.window.empty()) << "no window captioned Glimmerfall";
     EXPECT_TRUE(sized) << m.game->log();
-    // Each title screen takes keys after its first 30 frames.
-    bool white = wait_for_pixel(m.window, 5.0, is_white) >= 0.0;
-    sleep_seconds(0.6);
-    hold_key(m.window, "Return");
-    bool black = wait_for_pixel(m.window, 3.0, is_black) >= 0.0;
-    sleep_seconds(0.6);
-    hold_key(m.window, "Return");
-    bool menu = wait_for_pixel(m.window, 3.0, menu_screen) >= 0.0;
+    // Each title screen takes keys after its first 30 frames: a press before then is
+    // pressed again.
+    bool white = wait_for_pixel(m.window, 20.0, is_white) >= 0.0;
+    bool black = press_until(m.window, "Return", pixel_is(m.window, is_black));
+    bool menu = press_until(m.window, "Return", pixel_is(m.window, menu_screen));
     m.shown = XClock::now();
     EXPECT_TRUE(white && black && menu) << "title screens and menu: " << white << black << menu;
     if (m.window.empty() || !sized || !menu) {
@@ -130,6 +128,78 @@ inline void make_play_folder(const TempDir &root)
     }
     fs::copy_file(GLIMMERFALL_SOURCE_DIR "/data/bindwin32.cfg", root.file("run/bindwin32.cfg"));
     root.write("run/config.cfg", "#console\nrender_fullscreen 0\n");
+}
+
+// A proof for press_until: a screenshot of the menu's window satisfies pred.
+template <typename Pred> auto shot_is(const Menu &m, Pred pred)
+{
+    return [&m, pred] {
+        Shot s = grab(m.window, m.w, m.h);
+        return s.ok() && pred(s);
+    };
+}
+
+// ---- the highlighted row
+
+// The pages' rows lie at height 6 less the languages' text depth; the highlighted row is
+// drawn half a unit nearer and pulses from green to white. Plain rows stay at (48, 96, 0)
+// and whatever lies behind a page is darker.
+constexpr float PAGE_Z = 6.0f - 2.0f;
+inline bool highlight(int r, int g, int b) { return g > 170 && g >= r && g + 30 >= b; }
+
+// The band of a row whose letters start at x0 and stand at y, to x1.
+inline Box row_band(const Shot &s, float x0, float x1, float y)
+{
+    return project(x0 - 0.3f, y - 0.15f, x1, y + 1.15f, PAGE_Z, s.w, s.h);
+}
+
+// The row among rows (their heights, from row 1 on) that carries the highlight: its
+// number, or 0 when none does. Bright points of the picture behind a page (the floor's
+// sparkles, of a random hue) pass the test of the highlight's colour too, but never the
+// plain rows' green: the highlighted row has the most of the highlight's colour and none
+// of the plain green, and any other row with a fair part of the highlight's colour shows
+// its plain letters.
+inline int highlighted_row(const Shot &s, float x0, float x1, const std::vector<float> &rows)
+{
+    std::vector<double> lit, plain;
+    size_t r = 0;
+    for (size_t i = 0; i < rows.size(); i++) {
+        const Box band = row_band(s, x0, x1, rows[i]);
+        lit.push_back(share(s, band, 0, highlight));
+        plain.push_back(share(s, band, 0, plain_green));
+        r = lit[i] > lit[r] ? i : r;
+    }
+    if (rows.empty() || lit[r] < 0.006 || plain[r] > 0.004) {
+        return 0;
+    }
+    for (size_t i = 0; i < rows.size(); i++) {
+        if (i != r && lit[i] * 4.0 > lit[r] && plain[i] < 0.01) {
+            return 0;
+        }
+    }
+    return (int)r + 1;
+}
+
+// The main page's rows (One player ... Settings, Help, Quit).
+inline int main_page_row(const Shot &s) { return highlighted_row(s, -11.0f, 5.0f, {0, -1, -2, -3, -4, -5, -7.5f}); }
+
+// The pause page: whether its title "Paused" shows in its blue (100, 100, 255), and its
+// highlighted row (1 "Resume", 2 "Abandon game", 0 when neither stands out).
+struct PauseView {
+    bool shown = false;
+    int row = 0;
+};
+
+inline PauseView pause_view(const Shot &s)
+{
+    PauseView v;
+    if (!s.ok()) {
+        return v;
+    }
+    auto title_blue = [](int r, int g, int b) { return b > 150 && b > r + 60 && b > g + 60; };
+    v.shown = share(s, project(-7.3f, -5.2f, 0.0f, -3.8f, PAGE_Z, s.w, s.h), 0, title_blue) > 0.02;
+    v.row = highlighted_row(s, -7.0f, 5.0f, {-6.0f, -7.3f});
+    return v;
 }
 
 // A key pressed down (the pointer in the window, which gives it the keyboard) and let go.

@@ -1,9 +1,9 @@
 // The pause page under X, played as a player does: a game of level 101, paused with P
 // while the up arrow (a fire key in play) is held; the arrows then neither resume nor
 // abandon the game, W and S move the highlight, and Return on "Resume" goes on with the
-// game. Every key is judged by the picture it makes (the page's title and its highlighted
-// row), pressed again a bounded number of times when the picture does not come. The
-// screenshots go to build/screens/e2e_pause_*.png.
+// game. Every key is judged by the log line or the picture it makes (the page's title and
+// its highlighted row, once the page's letters have flown in), pressed again a bounded
+// number of times when it does not come. The screenshots go to build/screens/e2e_pause_*.png.
 
 #include "game/menu.h"
 #include "tests/e2e/menu_session.h"
@@ -15,55 +15,44 @@
 
 namespace {
 
-constexpr float PAGE_Z = 6.0f - 2.0f;   // the pause rows' height less the languages' text depth
+// The pause page's title and rows.
+Box pause_box(const Menu &m) { return project(-7.3f, -7.45f, 5.0f, -3.8f, PAGE_Z, m.w, m.h); }
 
-// The pause page's title "Paused" in its blue (100, 100, 255), and its two rows.
-Box title_box(const Shot &s) { return project(-7.3f, -5.2f, 0.0f, -3.8f, PAGE_Z, s.w, s.h); }
-Box row_box(const Shot &s, int row)
+// Presses key until the pause page's picture satisfies want.
+template <typename Want> bool press_until_view(const Menu &m, const std::string &key, Want want, Shot *last)
 {
-    const float y = row == 1 ? -6.0f : -7.3f;
-    return project(-7.3f, y - 0.15f, 5.0f, y + 1.15f, PAGE_Z, s.w, s.h);
+    return press_until(m.window, key, [&] {
+        *last = grab(m.window, m.w, m.h);
+        return last->ok() && want(pause_view(*last));
+    });
 }
 
-bool title_blue(int r, int g, int b) { return b > 150 && b > r + 60 && b > g + 60; }
-// The highlight pulses from green to white; plain rows stay at (48, 96, 0) and the arena
-// behind the page is dimmed below it.
-bool highlight(int r, int g, int b) { return g > 170 && g >= r && g + 30 >= b; }
-
-struct PauseView {
-    bool shown = false;   // the page's title is there
-    int row = 0;          // the highlighted row, 0 when neither or both
-};
-
-PauseView view(const Shot &s)
+// Holds key down for seconds of screenshots; false as soon as one does not satisfy keep.
+// The highlight pulses, so two different pictures while it is down prove the game drew
+// frames, and read the key, meanwhile.
+template <typename Keep> bool stays_while_held(const Menu &m, const std::string &key, double seconds, Keep keep, Shot *last)
 {
-    PauseView v;
-    if (!s.ok()) {
-        return v;
-    }
-    v.shown = share(s, title_box(s), 0, title_blue) > 0.02;
-    const double one = share(s, row_box(s, 1), 0, highlight);
-    const double two = share(s, row_box(s, 2), 0, highlight);
-    if (one > 0.02 && two < 0.002) {
-        v.row = 1;
-    } else if (two > 0.02 && one < 0.002) {
-        v.row = 2;
-    }
-    return v;
-}
-
-// Presses key (held 150 ms) until the picture satisfies want, up to three presses with
-// up to 2 s of screenshots after each; the last screenshot goes to *last.
-template <typename Want> bool press_until(const Menu &m, const std::string &key, Want want, Shot *last)
-{
-    for (int attempt = 0; attempt < 3; attempt++) {
-        hold_key(m.window, key);
-        *last = wait_for_shot(m.window, m.w, m.h, 2.0, [&](const Shot &s) { return want(view(s)); });
-        if (want(view(*last))) {
-            return true;
+    key_down(m, key);
+    bool kept = true;
+    std::string first;
+    bool changed = false;
+    for (auto start = XClock::now(); kept && (seconds_since(start) < seconds || !changed); sleep_seconds(0.1)) {
+        *last = grab(m.window, m.w, m.h);
+        if (!last->ok()) {
+            continue;
+        }
+        kept = keep(pause_view(*last));
+        if (first.empty()) {
+            first = last->rgb;
+        }
+        changed = changed || last->rgb != first;
+        if (seconds_since(start) > 20.0) {
+            break;   // no frame drawn: the page is not moving at all
         }
     }
-    return false;
+    key_up(key);
+    EXPECT_TRUE(changed) << "no frame drawn while " << key << " was down";
+    return kept;
 }
 
 // Screenshots for seconds; false as soon as one does not satisfy keep.
@@ -71,7 +60,8 @@ template <typename Keep> bool stays(const Menu &m, double seconds, Keep keep, Sh
 {
     for (auto start = XClock::now(); seconds_since(start) < seconds; sleep_seconds(0.1)) {
         *last = grab(m.window, m.w, m.h);
-        if (last->ok() && !keep(view(*last))) {
+        if (last->ok() && !keep(pause_view(*last))) {
+            last->save("e2e_pause_left");
             return false;
         }
     }
@@ -87,21 +77,22 @@ TEST(PausePage, ArrowsNeitherResumeNorAbandonAndReturnOnResumeGoesOn)
     ASSERT_TRUE(m.game);
     settled_page(m, rows_box(m.w, m.h));
     // One player: with nothing reached the ships' page, then play.
-    hold_key(m.window, "Return");
-    ASSERT_TRUE(wait_for_lines(*m.game, "[submenu] page " + std::to_string(MENU_PAGE_SHIPS), 1, 5.0))
+    ASSERT_TRUE(press_until(m.window, "Return",
+                            log_lines(*m.game, "[submenu] page " + std::to_string(MENU_PAGE_SHIPS), 1)))
         << m.game->log();
-    sleep_seconds(0.5);
-    hold_key(m.window, "Return");
-    ASSERT_TRUE(wait_for_lines(*m.game, "[init] done init_level", 1, 10.0)) << m.game->log();
+    ASSERT_TRUE(press_until(m.window, "Return", log_lines(*m.game, "[submenu] play", 1))) << m.game->log();
+    ASSERT_TRUE(wait_for_lines(*m.game, "[init] done init_level", 1, 20.0)) << m.game->log();
     sleep_seconds(1.5);
 
-    // Paused with P while firing up.
+    // Paused with P while firing up. The page's letters fly in and settle first.
     key_down(m, "Up");
     sleep_seconds(0.3);
-    Shot s;
-    const bool paused = press_until(m, "p", [](const PauseView &v) { return v.shown && v.row == 1; }, &s);
+    ASSERT_TRUE(press_until(m.window, "p", log_lines(*m.game, "[submenu] page " + std::to_string(MENU_PAGE_PAUSE), 1)))
+        << "P showed no pause page\n" << m.game->log();
+    Shot s = settled_page(m, pause_box(m));
     s.save("e2e_pause_paused");
-    ASSERT_TRUE(paused) << "P showed no pause page on Resume";
+    const PauseView first = pause_view(s);
+    ASSERT_TRUE(first.shown && first.row == 1) << "the pause page on Resume: " << first.shown << " " << first.row;
     const bool held = stays(m, 1.0, [](const PauseView &v) { return v.shown && v.row == 1; }, &s);
     key_up("Up");
     EXPECT_TRUE(held) << "the held arrow left the page";
@@ -109,21 +100,22 @@ TEST(PausePage, ArrowsNeitherResumeNorAbandonAndReturnOnResumeGoesOn)
         << "letting go of the arrow left the page";
 
     // S: the highlight on "Abandon game"; the arrows there do nothing.
-    ASSERT_TRUE(press_until(m, "s", [](const PauseView &v) { return v.shown && v.row == 2; }, &s))
+    ASSERT_TRUE(press_until_view(m, "s", [](const PauseView &v) { return v.shown && v.row == 2; }, &s))
         << "S moved no highlight";
     s.save("e2e_pause_abandon_row");
     for (const char *arrow : {"Left", "Right", "Down", "Up"}) {
-        hold_key(m.window, arrow);
-        EXPECT_TRUE(stays(m, 1.0, [](const PauseView &v) { return v.shown && v.row == 2; }, &s))
+        EXPECT_TRUE(stays_while_held(m, arrow, 1.0, [](const PauseView &v) { return v.shown && v.row == 2; }, &s))
             << arrow << " on \"Abandon game\" changed the page";
+        EXPECT_TRUE(stays(m, 0.3, [](const PauseView &v) { return v.shown && v.row == 2; }, &s))
+            << "letting go of " << arrow << " changed the page";
     }
     s.save("e2e_pause_after_arrows");
     EXPECT_EQ(m.game->log().find("[score] check "), std::string::npos) << "the game was abandoned";
 
     // W back to "Resume", Return: the page closes and the game goes on.
-    ASSERT_TRUE(press_until(m, "w", [](const PauseView &v) { return v.shown && v.row == 1; }, &s))
+    ASSERT_TRUE(press_until_view(m, "w", [](const PauseView &v) { return v.shown && v.row == 1; }, &s))
         << "W moved no highlight";
-    ASSERT_TRUE(press_until(m, "Return", [](const PauseView &v) { return !v.shown; }, &s))
+    ASSERT_TRUE(press_until_view(m, "Return", [](const PauseView &v) { return !v.shown; }, &s))
         << "Return on Resume left the page up";
     EXPECT_TRUE(stays(m, 2.0, [](const PauseView &v) { return !v.shown; }, &s)) << "the page came back";
     s.save("e2e_pause_resumed");

@@ -42,21 +42,23 @@ TEST(Window, OpensWalksTheScreensAndQuitsOnSigterm)
 
     // The first title screen is white and, without a key, lasts 500 frames (5 s).
     Rgb c;
-    ASSERT_GE(wait_for_pixel(window, 5.0, is_white, &c), 0.0) << "last pixel " << c.r << "," << c.g << "," << c.b;
+    ASSERT_GE(wait_for_pixel(window, 20.0, is_white, &c), 0.0) << "last pixel " << c.r << "," << c.g << "," << c.b;
     sleep_seconds(1.0);
     c = window_pixel(window);
     EXPECT_TRUE(is_white(c)) << "still the first title after 1 s: " << c.r << "," << c.g << "," << c.b;
 
     // A key held after the first 30 frames skips it to the black second screen, and
-    // 30 frames into that one skips it too.
+    // 30 frames into that one skips it too. A key held cannot fall between two frames'
+    // intakes. Without it each screen lasts 500 frames, at least 5 s.
     x_command("xdotool mousemove --window " + window + " 20 20 keydown Return");
-    double to_black = wait_for_pixel(window, 3.0, is_black, &c);
+    double to_black = wait_for_pixel(window, 10.0, is_black, &c);
     EXPECT_GE(to_black, 0.0) << "last pixel " << c.r << "," << c.g << "," << c.b;
     EXPECT_LT(to_black, 2.5) << "the key, not the 5 s, ended the white screen";
-    double to_menu = wait_for_pixel(window, 3.0, [](const Rgb &p) { return is_menu_grey(p, 3); }, &c);
+    double to_menu = wait_for_pixel(window, 10.0, [](const Rgb &p) { return is_menu_grey(p, 3); }, &c);
     x_command("xdotool keyup Return");
     EXPECT_GE(to_menu, 0.0) << "last pixel " << c.r << "," << c.g << "," << c.b;
-    EXPECT_LT(to_menu, 2.5) << "the key, not the 5 s, ended the black screen";
+    // (30 frames, a third of a second on a quiet machine; a busy one is allowed more.)
+    EXPECT_LT(to_menu, 4.0) << "the key, not the 5 s, ended the black screen";
 
     // The menu screen eases toward its grey.
     EXPECT_GE(wait_for_pixel(window, 10.0, [](const Rgb &p) { return is_menu_grey(p, 30); }, &c), 0.0)

@@ -117,11 +117,60 @@ double wait_for_pixel(const std::string &window, double timeout, Pred pred, Rgb 
     return -1.0;
 }
 
-// Holds a key for 150 ms with the pointer in the window (which gives it the keyboard):
-// the input sampler, reading every 10 ms, cannot miss it.
+// Holds a key for 150 ms, as a hand presses it, with the pointer in the window (which
+// gives it the keyboard).
 inline void hold_key(const std::string &window, const std::string &key)
 {
     x_command("xdotool mousemove --window " + window + " 20 20 keydown " + key + " sleep 0.15 keyup " + key);
+}
+
+// The game takes in X's events once a frame and its input sampler reads the key state
+// they leave: when a frame outlasts a press (a busy machine), the key goes down and up
+// within one intake and the game never sees it. So a step presses its key, waits for the
+// log line or picture that proves the key took effect, and presses again when it did not,
+// KEY_PRESSES times at most. The wait after a press is long enough that a key taken late
+// is seen before the next press, which would act a second time.
+constexpr int KEY_PRESSES = 5;
+constexpr double KEY_PROOF_SECONDS = 4.0;
+
+template <typename Proof>
+bool press_until(const std::string &window, const std::string &key, Proof proof, double wait = KEY_PROOF_SECONDS)
+{
+    for (int press = 0; press < KEY_PRESSES; press++) {
+        hold_key(window, key);
+        for (auto start = XClock::now();; sleep_seconds(0.05)) {
+            if (proof()) {
+                return true;
+            }
+            if (seconds_since(start) >= wait) {
+                break;
+            }
+        }
+    }
+    return false;
+}
+
+// Lines of a log equal to line.
+inline int count_lines(const std::string &log, const std::string &line)
+{
+    int n = 0;
+    size_t start = 0;
+    for (size_t nl; (nl = log.find('\n', start)) != std::string::npos; start = nl + 1) {
+        n += log.compare(start, nl - start, line) == 0;
+    }
+    return n;
+}
+
+// A proof for press_until: the log holds at least n lines equal to line.
+inline auto log_lines(GameProcess &game, const std::string &line, int n)
+{
+    return [&game, line, n] { return count_lines(game.log(), line) >= n; };
+}
+
+// A proof for press_until: the pixel window_pixel reads satisfies pred.
+template <typename Pred> auto pixel_is(const std::string &window, Pred pred)
+{
+    return [window, pred] { return pred(window_pixel(window)); };
 }
 
 // The window's size from the log's "[zwin] Setting video mode N: WxH" line; false when
@@ -206,15 +255,4 @@ template <typename Pred> double share(const Shot &s, Box b, int margin, Pred pre
         hits += pred(s.at(x, y, 0), s.at(x, y, 1), s.at(x, y, 2));
     });
     return n ? (double)hits / n : 0.0;
-}
-
-// Lines of a log equal to line.
-inline int count_lines(const std::string &log, const std::string &line)
-{
-    int n = 0;
-    size_t start = 0;
-    for (size_t nl; (nl = log.find('\n', start)) != std::string::npos; start = nl + 1) {
-        n += log.compare(start, nl - start, line) == 0;
-    }
-    return n;
 }

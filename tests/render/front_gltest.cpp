@@ -457,8 +457,38 @@ TEST_F(HudGl, TheGlowDiscIsBrightestAtItsCentre)
     EXPECT_EQ(beyond, 0);
 }
 
+// A whole HUD frame over the arena's markers, its texts where the HUD stands them in play:
+// every character lies inside the screen and reads as it does drawn alone. A state that
+// one part of the frame leaves behind (a blend, a bound texture, a colour, a matrix)
+// would garble or move the letters drawn after it.
 TEST_F(HudGl, AWholeHudFrame)
 {
+    struct Line {
+        float x, y, z;
+        float colour[3];
+        const char *text;
+    };
+    const Line lines[] = {
+        {-17.0f, -13.5f, -6.0f, {1.0f, 0.6f, 0.1f}, "72%"},                                    // difficulty
+        {-19.0f, 13.25f, -6.0f, {0.45f, 1.0f, 0.35f}, "0012450"},                              // score
+        {-19.0f, -14.5f, -6.0f, {0.45f, 1.0f, 0.35f}, "LEVEL 3 - \xc9T\xc9 \xdc" "BER ALLES"},  // caption
+    };
+    // Each line alone on black first.
+    std::vector<Screen> alone;
+    for (const Line &l : lines) {
+        clear_to(0.0f, 0.0f, 0.0f);
+        zgl_blend_normal();
+        zgl_set_overlay_matrix();
+        font_bind();
+        zgl_color4f(l.colour[0], l.colour[1], l.colour[2], 1.0f);
+        glyph_draw_text(l.x, l.y, l.z, l.text);
+        Screen s;
+        s.w = W;
+        s.h = H;
+        s.rgb = gl_read_screen(W, H);
+        alone.push_back(s);
+    }
+
     game_reset();
     hudgfx_load();
     camera_defaults();
@@ -498,14 +528,48 @@ TEST_F(HudGl, AWholeHudFrame)
     hud_draw_meter(-1.0f, 2, 0.0f, 0.0f);
     float phase = 40.0f;
     hud_draw_ping_pulse(g_score_thresholds[0] / 3 * 2, 0, 0.0f, 0.0f, &phase);
-    zgl_color4f(1.0f, 0.6f, 0.1f, 1.0f);
+    zgl_color4f(lines[0].colour[0], lines[0].colour[1], lines[0].colour[2], 1.0f);
     hud_draw_box(0.0f, 0.0f);
     font_bind();
-    glyph_draw_text(-17.0f, -13.5f, -6.0f, "72%");
-    zgl_color4f(0.45f, 1.0f, 0.35f, 1.0f);
-    glyph_draw_text(-20.0f, 14.0f, -6.0f, "0012450");
-    glyph_draw_text(0.0f, 9.0f, 0.0f, "LEVEL 3 - \xc9T\xc9 \xdc" "BER ALLES");
-    grab("hud_frame");
+    for (const Line &l : lines) {
+        zgl_color4f(l.colour[0], l.colour[1], l.colour[2], 1.0f);
+        glyph_draw_text(l.x, l.y, l.z, l.text);
+    }
+    Screen frame = grab("hud_frame");
+
+    zgl_set_overlay_matrix();
+    for (size_t n = 0; n < sizeof(lines) / sizeof(lines[0]); n++) {
+        const Line &l = lines[n];
+        const Screen &ref = alone[n];
+        const float start = glyph_line_start(l.x, l.text);
+        for (size_t k = 0; l.text[k]; k++) {
+            if ((uint8_t)l.text[k] <= ' ') {
+                continue;
+            }
+            const float x0 = start + GLYPH_ADVANCE * (float)k;
+            const Rect cell = rect_of(x0, l.y, x0 + GLYPH_SIZE, l.y + GLYPH_SIZE, l.z);
+            const std::string what = std::string("\"") + l.text + "\" character " + std::to_string(k);
+            EXPECT_TRUE(cell.x0 >= 0 && cell.y0 >= 0 && cell.x1 < W && cell.y1 < H) << what << " inside the screen";
+            // The letter's strokes drawn alone, and the same pixels in the whole frame.
+            int strokes = 0, same = 0;
+            for (int y = std::max(cell.y0, 0); y <= std::min(cell.y1, H - 1); y++) {
+                for (int x = std::max(cell.x0, 0); x <= std::min(cell.x1, W - 1); x++) {
+                    if (ref.brightest(x, y) < 160) {
+                        continue;
+                    }
+                    strokes++;
+                    bool close = true;
+                    for (int c = 0; c < 3; c++) {
+                        close = close && std::abs(frame.at(x, y, c) - ref.at(x, y, c)) <= 40;
+                    }
+                    same += close;
+                }
+            }
+            EXPECT_GE(strokes, 5) << what << ": its letter drawn alone";
+            EXPECT_GE(same * 10, strokes * 9) << what << ": " << same << " of " << strokes
+                                              << " stroke pixels as drawn alone";
+        }
+    }
 }
 
 // Every menu page in every language as the player sees it, on a 1024 x 768 screen and on

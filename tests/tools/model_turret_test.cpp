@@ -2,7 +2,7 @@
 // every model, bone and animation they name; the three big-turret types share one set and
 // the two small-turret types another; each family has the engine's names, two spheres or
 // more and bone health (the face budgets are ModelContent's); a shot-off gun takes the
-// bones below it along; and the gallery pictures from the play camera and at three-quarter view.
+// bones below it along. (Their pictures are the picture tool's: tests/pictures/.)
 
 #include "assetgen/models.h"
 
@@ -72,10 +72,6 @@ protected:
             }
         }
         return -1;
-    }
-    PreviewActor &stand(AnimSet *set, float x, float z, float heading, const char *anim, int ticks)
-    {
-        return scene.stand(set, x, 0, z, heading, anim, ticks);
     }
 
     TreeStyles styles{TREE};
@@ -265,87 +261,6 @@ TEST_F(TurretContent, AShotOffGunTakesTheBonesBelowItAlong)
         }
         actor_destroy(&a, 0);
     }
-}
-
-TEST_F(TurretContent, GalleryFromThePlayCameraAndAtThreeQuarterView)
-{
-    AnimSet *big = set_of("beasties/turret_1_big");
-    AnimSet *sma = set_of("beasties/turret_1_sma");
-    AnimSet *wreck = set_of("beasties/turret_base");
-    AnimSet *blocker = set_of("beasties/blocker_red");
-    AnimSet *wall = set_of("beasties/wall_1_flat");
-    AnimSet *chunks[3] = {set_of("beasties/chunk_1"), set_of("beasties/chunk_2"), set_of("beasties/chunk_3")};
-    ASSERT_TRUE(big && sma && wreck && blocker && wall && chunks[0] && chunks[1] && chunks[2]);
-
-    // The turrets as the player meets them: two big ones (one with a gun shot off), small
-    // ones around them, one still rising, and a wreck.
-    stand(big, -14, 6, 200, nullptr, 40);
-    PreviewActor &hurt = stand(big, 12, 8, 150, nullptr, 40);
-    hurt.st.bone_health[bone_of(big, "gun_l_x")] = -1.0f;
-    hurt.st.bone_health[bone_of(big, "gun_l_coil")] = -1.0f;
-    hurt.tick();
-    stand(sma, -2, -12, 10, nullptr, 30);
-    stand(sma, 22, -10, -60, nullptr, 30);
-    stand(sma, -26, -8, 80, "emerge", 35);
-    stand(wreck, 2, 16, 0, nullptr, 50);
-    ModelPreview top(1024, 768, 0x202428);
-    top.camera_top(0, 0, 115, 45);
-    scene.draw_all(top);
-    ModelScene::save(top, "turrets_top");
-    ModelPreview close(1024, 768, 0x202428);
-    close.camera_top(-2, 2, 50, 45);
-    scene.draw_all(close);
-    ModelScene::save(close, "turrets_top_close");
-    scene.clear();
-
-    stand(big, -5, 0, -40, nullptr, 40);
-    stand(sma, 5, -4, -30, nullptr, 40);
-    stand(wreck, 6, 6, 0, nullptr, 60);
-    ModelPreview side(1024, 768, 0x202428);
-    const float eye[3] = {-13, 12, 20};
-    const float target[3] = {0, 1.5f, 1};
-    side.camera_look(eye, target, 45);
-    scene.draw_all(side);
-    ModelScene::save(side, "turrets_3q");
-    scene.clear();
-
-    // Life: rising, bursting, jolted.
-    stand(big, -8, 0, -30, "emerge", 30);
-    stand(big, 0, 0, -30, "byebye", 15);
-    stand(sma, 8, 0, -30, "hitbounce", 4);
-    ModelPreview states(1024, 768, 0x202428);
-    states.camera_look(eye, target, 45);
-    scene.draw_all(states);
-    ModelScene::save(states, "turrets_states_3q");
-    scene.clear();
-
-    // The blocker pushing, walls sliding, rubble tumbling.
-    stand(blocker, -10, 2, 20, nullptr, 40);
-    stand(blocker, 14, -6, -50, nullptr, 55);
-    stand(wall, 0, 16, 0, "spin1_x", 20);
-    stand(wall, 2, -16, 90, nullptr, 30);
-    for (int i = 0; i < 6; i++) {
-        stand(chunks[i % 3], -20.0f + 7.0f * i, -2.0f + 3.0f * (i % 2), 37.0f * i, "spin1_x", 5 + 7 * i);
-    }
-    ModelPreview heavy(1024, 768, 0x202428);
-    heavy.camera_top(0, 0, 115, 45);
-    scene.draw_all(heavy);
-    ModelScene::save(heavy, "blockers_top");
-    ModelPreview heavy_close(1024, 768, 0x202428);
-    heavy_close.camera_top(-2, 2, 50, 45);
-    scene.draw_all(heavy_close);
-    ModelScene::save(heavy_close, "blockers_top_close");
-    scene.clear();
-
-    stand(blocker, -6, 0, -35, nullptr, 40);
-    stand(wall, 5, -5, -20, "spin1_x", 20);
-    for (int i = 0; i < 3; i++) {
-        stand(chunks[i], 2.0f + 3.5f * i, 6.0f - 1.5f * i, 40.0f * i, "spin1_x", 9 * i + 4);
-    }
-    ModelPreview heavy_side(1024, 768, 0x202428);
-    heavy_side.camera_look(eye, target, 45);
-    scene.draw_all(heavy_side);
-    ModelScene::save(heavy_side, "blockers_3q");
 }
 
 }  // namespace
