@@ -460,8 +460,8 @@ TEST_F(ArenaContent, EveryNameTheLevelsGiveTheArenaAndTheExplosionsIsInTheTree)
                 model_of[w[1]] = w[2];
             }
         }
-        // A model of a type, null (noted as pending) when another issue's family has not
-        // been generated into this tree yet.
+        // A model of a type, null (noted as pending) when its family, outside the arena's
+        // folders, has not been generated into this tree yet.
         auto model = [&](const std::string &type) -> AnimSet * {
             auto found = model_of.find(type);
             if (found == model_of.end()) {
