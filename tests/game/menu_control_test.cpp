@@ -17,10 +17,12 @@
 #include "platform/input.h"
 #include "platform/input_local.h"
 #include "platform/zwin.h"
+#include "tests/game/game_folder.h"
 #include "tests/game/glyph_recorder.h"
 #include "tests/game/screen_text.h"
 #include "tests/support/default_binds.h"
 #include "tests/support/log_capture.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -90,7 +92,8 @@ protected:
         mem_init();
         init_console_vars();
         g_render_fullscreen = 1.0f;
-        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", GLIMMERFALL_SOURCE_DIR);
+        saved_menu_dir = g_menu_dir;
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", relative_path(GLIMMERFALL_SOURCE_DIR).c_str());
         g_language_num = 0.0f;
         menu_init_languages();
         menu_parse_text();
@@ -128,8 +131,10 @@ protected:
         g_menu_input = 0;
         g_menu_click = 0;
         memcpy(g_level_reached, saved_reached, sizeof(saved_reached));
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s", saved_menu_dir.c_str());
         EXPECT_EQ(mem_usage, 0u);
     }
+    std::string saved_menu_dir;
     int32_t saved_reached[SCORE_TABLES];
     int last_mouse[2] = {0, 0};
     // One logic tick of the menus with this sample.
@@ -634,6 +639,7 @@ protected:
         memcpy(saved_modes, zwin_modes, sizeof(saved_modes));
         saved_mode_count = zwin_mode_count;
         memcpy(saved_scores, g_score_tables, sizeof(saved_scores));
+        score_tables_reset();   // the pages show the default tables, whatever was loaded before
         // The widest names a mode can have.
         const int sizes[][2] = {{1280, 1024}, {1024, 768}, {800, 600}, {1920, 1200}};
         zwin_mode_count = 4;

@@ -21,6 +21,7 @@
 #include "world/bullet.h"
 #include "world/gamer.h"
 #include "world/powerup.h"
+#include "tests/support/temp_dir.h"
 
 #include <cmath>
 #include <cstddef>
@@ -83,10 +84,7 @@ public:
         memcpy(saved_[0], g_styles_dir, FILE_DIR_SIZE);
         memcpy(saved_[1], g_particles_dir, FILE_DIR_SIZE);
         memcpy(saved_[2], g_explosions_dir, FILE_DIR_SIZE);
-        std::error_code ec;
-        std::string relative = std::filesystem::relative(tree, ec).string();
-        const std::string &path = !ec && !relative.empty() && relative.size() < tree.size() ? relative : tree;
-        const std::string styles = path + "/styles/";
+        const std::string styles = relative_path(tree) + "/styles/";
         snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", styles.c_str());
         snprintf(g_particles_dir, FILE_DIR_SIZE, "%s", (styles + "particles/").c_str());
         snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", (styles + "explosions/").c_str());
