@@ -5,6 +5,8 @@
 #include "core/con.h"
 #include "game/frame.h"
 #include "game/lifecycle.h"
+#include "platform/input.h"
+#include "platform/sound.h"
 
 #include <cstdint>
 #include <string>
@@ -66,7 +68,9 @@ inline int front_logo(int page)
 }
 inline void front_pages(int screen) { record("front_pages " + std::to_string(screen)); }
 
-// Installs the fakes; restore() puts the real steps back.
+// Installs the fakes; restore() puts the real steps back and stops what a restart
+// started (the sound device and the input's sampler), so no later test in the process
+// finds them running.
 inline void install()
 {
     calls().clear();
@@ -78,6 +82,8 @@ inline void install()
 
 inline void restore()
 {
+    input_shutdown();
+    sound_shutdown();
     g_lifecycle_display = LIFECYCLE_DISPLAY_DEFAULT;
     g_frame_hooks = FRAME_HOOKS_DEFAULT;
 }

@@ -59,7 +59,11 @@ protected:
         g_level_advance = 0;
         g_hidden_keys = 0;
         g_f2_flag = 0;
-        g_level_number = 101;
+        // The games the tests played leave no skill, difficulty or stock behind.
+        g_game_type = 0.0f;
+        g_two_player = 0;
+        g_start_level = 101.0f;
+        game_reset();
     }
 
     // Player 1's ship loses a life; with lives 0 left the game is over.
