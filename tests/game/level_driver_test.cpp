@@ -9,6 +9,7 @@
 #include "game/gameinfo.h"
 #include "game/lifecycle.h"
 #include "platform/input.h"
+#include "platform/sound.h"
 #include "render/camera.h"
 #include "render/zgl.h"
 #include "script/lua_host.h"
@@ -40,6 +41,7 @@ protected:
         g_two_player = 0;
         g_start_level = 101.0f;
         game_reset();
+        sound_shutdown();   // no device: the scripts' sounds are not loaded
         // The level scripts launch the player's ship from the generated models.
         styles = std::make_unique<ShipStyles>(GLIMMERFALL_ASSETS);
         g_camera = CameraState{};
