@@ -66,14 +66,6 @@ TEST_F(ActorParamsTest, CategoryBelowEnemiesIsImmobileAndOnlyBulletsHit)
     EXPECT_EQ(p.mutate_hit_delay, 3600.0f);
 }
 
-TEST_F(ActorParamsTest, CollidedByNothingIsNeverHittable)
-{
-    cp[cp_these_collide_with_me] = 0.0f;
-    fill();
-    EXPECT_EQ(p.hit_delay, 3600.0f);
-    EXPECT_EQ(p.mutate_hit_delay, 3600.0f);
-}
-
 TEST_F(ActorParamsTest, CollideMaskGainsAnyBeastieAndLosesPlayer)
 {
     cp[cp_move_type] = (float)cmt_track;
