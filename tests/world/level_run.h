@@ -164,8 +164,9 @@ public:
         }
         g_level_end_request = 0;
         g_game_over = 0;
-        g_level_advance = 0;
-        g_level_number = 101;
+        // A new game from level 101 again: no lost lives or skill of this one stay.
+        g_start_level = 101.0f;
+        game_reset();
     }
     LevelRun(const LevelRun &) = delete;
     LevelRun &operator=(const LevelRun &) = delete;
