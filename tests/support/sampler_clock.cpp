@@ -1,19 +1,19 @@
-// sampler_clock.cpp -- the input sampler's timer as a test drives it.
+// sampler_clock.cpp -- the input sampler's timer as a test drives it. Every timer the
+// input adds runs the same callback, so the clock keeps the callback and a count.
 
 #include "tests/support/sampler_clock.h"
 
 #include "platform/input.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <mutex>
 
 namespace {
 
-constexpr int SAMPLER_TIMERS = 4;   // more than one is already the fault the tests look for
-
 std::mutex sampler_lock;
-input_timer_callback_t sampler_timers[SAMPLER_TIMERS];   // null: slot free
+input_timer_callback_t sampler_callback;
+int sampler_running;
 int sampler_started;
 uint32_t sampler_interval;
 uint32_t sampler_now;
@@ -21,21 +21,16 @@ uint32_t sampler_now;
 void *sampler_add(uint32_t interval, input_timer_callback_t callback)
 {
     std::lock_guard<std::mutex> hold(sampler_lock);
-    for (input_timer_callback_t &slot : sampler_timers) {
-        if (!slot) {
-            slot = callback;
-            sampler_started++;
-            sampler_interval = interval;
-            return &slot;
-        }
-    }
-    return nullptr;
+    sampler_callback = callback;
+    sampler_interval = interval;
+    sampler_running++;
+    return (void *)(intptr_t)++sampler_started;   // the handle: the timer's number
 }
 
-void sampler_remove(void *timer)
+void sampler_remove(void *)
 {
     std::lock_guard<std::mutex> hold(sampler_lock);
-    *(input_timer_callback_t *)timer = nullptr;
+    sampler_running--;
 }
 
 uint32_t sampler_time(void)
@@ -49,12 +44,9 @@ uint32_t sampler_time(void)
 SamplerClock::SamplerClock()
 {
     std::lock_guard<std::mutex> hold(sampler_lock);
-    for (input_timer_callback_t &slot : sampler_timers) {
-        slot = nullptr;
-    }
-    sampler_started = 0;
-    sampler_interval = 0;
-    sampler_now = 0;
+    sampler_callback = nullptr;
+    sampler_running = sampler_started = 0;
+    sampler_interval = sampler_now = 0;
     g_input_timer_hooks = InputTimerHooks{sampler_add, sampler_remove, sampler_time};
 }
 
@@ -67,18 +59,18 @@ SamplerClock::~SamplerClock()
 void SamplerClock::fire(int n)
 {
     for (int k = 0; k < n; k++) {
-        input_timer_callback_t due[SAMPLER_TIMERS];
+        int due;
         uint32_t interval;
+        input_timer_callback_t callback;
         {
             std::lock_guard<std::mutex> hold(sampler_lock);
             sampler_now += sampler_interval;
+            due = sampler_running;
             interval = sampler_interval;
-            std::copy(sampler_timers, sampler_timers + SAMPLER_TIMERS, due);
+            callback = sampler_callback;
         }
-        for (input_timer_callback_t callback : due) {
-            if (callback) {
-                callback(interval, nullptr);
-            }
+        for (int i = 0; i < due; i++) {
+            callback(interval, nullptr);
         }
     }
 }
@@ -86,11 +78,7 @@ void SamplerClock::fire(int n)
 int SamplerClock::running() const
 {
     std::lock_guard<std::mutex> hold(sampler_lock);
-    int n = 0;
-    for (input_timer_callback_t slot : sampler_timers) {
-        n += slot != nullptr;
-    }
-    return n;
+    return sampler_running;
 }
 
 int SamplerClock::started() const
