@@ -43,6 +43,7 @@ protected:
         g_two_player = 0;
         g_start_level = 101.0f;
         game_reset();
+        headless::no_level();
         for (PlayerInput &p : g_player_input) {
             p.buttons = 0;
         }

@@ -4,9 +4,11 @@
 
 #include "core/con.h"
 #include "game/frame.h"
+#include "game/level_driver.h"
 #include "game/lifecycle.h"
 #include "platform/input.h"
 #include "platform/sound.h"
+#include "render/camera.h"
 
 #include <cstdint>
 #include <string>
@@ -86,6 +88,20 @@ inline void restore()
     sound_shutdown();
     g_lifecycle_display = LIFECYCLE_DISPLAY_DEFAULT;
     g_frame_hooks = FRAME_HOOKS_DEFAULT;
+}
+
+// The level driver and the camera as before any level ran: no ticks, no end, no death,
+// no time limit, the play view.
+inline void no_level()
+{
+    g_level_ticks = 0;
+    g_level_end_ticks = 0;
+    g_level_end_tick = 0;
+    g_no_more_beasties = 0;
+    g_death_ticks = 0;
+    g_time_limit = 0;
+    g_level_playing = 0;
+    g_camera = CameraState{};
 }
 
 inline int count(const std::string &what)

@@ -13,6 +13,7 @@
 #include "render/camera.h"
 #include "render/zgl.h"
 #include "script/lua_host.h"
+#include "tests/game/headless.h"
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/ship_styles.h"
@@ -66,6 +67,7 @@ protected:
         g_two_player = 0;
         g_start_level = 101.0f;
         game_reset();
+        headless::no_level();   // no level left ending for a later test
     }
 
     // Player 1's ship loses a life; with lives 0 left the game is over.
