@@ -68,8 +68,46 @@ else
     status=1
 fi
 
+# Each unit (and GL) test binary once more as a whole, in one process, beside ctest's
+# process per test: a test that leans on what an earlier one left behind, or leaves
+# behind what breaks a later one (a leak, under the sanitizer), fails here. The unit
+# binaries run side by side, the GL ones in turn on one display beside them.
+whole_run() {   # [with_display] ./binary: its log and exit status beside it
+    local bin=${@: -1} rc=0
+    "$@" --gtest_brief=1 >"$bin.whole.log" 2>&1 || rc=$?
+    echo $rc >"$bin.whole.rc"
+}
+whole_binaries() {   # build folder, "gl" to run the GL binaries too
+    (
+        cd "$1/tests"
+        bins=() gl_bins=()
+        for bin in ./test_*; do
+            [ -f "$bin" ] && [ -x "$bin" ] || continue
+            case "$bin" in
+                ./test_e2e) ;;
+                *_gl) [ "${2:-}" = gl ] && bins+=("$bin") && gl_bins+=("$bin") ;;
+                *) bins+=("$bin"); whole_run "$bin" & ;;
+            esac
+        done
+        for bin in "${gl_bins[@]}"; do
+            whole_run with_display "$bin"
+        done
+        wait
+        failed=0
+        for bin in "${bins[@]}"; do
+            grep -a -E '^\[  (FAILED|PASSED)  \]' "$bin.whole.log" | sed "s|^|${bin#./} whole: |" || true
+            [ "$(cat "$bin.whole.rc")" = 0 ] || failed=1
+        done
+        exit $failed
+    )
+}
+echo "== normal build: each unit and gl test binary whole, in one process"
+whole_binaries build gl || status=1
+
 echo "== sanitizer build: unit tests"
 (cd build-asan && ctest --output-on-failure -j "$jobs" -L unit) || status=1
+echo "== sanitizer build: each unit test binary whole, in one process"
+ASAN_OPTIONS=detect_leaks=1 whole_binaries build-asan || status=1
 
 echo "== ThreadSanitizer build: the tests labelled tsan"
 (cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/../tests/platform/tsan.supp" \

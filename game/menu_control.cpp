@@ -574,7 +574,8 @@ static void menu_select(int count)
 // What the controls page's key wait did this tick.
 enum MenuBinding { MENU_BIND_NONE, MENU_BIND_WAITING, MENU_BIND_DONE };
 
-// Step 7: the controls page binds the next new input.
+// The controls page binds the next new input while it waits for a key; the rest of the
+// menu's tick waits with it.
 static MenuBinding menu_key_binding(void)
 {
     if (!g_key_wait) {

@@ -52,7 +52,7 @@ constexpr int INPUT_CODE_LOCK_LAST = 302;
 // The open joysticks' handles, by index; game thread, while the sampler is stopped.
 static SDL_Joystick *input_joystick_handles[INPUT_MAX_JOYSTICKS];
 // The running sampler, null while stopped.
-static SDL_TimerID input_timer;
+static void *input_timer;
 static void input_stop_timer(void);
 // Where the sampler's snapshots come from.
 static void input_read_devices(InputSnapshot *snapshot);
@@ -454,11 +454,29 @@ uint32_t input_timer_tick(uint32_t interval, void *param)
 static std::atomic<uint32_t> input_timer_calls;
 static uint32_t input_timer_added_ms;
 
-static Uint32 input_sdl_timer(Uint32 interval, void *param)
+static uint32_t input_sdl_timer(uint32_t interval, void *param)
 {
     input_timer_calls.fetch_add(1, std::memory_order_relaxed);
     return input_timer_tick(interval, param);
 }
+
+static void *input_sdl_add_timer(uint32_t interval, input_timer_callback_t callback)
+{
+    return SDL_AddTimer(interval, callback, nullptr);
+}
+
+static void input_sdl_remove_timer(void *timer)
+{
+    SDL_RemoveTimer((SDL_TimerID)timer);
+}
+
+static uint32_t input_sdl_clock(void)
+{
+    return SDL_GetTicks();
+}
+
+const InputTimerHooks INPUT_TIMER_HOOKS_DEFAULT = {input_sdl_add_timer, input_sdl_remove_timer, input_sdl_clock};
+InputTimerHooks g_input_timer_hooks = INPUT_TIMER_HOOKS_DEFAULT;
 
 // Holds the sampler and waits until a sample in progress has finished.
 static void input_hold_sampler(void)
@@ -551,8 +569,8 @@ int input_open_devices(void)
     input_load_binds();
     input_publish_settings();
     input_timer_calls.store(0);
-    input_timer_added_ms = SDL_GetTicks();
-    input_timer = SDL_AddTimer(INPUT_INTERVAL_MS, input_sdl_timer, nullptr);
+    input_timer_added_ms = g_input_timer_hooks.clock();
+    input_timer = g_input_timer_hooks.add(INPUT_INTERVAL_MS, input_sdl_timer);
     if (!input_timer) {
         con_printf("[input] SDL_AddTimer() failed: %s\n", SDL_GetError());
     }
@@ -565,10 +583,10 @@ int input_open_devices(void)
 static void input_stop_timer(void)
 {
     if (input_timer) {
-        SDL_RemoveTimer(input_timer);
+        g_input_timer_hooks.remove(input_timer);
         input_timer = nullptr;
         con_printf("[input] sampler ran %u times in %u ms", input_timer_calls.load(),
-                   SDL_GetTicks() - input_timer_added_ms);
+                   g_input_timer_hooks.clock() - input_timer_added_ms);
     }
     input_hold_sampler();
 }

@@ -142,6 +142,19 @@ void input_build_frame(const InputSnapshot *snapshot, InputFrame *frame);
 // samples through the real sampler without hardware.
 typedef void (*input_snapshot_reader_t)(InputSnapshot *snapshot);
 void input_set_snapshot_reader(input_snapshot_reader_t reader);
+// The timer that runs the sampler every INPUT_INTERVAL_MS: SDL's by default. Tests hand
+// in their own, so the sampler's start, stop and rate are checked against a clock they
+// drive. add returns null when no timer starts; remove may return while a call is still
+// in progress, as SDL's does (input_close_devices waits for it); clock is in
+// milliseconds and times the sampler's log line at its stop.
+typedef uint32_t (*input_timer_callback_t)(uint32_t interval, void *param);
+struct InputTimerHooks {
+    void *(*add)(uint32_t interval, input_timer_callback_t callback);
+    void (*remove)(void *timer);
+    uint32_t (*clock)(void);
+};
+extern InputTimerHooks g_input_timer_hooks;
+extern const InputTimerHooks INPUT_TIMER_HOOKS_DEFAULT;
 // Fills the key names, opens the joysticks, reads "bindwin32.cfg" and starts the
 // sampler. Returns 0.
 int input_open_devices(void);

@@ -42,7 +42,8 @@ void actorparams_from_cp(ActorParams *p, const float *cp)
 {
     memset(p, 0, sizeof(*p));
 
-    // 1. The integer fields and the hit values.
+    // The integer fields and the hit values, as the script gave them; the fix-ups below
+    // read and correct them in this order.
     p->actor_type = trunc_to_int(cp[cp_actor_type]);
     p->hit_delay = cp[cp_hit_delay];
     p->mutate_hit_delay = cp[cp_mutate_hit_delay];
@@ -63,21 +64,21 @@ void actorparams_from_cp(ActorParams *p, const float *cp)
     p->geopus_style = trunc_to_int(cp[cp_geopus_style]);
     p->fade_in_translucent = trunc_to_int(cp[cp_fade_in_translucent]);
 
-    // 2.
+    // A rolling multiplier above one makes the actor roll.
     if (cp[cp_rolly_polly_multiply] > 1.0f) {
         p->move_type |= cmt_rolly_polly;
     }
-    // 3. Below the enemy categories nothing moves, and only bullets hit.
+    // Below the enemy categories nothing moves, and only bullets hit.
     if (p->actor_type < (int)cat_beastie) {
         p->in_beastie_count = 0;
         p->move_type = 0;
         p->collided_by_mask &= cat_bullet;
     }
-    // 4.
+    // What never moves never runs into anything.
     if (p->move_type == 0) {
         p->collide_mask = 0;
     }
-    // 5. Avoiding is never done; repelling needs both the bit and a mask.
+    // Avoiding is never done; repelling needs both the bit and a mask.
     p->avoid_mask = 0;
     p->move_type &= ~cmt_avoid;
     if (!(p->move_type & cmt_repelled)) {
@@ -86,17 +87,18 @@ void actorparams_from_cp(ActorParams *p, const float *cp)
     if (p->repelled_by_mask == 0) {
         p->move_type &= ~cmt_repelled;
     }
-    // 6.
+    // What nothing collides with is never hit.
     if (p->collided_by_mask == 0) {
         p->hit_delay = ACTORPARAMS_NEVER;
         p->mutate_hit_delay = ACTORPARAMS_NEVER;
     }
-    // 7. Ships are met through their own test, never through the mask.
+    // Ships are met through their own test, never through the mask.
     if (p->collide_mask > 31) {
         p->collide_mask |= cat_any_beastie;
     }
     p->collide_mask &= ~cat_player;
-    // 8.
+    // A moving actor that rolls or faces the player takes no direction from its move;
+    // a grid size above one snaps its heading.
     if (p->move_type != 0) {
         if (p->move_type & (cmt_rolly_polly | cmt_face_gamer)) {
             p->move_type |= cmt_apply_no_dirn;
@@ -106,7 +108,8 @@ void actorparams_from_cp(ActorParams *p, const float *cp)
         }
     }
 
-    // 9. The remaining fields; range fields hold the maximum until step 10 or 13.
+    // The remaining fields; a range field holds the script's maximum until the
+    // minimum is taken off it below.
     p->move_speed_min = cp[cp_move_speed_min];
     p->move_speed_range = cp[cp_move_speed_max];
     p->move_acceleration = cp[cp_move_acceleration];
@@ -159,7 +162,7 @@ void actorparams_from_cp(ActorParams *p, const float *cp)
     p->spin_speed_min = cp[cp_spin_speed_min];
     p->spin_speed_range = cp[cp_spin_speed_max];
 
-    // 10. Minimum and range, neither below 0.
+    // Minimum and range, neither below 0.
     actorparams_min_range(&p->move_speed_min, &p->move_speed_range);
     actorparams_min_range(&p->burst_length_min, &p->burst_length_range);
     actorparams_min_range(&p->burst_delay_min, &p->burst_delay_range);
@@ -175,26 +178,26 @@ void actorparams_from_cp(ActorParams *p, const float *cp)
     if (p->target_delay_range < 0.0f) {
         p->target_delay_range = 0.0f;
     }
-    // 11.
+    // Inertias are fractions kept per tick: 0 to 1.
     p->move_inertia_accn = actorparams_clamp01(p->move_inertia_accn);
     p->move_inertia_decn = actorparams_clamp01(p->move_inertia_decn);
     p->turn_inertia_still = actorparams_clamp01(p->turn_inertia_still);
     p->turn_inertia_moving = actorparams_clamp01(p->turn_inertia_moving);
-    // 12. Without an offset the trajectory is never redrawn.
+    // Without an offset the trajectory is never redrawn.
     if (p->random_trajectory_offset < 1.0f) {
         p->random_trajectory_offset = 0.0f;
         p->random_trajectory_delay_min = ACTORPARAMS_NEVER;
         p->random_trajectory_delay_range = ACTORPARAMS_NEVER;
     }
-    // 13. These ranges may be negative: the scripts use them as signed spreads.
+    // These ranges may be negative: the scripts use them as signed spreads.
     p->random_edge_range -= p->random_edge_inner;
     p->num_spawn_range -= p->num_spawn_min;
     p->scale_spawn_range -= p->scale_spawn_min;
-    // 14.
+    // An actor that counts as an enemy also keeps the camera's zoom box on it.
     if (p->in_beastie_count != 0) {
         p->in_screen_zoom_box = 1;
     }
-    // 15.
+    // No animation of a move slot until the type names one.
     for (int i = 0; i < MOVE_SLOT_COUNT; i++) {
         p->move_slots[i].anim = -1;
     }

@@ -71,7 +71,8 @@ static float actortype_load_hue(const ActorParams *p)
     return p->launch_hue_shift;
 }
 
-// Construction step 1: everything but the set.
+// The first part of a type's construction: everything but the set, so a type whose
+// model fails to load is still whole enough to be destroyed.
 static void actortype_fill(ActorType *t, const char *name, const float *cp)
 {
     memset(t, 0, sizeof(*t));
@@ -92,7 +93,8 @@ static void actortype_fill(ActorType *t, const char *name, const float *cp)
     snprintf(t->name, sizeof(t->name), "%s", name ? name : "");
 }
 
-// Construction steps 4 and 5 on the type's set.
+// The last part of a type's construction, once its set is there: what the set's
+// spheres and animations decide.
 static void actortype_take_set(ActorType *t)
 {
     // Fewer than two spheres: the type can be neither hit nor moved nor collided with.

@@ -316,7 +316,8 @@ static void beastie_emerged(Beastie *b)
     beastie_random_trajectory(b);
 }
 
-// Step 8 of the update; 1 when the update ends here.
+// The update's life-cycle state: an emerging or mutating enemy starts to move once its
+// animation has ended. 1 when the update ends here (the enemy was removed).
 static int beastie_lifecycle_step(Beastie *b)
 {
     const ActorType *t = b->type;
@@ -360,7 +361,7 @@ static int beastie_lifecycle_step(Beastie *b)
     }
 }
 
-// Step 9: the child rules of geopus_style.
+// The child rules of geopus_style, applied each update before the enemy moves.
 static void beastie_links_step(Beastie *b)
 {
     int style = b->params->geopus_style;
@@ -381,7 +382,7 @@ static void beastie_links_step(Beastie *b)
     }
 }
 
-// Step 12 without a parent bone: the move with collision.
+// The move of an enemy that hangs from no parent bone: its velocity, with collision.
 static void beastie_move_free(Beastie *b)
 {
     if (g_level_ticks <= 0) {
@@ -435,7 +436,8 @@ static float beastie_clamp01(float x)
     return x < 0.0f ? 0.0f : x > 1.0f ? 1.0f : x;
 }
 
-// Step 12: placement of the root matrix.
+// Placement of the root matrix: moved freely or carried by the parent's bone, grown in
+// while the level enters, raised once it has ended.
 static void beastie_place(Beastie *b)
 {
     float *m = b->matrix_block;
@@ -487,7 +489,7 @@ static void beastie_place(Beastie *b)
     }
 }
 
-// Step 13: health by kind.
+// Health by kind, after the enemy was placed.
 static void beastie_health_step(Beastie *b)
 {
     if (b->lifecycle < 0 || b->lifecycle == BEASTIE_SUBMERGING) {
@@ -532,7 +534,7 @@ static void beastie_health_step(Beastie *b)
     }
 }
 
-// Step 16: the weapons, and the aiming state they hold the enemy in.
+// The weapons, after the animation advanced, and the aiming state they hold the enemy in.
 static void beastie_weapons_step(Beastie *b)
 {
     if (b->params->weapon_count <= 0 || b->lifecycle <= BEASTIE_SUBMERGING) {
@@ -563,7 +565,7 @@ static void beastie_weapons_step(Beastie *b)
     }
 }
 
-// Step 17: wheels roll with the forward speed and turn against each other.
+// Wheels roll with the forward speed and turn against each other.
 static void beastie_wheels_step(Beastie *b)
 {
     float h = -b->heading * DEG2RAD;

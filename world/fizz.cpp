@@ -82,7 +82,8 @@ static void fizz_end_point(float out[3], const float *m, const Actor *a, const f
     out[2] = p[2];
 }
 
-// Step 2: the ends, the centre, the heading and the line of a live beam.
+// The ends, the centre, the heading and the line of a live beam, followed each update
+// from the two actors it joins.
 static void fizz_follow_ends(Fizz *f)
 {
     float a[3], b[3], last_b[3];
@@ -104,7 +105,7 @@ static void fizz_follow_ends(Fizz *f)
     f->line[3] = -(a[0] * sa + a[2] * ca);
 }
 
-// Step 4: the beam's own matrix, X stretched along the beam, the variant by kind.
+// The beam's own matrix, X stretched along the beam, the variant by kind.
 static void fizz_own_matrix(Fizz *f, float s)
 {
     float *m = f->matrix_block;
@@ -137,7 +138,8 @@ static void fizz_own_matrix(Fizz *f, float s)
     m[15] = 1.0f;
 }
 
-// Step 5: grows within its length band, weakens outside it, flickers, fades when dying.
+// The beam's strength: grows within its length band, weakens outside it, flickers,
+// fades when dying.
 static void fizz_strength_step(Fizz *f, float l2)
 {
     if (f->flags & FIZZ_DYING) {
@@ -160,7 +162,7 @@ static void fizz_strength_step(Fizz *f, float l2)
     }
 }
 
-// Step 6: the random animations of the type's parameters.
+// The random animations of the type's parameters.
 static void fizz_random_anims(Fizz *f)
 {
     const ActorParams *p = f->params;

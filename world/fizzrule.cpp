@@ -45,7 +45,7 @@ void fizz_rules_free(void)
     g_fizz_rule_phase = FIZZ_RULES_IDLE;
 }
 
-// Steps 1 and 2 of the pair test: the actor of type A first, or null when the pair is
+// Whether a pair meets the rule: the actor of type A first, or null when the pair is
 // not of the rule's types or not within its distance band.
 static Actor *fizz_rule_pair(const FizzRule *rule, Actor *a, Actor *b, Actor **other)
 {
@@ -64,7 +64,7 @@ static Actor *fizz_rule_pair(const FizzRule *rule, Actor *a, Actor *b, Actor **o
     return q >= rule->min_dist2 && q <= rule->max_dist2 ? a : nullptr;
 }
 
-// Step 4: the new beam from end a (type A) to end b.
+// The new beam from end a (type A) to end b, with the rule's length band.
 static Fizz *fizz_rule_make(const FizzRule *rule, Actor *a, Actor *b)
 {
     Fizz *f = new Fizz;

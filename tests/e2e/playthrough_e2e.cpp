@@ -228,7 +228,7 @@ TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
     root.write("run/score.cfg", std::string(4, '\0') + prepared);
     const long run_start = (long)time(nullptr);
 
-    // 1. The plain file is read and written back scrambled, with its extract.
+    // The plain file is read and written back scrambled, with its extract.
     Menu m = reach_menu(root);
     ASSERT_TRUE(m.game);
     std::string saved = root.read("run/score.cfg");
@@ -237,13 +237,13 @@ TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
     EXPECT_TRUE(unscrambled(saved) == prepared) << "the prepared tables read back";
     EXPECT_EQ(root.read("scorestosend.txt").size(), (size_t)SCORE_EXTRACT_BYTES);
 
-    // 2. The main menu once its words show; One player (the ships' page), play.
+    // The main menu once its words show; One player (the ships' page), play.
     settled_page(m, rows_box(m.w, m.h));
     check_shot(m, "menu", true);
     ASSERT_TRUE(press_until(m.window, "Return", log_lines(*m.game, page_line(MENU_PAGE_SHIPS), 1))) << m.game->log();
     ASSERT_TRUE(press_until(m.window, "Return", log_lines(*m.game, "[submenu] play", 1))) << m.game->log();
 
-    // 3. Fire up and right while stepping W, A, S, D a second each until the ship is lost
+    // Fire up and right while stepping W, A, S, D a second each until the ship is lost
     // or 40 s have passed.
     std::string check;
     bool lost = false;
@@ -278,7 +278,7 @@ TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
         ASSERT_TRUE(wait_for_prefix(*m.game, "[score] check ", 1.0, &check)) << m.game->log();
     }
 
-    // 4. The score and the row it enters.
+    // The score and the row it enters.
     int points = -1, row = -2;
     ASSERT_EQ(sscanf(check.c_str(), "%d points: row %d", &points, &row), 2) << check;
     ASSERT_GT(points, 0) << "level 101 scored nothing";
@@ -288,7 +288,7 @@ TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
     }
     ASSERT_EQ(row, expected_row) << points << " points";
 
-    // 5. The name, then the table, the main menu and Quit.
+    // The name, then the table, the main menu and Quit.
     ASSERT_TRUE(wait_for_lines(*m.game, page_line(MENU_PAGE_NAME), 1, 15.0)) << m.game->log();
     settled_page(m, rows_box(m.w, m.h));
     check_shot(m, "name", true);
@@ -329,7 +329,7 @@ TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
     EXPECT_EQ(count_lines(m.game->log(), "[init] done free_game"), 1) << m.game->log();
     const long run_end = (long)time(nullptr);
 
-    // 6. The tables on disk: the new row in table 0, the rest as prepared.
+    // The tables on disk: the new row in table 0, the rest as prepared.
     saved = root.read("run/score.cfg");
     ASSERT_EQ(saved.size(), (size_t)SCORE_FILE_BYTES);
     const std::string now = unscrambled(saved);

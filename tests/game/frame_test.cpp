@@ -39,7 +39,15 @@ protected:
         g_game_over = 0;
         g_menu_input = 0;
         g_app_quit = 0;
-        g_level_number = 101;
+        // A new game of type 0 from level 101, whatever other tests played before.
+        g_game_type = 0.0f;
+        g_two_player = 0;
+        g_start_level = 101.0f;
+        game_reset();
+        headless::no_level();
+        for (PlayerInput &p : g_player_input) {
+            p.buttons = 0;
+        }
         game_frame_enter();
         g_last_frame_ms = 0;
         g_ticks_left = TICK_SENTINEL;

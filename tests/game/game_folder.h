@@ -2,6 +2,7 @@
 // test, so files the game writes one folder up ("../scorestosend.txt") stay inside it.
 #pragma once
 
+#include "game/highscore.h"
 #include "tests/support/temp_dir.h"
 
 #include <filesystem>
@@ -36,3 +37,11 @@ private:
     TempDir root_;
     std::string old_cwd_;
 };
+
+// The high-score tables at their defaults and every level reached 0, as a first start
+// finds them: score_init in a fresh folder, which holds no "score.cfg".
+inline void score_tables_reset()
+{
+    GameFolder fresh;
+    score_init();
+}

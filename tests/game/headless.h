@@ -4,7 +4,11 @@
 
 #include "core/con.h"
 #include "game/frame.h"
+#include "game/level_driver.h"
 #include "game/lifecycle.h"
+#include "platform/input.h"
+#include "platform/sound.h"
+#include "render/camera.h"
 
 #include <cstdint>
 #include <string>
@@ -66,7 +70,9 @@ inline int front_logo(int page)
 }
 inline void front_pages(int screen) { record("front_pages " + std::to_string(screen)); }
 
-// Installs the fakes; restore() puts the real steps back.
+// Installs the fakes; restore() puts the real steps back and stops what a restart
+// started (the sound device and the input's sampler), so no later test in the process
+// finds them running.
 inline void install()
 {
     calls().clear();
@@ -78,8 +84,24 @@ inline void install()
 
 inline void restore()
 {
+    input_shutdown();
+    sound_shutdown();
     g_lifecycle_display = LIFECYCLE_DISPLAY_DEFAULT;
     g_frame_hooks = FRAME_HOOKS_DEFAULT;
+}
+
+// The level driver and the camera as before any level ran: no ticks, no end, no death,
+// no time limit, the play view.
+inline void no_level()
+{
+    g_level_ticks = 0;
+    g_level_end_ticks = 0;
+    g_level_end_tick = 0;
+    g_no_more_beasties = 0;
+    g_death_ticks = 0;
+    g_time_limit = 0;
+    g_level_playing = 0;
+    g_camera = CameraState{};
 }
 
 inline int count(const std::string &what)

@@ -14,6 +14,7 @@
 #include "render/camera.h"
 #include "tests/game/glyph_recorder.h"
 #include "tests/game/screen_text.h"
+#include "tests/support/temp_dir.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,7 +32,8 @@ protected:
     void SetUp() override
     {
         mem_init();
-        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", GLIMMERFALL_SOURCE_DIR);
+        saved_menu_dir = g_menu_dir;
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", relative_path(GLIMMERFALL_SOURCE_DIR).c_str());
         g_language_num = 0.0f;
         menu_init_languages();
         menu_parse_text();
@@ -57,8 +59,10 @@ protected:
         g_camera.end_view = 0;
         glyphs::restore();
         menu_free_languages();
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s", saved_menu_dir.c_str());
         EXPECT_EQ(mem_usage, 0u);
     }
+    std::string saved_menu_dir;
     // One drawn frame; the texts it drew.
     std::vector<std::string> draw()
     {

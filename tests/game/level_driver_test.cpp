@@ -9,9 +9,11 @@
 #include "game/gameinfo.h"
 #include "game/lifecycle.h"
 #include "platform/input.h"
+#include "platform/sound.h"
 #include "render/camera.h"
 #include "render/zgl.h"
 #include "script/lua_host.h"
+#include "tests/game/headless.h"
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/ship_styles.h"
@@ -40,6 +42,7 @@ protected:
         g_two_player = 0;
         g_start_level = 101.0f;
         game_reset();
+        sound_shutdown();   // no device: the scripts' sounds are not loaded
         // The level scripts launch the player's ship from the generated models.
         styles = std::make_unique<ShipStyles>(GLIMMERFALL_ASSETS);
         g_camera = CameraState{};
@@ -59,7 +62,12 @@ protected:
         g_level_advance = 0;
         g_hidden_keys = 0;
         g_f2_flag = 0;
-        g_level_number = 101;
+        // The games the tests played leave no skill, difficulty or stock behind.
+        g_game_type = 0.0f;
+        g_two_player = 0;
+        g_start_level = 101.0f;
+        game_reset();
+        headless::no_level();   // no level left ending for a later test
     }
 
     // Player 1's ship loses a life; with lives 0 left the game is over.

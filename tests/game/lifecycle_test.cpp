@@ -12,13 +12,11 @@
 #include "platform/sound.h"
 #include "tests/game/headless.h"
 #include "tests/support/log_capture.h"
+#include "tests/support/sampler_clock.h"
 #include "tests/support/temp_dir.h"
 
-#include <SDL.h>
-#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -145,26 +143,20 @@ TEST_F(Lifecycle, ASettingsLineAmongTheBindingsStartsNoSecondSampler)
 {
     // Run through the console, "render_fullscreen 2" would restart the video, and with
     // it the input, while the input is starting.
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_TIMER), 0) << SDL_GetError();
+    SamplerClock clock;
     dir.write("config.cfg", "#console\nrender_fullscreen 0\n");
     dir.write("bindwin32.cfg", "BIND key97 fire_left\nrender_fullscreen 2\n");
     init_game();
     EXPECT_EQ(log.count(" [init] restart"), 1);
     EXPECT_EQ(log.count("*** [input] bindwin32.cfg line 2 is not a binding, skipped: render_fullscreen 2"), 1);
     EXPECT_EQ(g_render_fullscreen, 0.0f);
+    EXPECT_EQ(clock.running(), 1);
 
     input_take_pending();
-    auto start = std::chrono::steady_clock::now();
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    int samples = input_take_pending();
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_NEAR(samples / seconds, 100.0, 20.0) << samples << " samples in " << seconds << " s";
-
+    clock.fire(100);
+    EXPECT_EQ(input_take_pending(), 100) << "one sample an interval";
     input_shutdown();
-    int after = input_pending_count();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_EQ(input_pending_count(), after) << "a sampler runs on after the shut-down";
-    SDL_QuitSubSystem(SDL_INIT_TIMER);
+    EXPECT_EQ(clock.running(), 0) << "a sampler runs on after the shut-down";
 }
 
 TEST_F(Lifecycle, InitLevelNamesTheLevelAndStartsTheDriver)

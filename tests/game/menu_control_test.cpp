@@ -22,6 +22,7 @@
 #include "tests/game/screen_text.h"
 #include "tests/support/default_binds.h"
 #include "tests/support/log_capture.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -91,7 +92,8 @@ protected:
         mem_init();
         init_console_vars();
         g_render_fullscreen = 1.0f;
-        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", GLIMMERFALL_SOURCE_DIR);
+        saved_menu_dir = g_menu_dir;
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", relative_path(GLIMMERFALL_SOURCE_DIR).c_str());
         g_language_num = 0.0f;
         menu_init_languages();
         menu_parse_text();
@@ -131,8 +133,10 @@ protected:
         g_type_reach = 0;
         g_stage_count = 1;
         memcpy(g_level_reached, saved_reached, sizeof(saved_reached));
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s", saved_menu_dir.c_str());
         EXPECT_EQ(mem_usage, 0u);
     }
+    std::string saved_menu_dir;
     int32_t saved_reached[SCORE_TABLES];
     int last_mouse[2] = {0, 0};
     // One logic tick of the menus with this sample.
@@ -654,6 +658,7 @@ protected:
         memcpy(saved_modes, zwin_modes, sizeof(saved_modes));
         saved_mode_count = zwin_mode_count;
         memcpy(saved_scores, g_score_tables, sizeof(saved_scores));
+        score_tables_reset();   // the pages show the default tables, whatever was loaded before
         // The widest names a mode can have.
         const int sizes[][2] = {{1280, 1024}, {1024, 768}, {800, 600}, {1920, 1200}};
         zwin_mode_count = 4;

@@ -47,7 +47,8 @@ protected:
     void SetUp() override
     {
         mem_init();
-        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", GLIMMERFALL_SOURCE_DIR);
+        saved_menu_dir = g_menu_dir;
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s/data/menu/", relative_path(GLIMMERFALL_SOURCE_DIR).c_str());
         g_language_num = 0.0f;
         menu_init_languages();
     }
@@ -55,8 +56,10 @@ protected:
     {
         menu_free_languages();
         g_language_num = 0.0f;
+        snprintf(g_menu_dir, FILE_DIR_SIZE, "%s", saved_menu_dir.c_str());
         EXPECT_EQ(mem_usage, 0u);
     }
+    std::string saved_menu_dir;
     void select_language(int i)
     {
         g_language_num = (float)i;

@@ -75,7 +75,11 @@ protected:
             words[k] = 0x01020304 * (k + 1) - 7;
         }
     }
-    void TearDown() override { EXPECT_EQ(mem_usage, 0u) << "a pool block was left behind"; }
+    void TearDown() override
+    {
+        EXPECT_EQ(mem_usage, 0u) << "a pool block was left behind";
+        score_tables_reset();   // no loaded file's tables stay behind for later tests
+    }
 
     std::string plain_file(uint32_t flag) const
     {

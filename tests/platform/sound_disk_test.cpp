@@ -159,7 +159,7 @@ class SoundAssets : public SoundDisk {};
 
 TEST_F(SoundAssets, TheGeneratedSoundsLoadUnconvertedAndPlay)
 {
-    const std::string sfx = std::string(GLIMMERFALL_BINARY_DIR) + "/assets/styles/sfx/";
+    const std::string sfx = relative_path(std::string(GLIMMERFALL_BINARY_DIR) + "/assets") + "/styles/sfx/";
     if (file_exists_size((sfx + "menu_select.wav").c_str()) < 1) {
         GTEST_SKIP() << "no generated asset tree in this build";
     }

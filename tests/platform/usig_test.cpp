@@ -66,15 +66,4 @@ TEST(UsigReporter, RequestsAreNotCaughtAndHangupIsIgnored)
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
-TEST(UsigReporter, SignalNames)
-{
-    EXPECT_STREQ(usig_name(1), "SIGHUP");
-    EXPECT_STREQ(usig_name(11), "SIGSEGV");
-    EXPECT_STREQ(usig_name(14), "SIGALM");
-    EXPECT_STREQ(usig_name(31), "SIGUNUSED");
-    EXPECT_STREQ(usig_name(0), "Unknown");
-    EXPECT_STREQ(usig_name(32), "Unknown");
-    EXPECT_STREQ(usig_name(-3), "Unknown");
-}
-
 } // namespace

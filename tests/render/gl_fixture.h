@@ -26,6 +26,11 @@ protected:
     void SetUp() override
     {
         mem_init();
+        // Textures as the tests' pictures expect them: 32 bits, no trilinear filter,
+        // whatever settings another test registered.
+        g_render_16bittexture = 0.0f;
+        g_render_trilinear = 0.0f;
+        g_render_alternaterenderpath = 0.0f;
         use_test_bitmaps();
         zgl_init_gl();
         zgl_setup_view(W, H);
@@ -41,6 +46,8 @@ protected:
         EXPECT_EQ(mem_usage, 0u) << "a pool block leaked";
         mem_init();
         g_bitmaps_dir[0] = 0;
+        g_render_16bittexture = 0.0f;
+        g_render_trilinear = 0.0f;
         g_render_alternaterenderpath = 0.0f;
     }
     static void clear_to(float r, float g, float b)

@@ -6,6 +6,7 @@
 #include "tests/render/gl_fixture.h"
 
 #include "core/file.h"
+#include "core/mt.h"
 #include "game/frame.h"
 #include "game/gameinfo.h"
 #include "game/level_driver.h"
@@ -39,6 +40,9 @@ protected:
         snprintf(g_bitmaps_dir, FILE_DIR_SIZE, "%s", "../styles/bitmaps/");
         snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", "../styles/explosions/");
         hudgfx_load();
+        // The camera draws its side at its start: the generator's own first seed, so the
+        // controls turn the same way whatever ran before.
+        mt_seed(5489);
         camera_defaults();
         g_frame_dt = 1.0f;
         camera_matrix();

@@ -3,6 +3,7 @@
 #include "tests/support/model_scene.h"
 
 #include "core/file.h"
+#include "tests/support/temp_dir.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,14 +13,8 @@
 
 TreeStyles::TreeStyles(const std::string &tree) : saved_(g_styles_dir)
 {
-    // A model's folder path holds 63 characters, as the game's own "../styles/..." paths
-    // do; a deep build folder's absolute path leaves too few for the longer model names,
-    // so the tree is named from the working folder when that is shorter (the tests that
-    // use it do not change folder meanwhile).
-    std::error_code ec;
-    std::string relative = std::filesystem::relative(tree, ec).string();
-    const std::string &path = !ec && !relative.empty() && relative.size() < tree.size() ? relative : tree;
-    snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", path.c_str());
+    // The tests that use it do not change folder meanwhile.
+    snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", relative_path(tree).c_str());
 }
 
 TreeStyles::~TreeStyles()

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-// Points g_styles_dir at "<tree>/styles/" for its lifetime.
+// Points g_styles_dir at "<tree>/styles/" for its lifetime, named from the working folder
+// when that is shorter (relative_path).
 class TreeStyles {
 public:
     explicit TreeStyles(const std::string &tree);

@@ -2,6 +2,7 @@
 // directory, removed with its contents afterwards.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 class TempDir {
@@ -22,3 +23,14 @@ private:
 
 // Whole file as bytes; empty when missing.
 std::string read_file(const std::string &path);
+
+// A folder as the engine should be handed it: relative to the working folder when that
+// is shorter, as the game's own "../styles/" are, else as given. The engine's folder
+// fields hold 63 characters, which a checkout in a deep folder exceeds when named
+// absolutely. Valid while the working folder stays where it was.
+inline std::string relative_path(const std::string &path)
+{
+    std::error_code ec;
+    std::string relative = std::filesystem::relative(path, ec).string();
+    return !ec && !relative.empty() && relative.size() < path.size() ? relative : path;
+}

@@ -1,6 +1,6 @@
 // The enemy families as game content, through the engine's loader: every family has the
 // engine's life-cycle animations (and "spin1_x" for drifters), two hit spheres or more,
-// the bones and animations its issue and its scripts name (the face budgets are
+// the bones and animations of its own moves and those its scripts name (the face budgets are
 // ModelContent's); its scripts find every name they use in it and every sound in the tree; the
 // movers cover their family's ground a tick; the spider's turns turn bone 2; the spawn
 // beats rise past their scripts' thresholds and fall back once a cycle.
@@ -29,7 +29,7 @@ namespace {
 struct EnemyFamily {
     const char *key;                    // folder/name
     std::vector<const char *> scripts;  // the types that use the model
-    std::vector<const char *> anims;    // beyond the life cycle: the issue's and the scripts'
+    std::vector<const char *> anims;    // beyond the life cycle: its own moves and the scripts'
     std::vector<const char *> bones;
     bool drifter;                       // "spin1_x"
 };

@@ -28,6 +28,7 @@
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
+#include "tests/support/world_cleanup.h"
 
 #include <array>
 #include <cmath>
@@ -410,7 +411,8 @@ wrap("c_add_fizz_between", function(f, a, ba, b, bb) add("rule " .. f .. " " .. 
 std::vector<std::vector<std::string>> record_level(int level)
 {
     // The bindings run against an empty styles folder: the test reads the names, the
-    // engine loads nothing (and so keeps nothing of the level).
+    // engine loads no model; what the scripts made without one (the paths) goes with the
+    // script.
     char styles[FILE_DIR_SIZE];
     snprintf(styles, sizeof(styles), "%s", g_styles_dir);
     snprintf(g_styles_dir, FILE_DIR_SIZE, "no-such-folder/");
@@ -439,6 +441,7 @@ std::vector<std::vector<std::string>> record_level(int level)
     }
     lua_close(g_lua);
     g_lua = nullptr;
+    world_cleanup_actors();
     snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", styles);
     return lines;
 }
@@ -460,8 +463,8 @@ TEST_F(ArenaContent, EveryNameTheLevelsGiveTheArenaAndTheExplosionsIsInTheTree)
                 model_of[w[1]] = w[2];
             }
         }
-        // A model of a type, null (noted as pending) when another issue's family has not
-        // been generated into this tree yet.
+        // A model of a type, null (noted as pending) when its family, outside the arena's
+        // folders, has not been generated into this tree yet.
         auto model = [&](const std::string &type) -> AnimSet * {
             auto found = model_of.find(type);
             if (found == model_of.end()) {

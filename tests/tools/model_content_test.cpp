@@ -13,6 +13,7 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
 #include "tests/support/script_recorder.h"
+#include "tests/support/temp_dir.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ protected:
     {
         mem_init();
         snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", TREE.c_str());
+        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s/styles/", relative_path(TREE).c_str());
     }
     void TearDown() override
     {

@@ -7,6 +7,7 @@
 #include "world/actor.h"
 
 #include "core/mem.h"
+#include "game/gameinfo.h"
 #include "world/actortype.h"
 #include "world/beastie.h"
 #include "world/gamer.h"
@@ -48,6 +49,7 @@ protected:
         mem_init();
         beasties_reset();
         gamer_reset_globals();
+        game_reset();   // the ships start with a new game's lives
         g_collide_mode = 0;
         g_collide_owner = nullptr;
         g_gamer_damage = 0.0f;

@@ -1,5 +1,5 @@
-// Parameter blocks: the block of the scripts' default table as c_preload_model hands it
-// over, each fix-up of the fill, the move-target keywords, the no-contact block, and the
+// Parameter blocks: each fix-up of the fill over the scripts' default table as
+// c_preload_model hands it over, the move-target keywords, the no-contact block, and the
 // copy and release of weapons.
 
 #include "world/actorparams.h"
@@ -43,96 +43,6 @@ protected:
     }
 };
 
-TEST_F(ActorParamsTest, DefaultTableFieldByField)
-{
-    EXPECT_EQ(move_target, "track_player");
-    fill();
-    actorparams_set_move_target(&p, move_target.c_str());
-    EXPECT_EQ(p.actor_type, 32);
-    EXPECT_FLOAT_EQ(p.hit_delay, 0.01f);
-    EXPECT_FLOAT_EQ(p.mutate_hit_delay, 0.01f);
-    EXPECT_EQ(p.move_type, 0u);   // no cmt_track: the move target changes nothing
-    EXPECT_EQ(p.weight, 0.0f);
-    EXPECT_EQ(p.hit_power, 0.0f);
-    EXPECT_EQ(p.collide_mask, 0u);           // cat_player, but nothing moves
-    EXPECT_EQ(p.collided_by_mask, 24u);      // cat_player + cat_bullet
-    EXPECT_EQ(p.avoid_mask, 0u);
-    EXPECT_EQ(p.in_beastie_count, 1);
-    EXPECT_EQ(p.in_screen_zoom_box, 1);      // follows in_beastie_count
-    EXPECT_EQ(p.repelled_by_mask, 0u);
-    EXPECT_EQ(p.move_speed_min, 0.0f);
-    EXPECT_EQ(p.move_speed_range, 0.0f);
-    EXPECT_EQ(p.move_acceleration, 0.0f);
-    EXPECT_EQ(p.move_deceleration, 0.0f);
-    EXPECT_EQ(p.move_inertia_accn, 0.0f);
-    EXPECT_EQ(p.move_inertia_decn, 0.0f);
-    EXPECT_EQ(p.burst_length_min, 0.0f);
-    EXPECT_EQ(p.burst_length_range, 0.0f);
-    EXPECT_EQ(p.burst_delay_min, 0.0f);
-    EXPECT_EQ(p.burst_delay_range, 0.0f);
-    EXPECT_EQ(p.repel_dist_sq, 0.0f);
-    EXPECT_EQ(p.target_stop_dist_sq, 0.0f);
-    EXPECT_FLOAT_EQ(p.target_delay_min, 0.01f);
-    EXPECT_FLOAT_EQ(p.target_delay_range, 0.04f);
-    EXPECT_EQ(p.turn_lock_angle_inner, 360.0f);
-    EXPECT_EQ(p.turn_lock_angle_outer, 360.0f);
-    EXPECT_EQ(p.turn_speed_still, 0.0f);
-    EXPECT_EQ(p.turn_acceleration_still, 0.0f);
-    EXPECT_EQ(p.turn_inertia_still, 0.0f);
-    EXPECT_EQ(p.turn_speed_moving, 0.0f);
-    EXPECT_EQ(p.turn_acceleration_moving, 0.0f);
-    EXPECT_EQ(p.turn_inertia_moving, 0.0f);
-    EXPECT_EQ(p.turn_speed_aiming, 0.0f);
-    EXPECT_EQ(p.health_regain, 0.0f);
-    EXPECT_FLOAT_EQ(p.health_fraction, 1.0f);
-    EXPECT_EQ(p.health_type, 0);
-    EXPECT_EQ(p.health_byebye_fraction, 0.0f);
-    EXPECT_FLOAT_EQ(p.launch_scale_min, 1.0f);
-    EXPECT_EQ(p.launch_scale_range, 0.0f);
-    EXPECT_EQ(p.launch_hue_shift, 0.0f);
-    EXPECT_EQ(p.bullet_spray_angle, 0.0f);
-    EXPECT_EQ(p.random_offset_x, 0.0f);
-    EXPECT_EQ(p.random_offset_z, 0.0f);
-    EXPECT_EQ(p.random_trajectory_offset, 0.0f);
-    EXPECT_EQ(p.random_trajectory_delay_min, 3600.0f);
-    EXPECT_EQ(p.random_trajectory_delay_range, 3600.0f);
-    EXPECT_EQ(p.random_edge_inner, 0.0f);
-    EXPECT_FLOAT_EQ(p.random_edge_range, 0.9f);
-    EXPECT_FLOAT_EQ(p.fence_bounce, 0.5f);
-    EXPECT_EQ(p.max_explosion_multiply, 0.0f);
-    EXPECT_EQ(p.rolly_polly_multiply, 0.0f);
-    EXPECT_EQ(p.angle_grid_size, 1.0f);
-    EXPECT_EQ(p.num_spawn_min, 1.0f);
-    EXPECT_EQ(p.num_spawn_range, 0.0f);
-    EXPECT_FLOAT_EQ(p.scale_spawn_min, 1.0f);
-    EXPECT_EQ(p.scale_spawn_range, 0.0f);
-    EXPECT_EQ(p.score, 0);
-    EXPECT_EQ(p.bonus_seq_hit, 0);
-    EXPECT_EQ(p.bonus_seq_score, 0);
-    EXPECT_EQ(p.level_end_score, 0);
-    EXPECT_EQ(p.geopus_style, 0);
-    EXPECT_EQ(p.fade_in_translucent, 0);
-    EXPECT_EQ(p.multiple_beast_shoot_rate, 0.0f);
-    EXPECT_EQ(p.multiple_beast_base_num, 0.0f);
-    EXPECT_FLOAT_EQ(p.difficulty_adjust_speed, 1.0f);
-    EXPECT_FLOAT_EQ(p.difficulty_adjust_shoot, 1.0f);
-    EXPECT_EQ(p.spin_speed_min, 0.0f);
-    EXPECT_EQ(p.spin_speed_range, 0.0f);
-    for (int i = 0; i < MOVE_SLOT_COUNT; i++) {
-        EXPECT_EQ(p.move_slots[i].anim, -1) << i;
-    }
-    EXPECT_EQ(p.weapon_count, 0);
-    EXPECT_EQ(p.random_anim_count, 0);
-    EXPECT_STREQ(p.move_target_name, "");
-
-    // The same table with cmt_track follows the nearest player.
-    cp[cp_move_type] = (float)cmt_track;
-    fill();
-    actorparams_set_move_target(&p, move_target.c_str());
-    EXPECT_EQ(p.move_type, cmt_track | cmt_track_player);
-    EXPECT_EQ(p.collide_mask, 0u);   // cat_player alone is cleared
-}
-
 TEST_F(ActorParamsTest, CategoryBelowEnemiesIsImmobileAndOnlyBulletsHit)
 {
     cp[cp_actor_type] = 16.0f;
@@ -152,14 +62,6 @@ TEST_F(ActorParamsTest, CategoryBelowEnemiesIsImmobileAndOnlyBulletsHit)
     cp[cp_these_collide_with_me] = 8.0f;
     fill();
     EXPECT_EQ(p.collided_by_mask, 0u);
-    EXPECT_EQ(p.hit_delay, 3600.0f);
-    EXPECT_EQ(p.mutate_hit_delay, 3600.0f);
-}
-
-TEST_F(ActorParamsTest, CollidedByNothingIsNeverHittable)
-{
-    cp[cp_these_collide_with_me] = 0.0f;
-    fill();
     EXPECT_EQ(p.hit_delay, 3600.0f);
     EXPECT_EQ(p.mutate_hit_delay, 3600.0f);
 }
@@ -310,6 +212,7 @@ TEST_F(ActorParamsTest, MoveTargetKeywords)
         uint32_t bits;
         const char *target;
     } cases[] = {
+        {move_target, cmt_track | cmt_track_player, ""},   // the scripts' default: the nearest player
         {"", cmt_track | cmt_track_player, ""},
         {long64, cmt_track | cmt_track_player, ""},
         {"track_player_2", cmt_track | cmt_track_player, ""},

@@ -18,6 +18,7 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/model_scene.h"
 #include "tests/support/script_recorder.h"
+#include "tests/support/temp_dir.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,7 +100,7 @@ protected:
     {
         mem_init();
         snprintf(saved_explosions_, sizeof(saved_explosions_), "%s", g_explosions_dir);
-        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s/styles/explosions/", GLIMMERFALL_ASSETS);
+        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s/styles/explosions/", relative_path(GLIMMERFALL_ASSETS).c_str());
     }
     void TearDown() override
     {

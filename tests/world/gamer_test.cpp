@@ -20,6 +20,7 @@
 #include "tests/support/log_capture.h"
 #include "tests/support/model_scene.h"
 #include "tests/world/player_scripts.h"
+#include "tests/support/temp_dir.h"
 
 #include <cmath>
 #include <cstring>
@@ -34,7 +35,7 @@ protected:
         mem_init();
         mt_seed(4242u);
         snprintf(saved_explosions_, sizeof(saved_explosions_), "%s", g_explosions_dir);
-        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s/styles/explosions/", GLIMMERFALL_ASSETS);
+        snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s/styles/explosions/", relative_path(GLIMMERFALL_ASSETS).c_str());
         g_game_type = 0.0f;
         g_two_player = 0;
         game_reset();

@@ -21,6 +21,7 @@
 #include "world/bullet.h"
 #include "world/gamer.h"
 #include "world/powerup.h"
+#include "tests/support/temp_dir.h"
 
 #include <cmath>
 #include <cstddef>
@@ -83,10 +84,7 @@ public:
         memcpy(saved_[0], g_styles_dir, FILE_DIR_SIZE);
         memcpy(saved_[1], g_particles_dir, FILE_DIR_SIZE);
         memcpy(saved_[2], g_explosions_dir, FILE_DIR_SIZE);
-        std::error_code ec;
-        std::string relative = std::filesystem::relative(tree, ec).string();
-        const std::string &path = !ec && !relative.empty() && relative.size() < tree.size() ? relative : tree;
-        const std::string styles = path + "/styles/";
+        const std::string styles = relative_path(tree) + "/styles/";
         snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", styles.c_str());
         snprintf(g_particles_dir, FILE_DIR_SIZE, "%s", (styles + "particles/").c_str());
         snprintf(g_explosions_dir, FILE_DIR_SIZE, "%s", (styles + "explosions/").c_str());
@@ -166,8 +164,9 @@ public:
         }
         g_level_end_request = 0;
         g_game_over = 0;
-        g_level_advance = 0;
-        g_level_number = 101;
+        // A new game from level 101 again: no lost lives or skill of this one stay.
+        g_start_level = 101.0f;
+        game_reset();
     }
     LevelRun(const LevelRun &) = delete;
     LevelRun &operator=(const LevelRun &) = delete;

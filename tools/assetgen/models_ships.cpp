@@ -173,7 +173,7 @@ void hull_hover(ModelBuilder &m, const HullRig &r)
     m.defaults({"hover"});
 }
 
-// 1. Arrow: a slim fuselage, swept delta wings to +-54, small tail fins, two engines,
+// Ship 1, Arrow: a slim fuselage, swept delta wings to +-54, small tail fins, two engines,
 // guns at the wingtips.
 void hull_arrow(ModelBuilder &m, float h)
 {
@@ -204,7 +204,7 @@ void hull_arrow(ModelBuilder &m, float h)
     hull_hover(m, r);
 }
 
-// 2. Manta: one broad curved wing with its tips at +-60, gun pods under it, chevron trim,
+// Ship 2, Manta: one broad curved wing with its tips at +-60, gun pods under it, chevron trim,
 // two engines.
 void hull_manta(ModelBuilder &m, float h)
 {
@@ -242,7 +242,7 @@ void hull_manta(ModelBuilder &m, float h)
     hull_hover(m, r);
 }
 
-// 3. Twin: two long pointed hulls at +-26 joined by a swept wing and a centre pod, three
+// Ship 3, Twin: two long pointed hulls at +-26 joined by a swept wing and a centre pod, three
 // engines, guns at the hulls' tips.
 void hull_twin(ModelBuilder &m, float h)
 {
@@ -276,7 +276,7 @@ void hull_twin(ModelBuilder &m, float h)
     hull_hover(m, r);
 }
 
-// 4. Saucer: a disc of radius 44 with a forward prong, two rear fins, lights round its
+// Ship 4, Saucer: a disc of radius 44 with a forward prong, two rear fins, lights round its
 // rim and a glass dome under the turret, three engines.
 void hull_saucer(ModelBuilder &m, float h)
 {
@@ -306,7 +306,7 @@ void hull_saucer(ModelBuilder &m, float h)
     hull_hover(m, r);
 }
 
-// 5. Hammer: a heavy body, a pointed nose, four engine pods on swept arms, guns on the
+// Ship 5, Hammer: a heavy body, a pointed nose, four engine pods on swept arms, guns on the
 // front pods, three engines.
 void hull_hammer(ModelBuilder &m, float h)
 {
