@@ -3,8 +3,28 @@
 
 #include "core/str.h"
 
+#include <cctype>
 #include <cstring>
 #include <strings.h>
+
+int str_cmp(const char *a, const char *b)
+{
+    if (!a || !b || a[0] != b[0]) {
+        return 1;
+    }
+    return strcmp(a, b);
+}
+
+int str_ncmp(const char *a, const char *b, size_t n)
+{
+    if (!a || !b) {
+        return 1;
+    }
+    if (a[0] != b[0]) {
+        return 1;
+    }
+    return strncmp(a, b, n);
+}
 
 int str_casecmp(const char *a, const char *b)
 {
@@ -12,6 +32,11 @@ int str_casecmp(const char *a, const char *b)
         return 1;
     }
     return strcasecmp(a, b);
+}
+
+int str_len(const char *s)
+{
+    return s ? (int)strlen(s) : 0;
 }
 
 void str_copy_n(char *dst, const char *src, size_t n)
@@ -31,6 +56,16 @@ void str_copy_n(char *dst, const char *src, size_t n)
 void str_copy64(char *dst, const char *src)
 {
     str_copy_n(dst, src, 64);
+}
+
+void str_lower(char *s)
+{
+    if (!s) {
+        return;
+    }
+    for (; *s; s++) {
+        *s = (char)tolower((unsigned char)*s);
+    }
 }
 
 void str_fix_slashes(char *s)
