@@ -13,6 +13,7 @@
 #include "world/animplay.h"
 
 #include "tests/support/model_preview.h"
+#include "tests/support/model_scene.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -32,12 +33,7 @@ protected:
     void SetUp() override
     {
         mem_init();
-        // From the tree's run folder with the game's own styles path, so that model paths
-        // are as long as the game's (the loader refuses 64 characters or more).
-        ASSERT_NE(getcwd(saved_cwd, sizeof(saved_cwd)), nullptr);
-        ASSERT_EQ(chdir((TREE + "/run").c_str()), 0);
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "../styles/");
+        run_folder = std::make_unique<TreeRunFolder>(TREE);
     }
     void TearDown() override
     {
@@ -46,8 +42,7 @@ protected:
         // The meshes' textures were found from the run folder and decoded into the cache.
         file_free_textures();
         g_camera = saved_camera;
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
-        EXPECT_EQ(chdir(saved_cwd), 0);
+        run_folder.reset();
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
@@ -171,8 +166,7 @@ protected:
         }
     }
     CameraState saved_camera = g_camera;
-    char saved_styles[FILE_DIR_SIZE];
-    char saved_cwd[4096];
+    std::unique_ptr<TreeRunFolder> run_folder;
     std::vector<std::unique_ptr<PreviewActor>> actors;
 };
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TreeStyles::TreeStyles(const std::string &tree) : saved_(g_styles_dir)
 {
@@ -20,6 +21,26 @@ TreeStyles::TreeStyles(const std::string &tree) : saved_(g_styles_dir)
 TreeStyles::~TreeStyles()
 {
     snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_.c_str());
+}
+
+TreeRunFolder::TreeRunFolder(const std::string &tree) : saved_styles_(g_styles_dir)
+{
+    char cwd[4096];
+    if (!getcwd(cwd, sizeof(cwd))) {
+        ADD_FAILURE() << "no working folder";
+        return;
+    }
+    saved_cwd_ = cwd;
+    EXPECT_EQ(chdir((tree + "/run").c_str()), 0) << tree;
+    snprintf(g_styles_dir, FILE_DIR_SIZE, "../styles/");
+}
+
+TreeRunFolder::~TreeRunFolder()
+{
+    snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles_.c_str());
+    if (!saved_cwd_.empty()) {
+        EXPECT_EQ(chdir(saved_cwd_.c_str()), 0);
+    }
 }
 
 PreviewActor &ModelScene::stand(AnimSet *set, float x, float y, float z, float heading, const char *anim, int ticks)

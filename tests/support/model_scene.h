@@ -23,6 +23,21 @@ private:
     std::string saved_;
 };
 
+// Works from "<tree>/run" with g_styles_dir "../styles/" for its lifetime, as the game
+// does: model paths are then as long as the game's (the loader refuses 64 characters or
+// more). Puts the working folder and the styles folder back when it ends.
+class TreeRunFolder {
+public:
+    explicit TreeRunFolder(const std::string &tree);
+    ~TreeRunFolder();
+    TreeRunFolder(const TreeRunFolder &) = delete;
+    TreeRunFolder &operator=(const TreeRunFolder &) = delete;
+
+private:
+    std::string saved_cwd_;
+    std::string saved_styles_;
+};
+
 class ModelScene {
 public:
     explicit ModelScene(const std::string &tree) : tree_(tree) {}

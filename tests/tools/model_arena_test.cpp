@@ -28,6 +28,7 @@
 #include "tests/script/lua_test_support.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/model_preview.h"
+#include "tests/support/model_scene.h"
 #include "tests/support/world_cleanup.h"
 
 #include <array>
@@ -36,6 +37,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -50,12 +52,7 @@ protected:
     void SetUp() override
     {
         mem_init();
-        // From the tree's run folder with the game's own styles path, so that model paths
-        // are as long as the game's (the loader refuses 64 characters or more).
-        ASSERT_NE(getcwd(saved_cwd, sizeof(saved_cwd)), nullptr);
-        ASSERT_EQ(chdir((TREE + "/run").c_str()), 0);
-        snprintf(saved_styles, sizeof(saved_styles), "%s", g_styles_dir);
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "../styles/");
+        run_folder = std::make_unique<TreeRunFolder>(TREE);
     }
     void TearDown() override
     {
@@ -66,13 +63,11 @@ protected:
         anim_sets_free_all();
         // The meshes' textures were found from the run folder and decoded into the cache.
         file_free_textures();
-        snprintf(g_styles_dir, FILE_DIR_SIZE, "%s", saved_styles);
-        EXPECT_EQ(chdir(saved_cwd), 0);
+        run_folder.reset();
         EXPECT_EQ(mem_usage, 0u);
         mem_init();
     }
-    char saved_styles[FILE_DIR_SIZE];
-    char saved_cwd[4096];
+    std::unique_ptr<TreeRunFolder> run_folder;
 };
 
 AnimSet *set_of(const std::string &key)
