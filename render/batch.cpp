@@ -21,6 +21,8 @@ uint16_t *g_batch_indices;
 int g_batch_index_count;
 BatchVertex *g_batch_expanded;
 uint32_t *g_batch_vertex_flags;
+BatchVertex *g_batch_compact;
+uint32_t *g_batch_remap;
 int g_batch_dropped;
 int g_batch_max_vertices;
 int g_batch_max_faces;
@@ -53,6 +55,11 @@ void zbatch_alloc(void)
         g_batch_indices = batch_alloc_array<uint16_t>(BATCH_MAX_INDICES);
         g_batch_expanded = batch_alloc_array<BatchVertex>(BATCH_MAX_VERTICES);
         g_batch_vertex_flags = batch_alloc_array<uint32_t>(BATCH_VERTEX_FLAG_WORDS);
+        g_batch_compact = batch_alloc_array<BatchVertex>(BATCH_MAX_VERTICES);
+        g_batch_remap = batch_alloc_array<uint32_t>(BATCH_MAX_VERTICES);
+        if (g_batch_remap) {
+            memset(g_batch_remap, 0, sizeof(uint32_t) * BATCH_MAX_VERTICES);
+        }
     }
     g_batch_max_vertices = 0;
     g_batch_max_faces = 0;
@@ -73,6 +80,10 @@ void zbatch_free(void)
     mem_free(g_batch_faces);
     mem_free(g_batch_indices);
     mem_free(g_batch_vertex_flags);
+    mem_free(g_batch_compact);
+    mem_free(g_batch_remap);
+    g_batch_compact = nullptr;
+    g_batch_remap = nullptr;
     g_batch_vertices = nullptr;
     g_batch_faces = nullptr;
     g_batch_buckets = nullptr;

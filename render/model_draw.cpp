@@ -158,15 +158,39 @@ static void model_bucket_used(ModelInstance *inst, int hit)
 // The opaque faces of consecutive draws gathered for one glDrawElements while their
 // handle stays the same (between zgl_models_begin and zgl_models_end; otherwise around
 // each draw): their packed vertices in the expanded-vertex buffer from its start, their
-// indices in the immediate paths' scratch (the vertex-flag words).
+// indices in the immediate paths' scratch (the vertex-flag words). Inside a depth-tested
+// gathering (zgl_models_gather_begin) the indices go to their handle's group instead.
 struct ModelRun {
-    int open;
+    int open;         // depth of begin / end calls
+    int gather;       // 1 inside a gathering by handle
     uint32_t handle;
     int vertices;
     int indices;
 };
 static ModelRun model_run;
 constexpr int MODEL_RUN_MAX_INDICES = BATCH_VERTEX_FLAG_WORDS * 2;
+
+// A gathering's groups: each handle met since the last draw of the groups, with its
+// indices in a chain of chunks of one pool. Full pool or table: the groups are drawn and
+// the gathering goes on.
+constexpr int MODEL_GROUPS = 96;
+constexpr int MODEL_CHUNK_INDICES = 1536;   // 512 faces
+constexpr int MODEL_CHUNKS = 128;
+struct ModelGroup {
+    uint32_t handle;
+    int first;   // its first and last chunk
+    int last;
+};
+struct ModelChunk {
+    int next;    // the group's next chunk, -1 for none
+    int count;   // indices in it
+};
+static ModelGroup model_groups[MODEL_GROUPS];
+static int model_group_count;
+static ModelChunk model_chunks[MODEL_CHUNKS];
+static uint16_t model_chunk_indices[MODEL_CHUNKS][MODEL_CHUNK_INDICES];
+static int model_chunk_count;
+static int model_group_last = -1;   // the group the last faces went to
 
 static uint16_t *model_run_index_buffer(void)
 {
@@ -180,9 +204,57 @@ static void model_draw_indices(uint32_t handle, const uint16_t *indices, int cou
     zbatch_unlock();
 }
 
+static uint32_t model_compact_serial;   // the renumbering's stamp (g_batch_remap)
+
+// Copies the vertices one chunk names to the front of the compact buffer and renumbers its
+// indices; returns how many it copied.
+static int model_chunk_compact(int c)
+{
+    uint32_t *remap = g_batch_remap;
+    if (++model_compact_serial == 0x10000) {
+        memset(remap, 0, sizeof(uint32_t) * BATCH_MAX_VERTICES);
+        model_compact_serial = 1;
+    }
+    const uint32_t stamp = model_compact_serial << 16;
+    int n = 0;
+    uint16_t *idx = model_chunk_indices[c];
+    for (int i = 0; i < model_chunks[c].count; i++) {
+        uint32_t v = idx[i];
+        if ((remap[v] & 0xffff0000u) != stamp) {
+            remap[v] = stamp | (uint32_t)n;
+            g_batch_compact[n++] = g_batch_expanded[v];
+        }
+        idx[i] = (uint16_t)(remap[v] & 0xffffu);
+    }
+    return n;
+}
+
+// Draws every group in the order they were met, one texture bind each, and empties them.
+// Each chunk's vertices are copied to the front of the compact buffer first and its
+// indices renumbered, so that every draw names a short run of vertices (GL's work for a
+// draw grows with the span of vertices its indices reach).
+static void model_groups_draw(void)
+{
+    for (int g = 0; g < model_group_count; g++) {
+        for (int c = model_groups[g].first; c >= 0; c = model_chunks[c].next) {
+            int n = model_chunk_compact(c);
+            zbatch_set_arrays(g_batch_compact, n);
+            zgl_draw_elements(model_groups[g].handle, model_chunk_indices[c], model_chunks[c].count);
+            zbatch_unlock();
+        }
+    }
+    model_group_count = 0;
+    model_chunk_count = 0;
+    model_group_last = -1;
+}
+
 // Draws the gathered indices; the vertices stay for the faces still to come.
 static void model_run_draw(void)
 {
+    if (model_run.gather) {
+        model_groups_draw();
+        return;
+    }
     if (model_run.indices > 0) {
         model_draw_indices(model_run.handle, model_run_index_buffer(), model_run.indices);
     }
@@ -190,8 +262,68 @@ static void model_run_draw(void)
     model_run.handle = 0;
 }
 
+// A fresh chunk for group g; -1 when the pool is used up.
+static int model_group_take_chunk(int g)
+{
+    if (model_chunk_count >= MODEL_CHUNKS) {
+        return -1;
+    }
+    int c = model_chunk_count++;
+    model_chunks[c] = ModelChunk{-1, 0};
+    if (model_groups[g].last >= 0) {
+        model_chunks[model_groups[g].last].next = c;
+    } else {
+        model_groups[g].first = c;
+    }
+    model_groups[g].last = c;
+    return c;
+}
+
+// The group of a handle, made when new; -1 when the table is full.
+static int model_group_of(uint32_t handle)
+{
+    if (model_group_last >= 0 && model_groups[model_group_last].handle == handle) {
+        return model_group_last;
+    }
+    for (int g = 0; g < model_group_count; g++) {
+        if (model_groups[g].handle == handle) {
+            return model_group_last = g;
+        }
+    }
+    if (model_group_count >= MODEL_GROUPS) {
+        return -1;
+    }
+    model_groups[model_group_count] = ModelGroup{handle, -1, -1};
+    return model_group_last = model_group_count++;
+}
+
+static void model_group_add(uint32_t handle, const uint16_t *indices, int count)
+{
+    while (count > 0) {
+        int g = model_group_of(handle);
+        int c = g >= 0 ? model_groups[g].last : -1;
+        if (g >= 0 && (c < 0 || model_chunks[c].count == MODEL_CHUNK_INDICES)) {
+            c = model_group_take_chunk(g);
+        }
+        if (c < 0) {
+            model_groups_draw();
+            continue;
+        }
+        int n = MODEL_CHUNK_INDICES - model_chunks[c].count;
+        n = n < count ? n : count;
+        memcpy(model_chunk_indices[c] + model_chunks[c].count, indices, sizeof(uint16_t) * (size_t)n);
+        model_chunks[c].count += n;
+        indices += n;
+        count -= n;
+    }
+}
+
 static void model_run_add(uint32_t handle, const uint16_t *indices, int count)
 {
+    if (model_run.gather) {
+        model_group_add(handle, indices, count);
+        return;
+    }
     if (count > MODEL_RUN_MAX_INDICES) {
         model_run_draw();
         model_draw_indices(handle, indices, count);
@@ -207,15 +339,36 @@ static void model_run_add(uint32_t handle, const uint16_t *indices, int count)
 
 void zgl_models_begin(void)
 {
-    model_run = ModelRun{1, 0, 0, 0};
+    if (model_run.open++ == 0) {
+        model_run = ModelRun{1, 0, 0, 0, 0};
+    }
 }
 
 void zgl_models_end(void)
 {
+    if (model_run.open <= 0 || --model_run.open > 0) {
+        return;
+    }
     if (g_batch_expanded) {
         model_run_draw();
     }
     model_run = ModelRun{};
+}
+
+void zgl_models_gather_begin(void)
+{
+    zgl_models_begin();
+    if (model_run.open == 1) {
+        model_run.gather = 1;
+        model_group_count = 0;
+        model_chunk_count = 0;
+        model_group_last = -1;
+    }
+}
+
+void zgl_models_gather_end(void)
+{
+    zgl_models_end();
 }
 
 // Immediate path: the opaque faces toward the camera. Each vertex of a kept face is

@@ -231,10 +231,13 @@ TEST_F(ModelRec, DrawsOfOneTextureBetweenBeginAndEndGoToGlTogether)
     model_instance_init(&ib, b);
     unsigned name_a = gl_name(a->states[0].handle);
     unsigned name_b = gl_name(b->states[0].handle);
-    auto draws_of = [&](const std::vector<ModelInstance *> &list, bool gathered) {
+    // gathered: 0 each draw at once, 1 between zgl_models_begin and end, 2 by texture.
+    auto draws_of = [&](const std::vector<ModelInstance *> &list, int gathered) {
         glrec_events().clear();
-        if (gathered) {
+        if (gathered == 1) {
             zgl_models_begin();
+        } else if (gathered == 2) {
+            zgl_models_gather_begin();
         }
         for (ModelInstance *inst : list) {
             zgl_draw_model(inst, m, nullptr, 0, 1);
@@ -249,22 +252,34 @@ TEST_F(ModelRec, DrawsOfOneTextureBetweenBeginAndEndGoToGlTogether)
         return out;
     };
     using Draws = std::vector<std::pair<unsigned, int>>;
-    EXPECT_EQ(draws_of({&ia, &ia, &ia}, false), (Draws{{name_a, 12}, {name_a, 12}, {name_a, 12}}));
-    EXPECT_EQ(draws_of({&ia, &ia, &ia}, true), (Draws{{name_a, 36}}));
-    EXPECT_EQ(draws_of({&ia, &ib, &ia, &ia}, true), (Draws{{name_a, 12}, {name_b, 6}, {name_a, 24}}));
-    // The gathered draw shows each model where it was drawn.
+    EXPECT_EQ(draws_of({&ia, &ia, &ia}, 0), (Draws{{name_a, 12}, {name_a, 12}, {name_a, 12}}));
+    EXPECT_EQ(draws_of({&ia, &ia, &ia}, 1), (Draws{{name_a, 36}}));
+    EXPECT_EQ(draws_of({&ia, &ib, &ia, &ia}, 1), (Draws{{name_a, 12}, {name_b, 6}, {name_a, 24}}));
+    // By texture: each texture bound once, in the order first met; a pair inside joins.
+    EXPECT_EQ(draws_of({&ib, &ia, &ib, &ia}, 2), (Draws{{name_b, 12}, {name_a, 24}}));
+    zgl_models_gather_begin();
+    EXPECT_EQ(draws_of({&ia, &ib, &ia}, 1), (Draws{})) << "nothing drawn before the outer end";
     glrec_events().clear();
-    zgl_models_begin();
-    zgl_draw_model(&ia, m, nullptr, 0, 1);
-    m[16 + 12] = 10.0f;
-    zgl_draw_model(&ia, m, nullptr, 0, 1);
-    m[16 + 12] = 0.0f;
-    zgl_models_end();
-    std::vector<GlEvent> draws = glrec_only(GlOp::DrawElements);
-    ASSERT_EQ(draws.size(), 1u);
-    ASSERT_EQ(draws[0].positions.size(), 24u);
-    for (int k = 0; k < 12; k++) {
-        EXPECT_FLOAT_EQ(draws[0].positions[12 + k][0], draws[0].positions[k][0] + 10.0f);
+    zgl_models_gather_end();
+    EXPECT_EQ(glrec_only(GlOp::DrawElements).size(), 2u);
+    // The gathered draw shows each model where it was drawn, both ways.
+    for (int gathered = 1; gathered <= 2; gathered++) {
+        glrec_events().clear();
+        gathered == 1 ? zgl_models_begin() : zgl_models_gather_begin();
+        zgl_draw_model(&ia, m, nullptr, 0, 1);
+        zgl_draw_model(&ib, m, nullptr, 0, 1);
+        m[16 + 12] = 10.0f;
+        zgl_draw_model(&ia, m, nullptr, 0, 1);
+        m[16 + 12] = 0.0f;
+        zgl_models_end();
+        std::vector<GlEvent> draws = glrec_only(GlOp::DrawElements);
+        ASSERT_EQ(draws.size(), gathered == 1 ? 3u : 2u);
+        const GlEvent &last = gathered == 1 ? draws[2] : draws[0];
+        ASSERT_EQ(last.positions.size(), gathered == 1 ? 12u : 24u);
+        const GlEvent &first = draws[0];
+        for (int k = 0; k < 12; k++) {
+            EXPECT_FLOAT_EQ(last.positions[last.positions.size() - 12 + k][0], first.positions[k][0] + 10.0f);
+        }
     }
     model_instance_free(&ia);
     model_instance_free(&ib);
