@@ -432,6 +432,7 @@ void bench_frame(int enemies, int emitters, int frame, FrameTimes *t)
         bench_draw_actor(*g_scene.bomb_wave, 0);
     }
     zgl_models_gather_end();
+    zbatch_flush_gl();
     t->world += ms_since(at);
 
     at = Clock::now();
@@ -444,6 +445,7 @@ void bench_frame(int enemies, int emitters, int frame, FrameTimes *t)
     bench_beams();
     zbatch_flush();
     zbatch_unlock_arrays();
+    zbatch_flush_gl();
     t->sorted += ms_since(at);
 
     at = Clock::now();

@@ -40,6 +40,7 @@ void frame_draw_game(void)
     zgl_models_gather_begin();
     game_draw_world();
     zgl_models_gather_end();
+    zbatch_flush_gl();
 
     // Translucent passes: sorted faces, no depth writes.
     zgl_disable_cull_face();
@@ -51,6 +52,7 @@ void frame_draw_game(void)
     zbatch_unlock_arrays();
     zgl_blend_additive();
     gamer_draw_rings();
+    zbatch_flush_gl();
 
     // Bullets and the aim marker stay visible through everything.
     zgl_disable_depth_test();

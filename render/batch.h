@@ -89,6 +89,10 @@ void zbatch_unlock(void);
 void zbatch_unlock_arrays(void);
 // glFlush and unlock, when GL is up (before textures are deleted).
 void zbatch_unlock_and_flush(void);
+// Hands what was drawn so far to GL's rasteriser (glFlush) at the end of a pass, so that a
+// software renderer draws it while the frame goes on; the draws themselves flush every
+// few thousand faces.
+void zbatch_flush_gl(void);
 
 // Draw what is pending with the current handle (indices from the start of the index
 // buffer, or the first count vertices of the arrays set), switch to handle (0: no
