@@ -77,6 +77,8 @@ struct Model {
     uint8_t *bone_flags;                  // B: 1 for a bone carrying a vertex of a lit face
     float *bone_reach;                    // B + 1 by matrix index: the farthest position of
                                           // the bone from its origin, -1 for a bone without
+    uint8_t *bone_unseen;                 // B + 1 by matrix index: 1 while the last draw found
+                                          // the bone's positions within a pixel's width
     uint32_t serial;                      // immediate draws so far (ModelVertex::seen)
 };
 

@@ -11,6 +11,7 @@
 #include "render/camera.h"
 #include "render/hudgfx.h"
 #include "render/tex.h"
+#include "render/zgl.h"
 
 #include <cmath>
 #include <cstring>
@@ -89,6 +90,48 @@ static uint32_t model_light(const ModelVertex *v, const float p[3], uint32_t c, 
     return model_shade(c, dot * fast_recip(len));
 }
 
+// A bone whose positions all lie within a sphere of this radius on screen (in pixels)
+// draws at most a pixel or two: while the world is drawn (g_model_cull) its faces are left
+// out. Explosions' shards and puffs spend much of their lives that small.
+constexpr float MODEL_UNSEEN_RADIUS_PIXELS = 0.5f;
+
+// Marks the bones drawn smaller than a pixel (m->bone_unseen); returns how many.
+static int model_mark_unseen_bones(Model *m, const float *matrices)
+{
+    if (!g_model_cull || g_gl_height <= 0) {
+        return 0;
+    }
+    float eye[3];
+    camera_position(eye);
+    const float focal = 0.5f * (float)g_gl_height / tanf(0.5f * g_fov * DEG2RAD);
+    int unseen = 0;
+    for (int b = 0; b <= m->bone_count; b++) {
+        const float *x = matrices + 16 * b;
+        float longest = 0.0f;
+        for (int col = 0; col < 3; col++) {
+            const float *c = x + 4 * col;
+            float len2 = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
+            longest = len2 > longest ? len2 : longest;
+        }
+        float d[3] = {x[12] - eye[0], x[13] - eye[1], x[14] - eye[2]};
+        float dist = sqrtf(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+        float radius = m->bone_reach[b] * sqrtf(longest);
+        // Within the sphere's distance the eye could be inside it: seen.
+        int small = dist > radius && radius * focal < MODEL_UNSEEN_RADIUS_PIXELS * (dist - radius);
+        m->bone_unseen[b] = (uint8_t)small;
+        unseen += small;
+    }
+    return unseen;
+}
+
+// 1 when every corner of the face lies on a bone drawn smaller than a pixel.
+static int model_face_unseen(const Model *m, const ModelTri *t)
+{
+    const uint32_t *bones = m->vertex_bones;
+    const uint8_t *unseen = m->bone_unseen;
+    return unseen[bones[t->position[0]]] & unseen[bones[t->position[1]]] & unseen[bones[t->position[2]]];
+}
+
 // The serial of a new immediate draw; on its wrap every vertex is marked unseen.
 static uint32_t model_next_serial(Model *m)
 {
@@ -124,19 +167,23 @@ static void model_bucket_faces(ModelInstance *inst, const float *matrices, int h
         return;
     }
     model_skin(m, matrices);
+    const int unseen_bones = model_mark_unseen_bones(m, matrices);
     const ModelVertex *vx = m->vertices;
     for (int k = 0; k < m->draw_vertex_count; k++) {
         const float *p = m->skinned[vx[k].source];
         bv[k] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
     }
     for (int f = 0; f < m->batched_count; f++) {
-        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        if (!(unseen_bones && model_face_unseen(m, &m->batched[f]))) {
+            model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        }
     }
 }
 
 // The batched faces of a model that also has opaque ones (after its immediate draw
-// skinned the positions): the vertices of the first-use table into the batch.
-static void model_bucket_used(ModelInstance *inst, int hit)
+// skinned the positions and marked the unseen bones, unseen_bones of them): the vertices
+// of the first-use table into the batch.
+static void model_bucket_used(ModelInstance *inst, int hit, int unseen_bones)
 {
     Model *m = inst->model;
     int first = 0;
@@ -151,7 +198,9 @@ static void model_bucket_used(ModelInstance *inst, int hit)
         bv[n] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
     }
     for (int f = 0; f < m->batched_count; f++) {
-        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        if (!(unseen_bones && model_face_unseen(m, &m->batched[f]))) {
+            model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        }
     }
 }
 
@@ -384,6 +433,7 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
         model_run.vertices = 0;
     }
     model_skin(m, matrices);
+    const int unseen_bones = model_mark_unseen_bones(m, matrices);
     ModelVertex *vx = m->vertices;
     const float (*pos)[3] = m->skinned;
     const uint32_t serial = model_next_serial(m);
@@ -408,6 +458,9 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
         float ny = e1z * e2x - e1x * e2z;
         float nz = e1x * e2y - e1y * e2x;
         if (!(nx * (eye[0] - p0[0]) + ny * (eye[1] - p0[1]) + nz * (eye[2] - p0[2]) > 0.0f)) {
+            continue;
+        }
+        if (unseen_bones && model_face_unseen(m, t)) {
             continue;
         }
         uint16_t *out;
@@ -452,7 +505,7 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
         }
     }
     if (m->batched_count > 0) {
-        model_bucket_used(inst, hit);
+        model_bucket_used(inst, hit, unseen_bones);
     }
 }
 

@@ -293,6 +293,42 @@ TEST_F(ModelRec, DrawsOfOneTextureBetweenBeginAndEndGoToGlTogether)
     model_instance_free(&ib);
 }
 
+// While the world is drawn (g_model_cull), the faces of a bone that comes out smaller than
+// a pixel are left out, opaque and batched alike; at a size that shows, or outside the
+// world's passes, they are drawn.
+TEST_F(ModelRec, FacesOfBonesSmallerThanAPixelAreLeftOutOfTheWorld)
+{
+    Model *solid = create("speck", flat_mesh({0}, {texture_entry("a.bmp", OPAQUE)}), 0);
+    Model *glow = create("spark", flat_mesh({0}, {texture_entry("a.bmp", GLOW)}), 0);
+    ASSERT_TRUE(solid && glow);
+    ModelInstance is, ig;
+    model_instance_init(&is, solid);
+    model_instance_init(&ig, glow);
+    // The faces drawn at once or put into the batch with bone matrix 1 at the given scale
+    // (the quad is 2 units across, 100 from the eye: 1 is about 30 pixels, 0.01 a third).
+    auto faces = [&](ModelInstance *inst, float scale, int cull) {
+        m[16] = m[21] = m[26] = scale;
+        g_model_cull = cull;
+        zbatch_reset();
+        int n = 0;
+        for (const GlEvent &e : draw(inst)) {
+            n += e.count / 3;
+        }
+        n += g_batch_face_count;
+        g_model_cull = 0;
+        m[16] = m[21] = m[26] = 1.0f;
+        zbatch_reset();
+        return n;
+    };
+    for (ModelInstance *inst : {&is, &ig}) {
+        EXPECT_EQ(faces(inst, 1.0f, 1), 2);
+        EXPECT_EQ(faces(inst, 0.01f, 1), 0) << "a third of a pixel";
+        EXPECT_EQ(faces(inst, 0.01f, 0), 2) << "outside the world's passes";
+    }
+    model_instance_free(&is);
+    model_instance_free(&ig);
+}
+
 TEST_F(ModelRec, HueTwoStaysOnTheSharedColoursThreeGetsACopy)
 {
     Model *model = create("hue", flat_mesh({0}, {texture_entry("a.bmp", OPAQUE)}), 0);
