@@ -297,7 +297,9 @@ void sparks(Boom &b, int count, float spread, float reach, float length, float w
     }
 }
 
-// Solid shards thrown out and tumbling, shrinking away.
+// Solid shards thrown out and tumbling, shrinking away: each a splinter of four faces (a
+// three-sided point), two or three of them toward the camera, where a box showed six; at a
+// few pixels across only the glint of the unlit colour reads.
 void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32_t seed)
 {
     Paint hot = arena_solid(&ARENA_WHITE, colour, Lighting::Unlit);
@@ -308,7 +310,7 @@ void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32
         float far = reach * (0.6f + 0.4f * u);
         float up = reach * (0.3f + 0.5f * u);
         int bone = b.m.bone("shard" + std::to_string(i), b.root);
-        b.m.box(bone, at(0, 0, 0), {size, size * 0.6f, size * 0.8f}, hot, 0.5f);
+        b.m.cylinder(bone, at(0, 0, -0.45f * size), 0.5f * size, 0.9f * size, 3, hot, 0.0f);
         b.parts.push_back([bone, dx, dy, far, up, i](Key &k, float t) {
             k.move(bone, dx * far * t, dy * far * t, up * 4.0f * t * (1.0f - t));
             k.turn(bone, 300.0f * t, 170.0f * t * (float)(i % 3 - 1), 0);
@@ -318,7 +320,10 @@ void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32
 }
 
 // Smoke: grey puffs round the rim that swell once the fire has passed its peak (from
-// start of the track on), drift outward and up, and shrink away.
+// start of the track on), drift outward and up, and shrink away. A puff is six sides
+// round, two fans (six faces toward the camera): a soft, swelling shape whose outline
+// strays at most 1.4 pixels from round at its largest, where seven sides and a middle
+// band gave fourteen.
 void smoke(Boom &b, int count, float spread, float size, float rise, uint32_t colour, uint32_t seed, float start = 0.25f)
 {
     Paint puff = arena_solid(&ARENA_WHITE, colour, Lighting::Radial);
@@ -327,7 +332,7 @@ void smoke(Boom &b, int count, float spread, float size, float rise, uint32_t co
         float a = 2 * PI * ((float)i + u * 0.5f) / (float)count;
         float ox = spread * std::cos(a), oy = spread * std::sin(a);
         int bone = b.m.bone("smoke" + std::to_string(i), b.root).at(ox, oy, 0).size(0.01f);
-        b.m.sphere(bone, at(0, 0, 0), {size, size, size * 0.8f}, 7, 3, puff);
+        b.m.sphere(bone, at(0, 0, 0), {size, size, size * 0.8f}, 6, 2, puff);
         b.parts.push_back([bone, ox, oy, rise, u, start](Key &k, float t) {
             float g = (t - start) / (1.0f - start);
             float s = g <= 0.0f ? 0.01f : g < 0.4f ? g / 0.4f : 1.0f - 0.99f * std::pow((g - 0.4f) / 0.6f, 1.5f);
