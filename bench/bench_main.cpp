@@ -1,6 +1,7 @@
 // bench_main.cpp -- the benchmarks' entry: the layers are connected as the program's
 // start-up connects them (init_imports), then the benchmarks asked for run.
 
+#include "core/mem.h"
 #include "game/lifecycle.h"
 
 #include <benchmark/benchmark.h>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
+    mem_hold_heap();
     init_imports();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

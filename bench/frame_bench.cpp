@@ -414,7 +414,7 @@ void bench_frame(int enemies, int emitters, int frame, FrameTimes *t)
     zgl_enable_cull_face();
     zgl_enable_depth_test();
     g_model_cull = 1;
-    zgl_models_begin();
+    zgl_models_gather_begin();
     // The world's order: the enemies, the ground (the room and its floor), the debris.
     for (int i = 0; i < enemies; i++) {
         bench_draw_actor(*g_scene.enemies[i], (i + frame) % BENCH_HIT_EVERY == 0);
@@ -431,7 +431,8 @@ void bench_frame(int enemies, int emitters, int frame, FrameTimes *t)
     if (enemies > 0) {
         bench_draw_actor(*g_scene.bomb_wave, 0);
     }
-    zgl_models_end();
+    zgl_models_gather_end();
+    zbatch_flush_gl();
     t->world += ms_since(at);
 
     at = Clock::now();
@@ -444,6 +445,7 @@ void bench_frame(int enemies, int emitters, int frame, FrameTimes *t)
     bench_beams();
     zbatch_flush();
     zbatch_unlock_arrays();
+    zbatch_flush_gl();
     t->sorted += ms_since(at);
 
     at = Clock::now();

@@ -41,6 +41,7 @@ int main(int argc, char **argv)
         return -1;
     }
     atexit(SDL_Quit);
+    mem_hold_heap();
     g_app_quit = 0;
     g_app_iconified = 0;
     mem_init();

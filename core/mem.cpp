@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <malloc.h>
 
 MemKeeper mem_keepers[MEMORY_NUM];
 size_t mem_usage;
@@ -16,6 +17,17 @@ int mem_ran_out;
 
 // Requests beyond this are refused rather than risking size arithmetic overflow.
 constexpr size_t MEM_MAX_REQUEST = (size_t)1 << 31;
+
+// Freed memory kept on the heap, and blocks below this size taken from it rather than
+// mapped apart (a mapped block is unmapped again on free).
+constexpr int MEM_HEAP_HELD = 256 << 20;
+constexpr int MEM_MAP_ABOVE = 32 << 20;
+
+void mem_hold_heap(void)
+{
+    mallopt(M_TRIM_THRESHOLD, MEM_HEAP_HELD);
+    mallopt(M_MMAP_THRESHOLD, MEM_MAP_ABOVE);
+}
 
 void mem_init(void)
 {

@@ -28,5 +28,10 @@ void *mem_alloc(size_t n);
 // Releases a block from mem_alloc; null does nothing; an address the pool does not
 // hold is logged and left alone.
 void mem_free(void *p);
+// Keeps the memory the process frees instead of handing the heap's top back to the
+// system: the GL driver (Mesa's software renderer) takes and frees megabytes of scene
+// memory every frame, and each time the heap shrank the next frame faulted in fresh
+// pages (several milliseconds a frame at the heaviest waves). Called once at start.
+void mem_hold_heap(void);
 // Logs the peak use in kilobytes and, when leaks is non-zero, every block still held.
 void mem_report(int leaks);

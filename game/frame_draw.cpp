@@ -35,9 +35,12 @@ void frame_draw_game(void)
     zgl_enable_cull_face();
     zgl_enable_depth_test();
     // The world's models are tested against the camera's view: those wholly outside it
-    // are not drawn.
+    // are not drawn. Their opaque faces are drawn by texture at the end of the pass.
     g_model_cull = 1;
+    zgl_models_gather_begin();
     game_draw_world();
+    zgl_models_gather_end();
+    zbatch_flush_gl();
 
     // Translucent passes: sorted faces, no depth writes.
     zgl_disable_cull_face();
@@ -49,6 +52,7 @@ void frame_draw_game(void)
     zbatch_unlock_arrays();
     zgl_blend_additive();
     gamer_draw_rings();
+    zbatch_flush_gl();
 
     // Bullets and the aim marker stay visible through everything.
     zgl_disable_depth_test();

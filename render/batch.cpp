@@ -21,6 +21,8 @@ uint16_t *g_batch_indices;
 int g_batch_index_count;
 BatchVertex *g_batch_expanded;
 uint32_t *g_batch_vertex_flags;
+BatchVertex *g_batch_compact;
+uint32_t *g_batch_remap;
 int g_batch_dropped;
 int g_batch_max_vertices;
 int g_batch_max_faces;
@@ -53,6 +55,11 @@ void zbatch_alloc(void)
         g_batch_indices = batch_alloc_array<uint16_t>(BATCH_MAX_INDICES);
         g_batch_expanded = batch_alloc_array<BatchVertex>(BATCH_MAX_VERTICES);
         g_batch_vertex_flags = batch_alloc_array<uint32_t>(BATCH_VERTEX_FLAG_WORDS);
+        g_batch_compact = batch_alloc_array<BatchVertex>(BATCH_MAX_VERTICES);
+        g_batch_remap = batch_alloc_array<uint32_t>(BATCH_MAX_VERTICES);
+        if (g_batch_remap) {
+            memset(g_batch_remap, 0, sizeof(uint32_t) * BATCH_MAX_VERTICES);
+        }
     }
     g_batch_max_vertices = 0;
     g_batch_max_faces = 0;
@@ -73,6 +80,10 @@ void zbatch_free(void)
     mem_free(g_batch_faces);
     mem_free(g_batch_indices);
     mem_free(g_batch_vertex_flags);
+    mem_free(g_batch_compact);
+    mem_free(g_batch_remap);
+    g_batch_compact = nullptr;
+    g_batch_remap = nullptr;
     g_batch_vertices = nullptr;
     g_batch_faces = nullptr;
     g_batch_buckets = nullptr;
@@ -242,10 +253,35 @@ void zbatch_set_arrays(const BatchVertex *vertices, int count)
 
 // ---- drawing
 
+// Faces handed to GL since the last flush. A software renderer (Mesa's llvmpipe) only
+// bins what it is given and rasterises it, on threads of its own, once flushed: a flush
+// every few thousand faces lets those threads draw while this one goes on submitting,
+// instead of everything waiting for the swap.
+constexpr int BATCH_FLUSH_FACES = 3000;
+static int batch_faces_unflushed;
+
+static void batch_drawn(int indices)
+{
+    batch_faces_unflushed += indices / 3;
+    if (batch_faces_unflushed >= BATCH_FLUSH_FACES) {
+        glFlush();
+        batch_faces_unflushed = 0;
+    }
+}
+
+void zbatch_flush_gl(void)
+{
+    if (g_gl_ready) {
+        glFlush();
+    }
+    batch_faces_unflushed = 0;
+}
+
 void zgl_flush_indices_and_bind(uint32_t handle)
 {
     if (g_current_handle && g_batch_index_count && g_gl_ready) {
         glDrawElements(GL_TRIANGLES, g_batch_index_count, GL_UNSIGNED_SHORT, g_batch_indices);
+        batch_drawn(g_batch_index_count);
     }
     zgl_texture_bind(handle);
     g_batch_index_count = 0;
@@ -255,6 +291,7 @@ void zgl_flush_arrays_and_bind(uint32_t handle, int count)
 {
     if (g_current_handle && count && g_gl_ready) {
         glDrawArrays(GL_TRIANGLES, 0, count);
+        batch_drawn(count);
     }
     zgl_texture_bind(handle);
     g_batch_index_count = 0;
@@ -265,6 +302,7 @@ void zgl_draw_elements(uint32_t handle, const uint16_t *indices, int count)
     zgl_texture_bind(handle);
     if (g_gl_ready && count > 0) {
         glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_SHORT, indices);
+        batch_drawn(count);
     }
 }
 

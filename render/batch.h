@@ -38,6 +38,10 @@ extern int g_batch_index_count;             // indices pending from its start
 extern BatchVertex *g_batch_expanded;       // vertex copies of the expanded path; between
                                             // flushes the packed vertices of a model draw
 extern uint32_t *g_batch_vertex_flags;
+// The gathered opaque faces of one texture, copied out of g_batch_expanded for their draw,
+// and the renumbering of that copy (a serial in the high 16 bits, the new index below).
+extern BatchVertex *g_batch_compact;
+extern uint32_t *g_batch_remap;
 // Items a producer could not fit since the level started.
 extern int g_batch_dropped;
 // High-water marks logged by zbatch_free.
@@ -85,6 +89,10 @@ void zbatch_unlock(void);
 void zbatch_unlock_arrays(void);
 // glFlush and unlock, when GL is up (before textures are deleted).
 void zbatch_unlock_and_flush(void);
+// Hands what was drawn so far to GL's rasteriser (glFlush) at the end of a pass, so that a
+// software renderer draws it while the frame goes on; the draws themselves flush every
+// few thousand faces.
+void zbatch_flush_gl(void);
 
 // Draw what is pending with the current handle (indices from the start of the index
 // buffer, or the first count vertices of the arrays set), switch to handle (0: no

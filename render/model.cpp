@@ -54,6 +54,7 @@ static void model_carve(Model *m, ModelCarver *c)
     m->states = c->take<ModelDrawState>((size_t)m->texture_count);
     m->bone_flags = c->take<uint8_t>((size_t)m->bone_count);
     m->bone_reach = c->take<float>((size_t)m->bone_count + 1);
+    m->bone_unseen = c->take<uint8_t>((size_t)m->bone_count + 1);
 }
 
 // The farthest position of each bone matrix from its origin, in the bone's own units:

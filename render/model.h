@@ -77,6 +77,8 @@ struct Model {
     uint8_t *bone_flags;                  // B: 1 for a bone carrying a vertex of a lit face
     float *bone_reach;                    // B + 1 by matrix index: the farthest position of
                                           // the bone from its origin, -1 for a bone without
+    uint8_t *bone_unseen;                 // B + 1 by matrix index: 1 while the last draw found
+                                          // the bone's positions within a pixel's width
     uint32_t serial;                      // immediate draws so far (ModelVertex::seen)
 };
 
@@ -126,9 +128,17 @@ void zgl_draw_model(ModelInstance *inst, const float *matrices, const float (*li
 // Between these two, the opaque faces of consecutive zgl_draw_model calls are gathered
 // and drawn whenever their texture changes, at the latest by zgl_models_end (the same
 // pixels as drawing each model at once, in far fewer calls). Nothing but model draws and
-// batch producers may come between them: no GL state change, no other drawing.
+// batch producers may come between them: no GL state change, no other drawing. Pairs
+// nest: only the outermost end draws.
 void zgl_models_begin(void);
 void zgl_models_end(void);
+// The same for a depth-tested pass, gathering the opaque faces of every model drawn until
+// the end by texture: each texture is bound once (GL's texture switch costs more than
+// many draws on a software renderer) and its faces drawn together, in the order the
+// textures were first met. Depth decides what shows, so only faces at exactly the same
+// depth could come out differently. Begin / end pairs inside join the gathering.
+void zgl_models_gather_begin(void);
+void zgl_models_gather_end(void);
 // Opaque faces handed to GL so far (a running count for the frame benchmark).
 extern int g_model_faces_drawn;
 

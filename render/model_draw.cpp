@@ -11,6 +11,7 @@
 #include "render/camera.h"
 #include "render/hudgfx.h"
 #include "render/tex.h"
+#include "render/zgl.h"
 
 #include <cmath>
 #include <cstring>
@@ -89,6 +90,48 @@ static uint32_t model_light(const ModelVertex *v, const float p[3], uint32_t c, 
     return model_shade(c, dot * fast_recip(len));
 }
 
+// A bone whose positions all lie within a sphere of this radius on screen (in pixels)
+// draws at most a pixel or two: while the world is drawn (g_model_cull) its faces are left
+// out. Explosions' shards and puffs spend much of their lives that small.
+constexpr float MODEL_UNSEEN_RADIUS_PIXELS = 0.5f;
+
+// Marks the bones drawn smaller than a pixel (m->bone_unseen); returns how many.
+static int model_mark_unseen_bones(Model *m, const float *matrices)
+{
+    if (!g_model_cull || g_gl_height <= 0) {
+        return 0;
+    }
+    float eye[3];
+    camera_position(eye);
+    const float focal = 0.5f * (float)g_gl_height / tanf(0.5f * g_fov * DEG2RAD);
+    int unseen = 0;
+    for (int b = 0; b <= m->bone_count; b++) {
+        const float *x = matrices + 16 * b;
+        float longest = 0.0f;
+        for (int col = 0; col < 3; col++) {
+            const float *c = x + 4 * col;
+            float len2 = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
+            longest = len2 > longest ? len2 : longest;
+        }
+        float d[3] = {x[12] - eye[0], x[13] - eye[1], x[14] - eye[2]};
+        float dist = sqrtf(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+        float radius = m->bone_reach[b] * sqrtf(longest);
+        // Within the sphere's distance the eye could be inside it: seen.
+        int small = dist > radius && radius * focal < MODEL_UNSEEN_RADIUS_PIXELS * (dist - radius);
+        m->bone_unseen[b] = (uint8_t)small;
+        unseen += small;
+    }
+    return unseen;
+}
+
+// 1 when every corner of the face lies on a bone drawn smaller than a pixel.
+static int model_face_unseen(const Model *m, const ModelTri *t)
+{
+    const uint32_t *bones = m->vertex_bones;
+    const uint8_t *unseen = m->bone_unseen;
+    return unseen[bones[t->position[0]]] & unseen[bones[t->position[1]]] & unseen[bones[t->position[2]]];
+}
+
 // The serial of a new immediate draw; on its wrap every vertex is marked unseen.
 static uint32_t model_next_serial(Model *m)
 {
@@ -124,19 +167,23 @@ static void model_bucket_faces(ModelInstance *inst, const float *matrices, int h
         return;
     }
     model_skin(m, matrices);
+    const int unseen_bones = model_mark_unseen_bones(m, matrices);
     const ModelVertex *vx = m->vertices;
     for (int k = 0; k < m->draw_vertex_count; k++) {
         const float *p = m->skinned[vx[k].source];
         bv[k] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
     }
     for (int f = 0; f < m->batched_count; f++) {
-        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        if (!(unseen_bones && model_face_unseen(m, &m->batched[f]))) {
+            model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        }
     }
 }
 
 // The batched faces of a model that also has opaque ones (after its immediate draw
-// skinned the positions): the vertices of the first-use table into the batch.
-static void model_bucket_used(ModelInstance *inst, int hit)
+// skinned the positions and marked the unseen bones, unseen_bones of them): the vertices
+// of the first-use table into the batch.
+static void model_bucket_used(ModelInstance *inst, int hit, int unseen_bones)
 {
     Model *m = inst->model;
     int first = 0;
@@ -151,22 +198,48 @@ static void model_bucket_used(ModelInstance *inst, int hit)
         bv[n] = BatchVertex{p[0], p[1], p[2], vx[k].u, vx[k].v, hit ? MODEL_WHITE : inst->colours[k]};
     }
     for (int f = 0; f < m->batched_count; f++) {
-        model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        if (!(unseen_bones && model_face_unseen(m, &m->batched[f]))) {
+            model_add_face(&m->batched[f], bv, first, model_face_handle(m, &m->batched[f], hit));
+        }
     }
 }
 
 // The opaque faces of consecutive draws gathered for one glDrawElements while their
 // handle stays the same (between zgl_models_begin and zgl_models_end; otherwise around
 // each draw): their packed vertices in the expanded-vertex buffer from its start, their
-// indices in the immediate paths' scratch (the vertex-flag words).
+// indices in the immediate paths' scratch (the vertex-flag words). Inside a depth-tested
+// gathering (zgl_models_gather_begin) the indices go to their handle's group instead.
 struct ModelRun {
-    int open;
+    int open;         // depth of begin / end calls
+    int gather;       // 1 inside a gathering by handle
     uint32_t handle;
     int vertices;
     int indices;
 };
 static ModelRun model_run;
 constexpr int MODEL_RUN_MAX_INDICES = BATCH_VERTEX_FLAG_WORDS * 2;
+
+// A gathering's groups: each handle met since the last draw of the groups, with its
+// indices in a chain of chunks of one pool. Full pool or table: the groups are drawn and
+// the gathering goes on.
+constexpr int MODEL_GROUPS = 96;
+constexpr int MODEL_CHUNK_INDICES = 1536;   // 512 faces
+constexpr int MODEL_CHUNKS = 128;
+struct ModelGroup {
+    uint32_t handle;
+    int first;   // its first and last chunk
+    int last;
+};
+struct ModelChunk {
+    int next;    // the group's next chunk, -1 for none
+    int count;   // indices in it
+};
+static ModelGroup model_groups[MODEL_GROUPS];
+static int model_group_count;
+static ModelChunk model_chunks[MODEL_CHUNKS];
+static uint16_t model_chunk_indices[MODEL_CHUNKS][MODEL_CHUNK_INDICES];
+static int model_chunk_count;
+static int model_group_last = -1;   // the group the last faces went to
 
 static uint16_t *model_run_index_buffer(void)
 {
@@ -180,9 +253,57 @@ static void model_draw_indices(uint32_t handle, const uint16_t *indices, int cou
     zbatch_unlock();
 }
 
+static uint32_t model_compact_serial;   // the renumbering's stamp (g_batch_remap)
+
+// Copies the vertices one chunk names to the front of the compact buffer and renumbers its
+// indices; returns how many it copied.
+static int model_chunk_compact(int c)
+{
+    uint32_t *remap = g_batch_remap;
+    if (++model_compact_serial == 0x10000) {
+        memset(remap, 0, sizeof(uint32_t) * BATCH_MAX_VERTICES);
+        model_compact_serial = 1;
+    }
+    const uint32_t stamp = model_compact_serial << 16;
+    int n = 0;
+    uint16_t *idx = model_chunk_indices[c];
+    for (int i = 0; i < model_chunks[c].count; i++) {
+        uint32_t v = idx[i];
+        if ((remap[v] & 0xffff0000u) != stamp) {
+            remap[v] = stamp | (uint32_t)n;
+            g_batch_compact[n++] = g_batch_expanded[v];
+        }
+        idx[i] = (uint16_t)(remap[v] & 0xffffu);
+    }
+    return n;
+}
+
+// Draws every group in the order they were met, one texture bind each, and empties them.
+// Each chunk's vertices are copied to the front of the compact buffer first and its
+// indices renumbered, so that every draw names a short run of vertices (GL's work for a
+// draw grows with the span of vertices its indices reach).
+static void model_groups_draw(void)
+{
+    for (int g = 0; g < model_group_count; g++) {
+        for (int c = model_groups[g].first; c >= 0; c = model_chunks[c].next) {
+            int n = model_chunk_compact(c);
+            zbatch_set_arrays(g_batch_compact, n);
+            zgl_draw_elements(model_groups[g].handle, model_chunk_indices[c], model_chunks[c].count);
+            zbatch_unlock();
+        }
+    }
+    model_group_count = 0;
+    model_chunk_count = 0;
+    model_group_last = -1;
+}
+
 // Draws the gathered indices; the vertices stay for the faces still to come.
 static void model_run_draw(void)
 {
+    if (model_run.gather) {
+        model_groups_draw();
+        return;
+    }
     if (model_run.indices > 0) {
         model_draw_indices(model_run.handle, model_run_index_buffer(), model_run.indices);
     }
@@ -190,8 +311,68 @@ static void model_run_draw(void)
     model_run.handle = 0;
 }
 
+// A fresh chunk for group g; -1 when the pool is used up.
+static int model_group_take_chunk(int g)
+{
+    if (model_chunk_count >= MODEL_CHUNKS) {
+        return -1;
+    }
+    int c = model_chunk_count++;
+    model_chunks[c] = ModelChunk{-1, 0};
+    if (model_groups[g].last >= 0) {
+        model_chunks[model_groups[g].last].next = c;
+    } else {
+        model_groups[g].first = c;
+    }
+    model_groups[g].last = c;
+    return c;
+}
+
+// The group of a handle, made when new; -1 when the table is full.
+static int model_group_of(uint32_t handle)
+{
+    if (model_group_last >= 0 && model_groups[model_group_last].handle == handle) {
+        return model_group_last;
+    }
+    for (int g = 0; g < model_group_count; g++) {
+        if (model_groups[g].handle == handle) {
+            return model_group_last = g;
+        }
+    }
+    if (model_group_count >= MODEL_GROUPS) {
+        return -1;
+    }
+    model_groups[model_group_count] = ModelGroup{handle, -1, -1};
+    return model_group_last = model_group_count++;
+}
+
+static void model_group_add(uint32_t handle, const uint16_t *indices, int count)
+{
+    while (count > 0) {
+        int g = model_group_of(handle);
+        int c = g >= 0 ? model_groups[g].last : -1;
+        if (g >= 0 && (c < 0 || model_chunks[c].count == MODEL_CHUNK_INDICES)) {
+            c = model_group_take_chunk(g);
+        }
+        if (c < 0) {
+            model_groups_draw();
+            continue;
+        }
+        int n = MODEL_CHUNK_INDICES - model_chunks[c].count;
+        n = n < count ? n : count;
+        memcpy(model_chunk_indices[c] + model_chunks[c].count, indices, sizeof(uint16_t) * (size_t)n);
+        model_chunks[c].count += n;
+        indices += n;
+        count -= n;
+    }
+}
+
 static void model_run_add(uint32_t handle, const uint16_t *indices, int count)
 {
+    if (model_run.gather) {
+        model_group_add(handle, indices, count);
+        return;
+    }
     if (count > MODEL_RUN_MAX_INDICES) {
         model_run_draw();
         model_draw_indices(handle, indices, count);
@@ -207,15 +388,36 @@ static void model_run_add(uint32_t handle, const uint16_t *indices, int count)
 
 void zgl_models_begin(void)
 {
-    model_run = ModelRun{1, 0, 0, 0};
+    if (model_run.open++ == 0) {
+        model_run = ModelRun{1, 0, 0, 0, 0};
+    }
 }
 
 void zgl_models_end(void)
 {
+    if (model_run.open <= 0 || --model_run.open > 0) {
+        return;
+    }
     if (g_batch_expanded) {
         model_run_draw();
     }
     model_run = ModelRun{};
+}
+
+void zgl_models_gather_begin(void)
+{
+    zgl_models_begin();
+    if (model_run.open == 1) {
+        model_run.gather = 1;
+        model_group_count = 0;
+        model_chunk_count = 0;
+        model_group_last = -1;
+    }
+}
+
+void zgl_models_gather_end(void)
+{
+    zgl_models_end();
 }
 
 // Immediate path: the opaque faces toward the camera. Each vertex of a kept face is
@@ -231,6 +433,7 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
         model_run.vertices = 0;
     }
     model_skin(m, matrices);
+    const int unseen_bones = model_mark_unseen_bones(m, matrices);
     ModelVertex *vx = m->vertices;
     const float (*pos)[3] = m->skinned;
     const uint32_t serial = model_next_serial(m);
@@ -255,6 +458,9 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
         float ny = e1z * e2x - e1x * e2z;
         float nz = e1x * e2y - e1y * e2x;
         if (!(nx * (eye[0] - p0[0]) + ny * (eye[1] - p0[1]) + nz * (eye[2] - p0[2]) > 0.0f)) {
+            continue;
+        }
+        if (unseen_bones && model_face_unseen(m, t)) {
             continue;
         }
         uint16_t *out;
@@ -299,7 +505,7 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
         }
     }
     if (m->batched_count > 0) {
-        model_bucket_used(inst, hit);
+        model_bucket_used(inst, hit, unseen_bones);
     }
 }
 

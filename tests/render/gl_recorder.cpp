@@ -418,7 +418,10 @@ void glDepthFunc(GLenum) {}
 void glDepthMask(GLboolean) {}
 void glDepthRange(GLclampd, GLclampd) {}
 void glEnableClientState(GLenum) {}
-void glFlush(void) {}
+void glFlush(void)
+{
+    record(gl_event(GlOp::Flush));
+}
 void glFrontFace(GLenum) {}
 void glHint(GLenum, GLenum) {}
 void glLoadIdentity(void) {}

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-enum class GlOp { Bind, BlendFunc, DrawElements, DrawArrays, Begin, End, Upload, Delete, Lock, Unlock, Enable, Disable };
+enum class GlOp { Bind, BlendFunc, DrawElements, DrawArrays, Begin, End, Upload, Delete, Lock, Unlock, Enable, Disable, Flush };
 
 struct GlEvent {
     GlOp op = GlOp::Bind;

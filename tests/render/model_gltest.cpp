@@ -70,10 +70,10 @@ protected:
     }
     // One frame of the world pass: clear, draw every actor (opaque first, batched faces
     // flushed after), back to the frame's end state.
-    // gathered: between zgl_models_begin and zgl_models_end; flashing: one actor with its
-    // hit flash.
+    // gathered: 1 between zgl_models_begin and zgl_models_end, 2 gathered by texture;
+    // flashing: one actor with its hit flash.
     void frame(PreviewActor *const *actors, ModelInstance *const *insts, int n, int hit = 0, bool cull = true,
-               bool gathered = false, int flashing = -1)
+               int gathered = 0, int flashing = -1)
     {
         glClearColor(BG[0] / 255.0f, BG[1] / 255.0f, BG[2] / 255.0f, 1.0f);
         zgl_clear();
@@ -84,8 +84,10 @@ protected:
         } else {
             zgl_disable_cull_face();
         }
-        if (gathered) {
+        if (gathered == 1) {
             zgl_models_begin();
+        } else if (gathered == 2) {
+            zgl_models_gather_begin();
         }
         for (int i = 0; i < n; i++) {
             const AnimState &st = actors[i]->st;
@@ -438,9 +440,11 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
     }
     // Gathered into few draws (one robot flashing in between), the same picture as each
     // robot drawn at once.
-    frame(ap, ip, n, 0, true, false, 2);
+    frame(ap, ip, n, 0, true, 0, 2);
     std::vector<uint8_t> single = gl_read_screen(W, H);
-    frame(ap, ip, n, 0, true, true, 2);
+    frame(ap, ip, n, 0, true, 2, 2);
+    EXPECT_TRUE(single == gl_read_screen(W, H)) << "drawn by texture, the same pixels";
+    frame(ap, ip, n, 0, true, 1, 2);
     gl_save_screen("model_robot_top", W, H);
     std::vector<uint8_t> top = gl_read_screen(W, H);
     EXPECT_TRUE(single == top) << "gathered draws give the same pixels";
@@ -453,7 +457,7 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
     const float p1[3] = {eye[0] - 9.0f, 0.0f, eye[2] - 10.0f};
     actors[0]->place(35.0f, 1.0f, p0);
     actors[1]->place(-30.0f, 1.0f, p1);
-    frame(ap, ip, 2, 0, true, false, 1);
+    frame(ap, ip, 2, 0, true, 0, 1);
     gl_save_screen("model_robot_3q", W, H);
     EXPECT_GT(drawn_pixels(gl_read_screen(W, H)), 10000) << "the close robot fills a good part of the picture";
     for (int i = 0; i < n; i++) {

@@ -231,10 +231,13 @@ TEST_F(ModelRec, DrawsOfOneTextureBetweenBeginAndEndGoToGlTogether)
     model_instance_init(&ib, b);
     unsigned name_a = gl_name(a->states[0].handle);
     unsigned name_b = gl_name(b->states[0].handle);
-    auto draws_of = [&](const std::vector<ModelInstance *> &list, bool gathered) {
+    // gathered: 0 each draw at once, 1 between zgl_models_begin and end, 2 by texture.
+    auto draws_of = [&](const std::vector<ModelInstance *> &list, int gathered) {
         glrec_events().clear();
-        if (gathered) {
+        if (gathered == 1) {
             zgl_models_begin();
+        } else if (gathered == 2) {
+            zgl_models_gather_begin();
         }
         for (ModelInstance *inst : list) {
             zgl_draw_model(inst, m, nullptr, 0, 1);
@@ -249,25 +252,81 @@ TEST_F(ModelRec, DrawsOfOneTextureBetweenBeginAndEndGoToGlTogether)
         return out;
     };
     using Draws = std::vector<std::pair<unsigned, int>>;
-    EXPECT_EQ(draws_of({&ia, &ia, &ia}, false), (Draws{{name_a, 12}, {name_a, 12}, {name_a, 12}}));
-    EXPECT_EQ(draws_of({&ia, &ia, &ia}, true), (Draws{{name_a, 36}}));
-    EXPECT_EQ(draws_of({&ia, &ib, &ia, &ia}, true), (Draws{{name_a, 12}, {name_b, 6}, {name_a, 24}}));
-    // The gathered draw shows each model where it was drawn.
+    EXPECT_EQ(draws_of({&ia, &ia, &ia}, 0), (Draws{{name_a, 12}, {name_a, 12}, {name_a, 12}}));
+    EXPECT_EQ(draws_of({&ia, &ia, &ia}, 1), (Draws{{name_a, 36}}));
+    EXPECT_EQ(draws_of({&ia, &ib, &ia, &ia}, 1), (Draws{{name_a, 12}, {name_b, 6}, {name_a, 24}}));
+    // By texture: each texture bound once, in the order first met; a pair inside joins.
+    EXPECT_EQ(draws_of({&ib, &ia, &ib, &ia}, 2), (Draws{{name_b, 12}, {name_a, 24}}));
+    zgl_models_gather_begin();
+    EXPECT_EQ(draws_of({&ia, &ib, &ia}, 1), (Draws{})) << "nothing drawn before the outer end";
     glrec_events().clear();
-    zgl_models_begin();
-    zgl_draw_model(&ia, m, nullptr, 0, 1);
-    m[16 + 12] = 10.0f;
-    zgl_draw_model(&ia, m, nullptr, 0, 1);
-    m[16 + 12] = 0.0f;
-    zgl_models_end();
-    std::vector<GlEvent> draws = glrec_only(GlOp::DrawElements);
-    ASSERT_EQ(draws.size(), 1u);
-    ASSERT_EQ(draws[0].positions.size(), 24u);
-    for (int k = 0; k < 12; k++) {
-        EXPECT_FLOAT_EQ(draws[0].positions[12 + k][0], draws[0].positions[k][0] + 10.0f);
+    zgl_models_gather_end();
+    EXPECT_EQ(glrec_only(GlOp::DrawElements).size(), 2u);
+    // The gathered draw shows each model where it was drawn, both ways.
+    for (int gathered = 1; gathered <= 2; gathered++) {
+        glrec_events().clear();
+        gathered == 1 ? zgl_models_begin() : zgl_models_gather_begin();
+        zgl_draw_model(&ia, m, nullptr, 0, 1);
+        zgl_draw_model(&ib, m, nullptr, 0, 1);
+        m[16 + 12] = 10.0f;
+        zgl_draw_model(&ia, m, nullptr, 0, 1);
+        m[16 + 12] = 0.0f;
+        zgl_models_end();
+        std::vector<GlEvent> draws = glrec_only(GlOp::DrawElements);
+        ASSERT_EQ(draws.size(), gathered == 1 ? 3u : 2u);
+        const GlEvent &last = gathered == 1 ? draws[2] : draws[0];
+        ASSERT_EQ(last.positions.size(), gathered == 1 ? 12u : 24u);
+        const GlEvent &first = draws[0];
+        for (int k = 0; k < 12; k++) {
+            EXPECT_FLOAT_EQ(last.positions[last.positions.size() - 12 + k][0], first.positions[k][0] + 10.0f);
+        }
     }
+    // GL is flushed every 3000 faces it was handed, so that a software renderer's threads
+    // draw them while the frame goes on.
+    zbatch_flush_gl();
+    glrec_events().clear();
+    for (int i = 0; i < 1600; i++) {
+        zgl_draw_model(&ia, m, nullptr, 0, 1);
+    }
+    EXPECT_EQ(glrec_only(GlOp::Flush).size(), 2u) << "6400 faces";
     model_instance_free(&ia);
     model_instance_free(&ib);
+}
+
+// While the world is drawn (g_model_cull), the faces of a bone that comes out smaller than
+// a pixel are left out, opaque and batched alike; at a size that shows, or outside the
+// world's passes, they are drawn.
+TEST_F(ModelRec, FacesOfBonesSmallerThanAPixelAreLeftOutOfTheWorld)
+{
+    Model *solid = create("speck", flat_mesh({0}, {texture_entry("a.bmp", OPAQUE)}), 0);
+    Model *glow = create("spark", flat_mesh({0}, {texture_entry("a.bmp", GLOW)}), 0);
+    ASSERT_TRUE(solid && glow);
+    ModelInstance is, ig;
+    model_instance_init(&is, solid);
+    model_instance_init(&ig, glow);
+    // The faces drawn at once or put into the batch with bone matrix 1 at the given scale
+    // (the quad is 2 units across, 100 from the eye: 1 is about 30 pixels, 0.01 a third).
+    auto faces = [&](ModelInstance *inst, float scale, int cull) {
+        m[16] = m[21] = m[26] = scale;
+        g_model_cull = cull;
+        zbatch_reset();
+        int n = 0;
+        for (const GlEvent &e : draw(inst)) {
+            n += e.count / 3;
+        }
+        n += g_batch_face_count;
+        g_model_cull = 0;
+        m[16] = m[21] = m[26] = 1.0f;
+        zbatch_reset();
+        return n;
+    };
+    for (ModelInstance *inst : {&is, &ig}) {
+        EXPECT_EQ(faces(inst, 1.0f, 1), 2);
+        EXPECT_EQ(faces(inst, 0.01f, 1), 0) << "a third of a pixel";
+        EXPECT_EQ(faces(inst, 0.01f, 0), 2) << "outside the world's passes";
+    }
+    model_instance_free(&is);
+    model_instance_free(&ig);
 }
 
 TEST_F(ModelRec, HueTwoStaysOnTheSharedColoursThreeGetsACopy)

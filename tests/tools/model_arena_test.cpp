@@ -86,42 +86,55 @@ int bone_index(const AnimSet *set, const std::string &name)
     return -1;
 }
 
-// A floor's light is laid only over the part of its picture that is not black: the lit
-// texels of the additive picture (from the run folder) that no light face covers in
-// texture space; -1 when the floor has no additive picture.
-int light_texels_uncovered(const ModelFile *mesh)
+// Glows laid only over the part of their picture that is not black (a floor's light, the
+// bomb wave's bands): how texture t's faces cover its picture (from the run folder; the
+// first frame of a set). uncovered: the lit texels no face covers in texture space (-1
+// without a picture); per_layer: the texture-space area the faces cover (1 is the
+// picture's square) over the bones they lie on.
+struct GlowCover {
+    int uncovered = -1;
+    float per_layer = 0;
+};
+
+GlowCover glow_cover(const ModelFile *mesh, int t)
 {
-    int light = -1;
-    for (int t = 0; t < mesh->texture_count; t++) {
-        if (mesh->texture_entries[t].flags & TEX_ADDITIVE) {
-            light = t;
-        }
+    GlowCover out;
+    const ModelTexture &entry = mesh->texture_entries[t];
+    // A set is named by its folder.
+    std::string path = entry.colour;
+    if (path.size() < 4 || path.compare(path.size() - 4, 4, ".bmp") != 0) {
+        path += "/00000.bmp";
     }
-    Preload *picture = light < 0 ? nullptr : file_mload(mesh->texture_entries[light].colour, 3);
+    Preload *picture = file_mload(path.c_str(), 3);
     if (!picture) {
-        return -1;
+        return out;
     }
     std::vector<std::array<float, 6>> tris;
+    std::set<uint32_t> layers;
+    float area = 0;
     for (int f = 0; f < mesh->face_count; f++) {
         const ModelFace &face = mesh->faces[f];
-        if ((int)(face.word & MODEL_FACE_TEXTURE_MASK) == light) {
-            std::array<float, 6> t;
+        if ((int)(face.word & MODEL_FACE_TEXTURE_MASK) == t) {
+            std::array<float, 6> tri;
             for (int k = 0; k < 3; k++) {
-                t[2 * k] = mesh->draw_vertices[face.index[k]].u;
-                t[2 * k + 1] = mesh->draw_vertices[face.index[k]].v;
+                tri[2 * k] = mesh->draw_vertices[face.index[k]].u;
+                tri[2 * k + 1] = mesh->draw_vertices[face.index[k]].v;
             }
-            tris.push_back(t);
+            area += 0.5f * std::fabs((tri[2] - tri[0]) * (tri[5] - tri[1]) - (tri[3] - tri[1]) * (tri[4] - tri[0]));
+            layers.insert(mesh->draw_vertices[face.index[0]].bone);
+            tris.push_back(tri);
         }
     }
-    auto inside = [](const std::array<float, 6> &t, float u, float v) {
+    out.per_layer = layers.empty() ? 0.0f : area / (float)layers.size();
+    auto inside = [](const std::array<float, 6> &tri, float u, float v) {
         float d[3];
         for (int k = 0; k < 3; k++) {
-            const float *a = &t[2 * k], *b = &t[2 * ((k + 1) % 3)];
+            const float *a = &tri[2 * k], *b = &tri[2 * ((k + 1) % 3)];
             d[k] = (b[0] - a[0]) * (v - a[1]) - (b[1] - a[1]) * (u - a[0]);
         }
         return (d[0] >= 0 && d[1] >= 0 && d[2] >= 0) || (d[0] <= 0 && d[1] <= 0 && d[2] <= 0);
     };
-    int uncovered = 0;
+    out.uncovered = 0;
     for (int y = 0; y < picture->height; y++) {
         for (int x = 0; x < picture->width; x++) {
             const uint8_t *c = picture->pixels + 3 * ((size_t)y * picture->width + x);
@@ -131,13 +144,25 @@ int light_texels_uncovered(const ModelFile *mesh)
             // Row 0 is where v is 0, as GL takes the rows.
             float u = ((float)x + 0.5f) / (float)picture->width, v = ((float)y + 0.5f) / (float)picture->height;
             bool covered = false;
-            for (const auto &t : tris) {
-                covered = covered || inside(t, u, v);
+            for (const auto &tri : tris) {
+                covered = covered || inside(tri, u, v);
             }
-            uncovered += !covered;
+            out.uncovered += !covered;
         }
     }
-    return uncovered;
+    return out;
+}
+
+// The additive texture of a floor (its light), -1 for none.
+int floor_light_texture(const ModelFile *mesh)
+{
+    int light = -1;
+    for (int t = 0; t < mesh->texture_count; t++) {
+        if (mesh->texture_entries[t].flags & TEX_ADDITIVE) {
+            light = t;
+        }
+    }
+    return light;
 }
 
 bool is_arena_folder(const std::string &folder)
@@ -305,7 +330,9 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesAndSpheres)
         if (folder == "room") {
             EXPECT_GE(set->spheres[0].radius, name == "roomer" ? 100.0f : 141.5f) << key << " bounds what it draws";
             if (name != "roomer") {
-                EXPECT_EQ(light_texels_uncovered(set->mesh), 0) << key << ": its light faces cover every lit texel";
+                int light = floor_light_texture(set->mesh);
+                ASSERT_GE(light, 0) << key;
+                EXPECT_EQ(glow_cover(set->mesh, light).uncovered, 0) << key << ": its light faces cover every lit texel";
             }
         } else if (folder == "pylons") {
             int top = bone_index(set, "top_x"), mid = bone_index(set, "mid_x");
@@ -337,6 +364,17 @@ TEST_F(ArenaContent, FamiliesCarryTheirNamesAndSpheres)
             ASSERT_GE(first_default, 0) << key;
             EXPECT_GE(set->tracks[first_default].loop_key, 0) << key << " pulses";
         } else {
+            // The bomb wave's rings and wash cover every lit texel of their fading pictures
+            // and a good deal less than their squares.
+            for (int t = 0; name == "bomb_wave" && t < set->mesh->texture_count; t++) {
+                std::string picture = set->mesh->texture_entries[t].colour;
+                bool ring = picture.find("exp_ring") != std::string::npos;
+                if (ring || picture.find("exp_disc") != std::string::npos) {
+                    GlowCover c = glow_cover(set->mesh, t);
+                    EXPECT_EQ(c.uncovered, 0) << key << " " << picture;
+                    EXPECT_LT(c.per_layer, ring ? 0.7f : 0.8f) << key << " " << picture;
+                }
+            }
             // Explosions: "explode" plays once from the start; "bonecollide" is the blast.
             ASSERT_GE(first_default, 0) << key;
             EXPECT_STREQ(set->tracks[first_default].name, "explode") << key;

@@ -207,14 +207,55 @@ void fireball(Boom &b, const Bitmap *fire, float diameter, float start, float pe
     });
 }
 
+// Where the fading pictures are lit, as fractions of their half side, a texel to spare for
+// filtering: the ring from 0.4 (its inner haze starts there) to 0.97, the disc to 0.94.
+constexpr float RING_LIT_INSIDE = 0.384f;
+constexpr float RING_LIT_OUTSIDE = 0.985f;
+constexpr float DISC_LIT_OUTSIDE = 0.97f;
+
+// The lit part of a fading ring's or disc's square of the given side, laid on the bone's
+// X/Y plane as the square's own picture: a band of sides quads round the ring's hole, or a
+// polygon round the disc. What is left out is black in every frame, and additive black
+// draws nothing, so the picture is the square's with fewer blended pixels: worth the
+// faces only for a glow that grows over much of the screen (the bomb wave's).
+void lit_band(ModelBuilder &m, int bone, float side, bool ring, int sides, const Paint &paint)
+{
+    const float half = 0.5f * side;
+    const PlaneUv uv = {0.5f, 1.0f / side, 0.0f, 0.5f, 0.0f, 1.0f / side};
+    // The polygon round the lit circle: its edges touch the circle.
+    const float out = (ring ? RING_LIT_OUTSIDE : DISC_LIT_OUTSIDE) * half / std::cos(PI / (float)sides);
+    const float in = RING_LIT_INSIDE * half;
+    std::vector<Vec3> disc;
+    for (int i = 0; i < sides; i++) {
+        float a0 = 2.0f * PI * (float)i / (float)sides, a1 = 2.0f * PI * (float)(i + 1) / (float)sides;
+        auto at = [](float a, float r) { return Vec3{r * std::cos(a), r * std::sin(a), 0.0f}; };
+        if (ring) {
+            m.polygon(bone, {at(a0, in), at(a0, out), at(a1, out), at(a1, in)}, uv, paint);
+        } else {
+            disc.push_back(at(a0, out));
+        }
+    }
+    if (!ring) {
+        m.polygon(bone, disc, uv, paint);
+    }
+}
+
 // A flat glow on the piece's floor plane, a ring (or a disc) growing from r0 to r1 units
-// of radius over the track while its picture fades out.
-void flat_glow(Boom &b, uint32_t colour, float r0, float r1, float height, const char *name, bool ring = true)
+// of radius over the track while its picture fades out; drawn as its square, or with
+// sides > 0 as only its lit band (lit_band).
+void flat_glow(Boom &b, uint32_t colour, float r0, float r1, float height, const char *name, bool ring = true,
+               int sides = 0)
 {
     int bone = b.m.bone(name, b.root).at(0, 0, height).size(r0);
     // The ring picture draws its circle at 0.84 of the half side.
     const Bitmap *picture = ring ? &EXP_RING : &EXP_DISC;
-    b.m.sprite(bone, ring ? 2.0f / 0.84f : 2.0f, arena_glow_anim(picture, colour, speed_for(b, FADE_FRAMES)));
+    const float side = ring ? 2.0f / 0.84f : 2.0f;
+    const Paint paint = arena_glow_anim(picture, colour, speed_for(b, FADE_FRAMES));
+    if (sides > 0) {
+        lit_band(b.m, bone, side, ring, sides, paint);
+    } else {
+        b.m.sprite(bone, side, paint);
+    }
     b.parts.push_back([bone, r0, r1](Key &k, float t) {
         float r = r0 + (r1 - r0) * (1.0f - (1.0f - t) * (1.0f - t));
         k.scale(bone, t >= 0.999f ? 0.01f : r);
@@ -256,7 +297,9 @@ void sparks(Boom &b, int count, float spread, float reach, float length, float w
     }
 }
 
-// Solid shards thrown out and tumbling, shrinking away.
+// Solid shards thrown out and tumbling, shrinking away: each a splinter of four faces (a
+// three-sided point), two or three of them toward the camera, where a box showed six; at a
+// few pixels across only the glint of the unlit colour reads.
 void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32_t seed)
 {
     Paint hot = arena_solid(&ARENA_WHITE, colour, Lighting::Unlit);
@@ -267,7 +310,7 @@ void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32
         float far = reach * (0.6f + 0.4f * u);
         float up = reach * (0.3f + 0.5f * u);
         int bone = b.m.bone("shard" + std::to_string(i), b.root);
-        b.m.box(bone, at(0, 0, 0), {size, size * 0.6f, size * 0.8f}, hot, 0.5f);
+        b.m.cylinder(bone, at(0, 0, -0.45f * size), 0.5f * size, 0.9f * size, 3, hot, 0.0f);
         b.parts.push_back([bone, dx, dy, far, up, i](Key &k, float t) {
             k.move(bone, dx * far * t, dy * far * t, up * 4.0f * t * (1.0f - t));
             k.turn(bone, 300.0f * t, 170.0f * t * (float)(i % 3 - 1), 0);
@@ -277,7 +320,10 @@ void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32
 }
 
 // Smoke: grey puffs round the rim that swell once the fire has passed its peak (from
-// start of the track on), drift outward and up, and shrink away.
+// start of the track on), drift outward and up, and shrink away. A puff is six sides
+// round, two fans (six faces toward the camera): a soft, swelling shape whose outline
+// strays at most 1.4 pixels from round at its largest, where seven sides and a middle
+// band gave fourteen.
 void smoke(Boom &b, int count, float spread, float size, float rise, uint32_t colour, uint32_t seed, float start = 0.25f)
 {
     Paint puff = arena_solid(&ARENA_WHITE, colour, Lighting::Radial);
@@ -286,7 +332,7 @@ void smoke(Boom &b, int count, float spread, float size, float rise, uint32_t co
         float a = 2 * PI * ((float)i + u * 0.5f) / (float)count;
         float ox = spread * std::cos(a), oy = spread * std::sin(a);
         int bone = b.m.bone("smoke" + std::to_string(i), b.root).at(ox, oy, 0).size(0.01f);
-        b.m.sphere(bone, at(0, 0, 0), {size, size, size * 0.8f}, 7, 3, puff);
+        b.m.sphere(bone, at(0, 0, 0), {size, size, size * 0.8f}, 6, 2, puff);
         b.parts.push_back([bone, ox, oy, rise, u, start](Key &k, float t) {
             float g = (t - start) / (1.0f - start);
             float s = g <= 0.0f ? 0.01f : g < 0.4f ? g / 0.4f : 1.0f - 0.99f * std::pow((g - 0.4f) / 0.6f, 1.5f);
@@ -463,16 +509,20 @@ void model_smoke_puff(ModelBuilder &m)
     finish(b);
 }
 
+// The bomb wave's bands: 16 sides reach at most 2 % past the circle.
+constexpr int BOMB_BAND_SIDES = 16;
+
 void model_bomb_wave(ModelBuilder &m)
 {
     // The collide bone sweeps out to 140 units, past every corner of the arena seen from
     // anywhere in it, in the first 0.8 s; the pictures follow it.
     Boom b = boom(m, 140.0f, 0.6f, 1.3f);
+    // The waves cover the screen for most of their life: only their lit bands are drawn.
     flash(b, 0xffffff, 30.0f, 0.12f);
-    flat_glow(b, 0xe0f4ff, 2.0f, 140.0f, 0.5f, "wave");
-    flat_glow(b, 0x6aa8ff, 1.0f, 118.0f, 0.4f, "wave_b");
-    flat_glow(b, 0xb060ff, 0.5f, 90.0f, 0.3f, "wave_c");
-    flat_glow(b, 0x203868, 4.0f, 90.0f, 0.2f, "wash", false);
+    flat_glow(b, 0xe0f4ff, 2.0f, 140.0f, 0.5f, "wave", true, BOMB_BAND_SIDES);
+    flat_glow(b, 0x6aa8ff, 1.0f, 118.0f, 0.4f, "wave_b", true, BOMB_BAND_SIDES);
+    flat_glow(b, 0xb060ff, 0.5f, 90.0f, 0.3f, "wave_c", true, BOMB_BAND_SIDES);
+    flat_glow(b, 0x203868, 4.0f, 90.0f, 0.2f, "wash", false, BOMB_BAND_SIDES);
     column(b, 0xc8e0ff, 6.0f, 40.0f, 0.2f);
     finish(b, 10);
 }
