@@ -133,6 +133,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     size_t at_pose = carve(sizeof(BonePose) * (size_t)bones * 2);
     size_t at_memo = carve(sizeof(AnimBlendMemo) * (size_t)bones);
     size_t at_build = carve(sizeof(AnimBuildMemo) * (size_t)bones);
+    size_t at_stale = carve((size_t)bones);
     size_t at_health = carve(sizeof(float) * (size_t)bones);
     size_t at_spheres = set->sphere_count > 0 ? carve(sizeof(HitSphere) * (size_t)set->sphere_count) : 0;
     size_t at_light = set->lit_count > 0 ? carve(sizeof(float) * 3 * ((size_t)bones + 1)) : 0;
@@ -141,6 +142,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     st->from_pose = st->pose + bones;
     st->blend_memo = (AnimBlendMemo *)(block + at_memo);
     st->build_memo = (AnimBuildMemo *)(block + at_build);
+    st->build_stale = (uint8_t *)(block + at_stale);
     st->bone_health = (float *)(block + at_health);
     for (int i = 0; i < bones; i++) {
         const AnimBone *b = &set->bones[i];
@@ -154,7 +156,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     }
     for (int i = 0; i < bones; i++) {
         st->blend_memo[i] = AnimBlendMemo{};
-        st->build_memo[i].valid = 0;
+        st->build_stale[i] = 2;
     }
     if (set->sphere_count > 0) {
         st->hit_spheres = (HitSphere *)(block + at_spheres);
@@ -395,6 +397,7 @@ void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
     if (anim_valid_bone(st, bone)) {
         geom_quat_slerp(st->pose[bone].quat, st->pose[bone].quat, quat, t);
         st->blend_memo[bone].target = nullptr;
+        st->build_stale[bone] = 1;
     }
 }
 
@@ -403,6 +406,7 @@ void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
     if (anim_valid_bone(st, bone)) {
         quat_from_euler(angles, st->pose[bone].quat);
         st->blend_memo[bone].target = nullptr;
+        st->build_stale[bone] = 1;
     }
 }
 
@@ -416,6 +420,7 @@ void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
         memcpy(p->pos, pose + 4, sizeof(p->pos));
     }
     st->blend_memo[bone].target = nullptr;
+    st->build_stale[bone] = 1;
 }
 
 void anim_get_bone_pose(const AnimState *st, float pose[7], int bone)
@@ -624,10 +629,12 @@ void anim_blend(AnimState *st)
                 pose_from_key(&source, from);
                 anim_blend_bone(&st->pose[i], &source, target, w);
                 *memo = AnimBlendMemo{from, target, w};
+                st->build_stale[i] = 1;
             }
         } else {
             anim_blend_bone(&st->pose[i], &st->from_pose[i], target, w);
             memo->target = nullptr;
+            st->build_stale[i] = 1;
         }
         if (t->root_bone < lowest) {
             lowest = t->root_bone;
@@ -645,34 +652,52 @@ void anim_blend(AnimState *st)
     }
 }
 
-// The bone's rotation times its scale (R x diag(S)), 9 floats column-major; a
-// camera-facing bone's sprite angle turns it first about the view axis.
-static void anim_bone_rotation(const AnimState *st, const BonePose *pose, int camera_facing, float out[9])
+// Bone i's build memo from its pose: the rotation and scale part only when they (or a
+// camera-facing bone's sprite angle) differ from what it was made from, or when it was
+// made from nothing (fresh). The rotation and scale part is R x diag(S); a camera-facing
+// bone's sprite angle turns R first about the view axis.
+static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int fresh)
 {
-    float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    geom_quat_to_matrix(pose->quat, m);
-    float r[9];
-    for (int col = 0; col < 3; col++) {
-        for (int row = 0; row < 3; row++) {
-            r[col * 3 + row] = m[col * 4 + row];
+    const BonePose *pose = &st->pose[i];
+    AnimBuildMemo *memo = &st->build_memo[i];
+    const float key[8] = {pose->quat[0], pose->quat[1], pose->quat[2], pose->quat[3],
+                          pose->scale[0], pose->scale[1], pose->scale[2], camera_facing ? st->sprite_angle : 0.0f};
+    if (fresh || memcmp(memo->key, key, sizeof(key)) != 0) {
+        float r[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+        geom_quat_to_matrix(pose->quat, r);   // the identity stays for w = 1 or -1
+        if (camera_facing && st->sprite_angle != 0.0f) {
+            float a = st->sprite_angle * DEG2RAD;
+            float c = cosf(a);
+            float s = sinf(a);
+            for (int col = 0; col < 3; col++) {
+                float x = r[col * 4];
+                float y = r[col * 4 + 1];
+                r[col * 4] = c * x - s * y;
+                r[col * 4 + 1] = s * x + c * y;
+            }
         }
-    }
-    if (camera_facing && st->sprite_angle != 0.0f) {
-        float a = st->sprite_angle * DEG2RAD;
-        float c = cosf(a);
-        float s = sinf(a);
+        // Each lane one product, as R's element times its column's scale.
         for (int col = 0; col < 3; col++) {
-            float x = r[col * 3];
-            float y = r[col * 3 + 1];
-            r[col * 3] = c * x - s * y;
-            r[col * 3 + 1] = s * x + c * y;
+            geom_v4 v = geom_v4_load(r + 4 * col) * pose->scale[col];
+            memcpy(memo->col[col], &v, sizeof(v));
         }
+        memcpy(memo->key, key, sizeof(key));
     }
-    for (int col = 0; col < 3; col++) {
-        for (int row = 0; row < 3; row++) {
-            out[col * 3 + row] = r[col * 3 + row] * pose->scale[col];
-        }
-    }
+    memcpy(memo->col[3], pose->pos, sizeof(pose->pos));
+}
+
+// out's 3 x 4 = parent's 3 x 4 x the memo's columns, the position's with the parent's
+// translation added: out[4c + r] = p[r] L[c][0] + p[4 + r] L[c][1] + p[8 + r] L[c][2]
+// (+ p[12 + r] for c = 3), summed left to right: the floats of geom_mat3_mul and
+// geom_transform_point. Elements 3, 7, 11 and 15 of out are kept.
+static void anim_bone_times_parent(float *out, const float *parent, const AnimBuildMemo *memo)
+{
+    const geom_v4 p0 = geom_v4_load(parent), p1 = geom_v4_load(parent + 4), p2 = geom_v4_load(parent + 8);
+    const float(*l)[4] = memo->col;
+    geom_v4_store3(out, p0 * l[0][0] + p1 * l[0][1] + p2 * l[0][2]);
+    geom_v4_store3(out + 4, p0 * l[1][0] + p1 * l[1][1] + p2 * l[1][2]);
+    geom_v4_store3(out + 8, p0 * l[2][0] + p1 * l[2][1] + p2 * l[2][2]);
+    geom_v4_store3(out + 12, p0 * l[3][0] + p1 * l[3][1] + p2 * l[3][2] + geom_v4_load(parent + 12));
 }
 
 void anim_build_matrices(AnimState *st)
@@ -695,27 +720,19 @@ void anim_build_matrices(AnimState *st)
             memcpy(out, st->history + 16 * k, sizeof(float) * 16);
             continue;
         }
-        const BonePose *pose = &st->pose[i];
         if (st->bone_health && st->bone_health[i] < 0.0f) {
             for (int e : {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14}) {
                 out[e] = 0.0f;
             }
         } else {
-            float rs[9];
-            // The rotation and scale part depends on the pose alone: bit for bit the same
-            // pose as last time gives the same floats, so they are taken from the memo.
-            AnimBuildMemo *memo = &st->build_memo[i];
-            float key[8] = {pose->quat[0], pose->quat[1], pose->quat[2], pose->quat[3],
-                            pose->scale[0], pose->scale[1], pose->scale[2],
-                            bone->camera_facing ? st->sprite_angle : 0.0f};
-            if (memo->valid && memcmp(memo->key, key, sizeof(key)) == 0) {
-                memcpy(rs, memo->rs, sizeof(rs));
-            } else {
-                anim_bone_rotation(st, pose, bone->camera_facing, rs);
-                memcpy(memo->key, key, sizeof(key));
-                memcpy(memo->rs, rs, sizeof(rs));
-                memo->valid = 1;
+            // The memo depends on the pose alone, and a camera-facing bone's on the sprite
+            // angle too, which changes without a write to the pose: those few bones
+            // compare their key every time.
+            if (st->build_stale[i] || bone->camera_facing) {
+                anim_make_build_memo(st, i, bone->camera_facing, st->build_stale[i] == 2);
+                st->build_stale[i] = 0;
             }
+            const AnimBuildMemo *memo = &st->build_memo[i];
             if (bone->camera_facing) {
                 // Cam x L x R x S: the bone keeps the size of its parent's axes but faces
                 // the camera whatever the parent's turn.
@@ -724,16 +741,17 @@ void anim_build_matrices(AnimState *st)
                     const float *c = parent + 4 * col;
                     len[col] = sqrtf(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
                 }
+                float rs[9];
                 for (int col = 0; col < 3; col++) {
                     for (int row = 0; row < 3; row++) {
-                        rs[col * 3 + row] *= len[row];
+                        rs[col * 3 + row] = memo->col[col][row] * len[row];
                     }
                 }
                 geom_mat3_mul(out, g_camera.world, rs);
+                geom_transform_point(parent, memo->col[3], out + 12);
             } else {
-                geom_mat3_mul(out, parent, rs);
+                anim_bone_times_parent(out, parent, memo);
             }
-            geom_transform_point(parent, pose->pos, out + 12);
         }
         if (bone->delay < 0 && h > 0) {
             memcpy(st->history + 16 * st->history_index, out, sizeof(float) * 16);

@@ -54,13 +54,14 @@ struct AnimBlendMemo {
     float weight;
 };
 
-// What one bone's last matrix build turned its pose into: the bone's rotation times its
-// scale, from its orientation, scale and (camera-facing bones) the sprite angle. A pose
-// that did not change since needs none of that work again.
+// One bone's pose as the matrix build reads it: columns 0-2 the bone's rotation times its
+// scale (R x diag(S); a camera-facing bone's sprite turn first), column 3 its position,
+// four floats a column (the fourth unused). The build of a bone whose pose did not change is
+// its parent's matrix times these four columns and nothing more; a pose that changed only
+// its position (the rotation and scale bit for bit as the key) takes the new position.
 struct AnimBuildMemo {
-    float key[8];      // orientation, scale, sprite angle (0 for other bones)
-    float rs[9];       // R x diag(S), column-major
-    int valid;
+    float col[4][4];
+    float key[8];      // orientation, scale, sprite angle (0 for other bones) of columns 0-2
 };
 
 // A hit sphere in world space (the actor base moves the centres after every matrix build).
@@ -88,6 +89,9 @@ struct AnimState {
     int start_counter;          // set to 2 by the actor set-up when the set has a history
     AnimBlendMemo *blend_memo;  // B entries
     AnimBuildMemo *build_memo;  // B entries
+    uint8_t *build_stale;       // B: 0 the build memo holds the pose; 1 the pose was written
+                                // since (every write sets it; the build clears it); 2 the
+                                // memo holds nothing yet
     float (*light_dirs)[3];     // B + 1 entries by matrix index, for lit sets: the light
                                 // direction in each lit bone's space; null otherwise
 };

@@ -67,6 +67,14 @@ inline geom_v4 geom_v4_load(const float *p)
     return v;
 }
 
+// out[0..2] = v[0..2]; out[3] is kept (two stores, no read of out).
+inline void geom_v4_store3(float *out, geom_v4 v)
+{
+    const float low[2] = {v[0], v[1]};
+    memcpy(out, low, sizeof(low));
+    out[2] = v[2];
+}
+
 // out's 3x3 = a's 3x3 x b (9 floats, column-major): out[4c + r] = a[r] b[3c] +
 // a[4 + r] b[3c + 1] + a[8 + r] b[3c + 2], summed left to right. out's elements 3, 7 and
 // 11 are kept; out may not be b.
@@ -74,8 +82,7 @@ inline void geom_mat3_mul(float out[16], const float a[16], const float b[9])
 {
     const geom_v4 c0 = geom_v4_load(a), c1 = geom_v4_load(a + 4), c2 = geom_v4_load(a + 8);
     for (int col = 0; col < 3; col++) {
-        geom_v4 r = c0 * b[3 * col] + c1 * b[3 * col + 1] + c2 * b[3 * col + 2];
-        memcpy(out + 4 * col, &r, 3 * sizeof(float));
+        geom_v4_store3(out + 4 * col, c0 * b[3 * col] + c1 * b[3 * col + 1] + c2 * b[3 * col + 2]);
     }
 }
 
@@ -83,7 +90,6 @@ inline void geom_mat3_mul(float out[16], const float a[16], const float b[9])
 // + m[12 + r], summed left to right. out may be p.
 inline void geom_transform_point(const float m[16], const float p[3], float out[3])
 {
-    geom_v4 r = geom_v4_load(m) * p[0] + geom_v4_load(m + 4) * p[1] + geom_v4_load(m + 8) * p[2] +
-                geom_v4_load(m + 12);
-    memcpy(out, &r, 3 * sizeof(float));
+    geom_v4_store3(out, geom_v4_load(m) * p[0] + geom_v4_load(m + 4) * p[1] + geom_v4_load(m + 8) * p[2] +
+                            geom_v4_load(m + 12));
 }
