@@ -132,6 +132,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     };
     size_t at_pose = carve(sizeof(BonePose) * (size_t)bones * 2);
     size_t at_memo = carve(sizeof(AnimBlendMemo) * (size_t)bones);
+    size_t at_drives = carve(sizeof(AnimDrive) * (size_t)bones);
     size_t at_build = carve(sizeof(AnimBuildMemo) * (size_t)bones);
     size_t at_stale = carve((size_t)bones);
     size_t at_health = carve(sizeof(float) * (size_t)bones);
@@ -141,6 +142,8 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     st->pose = (BonePose *)(block + at_pose);
     st->from_pose = st->pose + bones;
     st->blend_memo = (AnimBlendMemo *)(block + at_memo);
+    st->drives = (AnimDrive *)(block + at_drives);
+    st->drives_valid = 0;
     st->build_memo = (AnimBuildMemo *)(block + at_build);
     st->build_stale = (uint8_t *)(block + at_stale);
     st->bone_health = (float *)(block + at_health);
@@ -258,6 +261,7 @@ int anim_play(AnimState *st, int index, float speed, uint32_t flags)
             n->next = p->next;
             *link = n;
             anim_play_release(p);
+            st->drives_valid = 0;
             return 1;
         }
         if (word > anim_root_word(st->set, p->track)) {
@@ -271,6 +275,7 @@ int anim_play(AnimState *st, int index, float speed, uint32_t flags)
     anim_play_init(n, track, speed, flags);
     n->next = *link;
     *link = n;
+    st->drives_valid = 0;
     return 1;
 }
 
@@ -289,6 +294,7 @@ static void anim_end_play(AnimState *st, AnimPlay **link)
     anim_snapshot_pose(st, p);
     *link = p->next;
     anim_play_release(p);
+    st->drives_valid = 0;
 }
 
 int anim_stop(AnimState *st, int index)
@@ -336,6 +342,7 @@ void anim_free_play_list(AnimState *st)
         st->plays = p->next;
         anim_play_release(p);
     }
+    st->drives_valid = 0;
 }
 
 int anim_is_playing(const AnimState *st, int index)
@@ -581,25 +588,28 @@ static bool anim_same_bits(float a, float b)
     return x == y;
 }
 
-// One bone's pose from source to the target key pose at weight w.
-static void anim_blend_bone(BonePose *cur, const BonePose *source, const float *target, float w)
+// One bone's pose from source to the target key pose at weight w; arc is the slerp arc
+// of their orientations. A pose is laid out as a key pose (orientation, position, scale:
+// ten floats), so source may be a key pose or a BonePose.
+static void anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
 {
-    for (int c = 0; c < 3; c++) {
-        cur->pos[c] = (1.0f - w) * source->pos[c] + w * target[4 + c];
-        cur->scale[c] = (1.0f - w) * source->scale[c] + w * target[7 + c];
-    }
-    geom_quat_slerp(cur->quat, source->quat, target, 1.0f - w);
+    static_assert(sizeof(BonePose) == sizeof(float) * POSE_FLOATS, "a pose is laid out as a key pose");
+    // Position and scale, six floats, as two overlapping runs of four; each lane
+    // (1 - w) source + w target.
+    const float u = 1.0f - w;
+    geom_v4 lo = u * geom_v4_load(source + 4) + w * geom_v4_load(target + 4);
+    geom_v4 hi = u * geom_v4_load(source + 6) + w * geom_v4_load(target + 6);
+    char *out = (char *)cur;
+    memcpy(out + sizeof(float) * 4, &lo, sizeof(lo));
+    memcpy(out + sizeof(float) * 6, &hi, sizeof(hi));
+    geom_quat_slerp_along(cur->quat, source, target, u, arc);
 }
 
-void anim_blend(AnimState *st)
+// Each bone's driving animation: the first running one (highest precedence) that drives
+// the whole skeleton or has the bone in its bone table.
+static void anim_find_drives(AnimState *st)
 {
-    const AnimSet *set = st->set;
-    if (!set || !st->pose) {
-        return;
-    }
-    float root[3] = {0.0f, 0.0f, 0.0f};
-    int lowest = 1000;
-    for (int i = 0; i < set->bone_count; i++) {
+    for (int i = 0; i < st->set->bone_count; i++) {
         const AnimPlay *p = st->plays;
         int base = -1;
         for (; p; p = p->next) {
@@ -612,9 +622,28 @@ void anim_blend(AnimState *st)
                 break;
             }
         }
+        st->drives[i] = AnimDrive{p, base};
+    }
+    st->drives_valid = 1;
+}
+
+void anim_blend(AnimState *st)
+{
+    const AnimSet *set = st->set;
+    if (!set || !st->pose) {
+        return;
+    }
+    if (!st->drives_valid) {
+        anim_find_drives(st);
+    }
+    float root[3] = {0.0f, 0.0f, 0.0f};
+    int lowest = 1000;
+    for (int i = 0; i < set->bone_count; i++) {
+        const AnimPlay *p = st->drives[i].play;
         if (!p) {
             continue;
         }
+        int base = st->drives[i].base;
         const AnimTrack *t = p->track;
         const float *keys = set->bones[i].key_poses;
         const float *target = keys + POSE_FLOATS * (base + t->key_frames[p->to_key]);
@@ -624,15 +653,23 @@ void anim_blend(AnimState *st)
             const float *from = keys + POSE_FLOATS * (base + t->key_frames[p->from_key]);
             // The same two key poses at the same weight as the blend that made this pose
             // (a held key, or a track standing still): it would write the same floats.
-            if (memo->target != target || memo->source != from || !anim_same_bits(memo->weight, w)) {
-                BonePose source;
-                pose_from_key(&source, from);
-                anim_blend_bone(&st->pose[i], &source, target, w);
-                *memo = AnimBlendMemo{from, target, w};
+            // The same two at another weight: the same arc between them.
+            int same_keys = memo->target == target && memo->source == from;
+            if (!same_keys || !anim_same_bits(memo->weight, w)) {
+                if (!same_keys) {
+                    geom_quat_slerp_arc(&memo->arc, from, target);
+                    memo->source = from;
+                    memo->target = target;
+                }
+                anim_blend_bone(&st->pose[i], from, target, w, &memo->arc);
+                memo->weight = w;
                 st->build_stale[i] = 1;
             }
         } else {
-            anim_blend_bone(&st->pose[i], &st->from_pose[i], target, w);
+            const float *source = reinterpret_cast<const float *>(&st->from_pose[i]);
+            GeomSlerpArc arc;
+            geom_quat_slerp_arc(&arc, source, target);
+            anim_blend_bone(&st->pose[i], source, target, w, &arc);
             memo->target = nullptr;
             st->build_stale[i] = 1;
         }

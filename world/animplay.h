@@ -14,6 +14,7 @@
 #pragma once
 
 #include "world/animset.h"
+#include "world/geom.h"
 
 #include <cstdint>
 
@@ -46,12 +47,21 @@ struct AnimPlay {
 };
 
 // What one bone's last blend read: its two key poses and the weight. A blend of the same
-// keys at the same weight writes the same pose, so it is skipped. target null: no memo
-// (the pose came from elsewhere: the blend-from pose, a direct set, the bind).
+// keys at the same weight writes the same pose, so it is skipped; at another weight it
+// goes along the same arc between them. target null: no memo (the pose came from
+// elsewhere: the blend-from pose, a direct set, the bind).
 struct AnimBlendMemo {
     const float *source;
     const float *target;
     float weight;
+    GeomSlerpArc arc;   // of source's and target's orientations
+};
+
+// Which running animation drives one bone, and the bone's first key pose for it; the
+// same for every blend until the list of running animations changes.
+struct AnimDrive {
+    const AnimPlay *play;   // null: no running animation drives the bone
+    int base;               // offset of the track's key frames in the bone's key poses
 };
 
 // One bone's pose as the matrix build reads it: columns 0-2 the bone's rotation times its
@@ -88,6 +98,8 @@ struct AnimState {
     float *history;             // H x 16 floats from the memory pool, or null
     int start_counter;          // set to 2 by the actor set-up when the set has a history
     AnimBlendMemo *blend_memo;  // B entries
+    AnimDrive *drives;          // B entries, valid while drives_valid
+    int drives_valid;           // 0 after any change to the list of running animations
     AnimBuildMemo *build_memo;  // B entries
     uint8_t *build_stale;       // B: 0 the build memo holds the pose; 1 the pose was written
                                 // since (every write sets it; the build clears it); 2 the

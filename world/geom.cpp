@@ -125,27 +125,42 @@ void geom_quat_mul(float out[4], const float a[4], const float b[4])
     }
 }
 
-void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s)
+void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4])
 {
     float d = a[0] * b[0] + a[1] * b[1] + a[2] * b[2] + a[3] * b[3];
     float c = fabsf(d);
-    float sign = d >= 0.0f ? 1.0f : -1.0f;
+    arc->sign = d >= 0.0f ? 1.0f : -1.0f;
+    arc->arc = 1.0f - c > 0.01f;
+    arc->theta = 0.0f;
+    arc->k = 0.0f;
+    if (arc->arc) {
+        arc->theta = atan2f(sqrtf(1.0f - c * c), c);
+        arc->k = 1.0f / sinf(arc->theta);
+    }
+}
+
+void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc)
+{
     float wb = 1.0f - s;
     float wa = s;
-    if (1.0f - c > 0.01f) {
-        float theta = atan2f(sqrtf(1.0f - c * c), c);
-        float k = 1.0f / sinf(theta);
-        wb = sinf(theta * (1.0f - s)) * k;
-        wa = sinf(theta * s) * k;
+    if (arc->arc) {
+        wb = sinf(arc->theta * (1.0f - s)) * arc->k;
+        wa = sinf(arc->theta * s) * arc->k;
     }
-    float r[4];
-    for (int i = 0; i < 4; i++) {
-        r[i] = wb * b[i] + sign * wa * a[i];
+    // Each lane wb b + (sign wa) a, as the scalar sum gives it.
+    geom_v4 r = wb * geom_v4_load(b) + (arc->sign * wa) * geom_v4_load(a);
+    float len2 = r[0] * r[0] + r[1] * r[1] + r[2] * r[2] + r[3] * r[3];
+    if (len2 > 0.0f) {
+        r *= 1.0f / sqrtf(len2);
     }
-    quat_normalise(r);
-    for (int i = 0; i < 4; i++) {
-        out[i] = r[i];
-    }
+    memcpy(out, &r, sizeof(r));
+}
+
+void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s)
+{
+    GeomSlerpArc arc;
+    geom_quat_slerp_arc(&arc, a, b);
+    geom_quat_slerp_along(out, a, b, s, &arc);
 }
 
 int geom_quat_to_matrix(const float q[4], float m[16])

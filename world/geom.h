@@ -32,6 +32,18 @@ void geom_quat_mul(float out[4], const float a[4], const float b[4]);
 // Slerp with weight s on a: s = 1 gives a, s = 0 gives b, along the shorter arc; nearly
 // equal quaternions blend linearly. Normalised. out may be a or b.
 void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s);
+// The slerp in two steps, for blends that go between the same two quaternions at many
+// weights: what depends on a and b alone (the side of the shorter arc, its angle and the
+// inverse sine of it), then the blend at weight s. The two give the floats of
+// geom_quat_slerp.
+struct GeomSlerpArc {
+    float sign;     // 1, or -1 to go the shorter way round
+    float theta;    // the angle between them, when arc
+    float k;        // 1 / sin(theta), when arc
+    int arc;        // 0: nearly equal, blended linearly
+};
+void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4]);
+void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
 // The rotation of q into m's 3x3 block, translation zeroed; returns 0. When w is exactly
 // 1 or -1 writes nothing and returns 1: the caller uses the identity.
 int geom_quat_to_matrix(const float q[4], float m[16]);
