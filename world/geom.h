@@ -72,11 +72,23 @@ void geom_quat_rotate_euler(float out[3], float q[4], float delta[3]);
 // sum of products of its own row, left to right, as the scalar expression gives it.
 typedef float geom_v4 __attribute__((vector_size(16)));
 
+typedef int geom_v4i __attribute__((vector_size(16)));   // a comparison's lanes: -1 true, 0 false
+
 inline geom_v4 geom_v4_load(const float *p)
 {
     geom_v4 v;
     memcpy(&v, p, sizeof(v));
     return v;
+}
+
+// Bit k set where lane k of a comparison is true.
+inline int geom_v4_true_bits(geom_v4i m)
+{
+#if defined(__SSE__)
+    return __builtin_ia32_movmskps((geom_v4)m);   // the lanes' sign bits
+#else
+    return (m[0] & 1) | (m[1] & 2) | (m[2] & 4) | (m[3] & 8);
+#endif
 }
 
 // out[0..2] = v[0..2]; out[3] is kept (two stores, no read of out).
