@@ -159,7 +159,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     }
     for (int i = 0; i < bones; i++) {
         st->blend_memo[i] = AnimBlendMemo{};
-        st->build_stale[i] = 2;
+        st->build_stale[i] = ANIM_STALE_TURNED;
     }
     if (set->sphere_count > 0) {
         st->hit_spheres = (HitSphere *)(block + at_spheres);
@@ -404,7 +404,7 @@ void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
     if (anim_valid_bone(st, bone)) {
         geom_quat_slerp(st->pose[bone].quat, st->pose[bone].quat, quat, t);
         st->blend_memo[bone].target = nullptr;
-        st->build_stale[bone] = 1;
+        st->build_stale[bone] = ANIM_STALE_TURNED;
     }
 }
 
@@ -413,7 +413,7 @@ void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
     if (anim_valid_bone(st, bone)) {
         quat_from_euler(angles, st->pose[bone].quat);
         st->blend_memo[bone].target = nullptr;
-        st->build_stale[bone] = 1;
+        st->build_stale[bone] = ANIM_STALE_TURNED;
     }
 }
 
@@ -427,7 +427,7 @@ void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
         memcpy(p->pos, pose + 4, sizeof(p->pos));
     }
     st->blend_memo[bone].target = nullptr;
-    st->build_stale[bone] = 1;
+    st->build_stale[bone] = ANIM_STALE_TURNED;
 }
 
 void anim_get_bone_pose(const AnimState *st, float pose[7], int bone)
@@ -590,19 +590,26 @@ static bool anim_same_bits(float a, float b)
 
 // One bone's pose from source to the target key pose at weight w; arc is the slerp arc
 // of their orientations. A pose is laid out as a key pose (orientation, position, scale:
-// ten floats), so source may be a key pose or a BonePose.
-static void anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
+// ten floats), so source may be a key pose or a BonePose. Returns what the new pose
+// changed for the matrix build: ANIM_STALE_TURNED when its orientation or scale differs
+// from the old one in any bit, else ANIM_STALE_MOVED.
+static int anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
 {
     static_assert(sizeof(BonePose) == sizeof(float) * POSE_FLOATS, "a pose is laid out as a key pose");
+    BonePose next;
     // Position and scale, six floats, as two overlapping runs of four; each lane
     // (1 - w) source + w target.
     const float u = 1.0f - w;
     geom_v4 lo = u * geom_v4_load(source + 4) + w * geom_v4_load(target + 4);
     geom_v4 hi = u * geom_v4_load(source + 6) + w * geom_v4_load(target + 6);
-    char *out = (char *)cur;
+    char *out = (char *)&next;
     memcpy(out + sizeof(float) * 4, &lo, sizeof(lo));
     memcpy(out + sizeof(float) * 6, &hi, sizeof(hi));
-    geom_quat_slerp_along(cur->quat, source, target, u, arc);
+    geom_quat_slerp_along(next.quat, source, target, u, arc);
+    int turned = memcmp(next.quat, cur->quat, sizeof(next.quat)) != 0 ||
+                 memcmp(next.scale, cur->scale, sizeof(next.scale)) != 0;
+    *cur = next;
+    return turned ? ANIM_STALE_TURNED : ANIM_STALE_MOVED;
 }
 
 // Each bone's driving animation: the first running one (highest precedence) that drives
@@ -661,17 +668,17 @@ void anim_blend(AnimState *st)
                     memo->source = from;
                     memo->target = target;
                 }
-                anim_blend_bone(&st->pose[i], from, target, w, &memo->arc);
+                int stale = anim_blend_bone(&st->pose[i], from, target, w, &memo->arc);
                 memo->weight = w;
-                st->build_stale[i] = 1;
+                st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
             }
         } else {
             const float *source = reinterpret_cast<const float *>(&st->from_pose[i]);
             GeomSlerpArc arc;
             geom_quat_slerp_arc(&arc, source, target);
-            anim_blend_bone(&st->pose[i], source, target, w, &arc);
+            int stale = anim_blend_bone(&st->pose[i], source, target, w, &arc);
             memo->target = nullptr;
-            st->build_stale[i] = 1;
+            st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
         }
         if (t->root_bone < lowest) {
             lowest = t->root_bone;
@@ -689,17 +696,16 @@ void anim_blend(AnimState *st)
     }
 }
 
-// Bone i's build memo from its pose: the rotation and scale part only when they (or a
-// camera-facing bone's sprite angle) differ from what it was made from, or when it was
-// made from nothing (fresh). The rotation and scale part is R x diag(S); a camera-facing
-// bone's sprite angle turns R first about the view axis.
-static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int fresh)
+// Bone i's build memo from its pose: the rotation and scale part R x diag(S) (a
+// camera-facing bone's sprite angle turning R first about the view axis) only when the
+// orientation or scale was written (turned), or the sprite angle differs from the one the
+// columns were made with; the position always.
+static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int turned)
 {
     const BonePose *pose = &st->pose[i];
     AnimBuildMemo *memo = &st->build_memo[i];
-    const float key[8] = {pose->quat[0], pose->quat[1], pose->quat[2], pose->quat[3],
-                          pose->scale[0], pose->scale[1], pose->scale[2], camera_facing ? st->sprite_angle : 0.0f};
-    if (fresh || memcmp(memo->key, key, sizeof(key)) != 0) {
+    float sprite = camera_facing ? st->sprite_angle : 0.0f;
+    if (turned || !anim_same_bits(memo->col[0][3], sprite)) {
         float r[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
         geom_quat_to_matrix(pose->quat, r);   // the identity stays for w = 1 or -1
         if (camera_facing && st->sprite_angle != 0.0f) {
@@ -718,7 +724,7 @@ static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, 
             geom_v4 v = geom_v4_load(r + 4 * col) * pose->scale[col];
             memcpy(memo->col[col], &v, sizeof(v));
         }
-        memcpy(memo->key, key, sizeof(key));
+        memo->col[0][3] = sprite;
     }
     memcpy(memo->col[3], pose->pos, sizeof(pose->pos));
 }
@@ -764,9 +770,9 @@ void anim_build_matrices(AnimState *st)
         } else {
             // The memo depends on the pose alone, and a camera-facing bone's on the sprite
             // angle too, which changes without a write to the pose: those few bones
-            // compare their key every time.
+            // compare it every time.
             if (st->build_stale[i] || bone->camera_facing) {
-                anim_make_build_memo(st, i, bone->camera_facing, st->build_stale[i] == 2);
+                anim_make_build_memo(st, i, bone->camera_facing, st->build_stale[i] == ANIM_STALE_TURNED);
                 st->build_stale[i] = 0;
             }
             const AnimBuildMemo *memo = &st->build_memo[i];

@@ -66,13 +66,18 @@ struct AnimDrive {
 
 // One bone's pose as the matrix build reads it: columns 0-2 the bone's rotation times its
 // scale (R x diag(S); a camera-facing bone's sprite turn first), column 3 its position,
-// four floats a column (the fourth unused). The build of a bone whose pose did not change is
-// its parent's matrix times these four columns and nothing more; a pose that changed only
-// its position (the rotation and scale bit for bit as the key) takes the new position.
+// four floats a column; element [0][3] holds the sprite angle the columns were made with
+// (0 for other bones), the other fourth floats are unused. The build of a bone whose pose
+// did not change is its parent's matrix times these four columns and nothing more; a pose
+// that changed only its position takes the new position.
 struct AnimBuildMemo {
     float col[4][4];
-    float key[8];      // orientation, scale, sprite angle (0 for other bones) of columns 0-2
 };
+
+// What changed in a bone's pose since its build memo was made (AnimState::build_stale).
+constexpr uint8_t ANIM_STALE_MOVED = 1;    // the position was written; orientation and scale are
+                                           // bit for bit the memo's
+constexpr uint8_t ANIM_STALE_TURNED = 2;   // orientation or scale written (or nothing made yet)
 
 // A hit sphere in world space (the actor base moves the centres after every matrix build).
 struct HitSphere {
@@ -101,9 +106,8 @@ struct AnimState {
     AnimDrive *drives;          // B entries, valid while drives_valid
     int drives_valid;           // 0 after any change to the list of running animations
     AnimBuildMemo *build_memo;  // B entries
-    uint8_t *build_stale;       // B: 0 the build memo holds the pose; 1 the pose was written
-                                // since (every write sets it; the build clears it); 2 the
-                                // memo holds nothing yet
+    uint8_t *build_stale;       // B: 0 the build memo holds the pose, else ANIM_STALE_*
+                                // (every write to a pose sets it; the build clears it)
     float (*light_dirs)[3];     // B + 1 entries by matrix index, for lit sets: the light
                                 // direction in each lit bone's space; null otherwise
 };

@@ -366,7 +366,7 @@ TEST_F(AnimPlayback, MatricesBuiltFromWhatTheLastBuildNotedEqualAFreshBuildBitFo
         anim_build_matrices(&a.st);
         noted = a.m;
         for (int i = 0; i < set->bone_count; i++) {
-            a.st.build_stale[i] = 2;
+            a.st.build_stale[i] = ANIM_STALE_TURNED;
         }
         anim_build_matrices(&a.st);
         EXPECT_EQ(memcmp(noted.data(), a.m.data(), sizeof(float) * a.m.size()), 0) << step << " tick " << t;
