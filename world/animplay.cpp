@@ -158,7 +158,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
         st->bone_health[i] = set->sphere_count > 0 ? set->bone_health[i] : 0.0f;
     }
     for (int i = 0; i < bones; i++) {
-        st->blend_memo[i] = AnimBlendMemo{};
+        st->blend_memo[i] = AnimBlendMemo{-1, -1, 0.0f, {}};
         st->build_stale[i] = ANIM_STALE_TURNED;
     }
     if (set->sphere_count > 0) {
@@ -189,6 +189,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     }
     anim_reset_root_offset(st);
     st->sprite_angle = 0.0f;
+    st->build_sprite_angle = 0.0f;
     st->history_index = 0;
 }
 
@@ -403,7 +404,7 @@ void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
 {
     if (anim_valid_bone(st, bone)) {
         geom_quat_slerp(st->pose[bone].quat, st->pose[bone].quat, quat, t);
-        st->blend_memo[bone].target = nullptr;
+        st->blend_memo[bone].target = -1;
         st->build_stale[bone] = ANIM_STALE_TURNED;
     }
 }
@@ -412,7 +413,7 @@ void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
 {
     if (anim_valid_bone(st, bone)) {
         quat_from_euler(angles, st->pose[bone].quat);
-        st->blend_memo[bone].target = nullptr;
+        st->blend_memo[bone].target = -1;
         st->build_stale[bone] = ANIM_STALE_TURNED;
     }
 }
@@ -426,7 +427,7 @@ void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
         memcpy(p->quat, pose, sizeof(p->quat));
         memcpy(p->pos, pose + 4, sizeof(p->pos));
     }
-    st->blend_memo[bone].target = nullptr;
+    st->blend_memo[bone].target = -1;
     st->build_stale[bone] = ANIM_STALE_TURNED;
 }
 
@@ -629,7 +630,7 @@ static void anim_find_drives(AnimState *st)
                 break;
             }
         }
-        st->drives[i] = AnimDrive{p, base};
+        st->drives[i] = AnimDrive{p ? (int32_t)(p - anim_play_pool) : -1, base};
     }
     st->drives_valid = 1;
 }
@@ -646,27 +647,29 @@ void anim_blend(AnimState *st)
     float root[3] = {0.0f, 0.0f, 0.0f};
     int lowest = 1000;
     for (int i = 0; i < set->bone_count; i++) {
-        const AnimPlay *p = st->drives[i].play;
-        if (!p) {
+        const AnimDrive drive = st->drives[i];
+        if (drive.play < 0) {
             continue;
         }
-        int base = st->drives[i].base;
+        const AnimPlay *p = &anim_play_pool[drive.play];
         const AnimTrack *t = p->track;
         const float *keys = set->bones[i].key_poses;
-        const float *target = keys + POSE_FLOATS * (base + t->key_frames[p->to_key]);
+        int to = drive.base + t->key_frames[p->to_key];
+        const float *target = keys + POSE_FLOATS * to;
         float w = p->weight;
         AnimBlendMemo *memo = &st->blend_memo[i];
         if (p->from_key >= 0) {
-            const float *from = keys + POSE_FLOATS * (base + t->key_frames[p->from_key]);
+            int source = drive.base + t->key_frames[p->from_key];
+            const float *from = keys + POSE_FLOATS * source;
             // The same two key poses at the same weight as the blend that made this pose
             // (a held key, or a track standing still): it would write the same floats.
             // The same two at another weight: the same arc between them.
-            int same_keys = memo->target == target && memo->source == from;
+            int same_keys = memo->target == to && memo->source == source;
             if (!same_keys || !anim_same_bits(memo->weight, w)) {
                 if (!same_keys) {
                     geom_quat_slerp_arc(&memo->arc, from, target);
-                    memo->source = from;
-                    memo->target = target;
+                    memo->source = source;
+                    memo->target = to;
                 }
                 int stale = anim_blend_bone(&st->pose[i], from, target, w, &memo->arc);
                 memo->weight = w;
@@ -677,7 +680,7 @@ void anim_blend(AnimState *st)
             GeomSlerpArc arc;
             geom_quat_slerp_arc(&arc, source, target);
             int stale = anim_blend_bone(&st->pose[i], source, target, w, &arc);
-            memo->target = nullptr;
+            memo->target = -1;
             st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
         }
         if (t->root_bone < lowest) {
@@ -698,14 +701,12 @@ void anim_blend(AnimState *st)
 
 // Bone i's build memo from its pose: the rotation and scale part R x diag(S) (a
 // camera-facing bone's sprite angle turning R first about the view axis) only when the
-// orientation or scale was written (turned), or the sprite angle differs from the one the
-// columns were made with; the position always.
+// orientation or scale was written (turned); the position always.
 static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int turned)
 {
     const BonePose *pose = &st->pose[i];
     AnimBuildMemo *memo = &st->build_memo[i];
-    float sprite = camera_facing ? st->sprite_angle : 0.0f;
-    if (turned || !anim_same_bits(memo->col[0][3], sprite)) {
+    if (turned) {
         float r[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
         geom_quat_to_matrix(pose->quat, r);   // the identity stays for w = 1 or -1
         if (camera_facing && st->sprite_angle != 0.0f) {
@@ -719,20 +720,22 @@ static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, 
                 r[col * 4 + 1] = s * x + c * y;
             }
         }
-        // Each lane one product, as R's element times its column's scale.
+        // Each lane one product, as R's element times its column's scale (the fourth
+        // lane is the position's, written below).
         for (int col = 0; col < 3; col++) {
             geom_v4 v = geom_v4_load(r + 4 * col) * pose->scale[col];
             memcpy(memo->col[col], &v, sizeof(v));
         }
-        memo->col[0][3] = sprite;
     }
-    memcpy(memo->col[3], pose->pos, sizeof(pose->pos));
+    for (int col = 0; col < 3; col++) {
+        memo->col[col][3] = pose->pos[col];
+    }
 }
 
-// out's 3 x 4 = parent's 3 x 4 x the memo's columns, the position's with the parent's
-// translation added: out[4c + r] = p[r] L[c][0] + p[4 + r] L[c][1] + p[8 + r] L[c][2]
-// (+ p[12 + r] for c = 3), summed left to right: the floats of geom_mat3_mul and
-// geom_transform_point. Elements 3, 7, 11 and 15 of out are kept.
+// out's 3 x 4 = parent's 3 x 4 x the memo: out[4c + r] = p[r] L[c][0] + p[4 + r] L[c][1] +
+// p[8 + r] L[c][2] for the columns c = 0 .. 2, and the translation p[r] L[0][3] +
+// p[4 + r] L[1][3] + p[8 + r] L[2][3] + p[12 + r], each summed left to right: the floats
+// of geom_mat3_mul and geom_transform_point. Elements 3, 7, 11 and 15 of out are kept.
 static void anim_bone_times_parent(float *out, const float *parent, const AnimBuildMemo *memo)
 {
     const geom_v4 p0 = geom_v4_load(parent), p1 = geom_v4_load(parent + 4), p2 = geom_v4_load(parent + 8);
@@ -740,7 +743,7 @@ static void anim_bone_times_parent(float *out, const float *parent, const AnimBu
     geom_v4_store3(out, p0 * l[0][0] + p1 * l[0][1] + p2 * l[0][2]);
     geom_v4_store3(out + 4, p0 * l[1][0] + p1 * l[1][1] + p2 * l[1][2]);
     geom_v4_store3(out + 8, p0 * l[2][0] + p1 * l[2][1] + p2 * l[2][2]);
-    geom_v4_store3(out + 12, p0 * l[3][0] + p1 * l[3][1] + p2 * l[3][2] + geom_v4_load(parent + 12));
+    geom_v4_store3(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
 }
 
 void anim_build_matrices(AnimState *st)
@@ -751,6 +754,15 @@ void anim_build_matrices(AnimState *st)
         return;
     }
     int h = st->history ? set->history_length : 0;
+    if (!anim_same_bits(st->sprite_angle, st->build_sprite_angle)) {
+        // A new sprite angle turns every camera-facing bone anew.
+        for (int i = 0; i < set->bone_count; i++) {
+            if (set->bones[i].camera_facing) {
+                st->build_stale[i] = ANIM_STALE_TURNED;
+            }
+        }
+        st->build_sprite_angle = st->sprite_angle;
+    }
     for (int i = 0; i < set->bone_count; i++) {
         const AnimBone *bone = &set->bones[i];
         float *out = m + 16 * (i + 1);
@@ -768,10 +780,7 @@ void anim_build_matrices(AnimState *st)
                 out[e] = 0.0f;
             }
         } else {
-            // The memo depends on the pose alone, and a camera-facing bone's on the sprite
-            // angle too, which changes without a write to the pose: those few bones
-            // compare it every time.
-            if (st->build_stale[i] || bone->camera_facing) {
+            if (st->build_stale[i]) {
                 anim_make_build_memo(st, i, bone->camera_facing, st->build_stale[i] == ANIM_STALE_TURNED);
                 st->build_stale[i] = 0;
             }
@@ -790,8 +799,9 @@ void anim_build_matrices(AnimState *st)
                         rs[col * 3 + row] = memo->col[col][row] * len[row];
                     }
                 }
+                const float pos[3] = {memo->col[0][3], memo->col[1][3], memo->col[2][3]};
                 geom_mat3_mul(out, g_camera.world, rs);
-                geom_transform_point(parent, memo->col[3], out + 12);
+                geom_transform_point(parent, pos, out + 12);
             } else {
                 anim_bone_times_parent(out, parent, memo);
             }

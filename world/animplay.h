@@ -46,13 +46,13 @@ struct AnimPlay {
     int ended;         // ended this update: blended once holding its last key, then removed
 };
 
-// What one bone's last blend read: its two key poses and the weight. A blend of the same
-// keys at the same weight writes the same pose, so it is skipped; at another weight it
-// goes along the same arc between them. target null: no memo (the pose came from
-// elsewhere: the blend-from pose, a direct set, the bind).
+// What one bone's last blend read: its two key poses (pose numbers in the bone's key
+// poses) and the weight. A blend of the same keys at the same weight writes the same pose,
+// so it is skipped; at another weight it goes along the same arc between them. target
+// -1: no memo (the pose came from elsewhere: the blend-from pose, a direct set, the bind).
 struct AnimBlendMemo {
-    const float *source;
-    const float *target;
+    int32_t source;
+    int32_t target;
     float weight;
     GeomSlerpArc arc;   // of source's and target's orientations
 };
@@ -60,18 +60,18 @@ struct AnimBlendMemo {
 // Which running animation drives one bone, and the bone's first key pose for it; the
 // same for every blend until the list of running animations changes.
 struct AnimDrive {
-    const AnimPlay *play;   // null: no running animation drives the bone
-    int base;               // offset of the track's key frames in the bone's key poses
+    int32_t play;   // index in the pool of running animations; -1: none drives the bone
+    int32_t base;   // offset of the track's key frames in the bone's key poses (a file may
+                    // give any offset whose sums with the key frames land in the poses)
 };
 
-// One bone's pose as the matrix build reads it: columns 0-2 the bone's rotation times its
-// scale (R x diag(S); a camera-facing bone's sprite turn first), column 3 its position,
-// four floats a column; element [0][3] holds the sprite angle the columns were made with
-// (0 for other bones), the other fourth floats are unused. The build of a bone whose pose
-// did not change is its parent's matrix times these four columns and nothing more; a pose
-// that changed only its position takes the new position.
+// One bone's pose as the matrix build reads it: R x diag(S), the bone's rotation times its
+// scale (a camera-facing bone's sprite turn first), as three columns of four floats whose
+// fourth holds the position's x, y and z. The build of a bone whose pose did not change is
+// its parent's matrix times these and nothing more; a pose that changed only its position
+// takes the new position.
 struct AnimBuildMemo {
-    float col[4][4];
+    float col[3][4];
 };
 
 // What changed in a bone's pose since its build memo was made (AnimState::build_stale).
@@ -108,6 +108,7 @@ struct AnimState {
     AnimBuildMemo *build_memo;  // B entries
     uint8_t *build_stale;       // B: 0 the build memo holds the pose, else ANIM_STALE_*
                                 // (every write to a pose sets it; the build clears it)
+    float build_sprite_angle;   // the sprite angle the camera-facing bones' memos hold
     float (*light_dirs)[3];     // B + 1 entries by matrix index, for lit sets: the light
                                 // direction in each lit bone's space; null otherwise
 };

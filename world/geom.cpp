@@ -130,10 +130,10 @@ void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4])
     float d = a[0] * b[0] + a[1] * b[1] + a[2] * b[2] + a[3] * b[3];
     float c = fabsf(d);
     arc->sign = d >= 0.0f ? 1.0f : -1.0f;
-    arc->arc = 1.0f - c > 0.01f;
     arc->theta = 0.0f;
     arc->k = 0.0f;
-    if (arc->arc) {
+    if (1.0f - c > 0.01f) {
+        // sqrt(1 - c c) is above 0.14 here, so theta is above 0.
         arc->theta = atan2f(sqrtf(1.0f - c * c), c);
         arc->k = 1.0f / sinf(arc->theta);
     }
@@ -143,7 +143,7 @@ void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], flo
 {
     float wb = 1.0f - s;
     float wa = s;
-    if (arc->arc) {
+    if (arc->theta > 0.0f) {
         wb = sinf(arc->theta * (1.0f - s)) * arc->k;
         wa = sinf(arc->theta * s) * arc->k;
     }

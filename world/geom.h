@@ -38,9 +38,8 @@ void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s);
 // geom_quat_slerp.
 struct GeomSlerpArc {
     float sign;     // 1, or -1 to go the shorter way round
-    float theta;    // the angle between them, when arc
-    float k;        // 1 / sin(theta), when arc
-    int arc;        // 0: nearly equal, blended linearly
+    float theta;    // the angle between them (above 0); 0: nearly equal, blended linearly
+    float k;        // 1 / sin(theta)
 };
 void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4]);
 void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
