@@ -57,6 +57,8 @@ struct PairSnapshot {
     float slot_z[BEASTIE_MAX + 3];
     float slot_reach[BEASTIE_MAX + 3];
     int moved_list[BEASTIE_MAX];      // entries out of their cells
+    uint64_t found_bits[BEASTIE_MAX / 64];   // a turn's finds by entry while it looks;
+                                             // all 0 between looks
     int moved_count;
     int found[BEASTIE_MAX];           // one turn's pairs, in list order
     int count;
@@ -134,11 +136,10 @@ int beasties_pairs_near(int i, int after)
     float window = ra + p.max_reach;
     int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
     int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
-    int n = 0;
     for (int cz = z0; cz <= z1; cz++) {
         // The cells x0 .. x1 of a row are one run of slots, tested four at a time; each
-        // lane is beasties_pair_near's test, float for float. Few are near: those are
-        // then taken one by one when they come after `after` and did not move.
+        // lane is beasties_pair_near's test, float for float. Few are near: those that
+        // come after `after` and did not move are marked by entry.
         int row = cz * PAIR_GRID;
         int end = p.cell_start[row + x1 + 1];
         for (int s = p.cell_start[row + x0]; s < end; s += 4) {
@@ -152,7 +153,7 @@ int beasties_pairs_near(int i, int after)
                 int j = p.slot_entry[s + __builtin_ctz(bits)];
                 bits &= bits - 1;
                 if (j > after && !p.moved[j]) {
-                    p.found[n++] = j;
+                    p.found_bits[j >> 6] |= (uint64_t)1 << (j & 63);
                 }
             }
         }
@@ -160,18 +161,19 @@ int beasties_pairs_near(int i, int after)
     for (int m = 0; m < p.moved_count; m++) {
         int j = p.moved_list[m];
         if (j > after && beasties_pair_near(ax, az, ra, p.x[j], p.z[j], p.reach[j])) {
-            p.found[n++] = j;
+            p.found_bits[j >> 6] |= (uint64_t)1 << (j & 63);
         }
     }
-    // The cells were visited in grid order, not list order: the few found are put in
-    // entry order, which is list order.
-    for (int k = 1; k < n; k++) {
-        int j = p.found[k];
-        int m = k;
-        for (; m > 0 && p.found[m - 1] > j; m--) {
-            p.found[m] = p.found[m - 1];
+    // The cells were visited in grid order, not list order: the marks are read out by
+    // entry, which is list order, and cleared for the next look.
+    int n = 0;
+    for (int w = (after + 1) >> 6; w <= (p.count - 1) >> 6; w++) {
+        uint64_t bits = p.found_bits[w];
+        p.found_bits[w] = 0;
+        while (bits) {
+            p.found[n++] = (w << 6) + __builtin_ctzll(bits);
+            bits &= bits - 1;
         }
-        p.found[m] = j;
     }
     return n;
 }
