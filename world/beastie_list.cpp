@@ -150,11 +150,11 @@ int beasties_pairs_near(int i, int after)
                 bits &= (1 << (end - s)) - 1;
             }
             while (bits) {
+                // Without branches: which are taken is hard to foretell.
                 int j = p.slot_entry[s + __builtin_ctz(bits)];
                 bits &= bits - 1;
-                if (j > after && !p.moved[j]) {
-                    p.found_bits[j >> 6] |= (uint64_t)1 << (j & 63);
-                }
+                uint64_t take = (uint64_t)((j > after) & (p.moved[j] == 0));
+                p.found_bits[j >> 6] |= take << (j & 63);
             }
         }
     }
