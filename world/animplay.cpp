@@ -707,29 +707,40 @@ static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, 
     const BonePose *pose = &st->pose[i];
     AnimBuildMemo *memo = &st->build_memo[i];
     if (turned) {
-        float r[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-        geom_quat_to_matrix(pose->quat, r);   // the identity stays for w = 1 or -1
+        geom_v4 r[3] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}};
+        geom_quat_columns(pose->quat, r);   // the identity stays for w = 1 or -1
         if (camera_facing && st->sprite_angle != 0.0f) {
             float a = st->sprite_angle * DEG2RAD;
             float c = cosf(a);
             float s = sinf(a);
             for (int col = 0; col < 3; col++) {
-                float x = r[col * 4];
-                float y = r[col * 4 + 1];
-                r[col * 4] = c * x - s * y;
-                r[col * 4 + 1] = s * x + c * y;
+                float x = r[col][0];
+                float y = r[col][1];
+                r[col][0] = c * x - s * y;
+                r[col][1] = s * x + c * y;
             }
         }
-        // Each lane one product, as R's element times its column's scale (the fourth
-        // lane is the position's, written below).
+        // Each lane one product, as R's element times its column's scale; the fourth
+        // lane the position's. Made in registers and stored once.
         for (int col = 0; col < 3; col++) {
-            geom_v4 v = geom_v4_load(r + 4 * col) * pose->scale[col];
+            geom_v4 v = r[col] * pose->scale[col];
+            v[3] = pose->pos[col];
             memcpy(memo->col[col], &v, sizeof(v));
         }
+        return;
     }
     for (int col = 0; col < 3; col++) {
         memo->col[col][3] = pose->pos[col];
     }
+}
+
+// out[0..2] = v[0..2] with out[3] kept, as one store of four floats: a child bone's
+// build reads its parent's columns four floats at a time right after, which a store of
+// two and one float could not hand on without a wait.
+static inline void anim_store_column(float *out, geom_v4 v)
+{
+    v[3] = out[3];
+    memcpy(out, &v, sizeof(v));
 }
 
 // out's 3 x 4 = parent's 3 x 4 x the memo: out[4c + r] = p[r] L[c][0] + p[4 + r] L[c][1] +
@@ -740,10 +751,10 @@ static void anim_bone_times_parent(float *out, const float *parent, const AnimBu
 {
     const geom_v4 p0 = geom_v4_load(parent), p1 = geom_v4_load(parent + 4), p2 = geom_v4_load(parent + 8);
     const float(*l)[4] = memo->col;
-    geom_v4_store3(out, p0 * l[0][0] + p1 * l[0][1] + p2 * l[0][2]);
-    geom_v4_store3(out + 4, p0 * l[1][0] + p1 * l[1][1] + p2 * l[1][2]);
-    geom_v4_store3(out + 8, p0 * l[2][0] + p1 * l[2][1] + p2 * l[2][2]);
-    geom_v4_store3(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
+    anim_store_column(out, p0 * l[0][0] + p1 * l[0][1] + p2 * l[0][2]);
+    anim_store_column(out + 4, p0 * l[1][0] + p1 * l[1][1] + p2 * l[1][2]);
+    anim_store_column(out + 8, p0 * l[2][0] + p1 * l[2][1] + p2 * l[2][2]);
+    anim_store_column(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
 }
 
 void anim_build_matrices(AnimState *st)

@@ -163,27 +163,6 @@ void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s)
     geom_quat_slerp_along(out, a, b, s, &arc);
 }
 
-int geom_quat_to_matrix(const float q[4], float m[16])
-{
-    float x = q[0], y = q[1], z = q[2], w = q[3];
-    if (w == 1.0f || w == -1.0f) {
-        return 1;
-    }
-    m[0] = 1.0f - 2.0f * y * y - 2.0f * z * z;
-    m[1] = 2.0f * x * y + 2.0f * w * z;
-    m[2] = 2.0f * x * z - 2.0f * w * y;
-    m[4] = 2.0f * x * y - 2.0f * w * z;
-    m[5] = 1.0f - 2.0f * z * z - 2.0f * x * x;
-    m[6] = 2.0f * y * z + 2.0f * w * x;
-    m[8] = 2.0f * x * z + 2.0f * w * y;
-    m[9] = 2.0f * y * z - 2.0f * w * x;
-    m[10] = 1.0f - 2.0f * x * x - 2.0f * y * y;
-    m[12] = 0.0f;
-    m[13] = 0.0f;
-    m[14] = 0.0f;
-    return 0;
-}
-
 void geom_mat3_inverse(const float m[16], float out[16])
 {
     // Cofactors of the column-major block a(row, col) = m[col * 4 + row].

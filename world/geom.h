@@ -43,9 +43,6 @@ struct GeomSlerpArc {
 };
 void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4]);
 void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
-// The rotation of q into m's 3x3 block, translation zeroed; returns 0. When w is exactly
-// 1 or -1 writes nothing and returns 1: the caller uses the identity.
-int geom_quat_to_matrix(const float q[4], float m[16]);
 // out's 3x3 block = the inverse of m's. A singular block gives a zero block (no
 // infinities). Other elements of out are untouched; out may be m.
 void geom_mat3_inverse(const float m[16], float out[16]);
@@ -96,6 +93,24 @@ inline void geom_v4_store3(float *out, geom_v4 v)
     const float low[2] = {v[0], v[1]};
     memcpy(out, low, sizeof(low));
     out[2] = v[2];
+}
+
+// The rotation of the unit quaternion q as three columns of four floats, the fourth 0;
+// returns 0. When w is exactly 1 or -1 writes nothing and returns 1: the caller uses the
+// identity.
+inline int geom_quat_columns(const float q[4], geom_v4 cols[3])
+{
+    float x = q[0], y = q[1], z = q[2], w = q[3];
+    if (w == 1.0f || w == -1.0f) {
+        return 1;
+    }
+    cols[0] = geom_v4{1.0f - 2.0f * y * y - 2.0f * z * z, 2.0f * x * y + 2.0f * w * z, 2.0f * x * z - 2.0f * w * y,
+                      0.0f};
+    cols[1] = geom_v4{2.0f * x * y - 2.0f * w * z, 1.0f - 2.0f * z * z - 2.0f * x * x, 2.0f * y * z + 2.0f * w * x,
+                      0.0f};
+    cols[2] = geom_v4{2.0f * x * z + 2.0f * w * y, 2.0f * y * z - 2.0f * w * x, 1.0f - 2.0f * x * x - 2.0f * y * y,
+                      0.0f};
+    return 0;
 }
 
 // out's 3x3 = a's 3x3 x b (9 floats, column-major): out[4c + r] = a[r] b[3c] +
