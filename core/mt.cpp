@@ -31,13 +31,27 @@ static void mt_seed_state(MtState *s, uint32_t seed)
     s->index = MT_N;
 }
 
+// Word i of the next block from words i, i + 1 and i + M (indexes past the end wrap to the
+// start, whose words are already the new block's, as the published loop reads them).
+static uint32_t mt_twist_word(uint32_t wi, uint32_t wi1, uint32_t wim)
+{
+    uint32_t y = (wi & MT_UPPER) | (wi1 & MT_LOWER);
+    uint32_t next = wim ^ (y >> 1);
+    return (y & 1u) ? next ^ MT_MATRIX_A : next;
+}
+
+// The published loop in three runs, so no index needs wrapping.
 static void mt_twist(MtState *s)
 {
-    for (int i = 0; i < MT_N; i++) {
-        uint32_t y = (s->words[i] & MT_UPPER) | (s->words[(i + 1) % MT_N] & MT_LOWER);
-        uint32_t next = s->words[(i + MT_M) % MT_N] ^ (y >> 1);
-        s->words[i] = (y & 1u) ? next ^ MT_MATRIX_A : next;
+    uint32_t *w = s->words;
+    int i = 0;
+    for (; i < MT_N - MT_M; i++) {
+        w[i] = mt_twist_word(w[i], w[i + 1], w[i + MT_M]);
     }
+    for (; i < MT_N - 1; i++) {
+        w[i] = mt_twist_word(w[i], w[i + 1], w[i + MT_M - MT_N]);
+    }
+    w[MT_N - 1] = mt_twist_word(w[MT_N - 1], w[0], w[MT_M - 1]);
     s->index = 0;
 }
 

@@ -132,7 +132,9 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     };
     size_t at_pose = carve(sizeof(BonePose) * (size_t)bones * 2);
     size_t at_memo = carve(sizeof(AnimBlendMemo) * (size_t)bones);
+    size_t at_drives = carve(sizeof(AnimDrive) * (size_t)bones);
     size_t at_build = carve(sizeof(AnimBuildMemo) * (size_t)bones);
+    size_t at_stale = carve((size_t)bones);
     size_t at_health = carve(sizeof(float) * (size_t)bones);
     size_t at_spheres = set->sphere_count > 0 ? carve(sizeof(HitSphere) * (size_t)set->sphere_count) : 0;
     size_t at_light = set->lit_count > 0 ? carve(sizeof(float) * 3 * ((size_t)bones + 1)) : 0;
@@ -140,7 +142,10 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     st->pose = (BonePose *)(block + at_pose);
     st->from_pose = st->pose + bones;
     st->blend_memo = (AnimBlendMemo *)(block + at_memo);
+    st->drives = (AnimDrive *)(block + at_drives);
+    st->drives_valid = 0;
     st->build_memo = (AnimBuildMemo *)(block + at_build);
+    st->build_stale = (uint8_t *)(block + at_stale);
     st->bone_health = (float *)(block + at_health);
     for (int i = 0; i < bones; i++) {
         const AnimBone *b = &set->bones[i];
@@ -153,8 +158,8 @@ void anim_bind_set(AnimState *st, AnimSet *set)
         st->bone_health[i] = set->sphere_count > 0 ? set->bone_health[i] : 0.0f;
     }
     for (int i = 0; i < bones; i++) {
-        st->blend_memo[i] = AnimBlendMemo{};
-        st->build_memo[i].valid = 0;
+        st->blend_memo[i] = AnimBlendMemo{-1, -1, 0.0f, {}};
+        st->build_stale[i] = ANIM_STALE_TURNED;
     }
     if (set->sphere_count > 0) {
         st->hit_spheres = (HitSphere *)(block + at_spheres);
@@ -184,6 +189,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     }
     anim_reset_root_offset(st);
     st->sprite_angle = 0.0f;
+    st->build_sprite_angle = 0.0f;
     st->history_index = 0;
 }
 
@@ -256,6 +262,7 @@ int anim_play(AnimState *st, int index, float speed, uint32_t flags)
             n->next = p->next;
             *link = n;
             anim_play_release(p);
+            st->drives_valid = 0;
             return 1;
         }
         if (word > anim_root_word(st->set, p->track)) {
@@ -269,6 +276,7 @@ int anim_play(AnimState *st, int index, float speed, uint32_t flags)
     anim_play_init(n, track, speed, flags);
     n->next = *link;
     *link = n;
+    st->drives_valid = 0;
     return 1;
 }
 
@@ -287,6 +295,7 @@ static void anim_end_play(AnimState *st, AnimPlay **link)
     anim_snapshot_pose(st, p);
     *link = p->next;
     anim_play_release(p);
+    st->drives_valid = 0;
 }
 
 int anim_stop(AnimState *st, int index)
@@ -334,6 +343,7 @@ void anim_free_play_list(AnimState *st)
         st->plays = p->next;
         anim_play_release(p);
     }
+    st->drives_valid = 0;
 }
 
 int anim_is_playing(const AnimState *st, int index)
@@ -394,7 +404,8 @@ void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
 {
     if (anim_valid_bone(st, bone)) {
         geom_quat_slerp(st->pose[bone].quat, st->pose[bone].quat, quat, t);
-        st->blend_memo[bone].target = nullptr;
+        st->blend_memo[bone].target = -1;
+        st->build_stale[bone] = ANIM_STALE_TURNED;
     }
 }
 
@@ -402,7 +413,8 @@ void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
 {
     if (anim_valid_bone(st, bone)) {
         quat_from_euler(angles, st->pose[bone].quat);
-        st->blend_memo[bone].target = nullptr;
+        st->blend_memo[bone].target = -1;
+        st->build_stale[bone] = ANIM_STALE_TURNED;
     }
 }
 
@@ -415,7 +427,8 @@ void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
         memcpy(p->quat, pose, sizeof(p->quat));
         memcpy(p->pos, pose + 4, sizeof(p->pos));
     }
-    st->blend_memo[bone].target = nullptr;
+    st->blend_memo[bone].target = -1;
+    st->build_stale[bone] = ANIM_STALE_TURNED;
 }
 
 void anim_get_bone_pose(const AnimState *st, float pose[7], int bone)
@@ -576,25 +589,35 @@ static bool anim_same_bits(float a, float b)
     return x == y;
 }
 
-// One bone's pose from source to the target key pose at weight w.
-static void anim_blend_bone(BonePose *cur, const BonePose *source, const float *target, float w)
+// One bone's pose from source to the target key pose at weight w; arc is the slerp arc
+// of their orientations. A pose is laid out as a key pose (orientation, position, scale:
+// ten floats), so source may be a key pose or a BonePose. Returns what the new pose
+// changed for the matrix build: ANIM_STALE_TURNED when its orientation or scale differs
+// from the old one in any bit, else ANIM_STALE_MOVED.
+static int anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
 {
-    for (int c = 0; c < 3; c++) {
-        cur->pos[c] = (1.0f - w) * source->pos[c] + w * target[4 + c];
-        cur->scale[c] = (1.0f - w) * source->scale[c] + w * target[7 + c];
-    }
-    geom_quat_slerp(cur->quat, source->quat, target, 1.0f - w);
+    static_assert(sizeof(BonePose) == sizeof(float) * POSE_FLOATS, "a pose is laid out as a key pose");
+    BonePose next;
+    // Position and scale, six floats, as two overlapping runs of four; each lane
+    // (1 - w) source + w target.
+    const float u = 1.0f - w;
+    geom_v4 lo = u * geom_v4_load(source + 4) + w * geom_v4_load(target + 4);
+    geom_v4 hi = u * geom_v4_load(source + 6) + w * geom_v4_load(target + 6);
+    char *out = (char *)&next;
+    memcpy(out + sizeof(float) * 4, &lo, sizeof(lo));
+    memcpy(out + sizeof(float) * 6, &hi, sizeof(hi));
+    geom_quat_slerp_along(next.quat, source, target, u, arc);
+    int turned = memcmp(next.quat, cur->quat, sizeof(next.quat)) != 0 ||
+                 memcmp(next.scale, cur->scale, sizeof(next.scale)) != 0;
+    *cur = next;
+    return turned ? ANIM_STALE_TURNED : ANIM_STALE_MOVED;
 }
 
-void anim_blend(AnimState *st)
+// Each bone's driving animation: the first running one (highest precedence) that drives
+// the whole skeleton or has the bone in its bone table.
+static void anim_find_drives(AnimState *st)
 {
-    const AnimSet *set = st->set;
-    if (!set || !st->pose) {
-        return;
-    }
-    float root[3] = {0.0f, 0.0f, 0.0f};
-    int lowest = 1000;
-    for (int i = 0; i < set->bone_count; i++) {
+    for (int i = 0; i < st->set->bone_count; i++) {
         const AnimPlay *p = st->plays;
         int base = -1;
         for (; p; p = p->next) {
@@ -607,27 +630,58 @@ void anim_blend(AnimState *st)
                 break;
             }
         }
-        if (!p) {
+        st->drives[i] = AnimDrive{p ? (int32_t)(p - anim_play_pool) : -1, base};
+    }
+    st->drives_valid = 1;
+}
+
+void anim_blend(AnimState *st)
+{
+    const AnimSet *set = st->set;
+    if (!set || !st->pose) {
+        return;
+    }
+    if (!st->drives_valid) {
+        anim_find_drives(st);
+    }
+    float root[3] = {0.0f, 0.0f, 0.0f};
+    int lowest = 1000;
+    for (int i = 0; i < set->bone_count; i++) {
+        const AnimDrive drive = st->drives[i];
+        if (drive.play < 0) {
             continue;
         }
+        const AnimPlay *p = &anim_play_pool[drive.play];
         const AnimTrack *t = p->track;
         const float *keys = set->bones[i].key_poses;
-        const float *target = keys + POSE_FLOATS * (base + t->key_frames[p->to_key]);
+        int to = drive.base + t->key_frames[p->to_key];
+        const float *target = keys + POSE_FLOATS * to;
         float w = p->weight;
         AnimBlendMemo *memo = &st->blend_memo[i];
         if (p->from_key >= 0) {
-            const float *from = keys + POSE_FLOATS * (base + t->key_frames[p->from_key]);
+            int source = drive.base + t->key_frames[p->from_key];
+            const float *from = keys + POSE_FLOATS * source;
             // The same two key poses at the same weight as the blend that made this pose
             // (a held key, or a track standing still): it would write the same floats.
-            if (memo->target != target || memo->source != from || !anim_same_bits(memo->weight, w)) {
-                BonePose source;
-                pose_from_key(&source, from);
-                anim_blend_bone(&st->pose[i], &source, target, w);
-                *memo = AnimBlendMemo{from, target, w};
+            // The same two at another weight: the same arc between them.
+            int same_keys = memo->target == to && memo->source == source;
+            if (!same_keys || !anim_same_bits(memo->weight, w)) {
+                if (!same_keys) {
+                    geom_quat_slerp_arc(&memo->arc, from, target);
+                    memo->source = source;
+                    memo->target = to;
+                }
+                int stale = anim_blend_bone(&st->pose[i], from, target, w, &memo->arc);
+                memo->weight = w;
+                st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
             }
         } else {
-            anim_blend_bone(&st->pose[i], &st->from_pose[i], target, w);
-            memo->target = nullptr;
+            const float *source = reinterpret_cast<const float *>(&st->from_pose[i]);
+            GeomSlerpArc arc;
+            geom_quat_slerp_arc(&arc, source, target);
+            int stale = anim_blend_bone(&st->pose[i], source, target, w, &arc);
+            memo->target = -1;
+            st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
         }
         if (t->root_bone < lowest) {
             lowest = t->root_bone;
@@ -645,34 +699,62 @@ void anim_blend(AnimState *st)
     }
 }
 
-// The bone's rotation times its scale (R x diag(S)), 9 floats column-major; a
-// camera-facing bone's sprite angle turns it first about the view axis.
-static void anim_bone_rotation(const AnimState *st, const BonePose *pose, int camera_facing, float out[9])
+// Bone i's build memo from its pose: the rotation and scale part R x diag(S) (a
+// camera-facing bone's sprite angle turning R first about the view axis) only when the
+// orientation or scale was written (turned); the position always.
+static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int turned)
 {
-    float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    geom_quat_to_matrix(pose->quat, m);
-    float r[9];
-    for (int col = 0; col < 3; col++) {
-        for (int row = 0; row < 3; row++) {
-            r[col * 3 + row] = m[col * 4 + row];
+    const BonePose *pose = &st->pose[i];
+    AnimBuildMemo *memo = &st->build_memo[i];
+    if (turned) {
+        geom_v4 r[3] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}};
+        geom_quat_columns(pose->quat, r);   // the identity stays for w = 1 or -1
+        if (camera_facing && st->sprite_angle != 0.0f) {
+            float a = st->sprite_angle * DEG2RAD;
+            float c = cosf(a);
+            float s = sinf(a);
+            for (int col = 0; col < 3; col++) {
+                float x = r[col][0];
+                float y = r[col][1];
+                r[col][0] = c * x - s * y;
+                r[col][1] = s * x + c * y;
+            }
         }
-    }
-    if (camera_facing && st->sprite_angle != 0.0f) {
-        float a = st->sprite_angle * DEG2RAD;
-        float c = cosf(a);
-        float s = sinf(a);
+        // Each lane one product, as R's element times its column's scale; the fourth
+        // lane the position's. Made in registers and stored once.
         for (int col = 0; col < 3; col++) {
-            float x = r[col * 3];
-            float y = r[col * 3 + 1];
-            r[col * 3] = c * x - s * y;
-            r[col * 3 + 1] = s * x + c * y;
+            geom_v4 v = r[col] * pose->scale[col];
+            v[3] = pose->pos[col];
+            memcpy(memo->col[col], &v, sizeof(v));
         }
+        return;
     }
     for (int col = 0; col < 3; col++) {
-        for (int row = 0; row < 3; row++) {
-            out[col * 3 + row] = r[col * 3 + row] * pose->scale[col];
-        }
+        memo->col[col][3] = pose->pos[col];
     }
+}
+
+// out[0..2] = v[0..2] with out[3] kept, as one store of four floats: a child bone's
+// build reads its parent's columns four floats at a time right after, which a store of
+// two and one float could not hand on without a wait.
+static inline void anim_store_column(float *out, geom_v4 v)
+{
+    v[3] = out[3];
+    memcpy(out, &v, sizeof(v));
+}
+
+// out's 3 x 4 = parent's 3 x 4 x the memo: out[4c + r] = p[r] L[c][0] + p[4 + r] L[c][1] +
+// p[8 + r] L[c][2] for the columns c = 0 .. 2, and the translation p[r] L[0][3] +
+// p[4 + r] L[1][3] + p[8 + r] L[2][3] + p[12 + r], each summed left to right: the floats
+// of geom_mat3_mul and geom_transform_point. Elements 3, 7, 11 and 15 of out are kept.
+static void anim_bone_times_parent(float *out, const float *parent, const AnimBuildMemo *memo)
+{
+    const geom_v4 p0 = geom_v4_load(parent), p1 = geom_v4_load(parent + 4), p2 = geom_v4_load(parent + 8);
+    const float(*l)[4] = memo->col;
+    anim_store_column(out, p0 * l[0][0] + p1 * l[0][1] + p2 * l[0][2]);
+    anim_store_column(out + 4, p0 * l[1][0] + p1 * l[1][1] + p2 * l[1][2]);
+    anim_store_column(out + 8, p0 * l[2][0] + p1 * l[2][1] + p2 * l[2][2]);
+    anim_store_column(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
 }
 
 void anim_build_matrices(AnimState *st)
@@ -683,6 +765,15 @@ void anim_build_matrices(AnimState *st)
         return;
     }
     int h = st->history ? set->history_length : 0;
+    if (!anim_same_bits(st->sprite_angle, st->build_sprite_angle)) {
+        // A new sprite angle turns every camera-facing bone anew.
+        for (int i = 0; i < set->bone_count; i++) {
+            if (set->bones[i].camera_facing) {
+                st->build_stale[i] = ANIM_STALE_TURNED;
+            }
+        }
+        st->build_sprite_angle = st->sprite_angle;
+    }
     for (int i = 0; i < set->bone_count; i++) {
         const AnimBone *bone = &set->bones[i];
         float *out = m + 16 * (i + 1);
@@ -695,27 +786,16 @@ void anim_build_matrices(AnimState *st)
             memcpy(out, st->history + 16 * k, sizeof(float) * 16);
             continue;
         }
-        const BonePose *pose = &st->pose[i];
         if (st->bone_health && st->bone_health[i] < 0.0f) {
             for (int e : {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14}) {
                 out[e] = 0.0f;
             }
         } else {
-            float rs[9];
-            // The rotation and scale part depends on the pose alone: bit for bit the same
-            // pose as last time gives the same floats, so they are taken from the memo.
-            AnimBuildMemo *memo = &st->build_memo[i];
-            float key[8] = {pose->quat[0], pose->quat[1], pose->quat[2], pose->quat[3],
-                            pose->scale[0], pose->scale[1], pose->scale[2],
-                            bone->camera_facing ? st->sprite_angle : 0.0f};
-            if (memo->valid && memcmp(memo->key, key, sizeof(key)) == 0) {
-                memcpy(rs, memo->rs, sizeof(rs));
-            } else {
-                anim_bone_rotation(st, pose, bone->camera_facing, rs);
-                memcpy(memo->key, key, sizeof(key));
-                memcpy(memo->rs, rs, sizeof(rs));
-                memo->valid = 1;
+            if (st->build_stale[i]) {
+                anim_make_build_memo(st, i, bone->camera_facing, st->build_stale[i] == ANIM_STALE_TURNED);
+                st->build_stale[i] = 0;
             }
+            const AnimBuildMemo *memo = &st->build_memo[i];
             if (bone->camera_facing) {
                 // Cam x L x R x S: the bone keeps the size of its parent's axes but faces
                 // the camera whatever the parent's turn.
@@ -724,16 +804,18 @@ void anim_build_matrices(AnimState *st)
                     const float *c = parent + 4 * col;
                     len[col] = sqrtf(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
                 }
+                float rs[9];
                 for (int col = 0; col < 3; col++) {
                     for (int row = 0; row < 3; row++) {
-                        rs[col * 3 + row] *= len[row];
+                        rs[col * 3 + row] = memo->col[col][row] * len[row];
                     }
                 }
+                const float pos[3] = {memo->col[0][3], memo->col[1][3], memo->col[2][3]};
                 geom_mat3_mul(out, g_camera.world, rs);
+                geom_transform_point(parent, pos, out + 12);
             } else {
-                geom_mat3_mul(out, parent, rs);
+                anim_bone_times_parent(out, parent, memo);
             }
-            geom_transform_point(parent, pose->pos, out + 12);
         }
         if (bone->delay < 0 && h > 0) {
             memcpy(st->history + 16 * st->history_index, out, sizeof(float) * 16);

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "world/animset.h"
+#include "world/geom.h"
 
 #include <cstdint>
 
@@ -45,23 +46,38 @@ struct AnimPlay {
     int ended;         // ended this update: blended once holding its last key, then removed
 };
 
-// What one bone's last blend read: its two key poses and the weight. A blend of the same
-// keys at the same weight writes the same pose, so it is skipped. target null: no memo
-// (the pose came from elsewhere: the blend-from pose, a direct set, the bind).
+// What one bone's last blend read: its two key poses (pose numbers in the bone's key
+// poses) and the weight. A blend of the same keys at the same weight writes the same pose,
+// so it is skipped; at another weight it goes along the same arc between them. target
+// -1: no memo (the pose came from elsewhere: the blend-from pose, a direct set, the bind).
 struct AnimBlendMemo {
-    const float *source;
-    const float *target;
+    int32_t source;
+    int32_t target;
     float weight;
+    GeomSlerpArc arc;   // of source's and target's orientations
 };
 
-// What one bone's last matrix build turned its pose into: the bone's rotation times its
-// scale, from its orientation, scale and (camera-facing bones) the sprite angle. A pose
-// that did not change since needs none of that work again.
-struct AnimBuildMemo {
-    float key[8];      // orientation, scale, sprite angle (0 for other bones)
-    float rs[9];       // R x diag(S), column-major
-    int valid;
+// Which running animation drives one bone, and the bone's first key pose for it; the
+// same for every blend until the list of running animations changes.
+struct AnimDrive {
+    int32_t play;   // index in the pool of running animations; -1: none drives the bone
+    int32_t base;   // offset of the track's key frames in the bone's key poses (a file may
+                    // give any offset whose sums with the key frames land in the poses)
 };
+
+// One bone's pose as the matrix build reads it: R x diag(S), the bone's rotation times its
+// scale (a camera-facing bone's sprite turn first), as three columns of four floats whose
+// fourth holds the position's x, y and z. The build of a bone whose pose did not change is
+// its parent's matrix times these and nothing more; a pose that changed only its position
+// takes the new position.
+struct AnimBuildMemo {
+    float col[3][4];
+};
+
+// What changed in a bone's pose since its build memo was made (AnimState::build_stale).
+constexpr uint8_t ANIM_STALE_MOVED = 1;    // the position was written; orientation and scale are
+                                           // bit for bit the memo's
+constexpr uint8_t ANIM_STALE_TURNED = 2;   // orientation or scale written (or nothing made yet)
 
 // A hit sphere in world space (the actor base moves the centres after every matrix build).
 struct HitSphere {
@@ -87,7 +103,12 @@ struct AnimState {
     float *history;             // H x 16 floats from the memory pool, or null
     int start_counter;          // set to 2 by the actor set-up when the set has a history
     AnimBlendMemo *blend_memo;  // B entries
+    AnimDrive *drives;          // B entries, valid while drives_valid
+    int drives_valid;           // 0 after any change to the list of running animations
     AnimBuildMemo *build_memo;  // B entries
+    uint8_t *build_stale;       // B: 0 the build memo holds the pose, else ANIM_STALE_*
+                                // (every write to a pose sets it; the build clears it)
+    float build_sprite_angle;   // the sprite angle the camera-facing bones' memos hold
     float (*light_dirs)[3];     // B + 1 entries by matrix index, for lit sets: the light
                                 // direction in each lit bone's space; null otherwise
 };

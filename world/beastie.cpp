@@ -48,6 +48,24 @@ void beastie_explode(Beastie *b, int event)
     actortype_spawn_explosions(b->type, event, at, b->matrix_block, b->radius, b->heading);
 }
 
+// Angle k's entry of angle_trig for the angle a: its sine and cosine, made again only
+// when a differs from the angle they were made for (bit for bit what they would be).
+static const float *beastie_angle_trig(Beastie *b, int k, float a)
+{
+    float *t = b->angle_trig[k];
+    if (memcmp(&t[0], &a, sizeof(float)) != 0) {
+        t[0] = a;
+        t[1] = sinf(a * DEG2RAD);
+        t[2] = cosf(a * DEG2RAD);
+    }
+    return t;
+}
+
+const float *beastie_yaw_trig(Beastie *b, float heading)
+{
+    return beastie_angle_trig(b, 1, heading);
+}
+
 void beastie_build_root_matrix(Beastie *b)
 {
     float *m = b->matrix_block;
@@ -55,14 +73,10 @@ void beastie_build_root_matrix(Beastie *b)
         return;
     }
     // An angle that did not change keeps its sine and cosine (most enemies stand at a
-    // fixed x and z angle and turn only now and then): bit for bit what they would be.
+    // fixed x and z angle and turn only now and then, and the yaw's were mostly made by
+    // the movement for the same heading this tick).
     for (int k = 0; k < 3; k++) {
-        float *t = b->angle_trig[k];
-        if (memcmp(&t[0], &b->angles[k], sizeof(float)) != 0) {
-            t[0] = b->angles[k];
-            t[1] = sinf(b->angles[k] * DEG2RAD);
-            t[2] = cosf(b->angles[k] * DEG2RAD);
-        }
+        beastie_angle_trig(b, k, b->angles[k]);
     }
     const float sa = b->angle_trig[0][1], ca = b->angle_trig[0][2];
     const float sb = b->angle_trig[1][1], cb = b->angle_trig[1][2];

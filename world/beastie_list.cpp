@@ -52,17 +52,14 @@ struct PairSnapshot {
     int cell[BEASTIE_MAX];
     uint8_t moved[BEASTIE_MAX];
     int cell_start[PAIR_CELLS + 1];   // the cells' runs of slots
-    int cell_from[PAIR_CELLS];        // each cell's first slot whose entry is after the
-                                      // turns taken so far (the earlier ones have no pairs
-                                      // left to find: each pair is found from its first)
-    int slot_entry[BEASTIE_MAX];      // entries cell by cell, in list order within a cell
-    float slot_x[BEASTIE_MAX];
-    float slot_z[BEASTIE_MAX];
-    float slot_reach[BEASTIE_MAX];
+    int slot_entry[BEASTIE_MAX + 3];  // entries cell by cell, in list order within a cell
+    float slot_x[BEASTIE_MAX + 3];    // (3 more: a run is read four at a time)
+    float slot_z[BEASTIE_MAX + 3];
+    float slot_reach[BEASTIE_MAX + 3];
     int moved_list[BEASTIE_MAX];      // entries out of their cells
+    uint64_t found_bits[BEASTIE_MAX / 64];   // a turn's finds by entry while it looks;
+                                             // all 0 between looks
     int moved_count;
-    uint64_t found_bits[BEASTIE_MAX / 64];   // one turn's pairs as bits by entry, read out
-                                             // in entry (list) order; cleared as read
     int found[BEASTIE_MAX];           // one turn's pairs, in list order
     int count;
     int cursor;                       // the entry of the enemy whose turn it is next
@@ -108,7 +105,6 @@ void beasties_snapshot(Beastie *from)
     for (int c = 0; c < PAIR_CELLS; c++) {
         p.cell_start[c + 1] += p.cell_start[c];
     }
-    memcpy(p.cell_from, p.cell_start, sizeof(p.cell_from));
     int fill[PAIR_CELLS];
     memcpy(fill, p.cell_start, sizeof(fill));
     for (int j = 0; j < n; j++) {
@@ -140,49 +136,38 @@ int beasties_pairs_near(int i, int after)
     float window = ra + p.max_reach;
     int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
     int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
-    int n = 0;
     for (int cz = z0; cz <= z1; cz++) {
+        // The cells x0 .. x1 of a row are one run of slots, tested four at a time; each
+        // lane is beasties_pair_near's test, float for float. Few are near: those that
+        // come after `after` and did not move are marked by entry.
         int row = cz * PAIR_GRID;
-        for (int c = row + x0; c <= row + x1; c++) {
-            // A cell lists its entries in list order: those up to `after` are passed, and
-            // for a turn's own search (after = i, rising turn by turn) passed for good.
-            int end = p.cell_start[c + 1];
-            int s = p.cell_from[c];
-            while (s < end && p.slot_entry[s] <= after) {
-                s++;
+        int end = p.cell_start[row + x1 + 1];
+        for (int s = p.cell_start[row + x0]; s < end; s += 4) {
+            geom_v4 dx = geom_v4_load(p.slot_x + s) - ax, dz = geom_v4_load(p.slot_z + s) - az;
+            geom_v4 d = ra + geom_v4_load(p.slot_reach + s);
+            int bits = geom_v4_true_bits(dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f);
+            if (end - s < 4) {
+                bits &= (1 << (end - s)) - 1;
             }
-            if (after == i) {
-                p.cell_from[c] = s;
-            }
-            for (; s < end; s++) {
-                // Without branches: which entries are taken is hard to foretell.
-                int j = p.slot_entry[s];
-                int take = beasties_pair_near(ax, az, ra, p.slot_x[s], p.slot_z[s], p.slot_reach[s]) & !p.moved[j];
-                p.found[n] = j;
-                n += take;
+            while (bits) {
+                // Without branches: which are taken is hard to foretell.
+                int j = p.slot_entry[s + __builtin_ctz(bits)];
+                bits &= bits - 1;
+                uint64_t take = (uint64_t)((j > after) & (p.moved[j] == 0));
+                p.found_bits[j >> 6] |= take << (j & 63);
             }
         }
     }
     for (int m = 0; m < p.moved_count; m++) {
         int j = p.moved_list[m];
         if (j > after && beasties_pair_near(ax, az, ra, p.x[j], p.z[j], p.reach[j])) {
-            p.found[n++] = j;
+            p.found_bits[j >> 6] |= (uint64_t)1 << (j & 63);
         }
     }
-    if (n < 2) {
-        return n;
-    }
-    // The cells were visited in grid order, not list order: the entries found are marked
-    // as bits and read out by entry, which is list order, without sorting.
-    int lo = BEASTIE_MAX / 64, hi = -1;
-    for (int f = 0; f < n; f++) {
-        int w = p.found[f] >> 6;
-        p.found_bits[w] |= (uint64_t)1 << (p.found[f] & 63);
-        lo = w < lo ? w : lo;
-        hi = w > hi ? w : hi;
-    }
-    n = 0;
-    for (int w = lo; w <= hi; w++) {
+    // The cells were visited in grid order, not list order: the marks are read out by
+    // entry, which is list order, and cleared for the next look.
+    int n = 0;
+    for (int w = (after + 1) >> 6; w <= (p.count - 1) >> 6; w++) {
         uint64_t bits = p.found_bits[w];
         p.found_bits[w] = 0;
         while (bits) {

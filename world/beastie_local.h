@@ -25,6 +25,10 @@ void beastie_explode(Beastie *b, int event);
 // The root matrix (entry 0 of the matrix block) from the angles, the scale and the
 // position.
 void beastie_build_root_matrix(Beastie *b);
+// The heading's {angle, sine, cosine} from the yaw entry of the root matrix's angle cache
+// (the movement's heading is the yaw the root matrix takes next): made again only for a
+// new heading.
+const float *beastie_yaw_trig(Beastie *b, float heading);
 // Random offsets (x/z scatter of the target) and the trajectory offset with its delay.
 void beastie_draw_offsets(Beastie *b);
 void beastie_draw_trajectory(Beastie *b);

@@ -422,7 +422,8 @@ void beastie_move(Beastie *b)
     }
     if (!(bits & cmt_fixed_dirn)) {
         float inertia = (b->speed == 0.0f || b->speed < b->last_speed) ? p->move_inertia_decn : p->move_inertia_accn;
-        float want[3] = {sinf(b->heading * DEG2RAD) * b->speed, 0.0f, cosf(b->heading * DEG2RAD) * b->speed};
+        const float *trig = beastie_yaw_trig(b, b->heading);
+        float want[3] = {trig[1] * b->speed, 0.0f, trig[2] * b->speed};
         for (int c = 0; c < 3; c++) {
             b->velocity[c] = inertia * b->velocity[c] + (1.0f - inertia) * want[c];
         }

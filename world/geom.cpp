@@ -125,48 +125,42 @@ void geom_quat_mul(float out[4], const float a[4], const float b[4])
     }
 }
 
-void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s)
+void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4])
 {
     float d = a[0] * b[0] + a[1] * b[1] + a[2] * b[2] + a[3] * b[3];
     float c = fabsf(d);
-    float sign = d >= 0.0f ? 1.0f : -1.0f;
-    float wb = 1.0f - s;
-    float wa = s;
+    arc->sign = d >= 0.0f ? 1.0f : -1.0f;
+    arc->theta = 0.0f;
+    arc->k = 0.0f;
     if (1.0f - c > 0.01f) {
-        float theta = atan2f(sqrtf(1.0f - c * c), c);
-        float k = 1.0f / sinf(theta);
-        wb = sinf(theta * (1.0f - s)) * k;
-        wa = sinf(theta * s) * k;
-    }
-    float r[4];
-    for (int i = 0; i < 4; i++) {
-        r[i] = wb * b[i] + sign * wa * a[i];
-    }
-    quat_normalise(r);
-    for (int i = 0; i < 4; i++) {
-        out[i] = r[i];
+        // sqrt(1 - c c) is above 0.14 here, so theta is above 0.
+        arc->theta = atan2f(sqrtf(1.0f - c * c), c);
+        arc->k = 1.0f / sinf(arc->theta);
     }
 }
 
-int geom_quat_to_matrix(const float q[4], float m[16])
+void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc)
 {
-    float x = q[0], y = q[1], z = q[2], w = q[3];
-    if (w == 1.0f || w == -1.0f) {
-        return 1;
+    float wb = 1.0f - s;
+    float wa = s;
+    if (arc->theta > 0.0f) {
+        wb = sinf(arc->theta * (1.0f - s)) * arc->k;
+        wa = sinf(arc->theta * s) * arc->k;
     }
-    m[0] = 1.0f - 2.0f * y * y - 2.0f * z * z;
-    m[1] = 2.0f * x * y + 2.0f * w * z;
-    m[2] = 2.0f * x * z - 2.0f * w * y;
-    m[4] = 2.0f * x * y - 2.0f * w * z;
-    m[5] = 1.0f - 2.0f * z * z - 2.0f * x * x;
-    m[6] = 2.0f * y * z + 2.0f * w * x;
-    m[8] = 2.0f * x * z + 2.0f * w * y;
-    m[9] = 2.0f * y * z - 2.0f * w * x;
-    m[10] = 1.0f - 2.0f * x * x - 2.0f * y * y;
-    m[12] = 0.0f;
-    m[13] = 0.0f;
-    m[14] = 0.0f;
-    return 0;
+    // Each lane wb b + (sign wa) a, as the scalar sum gives it.
+    geom_v4 r = wb * geom_v4_load(b) + (arc->sign * wa) * geom_v4_load(a);
+    float len2 = r[0] * r[0] + r[1] * r[1] + r[2] * r[2] + r[3] * r[3];
+    if (len2 > 0.0f) {
+        r *= 1.0f / sqrtf(len2);
+    }
+    memcpy(out, &r, sizeof(r));
+}
+
+void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s)
+{
+    GeomSlerpArc arc;
+    geom_quat_slerp_arc(&arc, a, b);
+    geom_quat_slerp_along(out, a, b, s, &arc);
 }
 
 void geom_mat3_inverse(const float m[16], float out[16])

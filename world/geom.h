@@ -32,9 +32,17 @@ void geom_quat_mul(float out[4], const float a[4], const float b[4]);
 // Slerp with weight s on a: s = 1 gives a, s = 0 gives b, along the shorter arc; nearly
 // equal quaternions blend linearly. Normalised. out may be a or b.
 void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s);
-// The rotation of q into m's 3x3 block, translation zeroed; returns 0. When w is exactly
-// 1 or -1 writes nothing and returns 1: the caller uses the identity.
-int geom_quat_to_matrix(const float q[4], float m[16]);
+// The slerp in two steps, for blends that go between the same two quaternions at many
+// weights: what depends on a and b alone (the side of the shorter arc, its angle and the
+// inverse sine of it), then the blend at weight s. The two give the floats of
+// geom_quat_slerp.
+struct GeomSlerpArc {
+    float sign;     // 1, or -1 to go the shorter way round
+    float theta;    // the angle between them (above 0); 0: nearly equal, blended linearly
+    float k;        // 1 / sin(theta)
+};
+void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4]);
+void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
 // out's 3x3 block = the inverse of m's. A singular block gives a zero block (no
 // infinities). Other elements of out are untouched; out may be m.
 void geom_mat3_inverse(const float m[16], float out[16]);
@@ -60,11 +68,49 @@ void geom_quat_rotate_euler(float out[3], float q[4], float delta[3]);
 // sum of products of its own row, left to right, as the scalar expression gives it.
 typedef float geom_v4 __attribute__((vector_size(16)));
 
+typedef int geom_v4i __attribute__((vector_size(16)));   // a comparison's lanes: -1 true, 0 false
+
 inline geom_v4 geom_v4_load(const float *p)
 {
     geom_v4 v;
     memcpy(&v, p, sizeof(v));
     return v;
+}
+
+// Bit k set where lane k of a comparison is true.
+inline int geom_v4_true_bits(geom_v4i m)
+{
+#if defined(__SSE__)
+    return __builtin_ia32_movmskps((geom_v4)m);   // the lanes' sign bits
+#else
+    return (m[0] & 1) | (m[1] & 2) | (m[2] & 4) | (m[3] & 8);
+#endif
+}
+
+// out[0..2] = v[0..2]; out[3] is kept (two stores, no read of out).
+inline void geom_v4_store3(float *out, geom_v4 v)
+{
+    const float low[2] = {v[0], v[1]};
+    memcpy(out, low, sizeof(low));
+    out[2] = v[2];
+}
+
+// The rotation of the unit quaternion q as three columns of four floats, the fourth 0;
+// returns 0. When w is exactly 1 or -1 writes nothing and returns 1: the caller uses the
+// identity.
+inline int geom_quat_columns(const float q[4], geom_v4 cols[3])
+{
+    float x = q[0], y = q[1], z = q[2], w = q[3];
+    if (w == 1.0f || w == -1.0f) {
+        return 1;
+    }
+    cols[0] = geom_v4{1.0f - 2.0f * y * y - 2.0f * z * z, 2.0f * x * y + 2.0f * w * z, 2.0f * x * z - 2.0f * w * y,
+                      0.0f};
+    cols[1] = geom_v4{2.0f * x * y - 2.0f * w * z, 1.0f - 2.0f * z * z - 2.0f * x * x, 2.0f * y * z + 2.0f * w * x,
+                      0.0f};
+    cols[2] = geom_v4{2.0f * x * z + 2.0f * w * y, 2.0f * y * z - 2.0f * w * x, 1.0f - 2.0f * x * x - 2.0f * y * y,
+                      0.0f};
+    return 0;
 }
 
 // out's 3x3 = a's 3x3 x b (9 floats, column-major): out[4c + r] = a[r] b[3c] +
@@ -74,8 +120,7 @@ inline void geom_mat3_mul(float out[16], const float a[16], const float b[9])
 {
     const geom_v4 c0 = geom_v4_load(a), c1 = geom_v4_load(a + 4), c2 = geom_v4_load(a + 8);
     for (int col = 0; col < 3; col++) {
-        geom_v4 r = c0 * b[3 * col] + c1 * b[3 * col + 1] + c2 * b[3 * col + 2];
-        memcpy(out + 4 * col, &r, 3 * sizeof(float));
+        geom_v4_store3(out + 4 * col, c0 * b[3 * col] + c1 * b[3 * col + 1] + c2 * b[3 * col + 2]);
     }
 }
 
@@ -83,7 +128,6 @@ inline void geom_mat3_mul(float out[16], const float a[16], const float b[9])
 // + m[12 + r], summed left to right. out may be p.
 inline void geom_transform_point(const float m[16], const float p[3], float out[3])
 {
-    geom_v4 r = geom_v4_load(m) * p[0] + geom_v4_load(m + 4) * p[1] + geom_v4_load(m + 8) * p[2] +
-                geom_v4_load(m + 12);
-    memcpy(out, &r, 3 * sizeof(float));
+    geom_v4_store3(out, geom_v4_load(m) * p[0] + geom_v4_load(m + 4) * p[1] + geom_v4_load(m + 8) * p[2] +
+                            geom_v4_load(m + 12));
 }

@@ -344,10 +344,11 @@ TEST_F(AnimPlayback, ChainMatricesEqualTheClosedForm)
 
 TEST_F(AnimPlayback, MatricesBuiltFromWhatTheLastBuildNotedEqualAFreshBuildBitForBit)
 {
-    // Bone 0 slides without turning, bone 1 swings under it, bone 2 holds under that, and
-    // bone 3 holds on the actor; the actor slides, then turns, then stands still: bones
-    // whose pose and parent turn stay, bones that only move, bones whose parent changes,
-    // bones that change.
+    // Bone 0 slides without turning, bone 1 swings under it, bone 2 holds under that,
+    // bone 3 holds on the actor and bone 4 faces the camera; the actor slides, then turns,
+    // then stands still: bones whose pose and parent turn stay, bones that only move,
+    // bones whose parent changes, bones that change, bones turned or placed directly
+    // between blends, a camera-facing bone whose sprite angle turns.
     const std::array<float, 10> held2 = anim_test_pose(0, -20, 0, 0, 2, 0.75f);
     const std::array<float, 10> held3 = anim_test_pose(2, 30, 1, 0.5f, 0, 1.5f);
     AnimFile f = anim_test_chain({{anim_test_pose(2, 25, 0, 0, 1, 1.1f), anim_test_pose(2, 25, 0, 0.5f, 1, 1.1f),
@@ -355,25 +356,43 @@ TEST_F(AnimPlayback, MatricesBuiltFromWhatTheLastBuildNotedEqualAFreshBuildBitFo
                                   {anim_test_pose(1, 10, 0, 2, 0), anim_test_pose(1, 40, 0, 2, 0.5f, 1.2f),
                                    anim_test_pose(1, -35, 0, 2.5f, 0, 0.8f)},
                                   {held2, held2, held2},
-                                  {held3, held3, held3}});
+                                  {held3, held3, held3},
+                                  {held2, held3, held2}});
     f.bones[3].parent = 0;
+    f.bones[4].parent = 2;
+    f.bones[4].word = ANIM_BONE_CAMERA_FACING;
     f.tracks.push_back(anim_test_track("swing", -1, {2, 3, 2}, 0.07f, 0));
     AnimSet *set = load(f);
     AnimTestActor a(set);
     ASSERT_EQ(anim_play_by_name(&a.st, "swing", 1.0f, 1), 1);
     std::vector<float> noted(a.m.size());
+    auto build_as_fresh = [&](const char *step, int t) {
+        anim_build_matrices(&a.st);
+        noted = a.m;
+        for (int i = 0; i < set->bone_count; i++) {
+            a.st.build_stale[i] = ANIM_STALE_TURNED;
+        }
+        anim_build_matrices(&a.st);
+        EXPECT_EQ(memcmp(noted.data(), a.m.data(), sizeof(float) * a.m.size()), 0) << step << " tick " << t;
+    };
     for (int t = 0; t < 45; t++) {
         float x = t < 15 ? 0.3f * (float)t : 4.5f, turn = t < 15 ? 10.0f : t < 30 ? 10.0f + 7.0f * (float)(t - 15) : 115.0f;
         Mat root = trs(1, turn, x, 0, -2, 1.25f);
         memcpy(a.m.data(), root.data(), sizeof(root));
         anim_update(&a.st);
-        anim_build_matrices(&a.st);
-        noted = a.m;
-        for (int i = 0; i < set->bone_count; i++) {
-            a.st.build_memo[i].valid = 0;
+        build_as_fresh("blend", t);
+        // Now and then a bone is turned or placed directly after the blend, as aiming and
+        // steering do, and the sprite angle turns.
+        if (t % 3 == 1) {
+            float angles[3] = {0.0f, 5.0f * (float)t, 0.0f};
+            anim_set_bone_euler(&a.st, angles, 2);
+            const float pose[7] = {0.0f, 0.0f, 0.0f, 1.0f, 0.1f * (float)t, 0.0f, 0.0f};
+            anim_set_bone_pose(&a.st, pose, 3);
+            const float q[4] = {0.0f, 0.38268343f, 0.0f, 0.92387953f};
+            anim_slerp_bone(&a.st, q, 1, 0.5f);
+            a.st.sprite_angle += 20.0f;
+            build_as_fresh("direct", t);
         }
-        anim_build_matrices(&a.st);
-        EXPECT_EQ(memcmp(noted.data(), a.m.data(), sizeof(float) * a.m.size()), 0) << "tick " << t;
     }
 }
 

@@ -50,41 +50,37 @@ TEST(GeomQuat, ProductAndSlerp)
 TEST(GeomMatrix, RotationsAreOrthonormalAndIdentityIsLeftAlone)
 {
     const float quats[3][4] = {{0.1f, 0.7f, -0.3f, 0.5f}, {0, 0, sqrtf(0.5f), sqrtf(0.5f)}, {0.9f, -0.1f, 0.2f, 0.1f}};
+    const geom_v4 sevens = {7.0f, 7.0f, 7.0f, 7.0f};
     for (const auto &raw : quats) {
         float q[4];
         float len = sqrtf(raw[0] * raw[0] + raw[1] * raw[1] + raw[2] * raw[2] + raw[3] * raw[3]);
         for (int c = 0; c < 4; c++) {
             q[c] = raw[c] / len;
         }
-        float m[16];
-        for (float &e : m) {
-            e = 7.0f;
-        }
-        ASSERT_EQ(geom_quat_to_matrix(q, m), 0);
+        geom_v4 m[3] = {sevens, sevens, sevens};
+        ASSERT_EQ(geom_quat_columns(q, m), 0);
         for (int c1 = 0; c1 < 3; c1++) {
             for (int c2 = 0; c2 < 3; c2++) {
-                float d = m[c1 * 4] * m[c2 * 4] + m[c1 * 4 + 1] * m[c2 * 4 + 1] + m[c1 * 4 + 2] * m[c2 * 4 + 2];
+                float d = m[c1][0] * m[c2][0] + m[c1][1] * m[c2][1] + m[c1][2] * m[c2][2];
                 EXPECT_NEAR(d, c1 == c2 ? 1.0f : 0.0f, EPS);
             }
+            EXPECT_EQ(m[c1][3], 0.0f) << "column " << c1 << "'s fourth float";
         }
         // A rotation, not a reflection: column 0 x column 1 = column 2.
-        EXPECT_NEAR(m[1] * m[6] - m[2] * m[5], m[8], EPS);
-        EXPECT_EQ(m[12], 0.0f);
-        EXPECT_EQ(m[3], 7.0f) << "elements 3, 7, 11, 15 untouched";
-        EXPECT_EQ(m[15], 7.0f);
+        EXPECT_NEAR(m[0][1] * m[1][2] - m[0][2] * m[1][1], m[2][0], EPS);
     }
     // 90 degrees about z takes x to y.
-    float m[16];
-    ASSERT_EQ(geom_quat_to_matrix(quats[1], m), 0);
-    EXPECT_NEAR(m[0], 0.0f, EPS);
-    EXPECT_NEAR(m[1], 1.0f, EPS);
+    geom_v4 m[3];
+    ASSERT_EQ(geom_quat_columns(quats[1], m), 0);
+    EXPECT_NEAR(m[0][0], 0.0f, EPS);
+    EXPECT_NEAR(m[0][1], 1.0f, EPS);
     const float still[4] = {0, 0, 0, 1};
-    for (float &e : m) {
-        e = 3.0f;
-    }
-    EXPECT_EQ(geom_quat_to_matrix(still, m), 1);
-    for (float e : m) {
-        EXPECT_EQ(e, 3.0f);
+    geom_v4 kept[3] = {sevens, sevens, sevens};
+    EXPECT_EQ(geom_quat_columns(still, kept), 1);
+    for (const geom_v4 &col : kept) {
+        for (int r = 0; r < 4; r++) {
+            EXPECT_EQ(col[r], 7.0f);
+        }
     }
 }
 
