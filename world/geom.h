@@ -113,6 +113,22 @@ inline int geom_quat_columns(const float q[4], geom_v4 cols[3])
     return 0;
 }
 
+// The rotation of q into m's 3x3 block, translation zeroed; returns 0. When w is exactly
+// 1 or -1 writes nothing and returns 1: the caller uses the identity. Elements 3, 7, 11
+// and 15 are kept.
+inline int geom_quat_to_matrix(const float q[4], float m[16])
+{
+    geom_v4 cols[3];
+    if (geom_quat_columns(q, cols)) {
+        return 1;
+    }
+    for (int c = 0; c < 3; c++) {
+        geom_v4_store3(m + 4 * c, cols[c]);
+        m[12 + c] = 0.0f;
+    }
+    return 0;
+}
+
 // out's 3x3 = a's 3x3 x b (9 floats, column-major): out[4c + r] = a[r] b[3c] +
 // a[4 + r] b[3c + 1] + a[8 + r] b[3c + 2], summed left to right. out's elements 3, 7 and
 // 11 are kept; out may not be b.

@@ -3,6 +3,7 @@
 
 #include "world/geom.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -68,6 +69,21 @@ TEST(GeomMatrix, RotationsAreOrthonormalAndIdentityIsLeftAlone)
         }
         // A rotation, not a reflection: column 0 x column 1 = column 2.
         EXPECT_NEAR(m[0][1] * m[1][2] - m[0][2] * m[1][1], m[2][0], EPS);
+        // The same rotation into a matrix: the 3x3 block, the translation zeroed, the
+        // fourth row kept.
+        float mat[16];
+        for (float &e : mat) {
+            e = 7.0f;
+        }
+        ASSERT_EQ(geom_quat_to_matrix(q, mat), 0);
+        for (int c = 0; c < 3; c++) {
+            for (int r = 0; r < 3; r++) {
+                EXPECT_EQ(mat[4 * c + r], m[c][r]);
+            }
+            EXPECT_EQ(mat[4 * c + 3], 7.0f) << "elements 3, 7, 11 untouched";
+            EXPECT_EQ(mat[12 + c], 0.0f);
+        }
+        EXPECT_EQ(mat[15], 7.0f);
     }
     // 90 degrees about z takes x to y.
     geom_v4 m[3];
@@ -77,6 +93,9 @@ TEST(GeomMatrix, RotationsAreOrthonormalAndIdentityIsLeftAlone)
     const float still[4] = {0, 0, 0, 1};
     geom_v4 kept[3] = {sevens, sevens, sevens};
     EXPECT_EQ(geom_quat_columns(still, kept), 1);
+    float still_mat[16] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
+    EXPECT_EQ(geom_quat_to_matrix(still, still_mat), 1);
+    EXPECT_TRUE(std::all_of(still_mat, still_mat + 16, [](float e) { return e == 3.0f; }));
     for (const geom_v4 &col : kept) {
         for (int r = 0; r < 4; r++) {
             EXPECT_EQ(col[r], 7.0f);
