@@ -255,31 +255,6 @@ static void model_draw_indices(uint32_t handle, const uint16_t *indices, int cou
 
 static void model_cells_clear(void);
 
-static uint32_t model_compact_serial;   // the renumbering's stamp (g_batch_remap)
-
-// Copies the vertices one chunk names to the front of the compact buffer and renumbers its
-// indices; returns how many it copied.
-static int model_chunk_compact(int c)
-{
-    uint32_t *remap = g_batch_remap;
-    if (++model_compact_serial == 0x10000) {
-        memset(remap, 0, sizeof(uint32_t) * BATCH_MAX_VERTICES);
-        model_compact_serial = 1;
-    }
-    const uint32_t stamp = model_compact_serial << 16;
-    int n = 0;
-    uint16_t *idx = model_chunk_indices[c];
-    for (int i = 0; i < model_chunks[c].count; i++) {
-        uint32_t v = idx[i];
-        if ((remap[v] & 0xffff0000u) != stamp) {
-            remap[v] = stamp | (uint32_t)n;
-            g_batch_compact[n++] = g_batch_expanded[v];
-        }
-        idx[i] = (uint16_t)(remap[v] & 0xffffu);
-    }
-    return n;
-}
-
 // Draws every group in the order they were met, one texture bind each, and empties them.
 // Each chunk's vertices are copied to the front of the compact buffer first and its
 // indices renumbered, so that every draw names a short run of vertices (GL's work for a
@@ -288,7 +263,7 @@ static void model_groups_draw(void)
 {
     for (int g = 0; g < model_group_count; g++) {
         for (int c = model_groups[g].first; c >= 0; c = model_chunks[c].next) {
-            int n = model_chunk_compact(c);
+            int n = zbatch_compact(g_batch_expanded, model_chunk_indices[c], model_chunks[c].count);
             zbatch_set_arrays(g_batch_compact, n);
             zgl_draw_elements(model_groups[g].handle, model_chunk_indices[c], model_chunks[c].count);
             zbatch_unlock();
