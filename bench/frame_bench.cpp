@@ -451,7 +451,7 @@ void bench_frame(int enemies, int emitters, int frame, FrameTimes *t)
     at = Clock::now();
     zgl_disable_depth_test();
     zbatch_reset();
-    zgl_models_begin();
+    zgl_models_layered_begin();
     for (auto &b : g_scene.bullets) {
         bench_draw_actor(*b, 0);
     }

@@ -54,10 +54,13 @@ void frame_draw_game(void)
     gamer_draw_rings();
     zbatch_flush_gl();
 
-    // Bullets and the aim marker stay visible through everything.
+    // Bullets and the aim marker stay visible through everything. The bullets' opaque
+    // faces are gathered by texture wherever that leaves the screen as drawn in turn.
     zgl_disable_depth_test();
     zbatch_reset();
+    zgl_models_layered_begin();
     game_draw_bullets();
+    zgl_models_end();
     g_model_cull = 0;
     zbatch_flush();
     zbatch_unlock_arrays();

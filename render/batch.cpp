@@ -277,9 +277,36 @@ void zbatch_flush_gl(void)
     batch_faces_unflushed = 0;
 }
 
+static uint32_t batch_compact_serial;   // the renumbering's stamp (g_batch_remap)
+
+int zbatch_compact(const BatchVertex *from, uint16_t *indices, int count)
+{
+    uint32_t *remap = g_batch_remap;
+    if (++batch_compact_serial == 0x10000) {
+        memset(remap, 0, sizeof(uint32_t) * BATCH_MAX_VERTICES);
+        batch_compact_serial = 1;
+    }
+    const uint32_t stamp = batch_compact_serial << 16;
+    int n = 0;
+    for (int i = 0; i < count; i++) {
+        uint32_t v = indices[i];
+        if ((remap[v] & 0xffff0000u) != stamp) {
+            remap[v] = stamp | (uint32_t)n;
+            g_batch_compact[n++] = from[v];
+        }
+        indices[i] = (uint16_t)(remap[v] & 0xffffu);
+    }
+    return n;
+}
+
 void zgl_flush_indices_and_bind(uint32_t handle)
 {
     if (g_current_handle && g_batch_index_count && g_gl_ready) {
+        // The pending faces name vertices from all over the pool: GL copies and transforms
+        // every vertex between the lowest and the highest index of a draw, so the draw gets
+        // a packed copy of just the ones it names.
+        int n = zbatch_compact(g_batch_vertices, g_batch_indices, g_batch_index_count);
+        zbatch_set_arrays(g_batch_compact, n);
         glDrawElements(GL_TRIANGLES, g_batch_index_count, GL_UNSIGNED_SHORT, g_batch_indices);
         batch_drawn(g_batch_index_count);
     }
@@ -381,7 +408,6 @@ static void batch_note_expanded(void)
 
 static void batch_flush_indexed(int lo, int hi)
 {
-    zbatch_set_arrays(g_batch_vertices, g_batch_vertex_count);
     for (int b = hi; b >= lo; b--) {
         BatchFace *chain = batch_chain_bucket(g_batch_buckets[b], batch_emit_indices);
         for (BatchFace *f = chain; f; f = f->chain) {

@@ -94,9 +94,13 @@ void zbatch_unlock_and_flush(void);
 // few thousand faces.
 void zbatch_flush_gl(void);
 
+// Copies the vertices that count indices name in from to the front of g_batch_compact, in
+// the order first named, and renumbers the indices to the copies; returns how many it copied.
+int zbatch_compact(const BatchVertex *from, uint16_t *indices, int count);
 // Draw what is pending with the current handle (indices from the start of the index
-// buffer, or the first count vertices of the arrays set), switch to handle (0: no
-// switch), and restart the index buffer.
+// buffer into the batch's vertex pool, drawn from a packed copy of the vertices they name;
+// or the first count vertices of the arrays set), switch to handle (0: no switch), and
+// restart the index buffer.
 void zgl_flush_indices_and_bind(uint32_t handle);
 void zgl_flush_arrays_and_bind(uint32_t handle, int count);
 // Binds handle through zgl_texture_bind and draws count indices as triangles.

@@ -139,6 +139,11 @@ void zgl_models_end(void);
 // depth could come out differently. Begin / end pairs inside join the gathering.
 void zgl_models_gather_begin(void);
 void zgl_models_gather_end(void);
+// The same for a pass without depth testing, where the later of two overlapping faces
+// shows: a draw joins the faces gathered earlier for its texture only when nothing
+// gathered after them shares a bit of screen with it, so every pixel comes out as if
+// each model were drawn in turn. Ended by zgl_models_end; begin / end pairs inside join.
+void zgl_models_layered_begin(void);
 // Opaque faces handed to GL so far (a running count for the frame benchmark).
 extern int g_model_faces_drawn;
 

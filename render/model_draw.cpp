@@ -211,7 +211,7 @@ static void model_bucket_used(ModelInstance *inst, int hit, int unseen_bones)
 // gathering (zgl_models_gather_begin) the indices go to their handle's group instead.
 struct ModelRun {
     int open;         // depth of begin / end calls
-    int gather;       // 1 inside a gathering by handle
+    int gather;       // 1 inside a gathering by handle, 2 by handle where the screen allows
     uint32_t handle;
     int vertices;
     int indices;
@@ -253,30 +253,7 @@ static void model_draw_indices(uint32_t handle, const uint16_t *indices, int cou
     zbatch_unlock();
 }
 
-static uint32_t model_compact_serial;   // the renumbering's stamp (g_batch_remap)
-
-// Copies the vertices one chunk names to the front of the compact buffer and renumbers its
-// indices; returns how many it copied.
-static int model_chunk_compact(int c)
-{
-    uint32_t *remap = g_batch_remap;
-    if (++model_compact_serial == 0x10000) {
-        memset(remap, 0, sizeof(uint32_t) * BATCH_MAX_VERTICES);
-        model_compact_serial = 1;
-    }
-    const uint32_t stamp = model_compact_serial << 16;
-    int n = 0;
-    uint16_t *idx = model_chunk_indices[c];
-    for (int i = 0; i < model_chunks[c].count; i++) {
-        uint32_t v = idx[i];
-        if ((remap[v] & 0xffff0000u) != stamp) {
-            remap[v] = stamp | (uint32_t)n;
-            g_batch_compact[n++] = g_batch_expanded[v];
-        }
-        idx[i] = (uint16_t)(remap[v] & 0xffffu);
-    }
-    return n;
-}
+static void model_cells_clear(void);
 
 // Draws every group in the order they were met, one texture bind each, and empties them.
 // Each chunk's vertices are copied to the front of the compact buffer first and its
@@ -286,7 +263,7 @@ static void model_groups_draw(void)
 {
     for (int g = 0; g < model_group_count; g++) {
         for (int c = model_groups[g].first; c >= 0; c = model_chunks[c].next) {
-            int n = model_chunk_compact(c);
+            int n = zbatch_compact(g_batch_expanded, model_chunk_indices[c], model_chunks[c].count);
             zbatch_set_arrays(g_batch_compact, n);
             zgl_draw_elements(model_groups[g].handle, model_chunk_indices[c], model_chunks[c].count);
             zbatch_unlock();
@@ -295,6 +272,9 @@ static void model_groups_draw(void)
     model_group_count = 0;
     model_chunk_count = 0;
     model_group_last = -1;
+    if (model_run.gather == 2) {
+        model_cells_clear();
+    }
 }
 
 // Draws the gathered indices; the vertices stay for the faces still to come.
@@ -346,10 +326,120 @@ static int model_group_of(uint32_t handle)
     return model_group_last = model_group_count++;
 }
 
+// Without depth testing the later of two overlapping faces shows, so a gathering that
+// keeps the pictures may only move a draw ahead of earlier ones it does not overlap on
+// screen. The screen is cut into cells; each holds 1 + the latest group with a draw
+// covering it (0: none). A draw joins the latest group of its handle when none of its
+// cells is held by a later group, and otherwise opens a new group of that handle.
+constexpr int MODEL_CELLS_X = 64;
+constexpr int MODEL_CELLS_Y = 48;
+constexpr float MODEL_CELL_MARGIN_PIXELS = 2.0f;   // beyond the corners: rounding, pixel centres
+static uint8_t model_cells[MODEL_CELLS_Y][MODEL_CELLS_X];
+static float model_view[16];          // the camera's view transform, taken at the begin
+static float model_cell_scale[2];     // eye x / -z and y / -z to cell units
+static int model_cell_rect[4];        // the current draw's cells: x0, y0, x1, y1 inclusive
+
+static void model_cells_clear(void)
+{
+    memset(model_cells, 0, sizeof(model_cells));
+}
+
+static void model_cells_begin(void)
+{
+    model_cells_clear();
+    camera_view_matrix(model_view);
+    float t = tanf(0.5f * g_fov * DEG2RAD);
+    model_cell_scale[0] = 0.5f * (float)MODEL_CELLS_X / (t * g_aspect);
+    model_cell_scale[1] = 0.5f * (float)MODEL_CELLS_Y / t;
+}
+
+// The cells the packed vertices cover, with a margin; every cell when one of them lies
+// near or behind the eye.
+static void model_cells_of(const BatchVertex *v, int count)
+{
+    const float *w = model_view;
+    float lo[2] = {1e30f, 1e30f};
+    float hi[2] = {-1e30f, -1e30f};
+    int all = 0;
+    for (int k = 0; k < count; k++) {
+        float ex = w[0] * v[k].x + w[4] * v[k].y + w[8] * v[k].z + w[12];
+        float ey = w[1] * v[k].x + w[5] * v[k].y + w[9] * v[k].z + w[13];
+        float ez = w[2] * v[k].x + w[6] * v[k].y + w[10] * v[k].z + w[14];
+        if (!(-ez > 0.5f * g_near_plane)) {
+            all = 1;
+            break;
+        }
+        float r = 1.0f / -ez;
+        float sx = ex * r, sy = ey * r;
+        lo[0] = sx < lo[0] ? sx : lo[0];
+        hi[0] = sx > hi[0] ? sx : hi[0];
+        lo[1] = sy < lo[1] ? sy : lo[1];
+        hi[1] = sy > hi[1] ? sy : hi[1];
+    }
+    const int limit[2] = {MODEL_CELLS_X - 1, MODEL_CELLS_Y - 1};
+    const int pixels[2] = {g_gl_width > 0 ? g_gl_width : 1, g_gl_height > 0 ? g_gl_height : 1};
+    for (int a = 0; a < 2; a++) {
+        float half = 0.5f * (float)(limit[a] + 1);
+        float margin = MODEL_CELL_MARGIN_PIXELS * (float)(limit[a] + 1) / (float)pixels[a];
+        float c0 = lo[a] * model_cell_scale[a] + half - margin;
+        float c1 = hi[a] * model_cell_scale[a] + half + margin;
+        int i0 = 0, i1 = limit[a];
+        if (!all && count > 0) {
+            i0 = c0 > 0.0f ? (c0 < (float)limit[a] ? (int)c0 : limit[a]) : 0;
+            i1 = c1 > 0.0f ? (c1 < (float)limit[a] ? (int)c1 : limit[a]) : 0;
+        }
+        model_cell_rect[a] = i0;
+        model_cell_rect[2 + a] = i1;
+    }
+}
+
+// 1 when a group after g holds one of the current draw's cells.
+static int model_cells_taken_after(int g)
+{
+    for (int y = model_cell_rect[1]; y <= model_cell_rect[3]; y++) {
+        for (int x = model_cell_rect[0]; x <= model_cell_rect[2]; x++) {
+            if (model_cells[y][x] > g + 1) {
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+static void model_cells_take(int g)
+{
+    for (int y = model_cell_rect[1]; y <= model_cell_rect[3]; y++) {
+        for (int x = model_cell_rect[0]; x <= model_cell_rect[2]; x++) {
+            if (model_cells[y][x] < g + 1) {
+                model_cells[y][x] = (uint8_t)(g + 1);
+            }
+        }
+    }
+}
+
+// The group a draw of the handle joins in a layered gathering (see above), made when
+// needed; -1 when the table is full.
+static int model_group_layered(uint32_t handle)
+{
+    int g = model_group_count - 1;
+    while (g >= 0 && model_groups[g].handle != handle) {
+        g--;
+    }
+    if (g < 0 || model_cells_taken_after(g)) {
+        if (model_group_count >= MODEL_GROUPS) {
+            return -1;
+        }
+        g = model_group_count++;
+        model_groups[g] = ModelGroup{handle, -1, -1};
+    }
+    model_cells_take(g);
+    return g;
+}
+
 static void model_group_add(uint32_t handle, const uint16_t *indices, int count)
 {
     while (count > 0) {
-        int g = model_group_of(handle);
+        int g = model_run.gather == 2 ? model_group_layered(handle) : model_group_of(handle);
         int c = g >= 0 ? model_groups[g].last : -1;
         if (g >= 0 && (c < 0 || model_chunks[c].count == MODEL_CHUNK_INDICES)) {
             c = model_group_take_chunk(g);
@@ -418,6 +508,18 @@ void zgl_models_gather_begin(void)
 void zgl_models_gather_end(void)
 {
     zgl_models_end();
+}
+
+void zgl_models_layered_begin(void)
+{
+    zgl_models_begin();
+    if (model_run.open == 1) {
+        model_run.gather = 2;
+        model_group_count = 0;
+        model_chunk_count = 0;
+        model_group_last = -1;
+        model_cells_begin();
+    }
 }
 
 // Immediate path: the opaque faces toward the camera. Each vertex of a kept face is
@@ -490,6 +592,9 @@ static void model_draw_immediate(ModelInstance *inst, const float *matrices, con
         }
     }
     model_run.vertices += packed_count;
+    if (model_run.gather == 2) {
+        model_cells_of(packed, packed_count);
+    }
     g_model_faces_drawn += (hit ? hit_count : 0) / 3;
     if (hit) {
         if (hit_count > 0) {

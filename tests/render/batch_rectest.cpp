@@ -79,8 +79,12 @@ TEST_F(Batch, FacesOfTheCurrentHandleGoFirstInTheirBucket)
     EXPECT_EQ(draws[0].dst, (unsigned)GL_ONE_MINUS_SRC_ALPHA);
     EXPECT_EQ(draws[1].count, 3);
     EXPECT_EQ(draws[1].dst, (unsigned)GL_ONE) << "B is additive";
-    EXPECT_EQ(draws[1].lo, 4);
-    EXPECT_EQ(draws[1].hi, 6) << "B's vertices are the second three of the pool";
+    // Each draw names only the vertices of its faces, packed from the start: GL copies
+    // every vertex between a draw's lowest and highest index.
+    EXPECT_EQ(draws[0].lo, 0);
+    EXPECT_EQ(draws[0].hi, 5) << "A's two faces, six vertices";
+    EXPECT_EQ(draws[1].lo, 0);
+    EXPECT_EQ(draws[1].hi, 2) << "B's one face, three vertices";
 }
 
 TEST_F(Batch, OtherHandlesAreGroupedInOrderOfFirstAppearance)

@@ -467,6 +467,68 @@ TEST_F(GlModel, TheGeneratedRobotAsTheGameShowsIt)
     ASSERT_EQ(chdir(dir.path().c_str()), 0);
 }
 
+// Shots drawn without depth testing, as the bullet pass draws them: a crowd of shots of
+// several textures, lying across each other, gathered by texture where the screen allows
+// shows the same pixels as each shot drawn in turn; gathered by texture regardless, the
+// overlaps come out otherwise (the crowd does lie across itself).
+// build/screens/model_shots_layered.png has the crowd.
+TEST_F(GlModel, ShotsGatheredWithoutDepthShowAsDrawnInTurn)
+{
+    ASSERT_EQ(chdir(GLIMMERFALL_ASSETS "/run"), 0);
+    const char *names[] = {"bullet_1", "bullet_robo", "bullet_weelee", "bullet_turret1", "bullet_ninjoo",
+                           "bullet_splitworm", "beemspider_bullet", "missile_weelee"};
+    std::vector<AnimSet *> sets;
+    for (const char *name : names) {
+        AnimSet *set = anim_set_find_or_load((std::string("../styles/bullets/") + name).c_str());
+        ASSERT_TRUE(set && set->model) << name;
+        if (model_draw_mode(set->model) == 1) {
+            sets.push_back(set);
+        }
+    }
+    ASSERT_GE(sets.size(), 3u) << "shots with opaque faces of several textures";
+    const int n = 120;
+    std::vector<std::unique_ptr<Shown>> shots;
+    for (int i = 0; i < n; i++) {
+        // A tight spiral: neighbours overlap, the far ones lie apart.
+        float a = 0.7f * (float)i;
+        float r = 1.5f + 0.25f * (float)i;
+        const float pos[3] = {eye[0] + r * sinf(a), 2.5f + 0.01f * (float)(i % 7), eye[2] + r * cosf(a)};
+        shots.emplace_back(new Shown(sets[(size_t)i % sets.size()], pos));
+        shots.back()->a.place((float)(i * 37 % 360), 2.5f, pos);
+    }
+    // layered: 0 each shot at once, 1 gathered where the screen allows, 2 by texture alone.
+    auto draw = [&](int layered) {
+        glClearColor(BG[0] / 255.0f, BG[1] / 255.0f, BG[2] / 255.0f, 1.0f);
+        zgl_clear();
+        zgl_set_camera_matrix();
+        zgl_disable_depth_test();
+        zgl_disable_cull_face();
+        zgl_enable_blend();
+        if (layered == 1) {
+            zgl_models_layered_begin();
+        } else if (layered == 2) {
+            zgl_models_gather_begin();
+        }
+        for (auto &s : shots) {
+            zgl_draw_model(&s->inst, s->a.st.matrices, s->a.st.light_dirs, 0, model_draw_mode(s->inst.model));
+        }
+        if (layered) {
+            zgl_models_end();
+        }
+        zbatch_flush();
+        zbatch_unlock_arrays();
+        zgl_reset_draw_state();
+        return gl_read_screen(W, H);
+    };
+    std::vector<uint8_t> single = draw(0);
+    EXPECT_GT(drawn_pixels(single), 2000) << "the crowd on the screen";
+    EXPECT_TRUE(draw(1) == single) << "gathered where the screen allows, the same pixels";
+    gl_save_screen("model_shots_layered", W, H);
+    EXPECT_FALSE(draw(2) == single) << "gathered by texture alone, the overlaps change";
+    shots.clear();
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+}
+
 // Every model the generator writes builds its drawing record (no slice refused, nothing
 // logged); every actor that is always seen (enemies, ships, shots, power-ups) shows on
 // screen. build/screens/model_gallery.png has the enemies, ships, power-ups and the first
