@@ -334,6 +334,7 @@ static int model_group_of(uint32_t handle)
 constexpr int MODEL_CELLS_X = 64;
 constexpr int MODEL_CELLS_Y = 48;
 constexpr float MODEL_CELL_MARGIN_PIXELS = 2.0f;   // beyond the corners: rounding, pixel centres
+static_assert(MODEL_GROUPS < 255, "a cell holds 1 + a group number in a byte");
 static uint8_t model_cells[MODEL_CELLS_Y][MODEL_CELLS_X];
 static float model_view[16];          // the camera's view transform, taken at the begin
 static float model_cell_scale[2];     // eye x / -z and y / -z to cell units
