@@ -495,15 +495,25 @@ void zgl_models_end(void)
     model_run = ModelRun{};
 }
 
-void zgl_models_gather_begin(void)
+// Opens a gathering of the given kind (1 by handle, 2 by handle where the screen allows)
+// when this begin is the outermost; inner pairs join it.
+static void model_gather_open(int kind)
 {
     zgl_models_begin();
     if (model_run.open == 1) {
-        model_run.gather = 1;
+        model_run.gather = kind;
         model_group_count = 0;
         model_chunk_count = 0;
         model_group_last = -1;
+        if (kind == 2) {
+            model_cells_begin();
+        }
     }
+}
+
+void zgl_models_gather_begin(void)
+{
+    model_gather_open(1);
 }
 
 void zgl_models_gather_end(void)
@@ -513,14 +523,7 @@ void zgl_models_gather_end(void)
 
 void zgl_models_layered_begin(void)
 {
-    zgl_models_begin();
-    if (model_run.open == 1) {
-        model_run.gather = 2;
-        model_group_count = 0;
-        model_chunk_count = 0;
-        model_group_last = -1;
-        model_cells_begin();
-    }
+    model_gather_open(2);
 }
 
 // Immediate path: the opaque faces toward the camera. Each vertex of a kept face is
