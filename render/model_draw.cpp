@@ -95,6 +95,20 @@ static uint32_t model_light(const ModelVertex *v, const float p[3], uint32_t c, 
 // out. Explosions' shards and puffs spend much of their lives that small.
 constexpr float MODEL_UNSEEN_RADIUS_PIXELS = 0.5f;
 
+// The length of a bone matrix's longest column: the scale its reach is multiplied by for
+// the sphere around its faces (a rotation times per-axis scales stretches no direction
+// further).
+static float model_bone_scale(const float *x)
+{
+    float longest = 0.0f;
+    for (int col = 0; col < 3; col++) {
+        const float *c = x + 4 * col;
+        float len2 = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
+        longest = len2 > longest ? len2 : longest;
+    }
+    return sqrtf(longest);
+}
+
 // Marks the bones drawn smaller than a pixel (m->bone_unseen); returns how many.
 static int model_mark_unseen_bones(Model *m, const float *matrices)
 {
@@ -107,15 +121,9 @@ static int model_mark_unseen_bones(Model *m, const float *matrices)
     int unseen = 0;
     for (int b = 0; b <= m->bone_count; b++) {
         const float *x = matrices + 16 * b;
-        float longest = 0.0f;
-        for (int col = 0; col < 3; col++) {
-            const float *c = x + 4 * col;
-            float len2 = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
-            longest = len2 > longest ? len2 : longest;
-        }
         float d[3] = {x[12] - eye[0], x[13] - eye[1], x[14] - eye[2]};
         float dist = sqrtf(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
-        float radius = m->bone_reach[b] * sqrtf(longest);
+        float radius = m->bone_reach[b] * model_bone_scale(x);
         // Within the sphere's distance the eye could be inside it: seen.
         int small = dist > radius && radius * focal < MODEL_UNSEEN_RADIUS_PIXELS * (dist - radius);
         m->bone_unseen[b] = (uint8_t)small;
@@ -710,14 +718,8 @@ int zgl_model_in_view(const ModelInstance *inst, const float *matrices)
             continue;
         }
         const float *x = matrices + 16 * b;
-        float longest = 0.0f;
-        for (int col = 0; col < 3; col++) {
-            const float *c = x + 4 * col;
-            float len2 = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
-            longest = len2 > longest ? len2 : longest;
-        }
         // A little wider than the bound, so that rounding never hides a sliver.
-        if (frustum_sphere_visible(x + 12, reach * sqrtf(longest) * 1.001f + 0.01f)) {
+        if (frustum_sphere_visible(x + 12, reach * model_bone_scale(x) * 1.001f + 0.01f)) {
             return 1;
         }
     }
