@@ -125,6 +125,18 @@ ImageRgb draw_ring_fade(int frame)
     });
 }
 
+// The bomb's rings: the same ring without the haze inside it, dark from 0.62 of the half
+// side in, so their bands can be narrow where the whole screen is covered.
+ImageRgb draw_wave_fade(int frame)
+{
+    return arena_picture(128, 128, [frame](float dx, float dy) {
+        float r = std::sqrt(dx * dx + dy * dy);
+        float d = r - 0.84f;
+        float k = std::exp(-d * d / 0.0012f) + 0.3f * std::exp(-d * d / 0.015f);
+        return k * arena_smooth(0.62f, 0.72f, r) * (1.0f - arena_smooth(0.9f, 0.97f, r)) * fade_of(frame);
+    });
+}
+
 ImageRgb draw_disc_fade(int frame)
 {
     return arena_picture(64, 64, [frame](float dx, float dy) {
@@ -134,6 +146,7 @@ ImageRgb draw_disc_fade(int frame)
 }
 
 const Bitmap EXP_RING = {"exp_ring", FADE_FRAMES, draw_ring_fade, nullptr};
+const Bitmap EXP_RING_WAVE = {"exp_ring_wave", FADE_FRAMES, draw_wave_fade, nullptr};
 const Bitmap EXP_DISC = {"exp_disc", FADE_FRAMES, draw_disc_fade, nullptr};
 const Bitmap EXP_FIRE = {"exp_fire", FIRE_FRAMES, draw_fire_hot, nullptr};
 const Bitmap EXP_FIRE_COOL = {"exp_fire_cool", FIRE_FRAMES, draw_fire_cool, nullptr};
@@ -208,14 +221,16 @@ void fireball(Boom &b, const Bitmap *fire, float diameter, float start, float pe
 }
 
 // Where the fading pictures are lit, as fractions of their half side, a texel to spare for
-// filtering: the ring from 0.4 (its inner haze starts there) to 0.97, the disc to 0.94.
+// filtering: the ring from 0.4 (its inner haze starts there) to 0.97, the bomb's ring
+// from 0.62, the disc to 0.94.
 constexpr float RING_LIT_INSIDE = 0.384f;
+constexpr float WAVE_LIT_INSIDE = 0.605f;
 constexpr float RING_LIT_OUTSIDE = 0.985f;
 constexpr float DISC_LIT_OUTSIDE = 0.97f;
 
 // The lit part of a fading ring's or disc's square of the given side, laid on the bone's
-// X/Y plane as the square's own picture: a band of sides quads round the ring's hole, or a
-// polygon round the disc. What is left out is black in every frame, and additive black
+// X/Y plane as the square's own picture: a band of sides quads round the hole of the bomb's
+// ring picture, or a polygon round the disc. What is left out is black in every frame, and additive black
 // draws nothing, so the picture is the square's with fewer blended pixels: worth the
 // faces only for a glow that grows over much of the screen (the bomb wave's).
 void lit_band(ModelBuilder &m, int bone, float side, bool ring, int sides, const Paint &paint)
@@ -224,7 +239,7 @@ void lit_band(ModelBuilder &m, int bone, float side, bool ring, int sides, const
     const PlaneUv uv = {0.5f, 1.0f / side, 0.0f, 0.5f, 0.0f, 1.0f / side};
     // The polygon round the lit circle: its edges touch the circle.
     const float out = (ring ? RING_LIT_OUTSIDE : DISC_LIT_OUTSIDE) * half / std::cos(PI / (float)sides);
-    const float in = RING_LIT_INSIDE * half;
+    const float in = WAVE_LIT_INSIDE * half;
     std::vector<Vec3> disc;
     for (int i = 0; i < sides; i++) {
         float a0 = 2.0f * PI * (float)i / (float)sides, a1 = 2.0f * PI * (float)(i + 1) / (float)sides;
@@ -242,13 +257,13 @@ void lit_band(ModelBuilder &m, int bone, float side, bool ring, int sides, const
 
 // A flat glow on the piece's floor plane, a ring (or a disc) growing from r0 to r1 units
 // of radius over the track while its picture fades out; drawn as its square, or with
-// sides > 0 as only its lit band (lit_band).
+// sides > 0 as only its lit band (lit_band; a ring then takes the bomb's ring picture).
 void flat_glow(Boom &b, uint32_t colour, float r0, float r1, float height, const char *name, bool ring = true,
                int sides = 0)
 {
     int bone = b.m.bone(name, b.root).at(0, 0, height).size(r0);
     // The ring picture draws its circle at 0.84 of the half side.
-    const Bitmap *picture = ring ? &EXP_RING : &EXP_DISC;
+    const Bitmap *picture = !ring ? &EXP_DISC : sides > 0 ? &EXP_RING_WAVE : &EXP_RING;
     const float side = ring ? 2.0f / 0.84f : 2.0f;
     const Paint paint = arena_glow_anim(picture, colour, speed_for(b, FADE_FRAMES));
     if (sides > 0) {
@@ -409,9 +424,9 @@ void model_burst_small(ModelBuilder &m)
 {
     Boom b = boom(m, 2.6f, 0.3f, 0.45f);
     flash(b, 0xfff4d0, 4.0f, 0.12f);
-    shards(b, 5, 2.8f, 0.45f, 0xffa040, 31);
-    flat_glow(b, 0xff7a30, 0.6f, 3.0f, 0.0f, "ring");
-    fireball(b, &EXP_FIRE, 5.2f, 0.35f, 0.3f);
+    shards(b, 4, 2.8f, 0.45f, 0xffa040, 31);
+    flat_glow(b, 0xff7a30, 0.6f, 2.6f, 0.0f, "ring");
+    fireball(b, &EXP_FIRE, 4.7f, 0.35f, 0.3f);
     finish(b);
 }
 
@@ -431,11 +446,11 @@ void model_burst_medium(ModelBuilder &m)
 {
     Boom b = boom(m, 4.5f, 0.3f, 0.6f);
     flash(b, 0xfff4d0, 6.0f, 0.1f);
-    shards(b, 7, 5.0f, 0.6f, 0xff9030, 41);
-    smoke(b, 3, 2.6f, 1.0f, 3.0f, 0x54545c, 42);
-    flat_glow(b, 0xff7020, 1.0f, 5.5f, 0.0f, "ring");
-    fireball(b, &EXP_FIRE, 9.0f, 0.3f, 0.3f);
-    fireball(b, &EXP_FIRE, 5.0f, 0.2f, 0.5f, "fire_b");
+    shards(b, 6, 5.0f, 0.6f, 0xff9030, 41);
+    smoke(b, 2, 2.6f, 1.15f, 3.0f, 0x54545c, 42);
+    flat_glow(b, 0xff7020, 1.0f, 4.7f, 0.0f, "ring");
+    fireball(b, &EXP_FIRE, 8.2f, 0.3f, 0.3f);
+    fireball(b, &EXP_FIRE, 4.6f, 0.2f, 0.5f, "fire_b");
     finish(b);
 }
 
@@ -485,9 +500,9 @@ void model_ring_submerge(ModelBuilder &m)
 void model_ring_mutate(ModelBuilder &m)
 {
     Boom b = boom(m, 3.5f, 0.4f, 0.45f);
-    flash(b, 0xf0c8ff, 5.0f, 0.2f);
-    flat_glow(b, 0xb050ff, 0.4f, 3.8f, 0.0f, "ring");
-    flat_glow(b, 0xff60e0, 3.8f, 0.6f, 0.0f, "ring_in");
+    flash(b, 0xf0c8ff, 4.2f, 0.2f);
+    flat_glow(b, 0xb050ff, 0.4f, 3.1f, 0.0f, "ring");
+    flat_glow(b, 0xff60e0, 3.1f, 0.5f, 0.0f, "ring_in");
     finish(b);
 }
 
@@ -505,7 +520,7 @@ void model_ring_shield(ModelBuilder &m)
 void model_smoke_puff(ModelBuilder &m)
 {
     Boom b = boom(m, 3.0f, 0.5f, 1.0f);
-    smoke(b, 5, 1.2f, 1.2f, 4.0f, 0x50505a, 101, 0.0f);
+    smoke(b, 4, 1.2f, 1.3f, 4.0f, 0x50505a, 101, 0.0f);
     finish(b);
 }
 
@@ -517,12 +532,13 @@ void model_bomb_wave(ModelBuilder &m)
     // The collide bone sweeps out to 140 units, past every corner of the arena seen from
     // anywhere in it, in the first 0.8 s; the pictures follow it.
     Boom b = boom(m, 140.0f, 0.6f, 1.3f);
-    // The waves cover the screen for most of their life: only their lit bands are drawn.
-    flash(b, 0xffffff, 30.0f, 0.12f);
+    // The waves cover the screen for most of their life: only their narrow lit bands are
+    // drawn, and no wash fills the screen behind them (a full-screen blended layer for a
+    // faint tint).
+    flash(b, 0xffffff, 20.0f, 0.12f);
     flat_glow(b, 0xe0f4ff, 2.0f, 140.0f, 0.5f, "wave", true, BOMB_BAND_SIDES);
     flat_glow(b, 0x6aa8ff, 1.0f, 118.0f, 0.4f, "wave_b", true, BOMB_BAND_SIDES);
     flat_glow(b, 0xb060ff, 0.5f, 90.0f, 0.3f, "wave_c", true, BOMB_BAND_SIDES);
-    flat_glow(b, 0x203868, 4.0f, 90.0f, 0.2f, "wash", false, BOMB_BAND_SIDES);
     column(b, 0xc8e0ff, 6.0f, 40.0f, 0.2f);
     finish(b, 10);
 }

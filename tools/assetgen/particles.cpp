@@ -378,9 +378,9 @@ ParticleOut fx_missile_smoke()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 4.0f);
     motion(p, 0.02f, 0.01f);
-    flat(p.rate, 0.45f);
+    flat(p.rate, 0.36f);
     lifetime(p, 0.7f, 0.3f, 1.3f);
-    sizing(p, 1.4f, 0.25f, 2.6f);
+    sizing(p, 1.3f, 0.25f, 2.2f);
     spinning(p, 1.5f, 1.0f);
     colour_flat(p.colour, {185, 185, 190, 170});
     colour_flat(p.colour_var, {0, 0, 0, 40});
@@ -414,13 +414,13 @@ ParticleOut fx_explosion_fire()
     box_flat(p.box, 1.6f, 0.4f, 1.6f);
     staged(p.speed, 0.2f, 0.1f, 0.04f);
     flat(p.speed_var, 0.05f);
-    staged(p.rate, 1.6f, 0.9f, 0.12f);
+    staged(p.rate, 1.3f, 0.75f, 0.1f);
     p.life = 0.25f;
     staged(p.life_var, 0.1f, 0.3f, 0.4f);
     p.fade = 2.5f;
-    staged(p.size, 3.4f, 3.0f, 2.4f);
-    flat(p.size_var, 0.8f);
-    p.grow = 1.7f;
+    staged(p.size, 2.9f, 2.6f, 2.1f);
+    flat(p.size_var, 0.6f);
+    p.grow = 1.6f;
     spinning(p, 1.0f, 3.0f);
     p.rise = 0.8f;
     colour_staged(p.colour, {255, 225, 150, 170}, {255, 130, 40, 200}, {185, 55, 20, 170});
@@ -441,7 +441,7 @@ ParticleOut fx_explosion_smoke()
     box_flat(p.box, 2.5f, 0.3f, 2.5f);
     motion(p, 0.06f, 0.02f);
     lifetime(p, 1.0f, 0.5f, 1.2f);
-    sizing(p, 3.3f, 0.8f, 1.8f);
+    sizing(p, 2.8f, 0.6f, 1.7f);
     spinning(p, 0.6f, 0.8f);
     colour_staged(p.colour, {95, 90, 86, 190}, {95, 90, 86, 190}, {125, 122, 118, 150});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -473,9 +473,9 @@ ParticleOut fx_emerge_dust()
     ParticleOut p = effect("p_smoke.bmp", false, 0.5f);
     box_flat(p.box, 2.5f, 0.0f, 2.5f);
     motion(p, 0.06f, 0.02f);
-    flat(p.rate, 0.28f);
+    flat(p.rate, 0.24f);
     lifetime(p, 0.7f, 0.3f, 1.5f);
-    sizing(p, 3.0f, 0.7f, 1.6f);
+    sizing(p, 2.6f, 0.5f, 1.5f);
     spinning(p, 0.8f, 1.0f);
     colour_flat(p.colour, {160, 142, 115, 140});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -489,9 +489,9 @@ ParticleOut fx_submerge_dust()
     ParticleOut p = effect("p_smoke.bmp", false, 0.5f);
     box_flat(p.box, 2.2f, 0.0f, 2.2f);
     motion(p, 0.02f, 0.01f);
-    flat(p.rate, 0.25f);
+    flat(p.rate, 0.21f);
     lifetime(p, 0.9f, 0.3f, 1.2f);
-    sizing(p, 3.2f, 0.7f, 1.4f);
+    sizing(p, 2.7f, 0.5f, 1.4f);
     spinning(p, 0.5f, 0.8f);
     colour_flat(p.colour, {110, 100, 85, 160});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -506,9 +506,9 @@ ParticleOut fx_spawn_burst()
     ParticleOut p = effect("p_spark.bmp", true, 0.6f);
     times(p, 0.0f, 0.6f, 0.6f, 0.6f);
     motion(p, 0.16f, 0.03f);
-    flat(p.rate, 1.2f);
+    flat(p.rate, 0.95f);
     lifetime(p, 0.45f, 0.15f, 2.2f);
-    sizing(p, 1.3f, 0.25f, 1.8f);
+    sizing(p, 1.2f, 0.2f, 1.7f);
     flat(p.spin_var, 6.0f);
     colour_staged(p.colour, {170, 110, 255, 255}, {235, 225, 255, 255}, {235, 225, 255, 255});
     colour_flat(p.colour_var, {30, 30, 0, 0});
@@ -576,7 +576,7 @@ ParticleOut fx_smartbomb_wave()
     p.life = 0.9f;
     p.fade = 1.1f;
     staged(p.size, 8.6f, 6.4f, 6.4f);
-    p.grow = 12.0f;
+    p.grow = 10.0f;
     flat(p.spin_var, 2.0f);
     colour_flat(p.colour, {200, 230, 255, 230});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
