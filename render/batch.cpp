@@ -255,9 +255,11 @@ void zbatch_set_arrays(const BatchVertex *vertices, int count)
 
 // Faces handed to GL since the last flush. A software renderer (Mesa's llvmpipe) only
 // bins what it is given and rasterises it, on threads of its own, once flushed: a flush
-// every few thousand faces lets those threads draw while this one goes on submitting,
-// instead of everything waiting for the swap.
-constexpr int BATCH_FLUSH_FACES = 3000;
+// now and then lets those threads draw while this one goes on submitting, instead of
+// everything waiting for the swap. Every flush also costs those threads a pass over the
+// screen's tiles and this one a wake-up of each: at the heaviest wave a flush every 3,000
+// faces (about ten a frame) took longer than one every 12,000 with the passes' own flushes.
+constexpr int BATCH_FLUSH_FACES = 12000;
 static int batch_faces_unflushed;
 
 static void batch_drawn(int indices)
