@@ -10,27 +10,7 @@
 
 int geom_segment_point_near_xz(const float p[3], const float s[3], const float v[3], float near2, float far2)
 {
-    float dx = p[0] - s[0];
-    float dz = p[2] - s[2];
-    float start2 = dx * dx + dz * dz;
-    if (!(start2 < far2)) {
-        return 0;
-    }
-    float test2 = start2;
-    float len2 = v[0] * v[0] + v[2] * v[2];
-    if (len2 > 0.0001f) {
-        float t = (dx * v[0] + dz * v[2]) / len2;
-        if (t < 0.0f) {
-            return -1;
-        }
-        if (t > 1.0f) {
-            t = 1.0f;
-        }
-        float ex = s[0] + t * v[0] - p[0];
-        float ez = s[2] + t * v[2] - p[2];
-        test2 = ex * ex + ez * ez;
-    }
-    return test2 < near2 ? 1 : 0;
+    return geom_segment_xz_point_near(geom_segment_xz(s, v), p, near2, far2);
 }
 
 int geom_segment_closest_point_xz(float c[3], const float p[3], const float s[3], const float v[3], float near2)

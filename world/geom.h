@@ -16,6 +16,40 @@
 // (t < 0); otherwise the test point is the one nearest p on the segment (only s for a
 // zero-length v). 1 when that point is nearer than near2 (squared), else 0.
 int geom_segment_point_near_xz(const float p[3], const float s[3], const float v[3], float near2, float far2);
+// The same test of many points against one segment: its x/z start, move and squared
+// length are read once (geom_segment_xz), then each point is tested in line.
+struct GeomSegmentXZ {
+    float sx, sz;   // start
+    float vx, vz;   // move
+    float len2;     // vx vx + vz vz
+};
+inline GeomSegmentXZ geom_segment_xz(const float s[3], const float v[3])
+{
+    return GeomSegmentXZ{s[0], s[2], v[0], v[2], v[0] * v[0] + v[2] * v[2]};
+}
+inline int geom_segment_xz_point_near(const GeomSegmentXZ &g, const float p[3], float near2, float far2)
+{
+    float dx = p[0] - g.sx;
+    float dz = p[2] - g.sz;
+    float start2 = dx * dx + dz * dz;
+    if (!(start2 < far2)) {
+        return 0;
+    }
+    float test2 = start2;
+    if (g.len2 > 0.0001f) {
+        float t = (dx * g.vx + dz * g.vz) / g.len2;
+        if (t < 0.0f) {
+            return -1;
+        }
+        if (t > 1.0f) {
+            t = 1.0f;
+        }
+        float ex = g.sx + t * g.vx - p[0];
+        float ez = g.sz + t * g.vz - p[2];
+        test2 = ex * ex + ez * ez;
+    }
+    return test2 < near2 ? 1 : 0;
+}
 // X/Z only. c = the point of the segment s + t v nearest p (c = s, all three
 // components, for a zero-length v); -1 when p lies behind the start, with c.x, c.z
 // then holding p - s. 1 when c is nearer than near2 (squared) to p, else 0.
