@@ -184,7 +184,7 @@ int beasties_pairs_near(int i, int after)
 
 // Writes entry j's position back after a pair test; 1 when a contact moved it (it then
 // leaves its cell for the moved list).
-int beasties_pair_moved(int j)
+inline int beasties_pair_moved(int j)
 {
     PairSnapshot &p = g_pairs;
     const float *pos = p.beastie[j]->position;
