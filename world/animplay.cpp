@@ -781,8 +781,15 @@ __attribute__((target_clones("avx2", "default"))) void anim_build_matrices(AnimS
         }
         st->build_sprite_angle = st->sprite_angle;
     }
-    for (int i = 0; i < set->bone_count; i++) {
-        const AnimBone *bone = &set->bones[i];
+    // Read once: the stale marks are bytes, and a byte's store could change anything as far
+    // as the compiler knows, so the loop keeps its own copies of what it reads.
+    const AnimBone *bones = set->bones;
+    const int bone_count = set->bone_count;
+    const float *health = st->bone_health;
+    uint8_t *stale = st->build_stale;
+    const AnimBuildMemo *memos = st->build_memo;
+    for (int i = 0; i < bone_count; i++) {
+        const AnimBone *bone = &bones[i];
         float *out = m + 16 * (i + 1);
         const float *parent = m + 16 * bone->parent;
         if (bone->delay >= 1 && h > 0) {
@@ -793,16 +800,16 @@ __attribute__((target_clones("avx2", "default"))) void anim_build_matrices(AnimS
             memcpy(out, st->history + 16 * k, sizeof(float) * 16);
             continue;
         }
-        if (st->bone_health && st->bone_health[i] < 0.0f) {
+        if (health && health[i] < 0.0f) {
             for (int e : {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14}) {
                 out[e] = 0.0f;
             }
         } else {
-            if (st->build_stale[i]) {
-                anim_make_build_memo(st, i, bone->camera_facing, st->build_stale[i] == ANIM_STALE_TURNED);
-                st->build_stale[i] = 0;
+            if (stale[i]) {
+                anim_make_build_memo(st, i, bone->camera_facing, stale[i] == ANIM_STALE_TURNED);
+                stale[i] = 0;
             }
-            const AnimBuildMemo *memo = &st->build_memo[i];
+            const AnimBuildMemo *memo = &memos[i];
             if (bone->camera_facing) {
                 // Cam x L x R x S: the bone keeps the size of its parent's axes but faces
                 // the camera whatever the parent's turn.
