@@ -646,18 +646,26 @@ void anim_blend(AnimState *st)
     }
     float root[3] = {0.0f, 0.0f, 0.0f};
     int lowest = 1000;
-    for (int i = 0; i < set->bone_count; i++) {
-        const AnimDrive drive = st->drives[i];
+    // Read once, as in anim_build_matrices: the stale marks written below are bytes.
+    const AnimBone *bones = set->bones;
+    const int bone_count = set->bone_count;
+    const AnimDrive *drives = st->drives;
+    AnimBlendMemo *memos = st->blend_memo;
+    BonePose *poses = st->pose;
+    const BonePose *from_poses = st->from_pose;
+    uint8_t *build_stale = st->build_stale;
+    for (int i = 0; i < bone_count; i++) {
+        const AnimDrive drive = drives[i];
         if (drive.play < 0) {
             continue;
         }
         const AnimPlay *p = &anim_play_pool[drive.play];
         const AnimTrack *t = p->track;
-        const float *keys = set->bones[i].key_poses;
+        const float *keys = bones[i].key_poses;
         int to = drive.base + t->key_frames[p->to_key];
         const float *target = keys + POSE_FLOATS * to;
         float w = p->weight;
-        AnimBlendMemo *memo = &st->blend_memo[i];
+        AnimBlendMemo *memo = &memos[i];
         if (p->from_key >= 0) {
             int source = drive.base + t->key_frames[p->from_key];
             const float *from = keys + POSE_FLOATS * source;
@@ -671,17 +679,17 @@ void anim_blend(AnimState *st)
                     memo->source = source;
                     memo->target = to;
                 }
-                int stale = anim_blend_bone(&st->pose[i], from, target, w, &memo->arc);
+                int stale = anim_blend_bone(&poses[i], from, target, w, &memo->arc);
                 memo->weight = w;
-                st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
+                build_stale[i] = stale > build_stale[i] ? stale : build_stale[i];
             }
         } else {
-            const float *source = reinterpret_cast<const float *>(&st->from_pose[i]);
+            const float *source = reinterpret_cast<const float *>(&from_poses[i]);
             GeomSlerpArc arc;
             geom_quat_slerp_arc(&arc, source, target);
-            int stale = anim_blend_bone(&st->pose[i], source, target, w, &arc);
+            int stale = anim_blend_bone(&poses[i], source, target, w, &arc);
             memo->target = -1;
-            st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
+            build_stale[i] = stale > build_stale[i] ? stale : build_stale[i];
         }
         if (t->root_bone < lowest) {
             lowest = t->root_bone;
