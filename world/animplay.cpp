@@ -23,6 +23,14 @@ anim_event_hook_t g_anim_event_hook;
 
 constexpr int POSE_FLOATS = 10;
 
+// The pose blend and the matrix build are each made twice, for AVX2 processors and for any
+// other, and the loader picks one (ANIM_TWO_MAKES); the helpers they call are folded into
+// both makes (ANIM_FOLDED). AVX2 broadcasts an element and sets a single lane in one
+// instruction each. Both makes do the same multiplies and sums in the same order (nothing
+// is fused), so both give the same floats.
+#define ANIM_TWO_MAKES __attribute__((target_clones("avx2", "default")))
+#define ANIM_FOLDED __attribute__((always_inline)) static inline
+
 // The pool of running animations; free records are chained through next.
 static AnimPlay anim_play_pool[ANIM_MAX_PLAYS];
 static AnimPlay *anim_play_free;
@@ -594,7 +602,7 @@ static bool anim_same_bits(float a, float b)
 // ten floats), so source may be a key pose or a BonePose. Returns what the new pose
 // changed for the matrix build: ANIM_STALE_TURNED when its orientation or scale differs
 // from the old one in any bit, else ANIM_STALE_MOVED.
-static int anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
+ANIM_FOLDED int anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
 {
     static_assert(sizeof(BonePose) == sizeof(float) * POSE_FLOATS, "a pose is laid out as a key pose");
     BonePose next;
@@ -635,7 +643,7 @@ static void anim_find_drives(AnimState *st)
     st->drives_valid = 1;
 }
 
-void anim_blend(AnimState *st)
+ANIM_TWO_MAKES void anim_blend(AnimState *st)
 {
     const AnimSet *set = st->set;
     if (!set || !st->pose) {
@@ -707,13 +715,10 @@ void anim_blend(AnimState *st)
     }
 }
 
-// The build's helpers are folded into each of its two makes (see anim_build_matrices).
-#define ANIM_BUILD_INLINE __attribute__((always_inline)) static inline
-
 // Bone i's build memo from its pose: the rotation and scale part R x diag(S) (a
 // camera-facing bone's sprite angle turning R first about the view axis) only when the
 // orientation or scale was written (turned); the position always.
-ANIM_BUILD_INLINE void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int turned)
+ANIM_FOLDED void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int turned)
 {
     const BonePose *pose = &st->pose[i];
     AnimBuildMemo *memo = &st->build_memo[i];
@@ -748,7 +753,7 @@ ANIM_BUILD_INLINE void anim_make_build_memo(const AnimState *st, int i, int came
 // out[0..2] = v[0..2] with out[3] kept, as one store of four floats: a child bone's
 // build reads its parent's columns four floats at a time right after, which a store of
 // two and one float could not hand on without a wait.
-ANIM_BUILD_INLINE void anim_store_column(float *out, geom_v4 v)
+ANIM_FOLDED void anim_store_column(float *out, geom_v4 v)
 {
     v[3] = out[3];
     memcpy(out, &v, sizeof(v));
@@ -758,7 +763,7 @@ ANIM_BUILD_INLINE void anim_store_column(float *out, geom_v4 v)
 // p[8 + r] L[c][2] for the columns c = 0 .. 2, and the translation p[r] L[0][3] +
 // p[4 + r] L[1][3] + p[8 + r] L[2][3] + p[12 + r], each summed left to right: the floats
 // of geom_mat3_mul and geom_transform_point. Elements 3, 7, 11 and 15 of out are kept.
-ANIM_BUILD_INLINE void anim_bone_times_parent(float *out, const float *parent, const AnimBuildMemo *memo)
+ANIM_FOLDED void anim_bone_times_parent(float *out, const float *parent, const AnimBuildMemo *memo)
 {
     const geom_v4 p0 = geom_v4_load(parent), p1 = geom_v4_load(parent + 4), p2 = geom_v4_load(parent + 8);
     const float(*l)[4] = memo->col;
@@ -768,11 +773,7 @@ ANIM_BUILD_INLINE void anim_bone_times_parent(float *out, const float *parent, c
     anim_store_column(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
 }
 
-// The build is made twice, for AVX2 processors and for any other, and the loader picks one:
-// AVX2 broadcasts a memo element and keeps a column's fourth lane in one instruction each.
-// Both do the same multiplies and sums in the same order (nothing is fused), so both give
-// the same floats.
-__attribute__((target_clones("avx2", "default"))) void anim_build_matrices(AnimState *st)
+ANIM_TWO_MAKES void anim_build_matrices(AnimState *st)
 {
     const AnimSet *set = st->set;
     float *m = st->matrices;
