@@ -643,7 +643,9 @@ static void anim_find_drives(AnimState *st)
     st->drives_valid = 1;
 }
 
-ANIM_TWO_MAKES void anim_blend(AnimState *st)
+// anim_blend's work (a function of its own: a function of two makes is named so from its
+// first mention on, and anim_blend is called above).
+ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st)
 {
     const AnimSet *set = st->set;
     if (!set || !st->pose) {
@@ -713,6 +715,11 @@ ANIM_TWO_MAKES void anim_blend(AnimState *st)
         st->root_change[c] = root[c] - st->last_root[c];
         st->last_root[c] = root[c];
     }
+}
+
+void anim_blend(AnimState *st)
+{
+    anim_blend_poses(st);
 }
 
 // Bone i's build memo from its pose: the rotation and scale part R x diag(S) (a
