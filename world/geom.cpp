@@ -119,23 +119,6 @@ void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4])
     }
 }
 
-void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc)
-{
-    float wb = 1.0f - s;
-    float wa = s;
-    if (arc->theta > 0.0f) {
-        wb = sinf(arc->theta * (1.0f - s)) * arc->k;
-        wa = sinf(arc->theta * s) * arc->k;
-    }
-    // Each lane wb b + (sign wa) a, as the scalar sum gives it.
-    geom_v4 r = wb * geom_v4_load(b) + (arc->sign * wa) * geom_v4_load(a);
-    float len2 = r[0] * r[0] + r[1] * r[1] + r[2] * r[2] + r[3] * r[3];
-    if (len2 > 0.0f) {
-        r *= 1.0f / sqrtf(len2);
-    }
-    memcpy(out, &r, sizeof(r));
-}
-
 void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s)
 {
     GeomSlerpArc arc;

@@ -9,6 +9,7 @@
 // Divisions and normalisations are exact (a zero length leaves a vector at zero).
 #pragma once
 
+#include <cmath>
 #include <cstring>
 
 // X/Z only. 0 when p is not nearer than far2 (squared) to the start s. Else, for a
@@ -76,7 +77,8 @@ struct GeomSlerpArc {
     float k;        // 1 / sin(theta)
 };
 void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4]);
-void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
+// (In line, below: the pose blend runs it for every bone it moves.)
+inline void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
 // out's 3x3 block = the inverse of m's. A singular block gives a zero block (no
 // infinities). Other elements of out are untouched; out may be m.
 void geom_mat3_inverse(const float m[16], float out[16]);
@@ -180,4 +182,21 @@ inline void geom_transform_point(const float m[16], const float p[3], float out[
 {
     geom_v4_store3(out, geom_v4_load(m) * p[0] + geom_v4_load(m + 4) * p[1] + geom_v4_load(m + 8) * p[2] +
                             geom_v4_load(m + 12));
+}
+
+inline void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc)
+{
+    float wb = 1.0f - s;
+    float wa = s;
+    if (arc->theta > 0.0f) {
+        wb = sinf(arc->theta * (1.0f - s)) * arc->k;
+        wa = sinf(arc->theta * s) * arc->k;
+    }
+    // Each lane wb b + (sign wa) a, as the scalar sum gives it.
+    geom_v4 r = wb * geom_v4_load(b) + (arc->sign * wa) * geom_v4_load(a);
+    float len2 = r[0] * r[0] + r[1] * r[1] + r[2] * r[2] + r[3] * r[3];
+    if (len2 > 0.0f) {
+        r *= 1.0f / sqrtf(len2);
+    }
+    memcpy(out, &r, sizeof(r));
 }
