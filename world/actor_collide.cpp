@@ -142,13 +142,13 @@ uint32_t actor_spheres_hit_test(Actor *target)
         return 0;
     }
     const HitSphere *spheres = target->anim.hit_spheres;
+    const GeomSegmentXZ move = geom_segment_xz(g_collider.position, g_collider.velocity);
     for (int i = 0; i < count; i++) {
         const HitSphere *s = &spheres[i];
         float near2, far2;
         actor_sphere_reach(s, &near2, &far2);
         if (i == 0) {
-            if (s->radius <= 0.0f ||
-                geom_segment_point_near_xz(s->centre, g_collider.position, g_collider.velocity, near2, far2) < 1) {
+            if (s->radius <= 0.0f || geom_segment_xz_point_near(move, s->centre, near2, far2) < 1) {
                 return 0;
             }
             continue;
@@ -156,7 +156,7 @@ uint32_t actor_spheres_hit_test(Actor *target)
         if (s->matrix <= 0 || target->anim.bone_health[s->matrix - 1] < 0.0f) {
             continue;
         }
-        if (geom_segment_point_near_xz(s->centre, g_collider.position, g_collider.velocity, near2, far2) <= 0) {
+        if (geom_segment_xz_point_near(move, s->centre, near2, far2) <= 0) {
             continue;
         }
         Actor *mover = g_collider.actor;

@@ -23,6 +23,14 @@ anim_event_hook_t g_anim_event_hook;
 
 constexpr int POSE_FLOATS = 10;
 
+// The pose blend and the matrix build are each made twice, for AVX2 processors and for any
+// other, and the loader picks one (ANIM_TWO_MAKES); the helpers they call are folded into
+// both makes (ANIM_FOLDED). AVX2 broadcasts an element and sets a single lane in one
+// instruction each. Both makes do the same multiplies and sums in the same order (nothing
+// is fused), so both give the same floats.
+#define ANIM_TWO_MAKES __attribute__((target_clones("avx2", "default")))
+#define ANIM_FOLDED __attribute__((always_inline)) static inline
+
 // The pool of running animations; free records are chained through next.
 static AnimPlay anim_play_pool[ANIM_MAX_PLAYS];
 static AnimPlay *anim_play_free;
@@ -594,7 +602,7 @@ static bool anim_same_bits(float a, float b)
 // ten floats), so source may be a key pose or a BonePose. Returns what the new pose
 // changed for the matrix build: ANIM_STALE_TURNED when its orientation or scale differs
 // from the old one in any bit, else ANIM_STALE_MOVED.
-static int anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
+ANIM_FOLDED int anim_blend_bone(BonePose *cur, const float *source, const float *target, float w, const GeomSlerpArc *arc)
 {
     static_assert(sizeof(BonePose) == sizeof(float) * POSE_FLOATS, "a pose is laid out as a key pose");
     BonePose next;
@@ -635,7 +643,9 @@ static void anim_find_drives(AnimState *st)
     st->drives_valid = 1;
 }
 
-void anim_blend(AnimState *st)
+// anim_blend's work (a function of its own: a function of two makes is named so from its
+// first mention on, and anim_blend is called above).
+ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st)
 {
     const AnimSet *set = st->set;
     if (!set || !st->pose) {
@@ -646,18 +656,26 @@ void anim_blend(AnimState *st)
     }
     float root[3] = {0.0f, 0.0f, 0.0f};
     int lowest = 1000;
-    for (int i = 0; i < set->bone_count; i++) {
-        const AnimDrive drive = st->drives[i];
+    // Read once, as in anim_build_matrices: the stale marks written below are bytes.
+    const AnimBone *bones = set->bones;
+    const int bone_count = set->bone_count;
+    const AnimDrive *drives = st->drives;
+    AnimBlendMemo *memos = st->blend_memo;
+    BonePose *poses = st->pose;
+    const BonePose *from_poses = st->from_pose;
+    uint8_t *build_stale = st->build_stale;
+    for (int i = 0; i < bone_count; i++) {
+        const AnimDrive drive = drives[i];
         if (drive.play < 0) {
             continue;
         }
         const AnimPlay *p = &anim_play_pool[drive.play];
         const AnimTrack *t = p->track;
-        const float *keys = set->bones[i].key_poses;
+        const float *keys = bones[i].key_poses;
         int to = drive.base + t->key_frames[p->to_key];
         const float *target = keys + POSE_FLOATS * to;
         float w = p->weight;
-        AnimBlendMemo *memo = &st->blend_memo[i];
+        AnimBlendMemo *memo = &memos[i];
         if (p->from_key >= 0) {
             int source = drive.base + t->key_frames[p->from_key];
             const float *from = keys + POSE_FLOATS * source;
@@ -671,17 +689,17 @@ void anim_blend(AnimState *st)
                     memo->source = source;
                     memo->target = to;
                 }
-                int stale = anim_blend_bone(&st->pose[i], from, target, w, &memo->arc);
+                int stale = anim_blend_bone(&poses[i], from, target, w, &memo->arc);
                 memo->weight = w;
-                st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
+                build_stale[i] = stale > build_stale[i] ? stale : build_stale[i];
             }
         } else {
-            const float *source = reinterpret_cast<const float *>(&st->from_pose[i]);
+            const float *source = reinterpret_cast<const float *>(&from_poses[i]);
             GeomSlerpArc arc;
             geom_quat_slerp_arc(&arc, source, target);
-            int stale = anim_blend_bone(&st->pose[i], source, target, w, &arc);
+            int stale = anim_blend_bone(&poses[i], source, target, w, &arc);
             memo->target = -1;
-            st->build_stale[i] = stale > st->build_stale[i] ? stale : st->build_stale[i];
+            build_stale[i] = stale > build_stale[i] ? stale : build_stale[i];
         }
         if (t->root_bone < lowest) {
             lowest = t->root_bone;
@@ -699,10 +717,15 @@ void anim_blend(AnimState *st)
     }
 }
 
+void anim_blend(AnimState *st)
+{
+    anim_blend_poses(st);
+}
+
 // Bone i's build memo from its pose: the rotation and scale part R x diag(S) (a
 // camera-facing bone's sprite angle turning R first about the view axis) only when the
 // orientation or scale was written (turned); the position always.
-static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int turned)
+ANIM_FOLDED void anim_make_build_memo(const AnimState *st, int i, int camera_facing, int turned)
 {
     const BonePose *pose = &st->pose[i];
     AnimBuildMemo *memo = &st->build_memo[i];
@@ -737,7 +760,7 @@ static void anim_make_build_memo(const AnimState *st, int i, int camera_facing, 
 // out[0..2] = v[0..2] with out[3] kept, as one store of four floats: a child bone's
 // build reads its parent's columns four floats at a time right after, which a store of
 // two and one float could not hand on without a wait.
-static inline void anim_store_column(float *out, geom_v4 v)
+ANIM_FOLDED void anim_store_column(float *out, geom_v4 v)
 {
     v[3] = out[3];
     memcpy(out, &v, sizeof(v));
@@ -747,7 +770,7 @@ static inline void anim_store_column(float *out, geom_v4 v)
 // p[8 + r] L[c][2] for the columns c = 0 .. 2, and the translation p[r] L[0][3] +
 // p[4 + r] L[1][3] + p[8 + r] L[2][3] + p[12 + r], each summed left to right: the floats
 // of geom_mat3_mul and geom_transform_point. Elements 3, 7, 11 and 15 of out are kept.
-static void anim_bone_times_parent(float *out, const float *parent, const AnimBuildMemo *memo)
+ANIM_FOLDED void anim_bone_times_parent(float *out, const float *parent, const AnimBuildMemo *memo)
 {
     const geom_v4 p0 = geom_v4_load(parent), p1 = geom_v4_load(parent + 4), p2 = geom_v4_load(parent + 8);
     const float(*l)[4] = memo->col;
@@ -757,7 +780,7 @@ static void anim_bone_times_parent(float *out, const float *parent, const AnimBu
     anim_store_column(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
 }
 
-void anim_build_matrices(AnimState *st)
+ANIM_TWO_MAKES void anim_build_matrices(AnimState *st)
 {
     const AnimSet *set = st->set;
     float *m = st->matrices;
@@ -774,8 +797,15 @@ void anim_build_matrices(AnimState *st)
         }
         st->build_sprite_angle = st->sprite_angle;
     }
-    for (int i = 0; i < set->bone_count; i++) {
-        const AnimBone *bone = &set->bones[i];
+    // Read once: the stale marks are bytes, and a byte's store could change anything as far
+    // as the compiler knows, so the loop keeps its own copies of what it reads.
+    const AnimBone *bones = set->bones;
+    const int bone_count = set->bone_count;
+    const float *health = st->bone_health;
+    uint8_t *stale = st->build_stale;
+    const AnimBuildMemo *memos = st->build_memo;
+    for (int i = 0; i < bone_count; i++) {
+        const AnimBone *bone = &bones[i];
         float *out = m + 16 * (i + 1);
         const float *parent = m + 16 * bone->parent;
         if (bone->delay >= 1 && h > 0) {
@@ -786,16 +816,16 @@ void anim_build_matrices(AnimState *st)
             memcpy(out, st->history + 16 * k, sizeof(float) * 16);
             continue;
         }
-        if (st->bone_health && st->bone_health[i] < 0.0f) {
+        if (health && health[i] < 0.0f) {
             for (int e : {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14}) {
                 out[e] = 0.0f;
             }
         } else {
-            if (st->build_stale[i]) {
-                anim_make_build_memo(st, i, bone->camera_facing, st->build_stale[i] == ANIM_STALE_TURNED);
-                st->build_stale[i] = 0;
+            if (stale[i]) {
+                anim_make_build_memo(st, i, bone->camera_facing, stale[i] == ANIM_STALE_TURNED);
+                stale[i] = 0;
             }
-            const AnimBuildMemo *memo = &st->build_memo[i];
+            const AnimBuildMemo *memo = &memos[i];
             if (bone->camera_facing) {
                 // Cam x L x R x S: the bone keeps the size of its parent's axes but faces
                 // the camera whatever the parent's turn.

@@ -159,7 +159,7 @@ Beastie *beastie_get(BeastieLink link);        // the enemy, or null once it has
 // The attachment parent while it is listed, else null.
 inline Beastie *beastie_parent(const Beastie *b)
 {
-    return beastie_get(b->parent);
+    return b->parent.serial ? beastie_get(b->parent) : nullptr;   // most hang on nothing
 }
 
 // A new mark for a pass that picks enemies before it acts on them (Beastie::mark): the

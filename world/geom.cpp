@@ -10,27 +10,7 @@
 
 int geom_segment_point_near_xz(const float p[3], const float s[3], const float v[3], float near2, float far2)
 {
-    float dx = p[0] - s[0];
-    float dz = p[2] - s[2];
-    float start2 = dx * dx + dz * dz;
-    if (!(start2 < far2)) {
-        return 0;
-    }
-    float test2 = start2;
-    float len2 = v[0] * v[0] + v[2] * v[2];
-    if (len2 > 0.0001f) {
-        float t = (dx * v[0] + dz * v[2]) / len2;
-        if (t < 0.0f) {
-            return -1;
-        }
-        if (t > 1.0f) {
-            t = 1.0f;
-        }
-        float ex = s[0] + t * v[0] - p[0];
-        float ez = s[2] + t * v[2] - p[2];
-        test2 = ex * ex + ez * ez;
-    }
-    return test2 < near2 ? 1 : 0;
+    return geom_segment_xz_point_near(geom_segment_xz(s, v), p, near2, far2);
 }
 
 int geom_segment_closest_point_xz(float c[3], const float p[3], const float s[3], const float v[3], float near2)
@@ -137,23 +117,6 @@ void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4])
         arc->theta = atan2f(sqrtf(1.0f - c * c), c);
         arc->k = 1.0f / sinf(arc->theta);
     }
-}
-
-void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc)
-{
-    float wb = 1.0f - s;
-    float wa = s;
-    if (arc->theta > 0.0f) {
-        wb = sinf(arc->theta * (1.0f - s)) * arc->k;
-        wa = sinf(arc->theta * s) * arc->k;
-    }
-    // Each lane wb b + (sign wa) a, as the scalar sum gives it.
-    geom_v4 r = wb * geom_v4_load(b) + (arc->sign * wa) * geom_v4_load(a);
-    float len2 = r[0] * r[0] + r[1] * r[1] + r[2] * r[2] + r[3] * r[3];
-    if (len2 > 0.0f) {
-        r *= 1.0f / sqrtf(len2);
-    }
-    memcpy(out, &r, sizeof(r));
 }
 
 void geom_quat_slerp(float out[4], const float a[4], const float b[4], float s)

@@ -9,6 +9,7 @@
 // Divisions and normalisations are exact (a zero length leaves a vector at zero).
 #pragma once
 
+#include <cmath>
 #include <cstring>
 
 // X/Z only. 0 when p is not nearer than far2 (squared) to the start s. Else, for a
@@ -16,6 +17,40 @@
 // (t < 0); otherwise the test point is the one nearest p on the segment (only s for a
 // zero-length v). 1 when that point is nearer than near2 (squared), else 0.
 int geom_segment_point_near_xz(const float p[3], const float s[3], const float v[3], float near2, float far2);
+// The same test of many points against one segment: its x/z start, move and squared
+// length are read once (geom_segment_xz), then each point is tested in line.
+struct GeomSegmentXZ {
+    float sx, sz;   // start
+    float vx, vz;   // move
+    float len2;     // vx vx + vz vz
+};
+inline GeomSegmentXZ geom_segment_xz(const float s[3], const float v[3])
+{
+    return GeomSegmentXZ{s[0], s[2], v[0], v[2], v[0] * v[0] + v[2] * v[2]};
+}
+inline int geom_segment_xz_point_near(const GeomSegmentXZ &g, const float p[3], float near2, float far2)
+{
+    float dx = p[0] - g.sx;
+    float dz = p[2] - g.sz;
+    float start2 = dx * dx + dz * dz;
+    if (!(start2 < far2)) {
+        return 0;
+    }
+    float test2 = start2;
+    if (g.len2 > 0.0001f) {
+        float t = (dx * g.vx + dz * g.vz) / g.len2;
+        if (t < 0.0f) {
+            return -1;
+        }
+        if (t > 1.0f) {
+            t = 1.0f;
+        }
+        float ex = g.sx + t * g.vx - p[0];
+        float ez = g.sz + t * g.vz - p[2];
+        test2 = ex * ex + ez * ez;
+    }
+    return test2 < near2 ? 1 : 0;
+}
 // X/Z only. c = the point of the segment s + t v nearest p (c = s, all three
 // components, for a zero-length v); -1 when p lies behind the start, with c.x, c.z
 // then holding p - s. 1 when c is nearer than near2 (squared) to p, else 0.
@@ -42,7 +77,8 @@ struct GeomSlerpArc {
     float k;        // 1 / sin(theta)
 };
 void geom_quat_slerp_arc(GeomSlerpArc *arc, const float a[4], const float b[4]);
-void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
+// (In line, below: the pose blend runs it for every bone it moves.)
+inline void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc);
 // out's 3x3 block = the inverse of m's. A singular block gives a zero block (no
 // infinities). Other elements of out are untouched; out may be m.
 void geom_mat3_inverse(const float m[16], float out[16]);
@@ -146,4 +182,21 @@ inline void geom_transform_point(const float m[16], const float p[3], float out[
 {
     geom_v4_store3(out, geom_v4_load(m) * p[0] + geom_v4_load(m + 4) * p[1] + geom_v4_load(m + 8) * p[2] +
                             geom_v4_load(m + 12));
+}
+
+inline void geom_quat_slerp_along(float out[4], const float a[4], const float b[4], float s, const GeomSlerpArc *arc)
+{
+    float wb = 1.0f - s;
+    float wa = s;
+    if (arc->theta > 0.0f) {
+        wb = sinf(arc->theta * (1.0f - s)) * arc->k;
+        wa = sinf(arc->theta * s) * arc->k;
+    }
+    // Each lane wb b + (sign wa) a, as the scalar sum gives it.
+    geom_v4 r = wb * geom_v4_load(b) + (arc->sign * wa) * geom_v4_load(a);
+    float len2 = r[0] * r[0] + r[1] * r[1] + r[2] * r[2] + r[3] * r[3];
+    if (len2 > 0.0f) {
+        r *= 1.0f / sqrtf(len2);
+    }
+    memcpy(out, &r, sizeof(r));
 }
