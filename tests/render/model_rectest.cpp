@@ -281,14 +281,14 @@ TEST_F(ModelRec, DrawsOfOneTextureBetweenBeginAndEndGoToGlTogether)
             EXPECT_FLOAT_EQ(last.positions[last.positions.size() - 12 + k][0], first.positions[k][0] + 10.0f);
         }
     }
-    // GL is flushed every 3000 faces it was handed, so that a software renderer's threads
-    // draw them while the frame goes on.
+    // GL is flushed every 12,000 faces it was handed, so that a software renderer's
+    // threads draw them while the frame goes on.
     zbatch_flush_gl();
     glrec_events().clear();
-    for (int i = 0; i < 1600; i++) {
+    for (int i = 0; i < 6400; i++) {
         zgl_draw_model(&ia, m, nullptr, 0, 1);
     }
-    EXPECT_EQ(glrec_only(GlOp::Flush).size(), 2u) << "6400 faces";
+    EXPECT_EQ(glrec_only(GlOp::Flush).size(), 2u) << "25,600 faces";
     model_instance_free(&ia);
     model_instance_free(&ib);
 }
