@@ -27,8 +27,21 @@ constexpr int POSE_FLOATS = 10;
 // other, and the loader picks one (ANIM_TWO_MAKES); the helpers they call are folded into
 // both makes (ANIM_FOLDED). AVX2 broadcasts an element and sets a single lane in one
 // instruction each. Both makes do the same multiplies and sums in the same order (nothing
-// is fused), so both give the same floats.
+// is fused), so both give the same floats. Each is a file-local function behind the public
+// one (a function of two makes is named so from its first mention). The sanitizer builds
+// make only the plain one: the loader's pick runs before a sanitizer's runtime is up.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define ANIM_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define ANIM_SANITIZED 1
+#endif
+#endif
+#ifdef ANIM_SANITIZED
+#define ANIM_TWO_MAKES
+#else
 #define ANIM_TWO_MAKES __attribute__((target_clones("avx2", "default")))
+#endif
 #define ANIM_FOLDED __attribute__((always_inline)) static inline
 
 // The pool of running animations; free records are chained through next.
@@ -643,8 +656,7 @@ static void anim_find_drives(AnimState *st)
     st->drives_valid = 1;
 }
 
-// anim_blend's work (a function of its own: a function of two makes is named so from its
-// first mention on, and anim_blend is called above).
+// anim_blend's work, in its two makes.
 ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st)
 {
     const AnimSet *set = st->set;
@@ -780,7 +792,8 @@ ANIM_FOLDED void anim_bone_times_parent(float *out, const float *parent, const A
     anim_store_column(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
 }
 
-ANIM_TWO_MAKES void anim_build_matrices(AnimState *st)
+// anim_build_matrices' work, in its two makes.
+ANIM_TWO_MAKES static void anim_build_bones(AnimState *st)
 {
     const AnimSet *set = st->set;
     float *m = st->matrices;
@@ -851,6 +864,11 @@ ANIM_TWO_MAKES void anim_build_matrices(AnimState *st)
             memcpy(st->history + 16 * st->history_index, out, sizeof(float) * 16);
         }
     }
+}
+
+void anim_build_matrices(AnimState *st)
+{
+    anim_build_bones(st);
 }
 
 void anim_build_light_dirs(AnimState *st)
