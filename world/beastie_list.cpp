@@ -53,8 +53,8 @@ struct PairSnapshot {
     int slot[BEASTIE_MAX];            // where each entry stands in its cell's run
     uint8_t moved[BEASTIE_MAX];
     int cell_start[PAIR_CELLS + 1];   // the cells' runs of slots
-    int slot_entry[BEASTIE_MAX + 3];  // entries cell by cell, in list order within a cell
-    int slot_rank[BEASTIE_MAX + 3];   // the same, or -1 once the entry left its cell
+    int slot_entry[BEASTIE_MAX + 3];  // entries cell by cell, in list order within a cell;
+                                      // -1 once the entry left its cell
     float slot_x[BEASTIE_MAX + 3];    // (3 more: a run is read four at a time)
     float slot_z[BEASTIE_MAX + 3];
     float slot_reach[BEASTIE_MAX + 3];
@@ -113,7 +113,6 @@ void beasties_snapshot(Beastie *from)
         int slot = fill[p.cell[j]]++;
         p.slot[j] = slot;
         p.slot_entry[slot] = j;
-        p.slot_rank[slot] = j;
         p.slot_x[slot] = p.x[j];
         p.slot_z[slot] = p.z[j];
         p.slot_reach[slot] = p.reach[j];
@@ -143,15 +142,15 @@ int beasties_pairs_near(int i, int after)
     for (int cz = z0; cz <= z1; cz++) {
         // The cells x0 .. x1 of a row are one run of slots, tested four at a time; each
         // lane is beasties_pair_near's test, float for float, and takes only the entries
-        // after `after` that did not move (their rank is -1). The finds are marked by entry.
+        // after `after` that did not move (theirs is -1). The finds are marked by entry.
         int row = cz * PAIR_GRID;
         int end = p.cell_start[row + x1 + 1];
         for (int s = p.cell_start[row + x0]; s < end; s += 4) {
             geom_v4 dx = geom_v4_load(p.slot_x + s) - ax, dz = geom_v4_load(p.slot_z + s) - az;
             geom_v4 d = ra + geom_v4_load(p.slot_reach + s);
-            geom_v4i rank;
-            memcpy(&rank, p.slot_rank + s, sizeof(rank));
-            int bits = geom_v4_true_bits((dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f) & (rank > after));
+            geom_v4i entry;
+            memcpy(&entry, p.slot_entry + s, sizeof(entry));
+            int bits = geom_v4_true_bits((dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f) & (entry > after));
             if (end - s < 4) {
                 bits &= (1 << (end - s)) - 1;
             }
@@ -195,7 +194,7 @@ inline int beasties_pair_moved(int j)
     p.z[j] = pos[2];
     if (!p.moved[j]) {
         p.moved[j] = 1;
-        p.slot_rank[p.slot[j]] = -1;
+        p.slot_entry[p.slot[j]] = -1;
         p.moved_list[p.moved_count++] = j;
     }
     return 1;
