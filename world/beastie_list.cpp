@@ -200,6 +200,17 @@ inline int beasties_pair_moved(int j)
     return 1;
 }
 
+// Asks the processor for what a pair test and a collider test read of b: its record's
+// first lines (the actor's position, category and masks, its animation's spheres, its
+// life and candidates; see Actor and Beastie) and its candidate buffer.
+inline void beastie_prefetch_pair(const Beastie *b)
+{
+    __builtin_prefetch((const char *)b);
+    __builtin_prefetch((const char *)b + 64);
+    __builtin_prefetch(&b->hit_clock);
+    __builtin_prefetch(&b->candidates);
+}
+
 // a's pairs with every later live enemy within reach.
 void beasties_pair_turn(Beastie *a)
 {
@@ -217,6 +228,9 @@ void beasties_pair_turn(Beastie *a)
     float ra = g_pairs.reach[i];
     uint32_t bits = a->move_bits;
     int n = beasties_pairs_near(i, i);
+    for (int f = 0; f < n; f++) {
+        beastie_prefetch_pair(g_pairs.beastie[g_pairs.found[f]]);
+    }
     for (int f = 0; f < n; f++) {
         int j = g_pairs.found[f];
         Beastie *b = g_pairs.beastie[j];
@@ -334,6 +348,10 @@ void beasties_update_all(void)
     for (Beastie *b = g_beasties; b; b = b->next) {
         g_current_beastie = b;
         beasties_pair_turn(b);
+        // b's candidates are known now; its move tests their spheres.
+        for (int i = 0; i < b->candidate_count; i++) {
+            __builtin_prefetch(b->candidates[i]->anim.hit_spheres);
+        }
         beastie_update(b);
     }
     Beastie *room = room_beastie();
