@@ -43,9 +43,9 @@ constexpr int ACTOR_MODEL_NONE = 0;
 constexpr int ACTOR_MODEL_OPAQUE = 1;    // the mesh has faces drawn at once
 constexpr int ACTOR_MODEL_BATCHED = 2;   // every face goes through the depth buckets
 
+// The fields a collision reads of its targets come first, so that the pair and collider
+// passes over hundreds of enemies read few cache lines of each.
 struct Actor {
-    AnimState anim;              // set, matrices, hit spheres, bone health, poses, plays, history
-    ModelInstance instance;      // the drawable view of the set's mesh
     float inv_scale;             // 1 / scale
     float scale;                 // size factor, 1.0 = model size
     float radius;                // scale x radius of hit sphere 0, or scale without spheres
@@ -59,6 +59,8 @@ struct Actor {
     int model_mode;              // ACTOR_MODEL_*
     ActorType *type;
     ActorParams *params;
+    AnimState anim;              // set, matrices, hit spheres, bone health, poses, plays, history
+    ModelInstance instance;      // the drawable view of the set's mesh
 
     Actor();
 };

@@ -153,10 +153,10 @@ uint32_t actor_spheres_hit_test(Actor *target)
             }
             continue;
         }
-        if (s->matrix <= 0 || target->anim.bone_health[s->matrix - 1] < 0.0f) {
-            continue;
-        }
-        if (geom_segment_xz_point_near(move, s->centre, near2, far2) <= 0) {
+        // The distance first: most spheres are out of reach, and their bone's health
+        // then need not be read.
+        if (s->matrix <= 0 || geom_segment_xz_point_near(move, s->centre, near2, far2) <= 0 ||
+            target->anim.bone_health[s->matrix - 1] < 0.0f) {
             continue;
         }
         Actor *mover = g_collider.actor;

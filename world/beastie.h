@@ -74,9 +74,18 @@ struct BeastieLink {
 struct Beastie : Actor {
     RECYCLED_RECORD
     Beastie *next = nullptr;
+    // What the pair and collider passes read of other enemies, together after the actor's
+    // fields they read.
+    float hit_clock = 0.0f;               // hittable and alive while below 0; 3600 dying
+    uint32_t move_bits = 0;               // cmt_* bits in force
+    BeastieLink parent = {};              // attachment parent
+    int lifecycle = BEASTIE_CONSTRUCTED;
+    int candidate_count = 0;
+    Beastie **candidates = nullptr;       // BEASTIE_MAX_CANDIDATES, made on first use
+    float launch_delay = 0.0f;            // seconds before it takes part at all
+    // The rest.
     const float *parent_bone = nullptr;   // matrix of the parent's bone it hangs on (parent set)
     float local_matrix[16] = {};          // placement relative to that bone
-    BeastieLink parent = {};              // attachment parent
     BeastieLink first_parent = {};        // the parent it hung on, kept after release
     int linked_count = 0;                 // enemies attached to this one
     BeastieLink child_owner = {};         // whose child array holds this one
@@ -84,15 +93,11 @@ struct Beastie : Actor {
     int extended_children = 0;            // children and grandchildren (GEOPUS_COUNT)
     BeastieLink health_parent = {};       // c_link_health_to_parent
     float least_drop = 0.0f;              // least height above the health parent seen
-    int lifecycle = BEASTIE_CONSTRUCTED;
-    uint32_t move_bits = 0;               // cmt_* bits in force
     float full_health = 0.0f;             // health when whole; 0 once dead
     float health = 0.0f;
     float regain = 0.0f;                  // regrowth of health_damagable_check_parent
-    float hit_clock = 0.0f;               // hittable and alive while below 0; 3600 dying
     float retarget_timer = 0.0f;          // seconds
     float anim_delay = 0.0f;              // seconds before animations start (settling)
-    float launch_delay = 0.0f;            // seconds before it takes part at all
     float detach_timer = 0.0f;            // seconds until a spawned child lets go
     float spawn_count = 0.0f;             // children still to come from a spawn state
     float angles[3] = {};                 // root rotation x, yaw, z in degrees
@@ -134,8 +139,6 @@ struct Beastie : Actor {
     float wheel_heading = 0.0f;           // last heading
     float wheel_left_angles[3] = {};
     float wheel_right_angles[3] = {};
-    int candidate_count = 0;
-    Beastie **candidates = nullptr;       // BEASTIE_MAX_CANDIDATES, made on first use
     uint32_t serial = 0;                  // creation serial (1, 2, ... from the level start)
     int slot = -1;                        // handle slot, -1 when not listed
     uint32_t mark = 0;                    // the replacement pass that picked it

@@ -200,38 +200,15 @@ inline int beasties_pair_moved(int j)
     return 1;
 }
 
-// a's pairs with every later live enemy within reach.
-void beasties_pair_turn(Beastie *a)
+// Asks the processor for what a pair test and a collider test read of b: its record's
+// first lines (the actor's position, category and masks, its animation's spheres, its
+// life and candidates; see Actor and Beastie) and its candidate buffer.
+inline void beastie_prefetch_pair(const Beastie *b)
 {
-    if (g_beasties_listed) {
-        beasties_snapshot(a);
-    }
-    int i = g_pairs.cursor;
-    if (i >= g_pairs.count || g_pairs.beastie[i] != a) {
-        return;   // not live at the snapshot: it has no pairs this tick
-    }
-    g_pairs.cursor = i + 1;
-    if (!beastie_live(a) || (a->collide_mask <= 31 && a->collided_by_mask <= 31)) {
-        return;
-    }
-    float ra = g_pairs.reach[i];
-    uint32_t bits = a->move_bits;
-    int n = beasties_pairs_near(i, i);
-    for (int f = 0; f < n; f++) {
-        int j = g_pairs.found[f];
-        Beastie *b = g_pairs.beastie[j];
-        if (!beastie_live(b)) {
-            continue;
-        }
-        beasties_collide_pair(a, b, bits, ra);
-        int moved = beasties_pair_moved(i);
-        moved |= beasties_pair_moved(j);
-        if (moved) {
-            // a stands elsewhere: the pairs still to come are found again from there.
-            n = beasties_pairs_near(i, j);
-            f = -1;
-        }
-    }
+    __builtin_prefetch((const char *)b);
+    __builtin_prefetch((const char *)b + 64);
+    __builtin_prefetch(&b->hit_clock);
+    __builtin_prefetch(&b->candidates);
 }
 
 // Records c as one of b's candidates (buffer made on first use); 0 when full.
@@ -246,16 +223,8 @@ void beastie_add_candidate(Beastie *b, Beastie *c)
     b->candidates[b->candidate_count++] = c;
 }
 
-uint32_t g_beastie_mark;
-
-}  // namespace
-
-uint32_t beastie_new_mark(void)
-{
-    return ++g_beastie_mark;
-}
-
-void beasties_collide_pair(Beastie *a, Beastie *b, uint32_t a_bits, float a_reach)
+// beasties_collide_pair's work, in line in the pair pass.
+inline void beasties_collide_pair_in(Beastie *a, Beastie *b, uint32_t a_bits, float a_reach)
 {
     if ((a->category & (int)cat_crystal) && (b->category & (int)cat_crystal)) {
         float wa = a->params->weight, wb = b->params->weight;
@@ -282,6 +251,57 @@ void beasties_collide_pair(Beastie *a, Beastie *b, uint32_t a_bits, float a_reac
     if (b->move_bits && (b->collide_mask & (uint32_t)a->category)) {
         beastie_add_candidate(b, a);
     }
+}
+
+// a's pairs with every later live enemy within reach.
+void beasties_pair_turn(Beastie *a)
+{
+    if (g_beasties_listed) {
+        beasties_snapshot(a);
+    }
+    int i = g_pairs.cursor;
+    if (i >= g_pairs.count || g_pairs.beastie[i] != a) {
+        return;   // not live at the snapshot: it has no pairs this tick
+    }
+    g_pairs.cursor = i + 1;
+    if (!beastie_live(a) || (a->collide_mask <= 31 && a->collided_by_mask <= 31)) {
+        return;
+    }
+    float ra = g_pairs.reach[i];
+    uint32_t bits = a->move_bits;
+    int n = beasties_pairs_near(i, i);
+    for (int f = 0; f < n; f++) {
+        beastie_prefetch_pair(g_pairs.beastie[g_pairs.found[f]]);
+    }
+    for (int f = 0; f < n; f++) {
+        int j = g_pairs.found[f];
+        Beastie *b = g_pairs.beastie[j];
+        if (!beastie_live(b)) {
+            continue;
+        }
+        beasties_collide_pair_in(a, b, bits, ra);
+        int moved = beasties_pair_moved(i);
+        moved |= beasties_pair_moved(j);
+        if (moved) {
+            // a stands elsewhere: the pairs still to come are found again from there.
+            n = beasties_pairs_near(i, j);
+            f = -1;
+        }
+    }
+}
+
+uint32_t g_beastie_mark;
+
+}  // namespace
+
+uint32_t beastie_new_mark(void)
+{
+    return ++g_beastie_mark;
+}
+
+void beasties_collide_pair(Beastie *a, Beastie *b, uint32_t a_bits, float a_reach)
+{
+    beasties_collide_pair_in(a, b, a_bits, a_reach);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -334,6 +354,10 @@ void beasties_update_all(void)
     for (Beastie *b = g_beasties; b; b = b->next) {
         g_current_beastie = b;
         beasties_pair_turn(b);
+        // b's candidates are known now; its move tests their spheres.
+        for (int i = 0; i < b->candidate_count; i++) {
+            __builtin_prefetch(b->candidates[i]->anim.hit_spheres);
+        }
         beastie_update(b);
     }
     Beastie *room = room_beastie();
