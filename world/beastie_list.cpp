@@ -201,8 +201,8 @@ inline int beasties_pair_moved(int j)
 }
 
 // Asks the processor for what a pair test and a collider test read of b: its record's
-// first lines (the actor's position, category and masks, its animation's spheres, its
-// life and candidates; see Actor and Beastie) and its candidate buffer.
+// first two lines (the actor's scalars: position, category and masks; see Actor) and the
+// lines of its life and candidate fields (see Beastie).
 inline void beastie_prefetch_pair(const Beastie *b)
 {
     __builtin_prefetch((const char *)b);
@@ -211,7 +211,7 @@ inline void beastie_prefetch_pair(const Beastie *b)
     __builtin_prefetch(&b->candidates);
 }
 
-// Records c as one of b's candidates (buffer made on first use); 0 when full.
+// Records c as one of b's candidates (buffer made on first use); nothing when full.
 void beastie_add_candidate(Beastie *b, Beastie *c)
 {
     if (b->candidate_count >= BEASTIE_MAX_CANDIDATES) {
