@@ -243,26 +243,29 @@ TEST(Playthrough, OneGameFromTheTitleToTheHighScoreTable)
     ASSERT_TRUE(press_until(m.window, "Return", log_lines(*m.game, page_line(MENU_PAGE_SHIPS), 1))) << m.game->log();
     ASSERT_TRUE(press_until(m.window, "Return", log_lines(*m.game, "[submenu] play", 1))) << m.game->log();
 
-    // Fire up and right while stepping W, A, S, D a second each until the ship is lost
-    // or 40 s have passed.
+    // Step W, A, S, D a second each, firing along each diagonal in turn (the robots come
+    // from every side: a single diagonal let a whole game go by without a kill), until the
+    // ship is lost or 40 s have passed.
     std::string check;
     bool lost = false;
     bool shot_taken = false;
     auto flying = XClock::now();
-    key_down(m, "Up");
-    key_down(m, "Right");
     for (int step = 0; !lost && seconds_since(flying) < 40.0; step++) {
         const char *moves[] = {"w", "a", "s", "d"};
+        const char *fire[][2] = {{"Up", "Right"}, {"Right", "Down"}, {"Down", "Left"}, {"Left", "Up"}};
+        const char *const *aim = fire[(step / 2) % 4];
+        key_down(m, aim[0]);
+        key_down(m, aim[1]);
         key_down(m, moves[step % 4]);
         lost = wait_for_prefix(*m.game, "[score] check ", 1.0, &check);
         key_up(moves[step % 4]);
+        key_up(aim[0]);
+        key_up(aim[1]);
         if (!shot_taken && seconds_since(flying) > 6.0) {
             check_hud(check_shot(m, "game", false));
             shot_taken = true;
         }
     }
-    key_up("Up");
-    key_up("Right");
     if (!lost) {
         // The last ship may be lost in the very moment the pause is asked for: the game
         // over then cancels the pause page and ends the game on its own, which is a game
