@@ -33,9 +33,11 @@ constexpr size_t MAX_FACES = 16384;
 constexpr float PI = 3.14159265358979f;
 // Round shapes are cut into no more sides than the play camera can tell apart: from 115
 // units up a unit is 8 pixels at 1024 x 768, and a shape's outline may stray from the
-// round it stands for by at most a pixel there (the families are drawn at model size).
+// round it stands for by at most a pixel and a half there (the families are drawn at
+// model size); a plate's edges are left out when they are under a pixel.
 constexpr float PLAY_PIXELS_PER_UNIT = 8.0f;
-constexpr float OUTLINE_TOLERANCE_PIXELS = 1.0f;
+constexpr float OUTLINE_TOLERANCE_PIXELS = 1.5f;
+constexpr float PLATE_EDGE_PIXELS = 1.0f;
 
 // The sides of a round of radius r units: what the caller asked for, but no more than keep
 // every side's bulge (r (1 - cos(180 / n)) units) within the tolerance on screen, and at
@@ -372,10 +374,10 @@ void ModelBuilder::box(int bone, Place p, Vec3 size, const Paint &paint, float t
     const int quads[6][4] = {{0, 1, 3, 2}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 3, 7, 5}};
     const int across[6] = {2, 2, 1, 1, 0, 0};
     const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    // A plate (one side thinner than the outline tolerance, the other two not) is only its
-    // two broad faces: its edges would be slivers under a pixel at the play camera.
+    // A plate (one side thinner than a pixel, the other two not) is only its two broad
+    // faces: its edges would be slivers under a pixel at the play camera.
     const float sides[3] = {size.x, size.y, size.z};
-    const float thin = OUTLINE_TOLERANCE_PIXELS / PLAY_PIXELS_PER_UNIT;
+    const float thin = PLATE_EDGE_PIXELS / PLAY_PIXELS_PER_UNIT;
     int plate = -1, thin_sides = 0;
     for (int a = 0; a < 3; a++) {
         if (shown_at_ * std::fabs(sides[a]) <= thin) {
@@ -645,6 +647,13 @@ void ModelBuilder::prism(int bone, Place p, const std::vector<Vec3> &outline, fl
     }
     centre = scaled(centre, 1.0f / (float)base.size());
     float extent = std::max(std::max(hi[0] - lo[0], hi[1] - lo[1]), 1e-3f);
+    // An unlit slab thinner than a pixel is its outline's two faces: its sides and bevel
+    // would be slivers of the same flat colour as its top.
+    const bool flat = (paint.light == Lighting::Unlit || paint.additive) &&
+                      shown_at_ * std::fabs(height) <= PLATE_EDGE_PIXELS / PLAY_PIXELS_PER_UNIT;
+    if (flat) {
+        top_scale = 1.0f;
+    }
     std::vector<Vec3> top;
     for (const Vec3 &b : base) {
         Vec3 t = add(centre, scaled(sub(b, centre), top_scale));
@@ -669,7 +678,7 @@ void ModelBuilder::prism(int bone, Place p, const std::vector<Vec3> &outline, fl
         }
     }
     float run = 0;
-    for (size_t i = 0; i < base.size(); i++) {
+    for (size_t i = 0; !flat && i < base.size(); i++) {
         size_t j = (i + 1) % base.size();
         Vec3 edge = sub(base[j], base[i]);
         float len = sqrtf(dot(edge, edge));

@@ -219,8 +219,8 @@ public:
     // Shapes, in the bone's space at place p. Faces point outward. Shapes are cut no finer
     // than the play camera can show at the size the family has on screen (model size, or
     // shown_at): the round ones (cylinder, sphere, torus) take the sides, segments and
-    // rings asked for, but no more than keep every side within a pixel of the true outline
-    // there (a knob a unit across gets 5 sides, a body 6 units across 11).
+    // rings asked for, but no more than keep every side within a pixel and a half of the
+    // true outline there (a knob a unit across gets 4 sides, a body 6 units across 9).
     // A box of size x, y, z centred on p; taper scales its top (+Z) face. A plate thinner
     // than a pixel there has only its two broad faces.
     void box(int bone, Place p, Vec3 size, const Paint &paint, float taper = 1);
@@ -242,7 +242,8 @@ public:
     void sprite(int bone, float size, const Paint &paint);
     // A slab: the outline (points in p's X/Y plane, z ignored; a simple polygon, either
     // winding) from z = 0 up to height, its top shrunk toward the outline's centre by
-    // top_scale for bevelled sides; closed below. Wings, fins and hull plates.
+    // top_scale for bevelled sides; closed below. Wings, fins and hull plates. An unlit
+    // slab thinner than a pixel is only its outline, both ways (no sides, no bevel).
     void prism(int bone, Place p, const std::vector<Vec3> &outline, float height, const Paint &paint,
                float top_scale = 1);
 
