@@ -136,7 +136,7 @@ FaceBudget face_budget(const std::string &folder, const std::string &name)
         return {"pylon", 100, 240};
     }
     if (folder == "powerups") {
-        return {"power-up", 80, 170};
+        return {"power-up", 90, 190};
     }
     if (folder == "explosions") {
         return {"explosion piece", 4, 110};

@@ -37,17 +37,18 @@ constexpr float PI = 3.14159265358979f;
 // model size); a plate's edges are left out when they are under a pixel.
 constexpr float PLAY_PIXELS_PER_UNIT = 8.0f;
 constexpr float OUTLINE_TOLERANCE_PIXELS = 1.5f;
+constexpr float ROUND_OUTLINE_PIXELS = 1.0f;   // families that keep_round
 constexpr float PLATE_EDGE_PIXELS = 1.0f;
 
 // The sides of a round of radius r units: what the caller asked for, but no more than keep
-// every side's bulge (r (1 - cos(180 / n)) units) within the tolerance on screen, and at
+// every side's bulge (r (1 - cos(180 / n)) units) within tolerance pixels on screen, and at
 // least least.
-int seen_sides(float r, int wanted, int least)
+int seen_sides(float r, int wanted, int least, float tolerance)
 {
     if (wanted <= least || !(r > 0.0f)) {
         return wanted;
     }
-    float c = 1.0f - OUTLINE_TOLERANCE_PIXELS / (PLAY_PIXELS_PER_UNIT * r);
+    float c = 1.0f - tolerance / (PLAY_PIXELS_PER_UNIT * r);
     int n = c <= -1.0f ? least : (int)std::ceil(PI / std::acos(c));
     return std::min(wanted, std::max(least, n));
 }
@@ -299,6 +300,16 @@ void ModelBuilder::shown_at(float scale)
     }
 }
 
+void ModelBuilder::keep_round()
+{
+    keep_round_ = true;
+}
+
+float ModelBuilder::outline_pixels() const
+{
+    return keep_round_ ? ROUND_OUTLINE_PIXELS : OUTLINE_TOLERANCE_PIXELS;
+}
+
 // Shapes.
 
 int ModelBuilder::add_position(int bone, Vec3 p)
@@ -400,7 +411,7 @@ void ModelBuilder::cylinder(int bone, Place p, float radius, float length, int s
                             float top_radius)
 {
     float top = top_radius < 0 ? radius : top_radius;
-    sides = seen_sides(shown_at_ * std::max(radius, top), sides, 3);
+    sides = seen_sides(shown_at_ * std::max(radius, top), sides, 3, outline_pixels());
     Vec3 inside = place_point(p, {0, 0, length * 0.5f});
     for (int i = 0; i < sides; i++) {
         float a0 = 2 * PI * i / sides, a1 = 2 * PI * (i + 1) / sides;
@@ -450,9 +461,9 @@ void ModelBuilder::sphere(int bone, Place p, Vec3 radii, int segments, int rings
     // Longitude as a round of the largest radius; latitude (a half turn, or a quarter for
     // a half sphere) as the same round would cut it.
     float r = shown_at_ * std::max(radii.x, std::max(radii.y, radii.z));
-    segments = seen_sides(r, segments, 4);
+    segments = seen_sides(r, segments, 4, outline_pixels());
     int per_turn = half ? 4 : 2;
-    int seen = seen_sides(r, rings * per_turn, 4);
+    int seen = seen_sides(r, rings * per_turn, 4, outline_pixels());
     rings = std::min(rings, std::max(half ? 1 : 2, (seen + per_turn - 1) / per_turn));
     // Latitude runs from the south pole (or the equator of a half) to the north pole.
     auto point = [&](int i, int j) {
@@ -499,8 +510,8 @@ void ModelBuilder::sphere(int bone, Place p, Vec3 radii, int segments, int rings
 
 void ModelBuilder::torus(int bone, Place p, float radius, float tube, int segments, int sides, const Paint &paint)
 {
-    segments = seen_sides(shown_at_ * (radius + tube), segments, 4);
-    sides = seen_sides(shown_at_ * tube, sides, 3);
+    segments = seen_sides(shown_at_ * (radius + tube), segments, 4, outline_pixels());
+    sides = seen_sides(shown_at_ * tube, sides, 3, outline_pixels());
     for (int i = 0; i < segments; i++) {
         float a0 = 2 * PI * i / segments, a1 = 2 * PI * (i + 1) / segments;
         for (int j = 0; j < sides; j++) {

@@ -215,6 +215,10 @@ public:
     // The largest scale the family's scripts launch it at, when that is below model size:
     // the shapes that follow are cut for the size it has on screen.
     void shown_at(float scale);
+    // The round shapes that follow keep their outline within a pixel of the round (not a
+    // pixel and a half): for a family whose look rests on rounds that must match, as the
+    // power-ups' rims on their coins.
+    void keep_round();
 
     // Shapes, in the bone's space at place p. Faces point outward. Shapes are cut no finer
     // than the play camera can show at the size the family has on screen (model size, or
@@ -302,6 +306,7 @@ private:
         float ground;   // cumulative forward distance
     };
 
+    float outline_pixels() const;   // the round shapes' outline tolerance
     int add_position(int bone, Vec3 p);
     int paint_index(const Paint &paint);
     void add_triangle(int bone, const Vec3 v[3], const float uv[3][2], const Rgba col[3], const Paint &paint,
@@ -323,6 +328,7 @@ private:
     int32_t mesh_flags_ = -1;
     std::vector<const Bitmap *> swaps_;
     float shown_at_ = 1.0f;
+    bool keep_round_ = false;
     std::string error_;
 };
 
