@@ -140,7 +140,7 @@ void slab_bounce(ModelBuilder &m, int body)
 }
 
 // A piece of rubble of about size units: two or three broken wedges (three-sided slabs,
-// bevelled: eight faces where a box had twelve) around a hot core.
+// bevelled: eight faces where a box had twelve) round a hot fracture.
 void chunk(ModelBuilder &m, float size, int pieces, uint32_t seed)
 {
     int root = m.bone("mainbone_x");
@@ -162,7 +162,12 @@ void chunk(ModelBuilder &m, float size, int pieces, uint32_t seed)
         m.prism(body, at(x, y, -0.5f * d).turn((float)(h >> 8 & 63) - 32.0f, (float)(h >> 14 & 63) - 32.0f, a), wedge,
                 d, i % 2 ? light_rock : rock, 0.7f);
     }
-    m.box(core, at(0, 0, 0).turn(15, 25, 40), {size * 0.5f, size * 0.14f, size * 0.42f}, lamp(HOT));
+    // The hot fracture: two flat unlit sheets crossed through the wedges, so that one of
+    // them shows however the rubble tumbles (one sheet alone went edge-on twice a turn).
+    const float fx = size * 0.25f, fy = size * 0.21f;
+    const std::vector<Vec3> sheet = {{-fx, -fy, 0}, {fx, -fy, 0}, {fx, fy, 0}, {-fx, fy, 0}};
+    m.prism(core, at(0, 0, 0).turn(105, 25, 40), sheet, 0.01f, lamp(HOT));
+    m.prism(core, at(0, 0, 0).turn(15, 25, 40), sheet, 0.01f, lamp(GLOW_RED));
 
     m.hit_sphere(ModelBuilder::ACTOR, {0, 0, 0.45f * size}, 0.55f * size);
     m.hit_sphere(body, {0, 0, 0}, 0.45f * size);
