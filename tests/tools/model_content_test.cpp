@@ -111,7 +111,7 @@ FaceBudget face_budget(const std::string &folder, const std::string &name)
                                                 "trailer_trash", "robo_mom_pod"};
     static const std::set<std::string> rubble = {"chunk_1", "chunk_2", "chunk_3"};
     if (folder == "bullets") {
-        return name.rfind("missile_", 0) == 0 ? FaceBudget{"missile", 20, 70} : FaceBudget{"shot", 10, 26};
+        return name.rfind("missile_", 0) == 0 ? FaceBudget{"missile", 20, 100} : FaceBudget{"shot", 10, 26};
     }
     if (folder == "beasties") {
         if (rubble.count(name)) {
