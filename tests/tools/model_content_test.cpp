@@ -108,35 +108,38 @@ FaceBudget face_budget(const std::string &folder, const std::string &name)
 {
     static const std::set<std::string> small = {"trackfly_1", "trackfly_2", "pathfly_tiny", "spinner_1",
                                                 "end_chaser", "motha_2_spawn", "crystal", "weblob_tiny2",
-                                                "trailer_trash", "chunk_1", "chunk_2", "chunk_3",
-                                                "robo_mom_pod"};
+                                                "trailer_trash", "robo_mom_pod"};
+    static const std::set<std::string> rubble = {"chunk_1", "chunk_2", "chunk_3"};
     if (folder == "bullets") {
-        return name.rfind("missile_", 0) == 0 ? FaceBudget{"missile", 20, 100} : FaceBudget{"shot", 8, 30};
+        return name.rfind("missile_", 0) == 0 ? FaceBudget{"missile", 20, 100} : FaceBudget{"shot", 10, 26};
     }
     if (folder == "beasties") {
-        return small.count(name) ? FaceBudget{"small enemy", 40, 190} : FaceBudget{"medium enemy", 140, 420};
+        if (rubble.count(name)) {
+            return {"rubble", 24, 40};
+        }
+        return small.count(name) ? FaceBudget{"small enemy", 40, 180} : FaceBudget{"medium enemy", 140, 400};
     }
     if (folder == "bosses") {
         // A boss's linked parts are small enemies on screen.
-        return small.count(name) ? FaceBudget{"small enemy", 40, 190} : FaceBudget{"boss", 500, 1500};
+        return small.count(name) ? FaceBudget{"small enemy", 40, 180} : FaceBudget{"boss", 600, 1250};
     }
     if (folder == "players") {
         if (name == "shield") {
-            return {"shield", 40, 180};
+            return {"shield", 100, 140};
         }
         if (name == "spinner") {
-            return {"spinner", 40, 170};
+            return {"spinner", 140, 170};
         }
-        return name.find("_hull") != std::string::npos ? FaceBudget{"hull", 150, 260} : FaceBudget{"turret", 40, 100};
+        return name.find("_hull") != std::string::npos ? FaceBudget{"hull", 150, 230} : FaceBudget{"turret", 50, 100};
     }
     if (folder == "pylons") {
-        return {"pylon", 40, 280};
+        return {"pylon", 100, 240};
     }
     if (folder == "powerups") {
-        return {"power-up", 40, 190};
+        return {"power-up", 90, 190};
     }
     if (folder == "explosions") {
-        return {"explosion piece", 4, 260};
+        return {"explosion piece", 4, 110};
     }
     if (folder == "fizz") {
         return name == "null-fizz" ? FaceBudget{"null beam", 0, 0} : FaceBudget{"beam", 8, 40};

@@ -33,19 +33,22 @@ constexpr size_t MAX_FACES = 16384;
 constexpr float PI = 3.14159265358979f;
 // Round shapes are cut into no more sides than the play camera can tell apart: from 115
 // units up a unit is 8 pixels at 1024 x 768, and a shape's outline may stray from the
-// round it stands for by at most a pixel there (the families are drawn at model size).
+// round it stands for by at most a pixel and a half there (the families are drawn at
+// model size); a plate's edges are left out when they are under a pixel.
 constexpr float PLAY_PIXELS_PER_UNIT = 8.0f;
-constexpr float OUTLINE_TOLERANCE_PIXELS = 1.0f;
+constexpr float OUTLINE_TOLERANCE_PIXELS = 1.5f;
+constexpr float ROUND_OUTLINE_PIXELS = 1.0f;   // families that keep_round
+constexpr float PLATE_EDGE_PIXELS = 1.0f;
 
 // The sides of a round of radius r units: what the caller asked for, but no more than keep
-// every side's bulge (r (1 - cos(180 / n)) units) within the tolerance on screen, and at
+// every side's bulge (r (1 - cos(180 / n)) units) within tolerance pixels on screen, and at
 // least least.
-int seen_sides(float r, int wanted, int least)
+int seen_sides(float r, int wanted, int least, float tolerance)
 {
     if (wanted <= least || !(r > 0.0f)) {
         return wanted;
     }
-    float c = 1.0f - OUTLINE_TOLERANCE_PIXELS / (PLAY_PIXELS_PER_UNIT * r);
+    float c = 1.0f - tolerance / (PLAY_PIXELS_PER_UNIT * r);
     int n = c <= -1.0f ? least : (int)std::ceil(PI / std::acos(c));
     return std::min(wanted, std::max(least, n));
 }
@@ -297,6 +300,16 @@ void ModelBuilder::shown_at(float scale)
     }
 }
 
+void ModelBuilder::keep_round()
+{
+    keep_round_ = true;
+}
+
+float ModelBuilder::outline_pixels() const
+{
+    return keep_round_ ? ROUND_OUTLINE_PIXELS : OUTLINE_TOLERANCE_PIXELS;
+}
+
 // Shapes.
 
 int ModelBuilder::add_position(int bone, Vec3 p)
@@ -372,10 +385,10 @@ void ModelBuilder::box(int bone, Place p, Vec3 size, const Paint &paint, float t
     const int quads[6][4] = {{0, 1, 3, 2}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 3, 7, 5}};
     const int across[6] = {2, 2, 1, 1, 0, 0};
     const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    // A plate (one side thinner than the outline tolerance, the other two not) is only its
-    // two broad faces: its edges would be slivers under a pixel at the play camera.
+    // A plate (one side thinner than a pixel, the other two not) is only its two broad
+    // faces: its edges would be slivers under a pixel at the play camera.
     const float sides[3] = {size.x, size.y, size.z};
-    const float thin = OUTLINE_TOLERANCE_PIXELS / PLAY_PIXELS_PER_UNIT;
+    const float thin = PLATE_EDGE_PIXELS / PLAY_PIXELS_PER_UNIT;
     int plate = -1, thin_sides = 0;
     for (int a = 0; a < 3; a++) {
         if (shown_at_ * std::fabs(sides[a]) <= thin) {
@@ -398,7 +411,7 @@ void ModelBuilder::cylinder(int bone, Place p, float radius, float length, int s
                             float top_radius)
 {
     float top = top_radius < 0 ? radius : top_radius;
-    sides = seen_sides(shown_at_ * std::max(radius, top), sides, 3);
+    sides = seen_sides(shown_at_ * std::max(radius, top), sides, 3, outline_pixels());
     Vec3 inside = place_point(p, {0, 0, length * 0.5f});
     for (int i = 0; i < sides; i++) {
         float a0 = 2 * PI * i / sides, a1 = 2 * PI * (i + 1) / sides;
@@ -448,9 +461,9 @@ void ModelBuilder::sphere(int bone, Place p, Vec3 radii, int segments, int rings
     // Longitude as a round of the largest radius; latitude (a half turn, or a quarter for
     // a half sphere) as the same round would cut it.
     float r = shown_at_ * std::max(radii.x, std::max(radii.y, radii.z));
-    segments = seen_sides(r, segments, 4);
+    segments = seen_sides(r, segments, 4, outline_pixels());
     int per_turn = half ? 4 : 2;
-    int seen = seen_sides(r, rings * per_turn, 4);
+    int seen = seen_sides(r, rings * per_turn, 4, outline_pixels());
     rings = std::min(rings, std::max(half ? 1 : 2, (seen + per_turn - 1) / per_turn));
     // Latitude runs from the south pole (or the equator of a half) to the north pole.
     auto point = [&](int i, int j) {
@@ -497,8 +510,8 @@ void ModelBuilder::sphere(int bone, Place p, Vec3 radii, int segments, int rings
 
 void ModelBuilder::torus(int bone, Place p, float radius, float tube, int segments, int sides, const Paint &paint)
 {
-    segments = seen_sides(shown_at_ * (radius + tube), segments, 4);
-    sides = seen_sides(shown_at_ * tube, sides, 3);
+    segments = seen_sides(shown_at_ * (radius + tube), segments, 4, outline_pixels());
+    sides = seen_sides(shown_at_ * tube, sides, 3, outline_pixels());
     for (int i = 0; i < segments; i++) {
         float a0 = 2 * PI * i / segments, a1 = 2 * PI * (i + 1) / segments;
         for (int j = 0; j < sides; j++) {
@@ -645,6 +658,13 @@ void ModelBuilder::prism(int bone, Place p, const std::vector<Vec3> &outline, fl
     }
     centre = scaled(centre, 1.0f / (float)base.size());
     float extent = std::max(std::max(hi[0] - lo[0], hi[1] - lo[1]), 1e-3f);
+    // An unlit slab thinner than a pixel is its outline's two faces: its sides and bevel
+    // would be slivers of the same flat colour as its top.
+    const bool flat = (paint.light == Lighting::Unlit || paint.additive) &&
+                      shown_at_ * std::fabs(height) <= PLATE_EDGE_PIXELS / PLAY_PIXELS_PER_UNIT;
+    if (flat) {
+        top_scale = 1.0f;
+    }
     std::vector<Vec3> top;
     for (const Vec3 &b : base) {
         Vec3 t = add(centre, scaled(sub(b, centre), top_scale));
@@ -669,7 +689,7 @@ void ModelBuilder::prism(int bone, Place p, const std::vector<Vec3> &outline, fl
         }
     }
     float run = 0;
-    for (size_t i = 0; i < base.size(); i++) {
+    for (size_t i = 0; !flat && i < base.size(); i++) {
         size_t j = (i + 1) % base.size();
         Vec3 edge = sub(base[j], base[i]);
         float len = sqrtf(dot(edge, edge));

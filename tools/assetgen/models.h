@@ -215,12 +215,16 @@ public:
     // The largest scale the family's scripts launch it at, when that is below model size:
     // the shapes that follow are cut for the size it has on screen.
     void shown_at(float scale);
+    // The round shapes that follow keep their outline within a pixel of the round (not a
+    // pixel and a half): for a family whose look rests on rounds that must match, as the
+    // power-ups' rims on their coins.
+    void keep_round();
 
     // Shapes, in the bone's space at place p. Faces point outward. Shapes are cut no finer
     // than the play camera can show at the size the family has on screen (model size, or
     // shown_at): the round ones (cylinder, sphere, torus) take the sides, segments and
-    // rings asked for, but no more than keep every side within a pixel of the true outline
-    // there (a knob a unit across gets 5 sides, a body 6 units across 11).
+    // rings asked for, but no more than keep every side within a pixel and a half of the
+    // true outline there (a knob a unit across gets 4 sides, a body 6 units across 9).
     // A box of size x, y, z centred on p; taper scales its top (+Z) face. A plate thinner
     // than a pixel there has only its two broad faces.
     void box(int bone, Place p, Vec3 size, const Paint &paint, float taper = 1);
@@ -242,7 +246,8 @@ public:
     void sprite(int bone, float size, const Paint &paint);
     // A slab: the outline (points in p's X/Y plane, z ignored; a simple polygon, either
     // winding) from z = 0 up to height, its top shrunk toward the outline's centre by
-    // top_scale for bevelled sides; closed below. Wings, fins and hull plates.
+    // top_scale for bevelled sides; closed below. Wings, fins and hull plates. An unlit
+    // slab thinner than a pixel is only its outline, both ways (no sides, no bevel).
     void prism(int bone, Place p, const std::vector<Vec3> &outline, float height, const Paint &paint,
                float top_scale = 1);
 
@@ -301,6 +306,7 @@ private:
         float ground;   // cumulative forward distance
     };
 
+    float outline_pixels() const;   // the round shapes' outline tolerance
     int add_position(int bone, Vec3 p);
     int paint_index(const Paint &paint);
     void add_triangle(int bone, const Vec3 v[3], const float uv[3][2], const Rgba col[3], const Paint &paint,
@@ -322,6 +328,7 @@ private:
     int32_t mesh_flags_ = -1;
     std::vector<const Bitmap *> swaps_;
     float shown_at_ = 1.0f;
+    bool keep_round_ = false;
     std::string error_;
 };
 

@@ -139,7 +139,8 @@ void slab_bounce(ModelBuilder &m, int body)
     bounce.key(0.14f).ease_in(40);
 }
 
-// A piece of rubble of about size units: two or three broken slabs around a hot core.
+// A piece of rubble of about size units: two or three broken wedges (three-sided slabs,
+// bevelled: eight faces where a box had twelve) round a hot fracture.
 void chunk(ModelBuilder &m, float size, int pieces, uint32_t seed)
 {
     int root = m.bone("mainbone_x");
@@ -154,11 +155,19 @@ void chunk(ModelBuilder &m, float size, int pieces, uint32_t seed)
         float x = r * std::cos(a * 0.0174533f);
         float y = r * std::sin(a * 0.0174533f);
         float w = size * (0.62f - 0.1f * (float)i);
-        m.box(body, at(x, y, 0).turn((float)(h >> 8 & 63) - 32.0f, (float)(h >> 14 & 63) - 32.0f, a),
-              {w, w * 0.72f, size * 0.36f}, i % 2 ? light_rock : rock, 0.7f);
+        float d = size * 0.36f;
+        // A broken wedge as wide as the slab it was, its corner knocked off at random.
+        float k = 0.25f + 0.5f * (float)(h >> 20 & 15) / 15.0f;
+        const std::vector<Vec3> wedge = {{-0.6f * w, -0.45f * w, 0}, {0.6f * w, -0.45f * w, 0}, {(k - 0.5f) * w, 0.5f * w, 0}};
+        m.prism(body, at(x, y, -0.5f * d).turn((float)(h >> 8 & 63) - 32.0f, (float)(h >> 14 & 63) - 32.0f, a), wedge,
+                d, i % 2 ? light_rock : rock, 0.7f);
     }
-    m.box(core, at(0, 0, 0).turn(15, 25, 40), {size * 0.5f, size * 0.12f, size * 0.42f}, lamp(HOT));
-    m.box(core, at(0, 0, 0).turn(-30, 10, -50), {size * 0.42f, size * 0.1f, size * 0.38f}, lamp(GLOW_RED));
+    // The hot fracture: two flat unlit sheets crossed through the wedges, so that one of
+    // them shows however the rubble tumbles (one sheet alone went edge-on twice a turn).
+    const float fx = size * 0.25f, fy = size * 0.21f;
+    const std::vector<Vec3> sheet = {{-fx, -fy, 0}, {fx, -fy, 0}, {fx, fy, 0}, {-fx, fy, 0}};
+    m.prism(core, at(0, 0, 0).turn(105, 25, 40), sheet, 0.01f, lamp(HOT));
+    m.prism(core, at(0, 0, 0).turn(15, 25, 40), sheet, 0.01f, lamp(GLOW_RED));
 
     m.hit_sphere(ModelBuilder::ACTOR, {0, 0, 0.45f * size}, 0.55f * size);
     m.hit_sphere(body, {0, 0, 0}, 0.45f * size);

@@ -97,7 +97,8 @@ void model_mergeblob_1(ModelBuilder &m)
     m.sphere(lobe_l, at(0, 0, 0), {1.6f, 1.6f, 1.5f}, 8, 3, slime, true);
     m.sphere(lobe_r, at(0, 0, 0), {1.5f, 1.5f, 1.35f}, 8, 3, slime, true);
     m.sphere(lobe_b, at(0, 0, 0), {1.6f, 1.6f, 1.4f}, 8, 3, deep, true);
-    const float spots[4][3] = {{0.9f, 0.6f, 0.9f}, {-1.0f, 0.2f, 0.7f}, {0.2f, -0.7f, 1.1f}, {-0.3f, 1.2f, 0.6f}};
+    // The bubbles that break the surface (deeper ones stayed inside the mass, unseen).
+    const float spots[2][3] = {{0.9f, 0.6f, 0.9f}, {0.2f, -0.7f, 1.1f}};
     for (const auto &b : spots) {
         float r = 0.28f + 0.08f * b[2];
         m.sphere(bubbles, at(b[0], b[1], b[2]), {r, r, r}, 4, 2, bubble);

@@ -26,10 +26,10 @@ void model_crystal(ModelBuilder &m)
 
     // The long gem: a hexagonal double point along Y.
     m.sphere(gem, at(0, 0, 0).turn(90, 0, 0), {1.05f, 1.05f, 2.9f}, 6, 2, emerald);
-    // Three shorter gems from the waist.
-    m.sphere(gem, at(0.75f, 0.2f, 0.55f).turn(0, 55, 20), {0.55f, 0.55f, 1.5f}, 5, 2, pale);
-    m.sphere(gem, at(-0.7f, -0.3f, 0.35f).turn(0, -60, -15), {0.5f, 0.5f, 1.3f}, 5, 2, deep);
-    m.sphere(gem, at(0.1f, 0.6f, -0.75f).turn(140, 0, 10), {0.45f, 0.45f, 1.2f}, 5, 2, emerald);
+    // Three shorter gems from the waist, four-sided double points.
+    m.sphere(gem, at(0.75f, 0.2f, 0.55f).turn(0, 55, 20), {0.55f, 0.55f, 1.5f}, 4, 2, pale);
+    m.sphere(gem, at(-0.7f, -0.3f, 0.35f).turn(0, -60, -15), {0.5f, 0.5f, 1.3f}, 4, 2, deep);
+    m.sphere(gem, at(0.1f, 0.6f, -0.75f).turn(140, 0, 10), {0.45f, 0.45f, 1.2f}, 4, 2, emerald);
     m.sprite(core, 3.2f, ek::glow(0x40ffb0));
     m.sprite(glint, 2.6f, ek::spark(0xf0fff8));
 

@@ -110,6 +110,7 @@ void model_missile_ninjoo(ModelBuilder &m)
 // The powerpimp's homing bomb: a gold ball banded in pink, a burning fuse behind.
 void model_missile_pimp(ModelBuilder &m)
 {
+    m.keep_round();   // a round pod, drawn larger than its model size by the body's rest scale
     MissileRig r = missile_rig(m, 0.5f, 0.8f, 0.5f);
     m.sphere(r.body, at(0, 0, 0), {0.46f, 0.5f, 0.46f}, 8, 4, kit_radial(&KIT_PANEL, 0xffd84a));
     m.torus(r.body, at(0, 0, 0).turn(90, 0, 0), 0.47f, 0.06f, 10, 3, kit_unlit(&KIT_WHITE, 0xff50b8));

@@ -49,17 +49,13 @@ void build_weelee(ModelBuilder &m, bool big)
     m.sphere(eye, at(0, 0, 0).turn(90, 0, 0), {0.62f * s, 0.62f * s, 0.4f * s}, 8, 2, eye_white, true);
     m.sphere(eye, at(0, -0.38f * s, 0).turn(90, 0, 0), {0.3f * s, 0.3f * s, 0.08f * s}, 6, 2, pupil, true);
 
-    // Wheels: a tyre with tread blocks and a hub, turned about X.
+    // Wheels: a tyre and a hub, turned about X (the tyre's banded shell shows it rolling;
+    // tread blocks a pixel high did not show at the play camera).
     for (int side : {0, 1}) {
         int w = side ? wheel_r_bone : wheel_l;
         float out = side ? -1.0f : 1.0f;
         m.cylinder(w, at(-0.5f * wheel_w * out, 0, 0).turn(0, 90 * out, 0), wheel_r, wheel_w, 8, tyre);
         m.cylinder(w, at(0.5f * wheel_w * out, 0, 0).turn(0, 90 * out, 0), 0.6f * wheel_r, 0.12f, 6, hub);
-        for (int k = 0; k < (big ? 0 : 4); k++) {
-            float a = 0.7853982f + 1.5707963f * (float)k;
-            m.box(w, at(0, wheel_r * std::sin(a), wheel_r * std::cos(a)).turn(-45.0f - 90.0f * (float)k, 0, 0),
-                  {wheel_w * 1.06f, 0.5f * s, 0.25f * s}, tyre);
-        }
     }
 
     // Gun: the small one a stubby mortar, the big one twin barrels in a block.

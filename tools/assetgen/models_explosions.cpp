@@ -312,9 +312,10 @@ void sparks(Boom &b, int count, float spread, float reach, float length, float w
     }
 }
 
-// Solid shards thrown out and tumbling, shrinking away: each a splinter of four faces (a
-// three-sided point), two or three of them toward the camera, where a box showed six; at a
-// few pixels across only the glint of the unlit colour reads.
+// Solid shards thrown out and tumbling, shrinking away: each a flat unlit splinter, a
+// triangle of two faces (one toward the camera) that glints as it turns, where a
+// three-sided point showed two or three; at a few pixels across only the glint of the
+// unlit colour reads.
 void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32_t seed)
 {
     Paint hot = arena_solid(&ARENA_WHITE, colour, Lighting::Unlit);
@@ -325,7 +326,8 @@ void shards(Boom &b, int count, float reach, float size, uint32_t colour, uint32
         float far = reach * (0.6f + 0.4f * u);
         float up = reach * (0.3f + 0.5f * u);
         int bone = b.m.bone("shard" + std::to_string(i), b.root);
-        b.m.cylinder(bone, at(0, 0, -0.45f * size), 0.5f * size, 0.9f * size, 3, hot, 0.0f);
+        b.m.prism(bone, at(0, 0, 0), {{-0.45f * size, -0.3f * size, 0}, {0.45f * size, -0.3f * size, 0}, {0, 0.6f * size, 0}},
+                  0.01f, hot);
         b.parts.push_back([bone, dx, dy, far, up, i](Key &k, float t) {
             k.move(bone, dx * far * t, dy * far * t, up * 4.0f * t * (1.0f - t));
             k.turn(bone, 300.0f * t, 170.0f * t * (float)(i % 3 - 1), 0);

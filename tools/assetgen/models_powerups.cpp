@@ -36,6 +36,7 @@ Paint icon_paint(uint32_t colour)
 
 Token token(ModelBuilder &m, uint32_t colour)
 {
+    m.keep_round();   // the rim must stay round round the coin, eight sides to its eight
     Token t;
     t.colour = colour;
     t.root = m.bone("mainbone_x");
