@@ -497,7 +497,7 @@ ParticleOut fx_emerge_dust()
     motion(p, 0.06f, 0.02f);
     flat(p.rate, 0.24f);
     lifetime(p, 0.7f, 0.3f, 1.5f);
-    sizing(p, 2.6f, 0.5f, 1.5f);
+    sizing(p, 2.4f, 0.5f, 1.5f);
     spinning(p, 0.8f, 1.0f);
     colour_flat(p.colour, {160, 142, 115, 140});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -513,7 +513,7 @@ ParticleOut fx_submerge_dust()
     motion(p, 0.02f, 0.01f);
     flat(p.rate, 0.21f);
     lifetime(p, 0.9f, 0.3f, 1.2f);
-    sizing(p, 2.7f, 0.5f, 1.4f);
+    sizing(p, 2.5f, 0.5f, 1.4f);
     spinning(p, 0.5f, 0.8f);
     colour_flat(p.colour, {110, 100, 85, 160});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -546,7 +546,7 @@ ParticleOut fx_powerup_glow()
     staged(p.rate, 1.0f, 0.07f, 0.07f);
     p.life = 0.7f;
     p.fade = 1.6f;
-    sizing(p, 3.6f, 0.3f, 1.5f);
+    sizing(p, 3.3f, 0.3f, 1.5f);
     spinning(p, 0.6f, 0.4f);
     colour_flat(p.colour, {255, 215, 110, 220});
     colour_flat(p.colour_var, {0, 20, 30, 20});
