@@ -31,7 +31,7 @@ constexpr const char *FX_BITMAPS = "../styles/bitmaps/";
 // ---- textures: white shapes on black, 64 x 64 with a 4-texel black border
 //
 // The clamped far corners of a particle's triangle take the edge texels, so the edge
-// stays black; the border is thin because the triangle is four times the square it
+// stays black; the border is thin because the triangle is twice the square it
 // shows and the clear part of it still costs fill.
 //
 // The engine takes a texel's brightness b as its alpha too, so a texel gives b * b of
