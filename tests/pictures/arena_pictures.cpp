@@ -280,10 +280,10 @@ TEST_F(ArenaPictures, ExplosionsMidBlastFromAboveAndAtThreeQuarterView)
         float x = (float)(i % 5) * 16.0f - 32.0f, z = (float)(i / 5) * 16.0f - 16.0f;
         stand(set(std::string("explosions/") + pieces[i].name), x, 3, z, 0, 1.0f, nullptr, pieces[i].ticks);
     }
-    shoot_top("explosions_top", 0, 0, 95, 60000);
+    shoot_top("explosions_top", 0, 0, 95, 48000);
     const float eye[3] = {-20, 45, 75};
     const float target[3] = {0, 2, 0};
-    shoot_3q("explosions_3q", eye, target, 60000);
+    shoot_3q("explosions_3q", eye, target, 48000);
     actors.clear();
     // A large burst through its life, left to right.
     for (int i = 0; i < 6; i++) {

@@ -24,6 +24,15 @@ namespace {
 constexpr float PI = 3.14159265358979f;
 constexpr int FIRE_FRAMES = 16;
 
+// The ball's radius in frame f, as a fraction of the half side it would have if it grew
+// inside a fixed square: every frame is drawn magnified so the ball fills its square at
+// the last frame's size, and the piece's bone shrinks by the same fraction (fireball), so
+// the young, small ball costs no clear square round it.
+float fire_radius(float frame)
+{
+    return 0.32f + 0.55f * std::sqrt(std::clamp(frame / (float)(FIRE_FRAMES - 1), 0.0f, 1.0f));
+}
+
 // One frame of a fireball on black: a turbulent ball that swells and cools from white
 // through the ramp's colours to nothing. ramp: hottest first.
 ImageRgb draw_fire(int frame, const uint32_t ramp[4], uint32_t seed)
@@ -31,10 +40,11 @@ ImageRgb draw_fire(int frame, const uint32_t ramp[4], uint32_t seed)
     const int S = 64;
     ImageRgb img(S, S);
     float t = (float)frame / (float)(FIRE_FRAMES - 1);
-    float radius = 0.32f + 0.55f * std::sqrt(t);
+    float radius = fire_radius((float)frame);
+    const float zoom = radius / fire_radius((float)(FIRE_FRAMES - 1));
     for (int y = 0; y < S; y++) {
         for (int x = 0; x < S; x++) {
-            float dx = arena_centred(x, S), dy = arena_centred(y, S);
+            float dx = arena_centred(x, S) * zoom, dy = arena_centred(y, S) * zoom;
             float r = std::sqrt(dx * dx + dy * dy);
             float n1 = arena_noise(dx * 3.0f + 7.0f, dy * 3.0f + 3.0f + t * 1.5f, 4, seed);
             float n2 = arena_noise(dx * 6.0f + 1.0f + t * 2.0f, dy * 6.0f + 9.0f, 3, seed + 3);
@@ -75,7 +85,7 @@ ImageRgb draw_fire(int frame, const uint32_t ramp[4], uint32_t seed)
                 a = out;
             }
             // The outermost texels stay black.
-            k *= 1.0f - arena_smooth(0.9f, 0.97f, r);
+            k *= 1.0f - arena_smooth(0.9f, 0.97f, r / zoom);
             arena_put(img, x, y, a, k);
         }
     }
@@ -106,12 +116,14 @@ ImageRgb draw_streak(int)
     });
 }
 
-// A ring and a disc that fade out over 8 frames (full for the first three).
+// A ring and a disc that fade out over 8 frames: full for the first three, dark from the
+// seventh, when a piece's rings are at their widest (the glows draw nothing from there).
 constexpr int FADE_FRAMES = 8;
+constexpr int FADE_DARK = 6;
 
 float fade_of(int frame)
 {
-    return frame < 3 ? 1.0f : std::pow(1.0f - (float)(frame - 2) / (float)(FADE_FRAMES - 2), 1.3f);
+    return frame < 3 ? 1.0f : std::pow(std::max(0.0f, 1.0f - (float)(frame - 2) / (float)(FADE_DARK - 2)), 1.3f);
 }
 
 ImageRgb draw_ring_fade(int frame)
@@ -125,15 +137,16 @@ ImageRgb draw_ring_fade(int frame)
     });
 }
 
-// The bomb's rings: the same ring without the haze inside it, dark from 0.62 of the half
-// side in, so their bands can be narrow where the whole screen is covered.
+// The bomb's rings: the same ring without the haze inside it and with a tighter glow, dark
+// inside 0.7 and outside 0.94 of the half side, so their bands can be narrow where the
+// whole screen is covered.
 ImageRgb draw_wave_fade(int frame)
 {
     return arena_picture(128, 128, [frame](float dx, float dy) {
         float r = std::sqrt(dx * dx + dy * dy);
         float d = r - 0.84f;
-        float k = std::exp(-d * d / 0.0012f) + 0.3f * std::exp(-d * d / 0.015f);
-        return k * arena_smooth(0.62f, 0.72f, r) * (1.0f - arena_smooth(0.9f, 0.97f, r)) * fade_of(frame);
+        float k = std::exp(-d * d / 0.0012f) + 0.3f * std::exp(-d * d / 0.006f);
+        return k * arena_smooth(0.7f, 0.76f, r) * (1.0f - arena_smooth(0.9f, 0.94f, r)) * fade_of(frame);
     });
 }
 
@@ -216,17 +229,20 @@ void fireball(Boom &b, const Bitmap *fire, float diameter, float start, float pe
     b.m.sprite(bone, diameter, arena_glow_anim(fire, 0xffffff, speed_for(b, FIRE_FRAMES)));
     b.parts.push_back([bone, start, peak](Key &k, float t) {
         float s = t < peak ? start + (1.0f - start) * std::sqrt(t / peak) : 1.0f - 0.25f * (t - peak) / (1.0f - peak);
+        // The picture's ball fills its square: the bone carries the ball's growth.
+        s *= fire_radius(t * (float)FIRE_FRAMES) / fire_radius((float)(FIRE_FRAMES - 1));
         k.scale(bone, t >= 0.999f ? 0.01f : s);
     });
 }
 
 // Where the fading pictures are lit, as fractions of their half side, a texel to spare for
-// filtering: the ring from 0.4 (its inner haze starts there) to 0.97, the bomb's ring
-// from 0.62, the disc to 0.94.
-constexpr float RING_LIT_INSIDE = 0.384f;
-constexpr float WAVE_LIT_INSIDE = 0.605f;
-constexpr float RING_LIT_OUTSIDE = 0.985f;
+// filtering: the bomb's ring from 0.7 to 0.94, the disc to 0.94.
+constexpr float WAVE_LIT_INSIDE = 0.685f;
+constexpr float WAVE_LIT_OUTSIDE = 0.955f;
 constexpr float DISC_LIT_OUTSIDE = 0.97f;
+
+// The track's progress past which a flat glow is gone (see flat_glow).
+constexpr float GLOW_GONE = 0.86f;
 
 // The lit part of a fading ring's or disc's square of the given side, laid on the bone's
 // X/Y plane as the square's own picture: a band of sides quads round the hole of the bomb's
@@ -238,7 +254,7 @@ void lit_band(ModelBuilder &m, int bone, float side, bool ring, int sides, const
     const float half = 0.5f * side;
     const PlaneUv uv = {0.5f, 1.0f / side, 0.0f, 0.5f, 0.0f, 1.0f / side};
     // The polygon round the lit circle: its edges touch the circle.
-    const float out = (ring ? RING_LIT_OUTSIDE : DISC_LIT_OUTSIDE) * half / std::cos(PI / (float)sides);
+    const float out = (ring ? WAVE_LIT_OUTSIDE : DISC_LIT_OUTSIDE) * half / std::cos(PI / (float)sides);
     const float in = WAVE_LIT_INSIDE * half;
     std::vector<Vec3> disc;
     for (int i = 0; i < sides; i++) {
@@ -256,10 +272,10 @@ void lit_band(ModelBuilder &m, int bone, float side, bool ring, int sides, const
 }
 
 // A flat glow on the piece's floor plane, a ring (or a disc) growing from r0 to r1 units
-// of radius over the track while its picture fades out; drawn as its square, or with
-// sides > 0 as only its lit band (lit_band; a ring then takes the bomb's ring picture).
+// of radius by `reach_at` of the track while its picture fades out; drawn as its square, or
+// with sides > 0 as only its lit band (lit_band; a ring then takes the bomb's ring picture).
 void flat_glow(Boom &b, uint32_t colour, float r0, float r1, float height, const char *name, bool ring = true,
-               int sides = 0)
+               int sides = 0, float reach_at = 1.0f)
 {
     int bone = b.m.bone(name, b.root).at(0, 0, height).size(r0);
     // The ring picture draws its circle at 0.84 of the half side.
@@ -271,9 +287,13 @@ void flat_glow(Boom &b, uint32_t colour, float r0, float r1, float height, const
     } else {
         b.m.sprite(bone, side, paint);
     }
-    b.parts.push_back([bone, r0, r1](Key &k, float t) {
-        float r = r0 + (r1 - r0) * (1.0f - (1.0f - t) * (1.0f - t));
-        k.scale(bone, t >= 0.999f ? 0.01f : r);
+    // Gone from the first key after its picture is dark (FADE_DARK of the frames, 0.75 of
+    // the track: the next key of 8 or 10 lies past GLOW_GONE), so the widest, darkest rings
+    // draw no pixels; pieces of fewer keys end at their last.
+    b.parts.push_back([bone, r0, r1, reach_at](Key &k, float t) {
+        float g = std::min(1.0f, t / reach_at);
+        float r = r0 + (r1 - r0) * (1.0f - (1.0f - g) * (1.0f - g));
+        k.scale(bone, t > GLOW_GONE ? 0.01f : r);
     });
 }
 
@@ -425,9 +445,9 @@ void model_spark_ricochet(ModelBuilder &m)
 void model_burst_small(ModelBuilder &m)
 {
     Boom b = boom(m, 2.6f, 0.3f, 0.45f);
-    flash(b, 0xfff4d0, 4.0f, 0.12f);
+    flash(b, 0xfff4d0, 3.4f, 0.12f);
     shards(b, 4, 2.8f, 0.45f, 0xffa040, 31);
-    flat_glow(b, 0xff7a30, 0.6f, 2.6f, 0.0f, "ring");
+    flat_glow(b, 0xff7a30, 0.6f, 2.3f, 0.0f, "ring");
     fireball(b, &EXP_FIRE, 4.7f, 0.35f, 0.3f);
     finish(b);
 }
@@ -447,10 +467,10 @@ void model_burst_missile(ModelBuilder &m)
 void model_burst_medium(ModelBuilder &m)
 {
     Boom b = boom(m, 4.5f, 0.3f, 0.6f);
-    flash(b, 0xfff4d0, 6.0f, 0.1f);
+    flash(b, 0xfff4d0, 5.0f, 0.1f);
     shards(b, 6, 5.0f, 0.6f, 0xff9030, 41);
     smoke(b, 2, 2.6f, 1.15f, 3.0f, 0x54545c, 42);
-    flat_glow(b, 0xff7020, 1.0f, 4.7f, 0.0f, "ring");
+    flat_glow(b, 0xff7020, 1.0f, 4.1f, 0.0f, "ring");
     fireball(b, &EXP_FIRE, 8.2f, 0.3f, 0.3f);
     fireball(b, &EXP_FIRE, 4.6f, 0.2f, 0.5f, "fire_b");
     finish(b);
@@ -502,9 +522,9 @@ void model_ring_submerge(ModelBuilder &m)
 void model_ring_mutate(ModelBuilder &m)
 {
     Boom b = boom(m, 3.5f, 0.4f, 0.45f);
-    flash(b, 0xf0c8ff, 4.2f, 0.2f);
-    flat_glow(b, 0xb050ff, 0.4f, 3.1f, 0.0f, "ring");
-    flat_glow(b, 0xff60e0, 3.1f, 0.5f, 0.0f, "ring_in");
+    flash(b, 0xf0c8ff, 3.6f, 0.2f);
+    flat_glow(b, 0xb050ff, 0.4f, 2.8f, 0.0f, "ring");
+    flat_glow(b, 0xff60e0, 2.8f, 0.5f, 0.0f, "ring_in");
     finish(b);
 }
 
@@ -528,6 +548,9 @@ void model_smoke_puff(ModelBuilder &m)
 
 // The bomb wave's bands: 16 sides reach at most 2 % past the circle.
 constexpr int BOMB_BAND_SIDES = 16;
+// The rings are out at their full reach when their picture goes dark (FADE_DARK of the
+// frames), racing off the screen rather than lingering on it.
+constexpr float BOMB_WAVE_OUT = (float)FADE_DARK / (float)FADE_FRAMES;
 
 void model_bomb_wave(ModelBuilder &m)
 {
@@ -537,11 +560,11 @@ void model_bomb_wave(ModelBuilder &m)
     // The waves cover the screen for most of their life: only their narrow lit bands are
     // drawn, and no wash fills the screen behind them (a full-screen blended layer for a
     // faint tint).
-    flash(b, 0xffffff, 20.0f, 0.12f);
-    flat_glow(b, 0xe0f4ff, 2.0f, 140.0f, 0.5f, "wave", true, BOMB_BAND_SIDES);
-    flat_glow(b, 0x6aa8ff, 1.0f, 118.0f, 0.4f, "wave_b", true, BOMB_BAND_SIDES);
-    flat_glow(b, 0xb060ff, 0.5f, 90.0f, 0.3f, "wave_c", true, BOMB_BAND_SIDES);
-    column(b, 0xc8e0ff, 6.0f, 40.0f, 0.2f);
+    flash(b, 0xffffff, 15.0f, 0.12f);
+    flat_glow(b, 0xe0f4ff, 2.0f, 140.0f, 0.5f, "wave", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT);
+    flat_glow(b, 0x6aa8ff, 1.0f, 118.0f, 0.4f, "wave_b", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT);
+    flat_glow(b, 0xb060ff, 0.5f, 90.0f, 0.3f, "wave_c", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT);
+    column(b, 0xc8e0ff, 4.5f, 40.0f, 0.2f);
     finish(b, 10);
 }
 

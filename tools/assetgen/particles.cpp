@@ -31,7 +31,7 @@ constexpr const char *FX_BITMAPS = "../styles/bitmaps/";
 // ---- textures: white shapes on black, 64 x 64 with a 4-texel black border
 //
 // The clamped far corners of a particle's triangle take the edge texels, so the edge
-// stays black; the border is thin because the triangle is four times the square it
+// stays black; the border is thin because the triangle is twice the square it
 // shows and the clear part of it still costs fill.
 //
 // The engine takes a texel's brightness b as its alpha too, so a texel gives b * b of
@@ -70,6 +70,20 @@ float edge_fade(float r)
     return 1.0f - smooth01((r - 0.7f) * 4.0f);
 }
 
+// A profile drawn 1 / fill times larger than in its own square: its faint outer ring,
+// which costs fill over the whole particle and is hardly seen, falls beyond the usable
+// radius, and a fresh fade keeps the clear border. The effects take their sizes times
+// fill (fitted), so the seen part keeps its size for fill^2 of the pixels.
+Bytes fx_render_filled(const std::function<float(float u, float v)> &profile, float fill)
+{
+    return decal_render(
+        [&profile, fill](float u, float v) {
+            float clear = 1.0f - smooth01((radius_of(u, v) - 0.8f) * 5.5f);
+            return clear * profile(0.5f + (u - 0.5f) * fill, 0.5f + (v - 0.5f) * fill);
+        },
+        FX_BORDER);
+}
+
 // Value noise on a lattice of the given cells per unit, repeating every `cells`.
 float lattice(int x, int y, uint32_t seed)
 {
@@ -99,10 +113,17 @@ float cloud_noise(float u, float v, uint32_t seed)
            0.15f * value_noise(u, v, 16, seed + 2);
 }
 
+// The round pictures are drawn 1 / fill times larger than their profiles
+// (fx_render_filled); fill is the factor on the sizes of the effects that use them.
+constexpr float FX_FILL_DOT = 0.8f;
+constexpr float FX_FILL_SPARK = 0.9f;
+constexpr float FX_FILL_SMOKE = 0.82f;
+constexpr float FX_FILL_FLARE = 0.85f;
+
 // A soft round dot: a small hot core in a wide gaussian glow.
 Bytes texture_dot()
 {
-    return fx_render([](float u, float v) {
+    return fx_render_filled([](float u, float v) {
         float r = radius_of(u, v);
         if (r >= 1.0f) {
             return 0.0f;
@@ -110,13 +131,13 @@ Bytes texture_dot()
         float glow = 0.8f * std::exp(-r * r * 5.0f);
         float core = 0.2f * std::exp(-r * r * 30.0f);
         return seen((glow + core) * edge_fade(r));
-    });
+    }, FX_FILL_DOT);
 }
 
 // A spark: a white core with four long thin rays and four short ones between.
 Bytes texture_spark()
 {
-    return fx_render([](float u, float v) {
+    return fx_render_filled([](float u, float v) {
         float x = u - 0.5f;
         float y = v - 0.5f;
         float r = radius_of(u, v);
@@ -131,14 +152,14 @@ Bytes texture_spark()
         float rays = ray(x, 0.012f, 1.0f) + ray(y, 0.012f, 1.0f) + 0.5f * ray((x - y) * d, 0.01f, 0.6f) +
                      0.5f * ray((x + y) * d, 0.01f, 0.6f);
         return seen((core + rays) * edge_fade(r));
-    });
+    }, FX_FILL_SPARK);
 }
 
 // A smoke puff seen from above: a soft round cloud, mottled by a few billows and by
 // noise, thinning out smoothly to its edge and never quite opaque.
 Bytes texture_smoke()
 {
-    return fx_render([](float u, float v) {
+    return fx_render_filled([](float u, float v) {
         float r = radius_of(u, v);
         if (r >= 1.0f) {
             return 0.0f;
@@ -161,7 +182,7 @@ Bytes texture_smoke()
         float mottle = std::clamp(0.2f + 1.6f * (n - 0.35f) + 0.35f * lumps, 0.1f, 1.0f);
         float body = std::exp(-r * r * 2.5f) * mottle;
         return seen(std::min(0.85f, body) * edge_fade(r));
-    });
+    }, FX_FILL_SMOKE);
 }
 
 // A ring: a bright band at 0.8 of the radius, uneven round its length so a spinning
@@ -184,7 +205,7 @@ Bytes texture_ring()
 // A flare: a blinding core, a soft halo and six tapering rays.
 Bytes texture_flare()
 {
-    return fx_render([](float u, float v) {
+    return fx_render_filled([](float u, float v) {
         float r = radius_of(u, v);
         if (r >= 1.0f) {
             return 0.0f;
@@ -194,20 +215,21 @@ Bytes texture_flare()
         float halo = 0.45f * (1.0f - r) * (1.0f - r);
         float spokes = std::pow(std::fabs(std::cos(3.0f * a)), 24.0f) * std::pow(1.0f - r, 1.2f) * 0.9f;
         return seen((core + halo + spokes) * edge_fade(r));
-    });
+    }, FX_FILL_FLARE);
 }
 
 struct FxTexture {
     const char *name;
     Bytes (*build)();
+    float fill;   // the sizes' factor for this picture
 };
 
 const FxTexture FX_TEXTURES[] = {
-    {"p_dot.bmp", texture_dot},
-    {"p_spark.bmp", texture_spark},
-    {"p_smoke.bmp", texture_smoke},
-    {"p_ring.bmp", texture_ring},
-    {"p_flare.bmp", texture_flare},
+    {"p_dot.bmp", texture_dot, FX_FILL_DOT},
+    {"p_spark.bmp", texture_spark, FX_FILL_SPARK},
+    {"p_smoke.bmp", texture_smoke, FX_FILL_SMOKE},
+    {"p_ring.bmp", texture_ring, 1.0f},
+    {"p_flare.bmp", texture_flare, FX_FILL_FLARE},
 };
 
 // ---- effects
@@ -378,11 +400,11 @@ ParticleOut fx_missile_smoke()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 4.0f);
     motion(p, 0.02f, 0.01f);
-    flat(p.rate, 0.36f);
+    flat(p.rate, 0.26f);
     lifetime(p, 0.7f, 0.3f, 1.3f);
-    sizing(p, 1.3f, 0.25f, 2.2f);
+    sizing(p, 1.3f, 0.25f, 1.9f);
     spinning(p, 1.5f, 1.0f);
-    colour_flat(p.colour, {185, 185, 190, 170});
+    colour_flat(p.colour, {185, 185, 190, 185});
     colour_flat(p.colour_var, {0, 0, 0, 40});
     p.flags = FX_SPIN | FX_ALPHA_FADE | FX_GROW;
     return p;
@@ -440,8 +462,8 @@ ParticleOut fx_explosion_smoke()
     p.rate[3] = 0.0f;
     box_flat(p.box, 2.5f, 0.3f, 2.5f);
     motion(p, 0.06f, 0.02f);
-    lifetime(p, 1.0f, 0.5f, 1.2f);
-    sizing(p, 2.8f, 0.6f, 1.7f);
+    lifetime(p, 1.0f, 0.3f, 1.2f);
+    sizing(p, 2.6f, 0.5f, 1.7f);
     spinning(p, 0.6f, 0.8f);
     colour_staged(p.colour, {95, 90, 86, 190}, {95, 90, 86, 190}, {125, 122, 118, 150});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -475,7 +497,7 @@ ParticleOut fx_emerge_dust()
     motion(p, 0.06f, 0.02f);
     flat(p.rate, 0.24f);
     lifetime(p, 0.7f, 0.3f, 1.5f);
-    sizing(p, 2.6f, 0.5f, 1.5f);
+    sizing(p, 2.4f, 0.5f, 1.5f);
     spinning(p, 0.8f, 1.0f);
     colour_flat(p.colour, {160, 142, 115, 140});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -491,7 +513,7 @@ ParticleOut fx_submerge_dust()
     motion(p, 0.02f, 0.01f);
     flat(p.rate, 0.21f);
     lifetime(p, 0.9f, 0.3f, 1.2f);
-    sizing(p, 2.7f, 0.5f, 1.4f);
+    sizing(p, 2.5f, 0.5f, 1.4f);
     spinning(p, 0.5f, 0.8f);
     colour_flat(p.colour, {110, 100, 85, 160});
     colour_flat(p.colour_var, {0, 0, 0, 30});
@@ -508,7 +530,7 @@ ParticleOut fx_spawn_burst()
     motion(p, 0.16f, 0.03f);
     flat(p.rate, 0.95f);
     lifetime(p, 0.45f, 0.15f, 2.2f);
-    sizing(p, 1.2f, 0.2f, 1.7f);
+    sizing(p, 1.1f, 0.2f, 1.7f);
     flat(p.spin_var, 6.0f);
     colour_staged(p.colour, {170, 110, 255, 255}, {235, 225, 255, 255}, {235, 225, 255, 255});
     colour_flat(p.colour_var, {30, 30, 0, 0});
@@ -524,7 +546,7 @@ ParticleOut fx_powerup_glow()
     staged(p.rate, 1.0f, 0.07f, 0.07f);
     p.life = 0.7f;
     p.fade = 1.6f;
-    sizing(p, 3.6f, 0.3f, 1.5f);
+    sizing(p, 3.3f, 0.3f, 1.5f);
     spinning(p, 0.6f, 0.4f);
     colour_flat(p.colour, {255, 215, 110, 220});
     colour_flat(p.colour_var, {0, 20, 30, 20});
@@ -593,7 +615,7 @@ ParticleOut fx_burning_wreck()
     motion(p, 0.015f, 0.01f);
     staged(p.rate, 0.45f, 0.45f, 0.0f);
     lifetime(p, 0.45f, 0.2f, 2.2f);
-    sizing(p, 2.0f, 0.3f, 1.7f);
+    sizing(p, 1.8f, 0.3f, 1.7f);
     spinning(p, 1.0f, 2.0f);
     p.rise = 0.3f;
     colour_staged(p.colour, {255, 150, 45, 200}, {255, 150, 45, 200}, {200, 70, 20, 160});
@@ -602,28 +624,43 @@ ParticleOut fx_burning_wreck()
     return p;
 }
 
+// The effect's sizes fitted to its picture's fill, so the seen part keeps the size the
+// effect names.
+ParticleEffect fitted(const char *name, ParticleOut p)
+{
+    for (const FxTexture &t : FX_TEXTURES) {
+        if (p.colour_name == std::string(FX_BITMAPS) + t.name) {
+            for (int i = 0; i < 4; i++) {
+                p.size[i] *= t.fill;
+                p.size_var[i] *= t.fill;
+            }
+        }
+    }
+    return {name, p};
+}
+
 std::vector<ParticleEffect> make_effects()
 {
     return {
-        {"ship_thrust", fx_ship_thrust()},
-        {"shield_shimmer", fx_shield_shimmer()},
-        {"shot_trail", fx_trail({150, 235, 255, 220}, 1.4f, 1.8f)},
-        {"enemy_shot_trail", fx_trail({255, 120, 60, 230}, 1.5f, 1.2f)},
-        {"muzzle_flash", fx_muzzle({220, 245, 255, 255})},
-        {"enemy_muzzle_flash", fx_muzzle({255, 200, 120, 255})},
-        {"missile_smoke", fx_missile_smoke()},
-        {"hit_sparks", fx_hit_sparks()},
-        {"explosion_fire", fx_explosion_fire()},
-        {"explosion_smoke", fx_explosion_smoke()},
-        {"explosion_embers", fx_explosion_embers()},
-        {"emerge_dust", fx_emerge_dust()},
-        {"submerge_dust", fx_submerge_dust()},
-        {"spawn_burst", fx_spawn_burst()},
-        {"powerup_glow", fx_powerup_glow()},
-        {"powerup_pickup", fx_powerup_pickup()},
-        {"beam_sparks", fx_beam_sparks()},
-        {"smartbomb_wave", fx_smartbomb_wave()},
-        {"burning_wreck", fx_burning_wreck()},
+        fitted("ship_thrust", fx_ship_thrust()),
+        fitted("shield_shimmer", fx_shield_shimmer()),
+        fitted("shot_trail", fx_trail({150, 235, 255, 220}, 1.3f, 1.8f)),
+        fitted("enemy_shot_trail", fx_trail({255, 120, 60, 230}, 1.4f, 1.2f)),
+        fitted("muzzle_flash", fx_muzzle({220, 245, 255, 255})),
+        fitted("enemy_muzzle_flash", fx_muzzle({255, 200, 120, 255})),
+        fitted("missile_smoke", fx_missile_smoke()),
+        fitted("hit_sparks", fx_hit_sparks()),
+        fitted("explosion_fire", fx_explosion_fire()),
+        fitted("explosion_smoke", fx_explosion_smoke()),
+        fitted("explosion_embers", fx_explosion_embers()),
+        fitted("emerge_dust", fx_emerge_dust()),
+        fitted("submerge_dust", fx_submerge_dust()),
+        fitted("spawn_burst", fx_spawn_burst()),
+        fitted("powerup_glow", fx_powerup_glow()),
+        fitted("powerup_pickup", fx_powerup_pickup()),
+        fitted("beam_sparks", fx_beam_sparks()),
+        fitted("smartbomb_wave", fx_smartbomb_wave()),
+        fitted("burning_wreck", fx_burning_wreck()),
     };
 }
 
