@@ -402,7 +402,7 @@ ParticleOut fx_missile_smoke()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 4.0f);
     motion(p, 0.02f, 0.01f);
-    flat(p.rate, 0.2f);
+    flat(p.rate, 0.18f);
     lifetime(p, 0.5f, 0.15f, 1.8f);
     sizing(p, 1.3f, 0.25f, 1.9f);
     spinning(p, 1.5f, 1.0f);
@@ -459,8 +459,8 @@ ParticleOut fx_explosion_smoke()
     ParticleOut p = effect("p_smoke.bmp", false, 0.7f);
     times(p, 0.08f, 0.2f, 0.3f, 0.7f);
     p.rate[0] = 0.0f;
-    p.rate[1] = 0.15f;
-    p.rate[2] = 0.26f;
+    p.rate[1] = 0.13f;
+    p.rate[2] = 0.22f;
     p.rate[3] = 0.0f;
     box_flat(p.box, 2.5f, 0.3f, 2.5f);
     motion(p, 0.06f, 0.02f);
@@ -530,7 +530,7 @@ ParticleOut fx_spawn_burst()
     ParticleOut p = effect("p_spark.bmp", true, 0.6f);
     times(p, 0.0f, 0.6f, 0.6f, 0.6f);
     motion(p, 0.16f, 0.03f);
-    flat(p.rate, 0.6f);
+    flat(p.rate, 0.5f);
     lifetime(p, 0.45f, 0.15f, 2.2f);
     sizing(p, 1.1f, 0.2f, 1.7f);
     flat(p.spin_var, 6.0f);
@@ -545,7 +545,7 @@ ParticleOut fx_powerup_glow()
 {
     ParticleOut p = effect("p_flare.bmp", true, 1.0f);
     times(p, 0.0f, 0.01f, 1.0f, 1.0f);
-    staged(p.rate, 1.0f, 0.07f, 0.07f);
+    staged(p.rate, 1.0f, 0.05f, 0.05f);
     p.life = 0.7f;
     p.fade = 1.6f;
     sizing(p, 3.3f, 0.3f, 1.5f);
