@@ -139,7 +139,7 @@ FaceBudget face_budget(const std::string &folder, const std::string &name)
         return {"power-up", 90, 190};
     }
     if (folder == "explosions") {
-        return {"explosion piece", 4, 110};
+        return {"explosion piece", 4, 90};
     }
     if (folder == "fizz") {
         return name == "null-fizz" ? FaceBudget{"null beam", 0, 0} : FaceBudget{"beam", 8, 40};

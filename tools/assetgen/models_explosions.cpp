@@ -195,8 +195,9 @@ Boom boom(ModelBuilder &m, float reach, float grow_to, float seconds)
 }
 
 // Builds "explode" from the parts at keys evenly spaced over the piece's ticks (the first
-// key one tick in).
-void finish(Boom &b, int keys = 8)
+// key one tick in); sixteen keys let a fading glow go within a sixteenth of the track of
+// its picture going dark.
+void finish(Boom &b, int keys = 16)
 {
     const int total = b.ticks;
     Track &t = b.m.track("explode").once();
@@ -241,8 +242,9 @@ constexpr float WAVE_LIT_INSIDE = 0.685f;
 constexpr float WAVE_LIT_OUTSIDE = 0.955f;
 constexpr float DISC_LIT_OUTSIDE = 0.97f;
 
-// The track's progress past which a flat glow is gone (see flat_glow).
-constexpr float GLOW_GONE = 0.86f;
+// The track's progress past which a flat glow is gone (see flat_glow): the key before the
+// picture's dark frames (FADE_DARK of the frames, 0.75 of the track).
+constexpr float GLOW_GONE = 0.72f;
 
 // The lit part of a fading ring's or disc's square of the given side, laid on the bone's
 // X/Y plane as the square's own picture: a band of sides quads round the hole of the bomb's
@@ -275,7 +277,7 @@ void lit_band(ModelBuilder &m, int bone, float side, bool ring, int sides, const
 // of radius by `reach_at` of the track while its picture fades out; drawn as its square, or
 // with sides > 0 as only its lit band (lit_band; a ring then takes the bomb's ring picture).
 void flat_glow(Boom &b, uint32_t colour, float r0, float r1, float height, const char *name, bool ring = true,
-               int sides = 0, float reach_at = 1.0f)
+               int sides = 0, float reach_at = 1.0f, float gone = GLOW_GONE)
 {
     int bone = b.m.bone(name, b.root).at(0, 0, height).size(r0);
     // The ring picture draws its circle at 0.84 of the half side.
@@ -287,23 +289,25 @@ void flat_glow(Boom &b, uint32_t colour, float r0, float r1, float height, const
     } else {
         b.m.sprite(bone, side, paint);
     }
-    // Gone from the first key after its picture is dark (FADE_DARK of the frames, 0.75 of
-    // the track: the next key of 8 or 10 lies past GLOW_GONE), so the widest, darkest rings
-    // draw no pixels; pieces of fewer keys end at their last.
-    b.parts.push_back([bone, r0, r1, reach_at](Key &k, float t) {
+    // Gone from the key where its picture goes dark (0.75 of the track, a key of 16 or 20),
+    // shrinking away over the last faint frame before it: a dark glow draws black, which adds
+    // nothing but its faces and pixels. Pieces of fewer keys go a little earlier.
+    b.parts.push_back([bone, r0, r1, reach_at, gone](Key &k, float t) {
         float g = std::min(1.0f, t / reach_at);
         float r = r0 + (r1 - r0) * (1.0f - (1.0f - g) * (1.0f - g));
-        k.scale(bone, t > GLOW_GONE ? 0.01f : r);
+        k.scale(bone, t > gone ? 0.01f : r);
     });
 }
 
-// A camera-facing flash: a star that blooms by peak and is gone by the end.
-void flash(Boom &b, uint32_t colour, float size, float peak, const char *name = "flash")
+// A camera-facing flash: a star that blooms by peak and is gone by `gone` of the track
+// (a fireball's flash by half of it: the shrinking star over the swelling ball added
+// little to it but its faces).
+void flash(Boom &b, uint32_t colour, float size, float peak, const char *name = "flash", float gone = 1.0f)
 {
     int bone = b.m.bone(name, b.root).faces_camera().size(0.3f);
     b.m.sprite(bone, size, arena_glow(&ARENA_STAR, colour));
-    b.parts.push_back([bone, peak](Key &k, float t) {
-        float s = t < peak ? 0.3f + 0.9f * t / peak : std::max(0.01f, 1.2f * (1.0f - (t - peak) / (1.0f - peak)));
+    b.parts.push_back([bone, peak, gone](Key &k, float t) {
+        float s = t < peak ? 0.3f + 0.9f * t / peak : std::max(0.01f, 1.2f * (1.0f - (t - peak) / (gone - peak)));
         k.scale(bone, s);
     });
 }
@@ -445,7 +449,7 @@ void model_spark_ricochet(ModelBuilder &m)
 void model_burst_small(ModelBuilder &m)
 {
     Boom b = boom(m, 2.6f, 0.3f, 0.45f);
-    flash(b, 0xfff4d0, 3.4f, 0.12f);
+    flash(b, 0xfff4d0, 3.4f, 0.12f, "flash", 0.5f);
     shards(b, 4, 2.8f, 0.45f, 0xffa040, 31);
     flat_glow(b, 0xff7a30, 0.6f, 2.3f, 0.0f, "ring");
     fireball(b, &EXP_FIRE, 4.7f, 0.35f, 0.3f);
@@ -457,7 +461,7 @@ void model_burst_missile(ModelBuilder &m)
     // A missile's end: a hot, quick burst without a sound of its own (the missiles play
     // theirs on "byebye").
     Boom b = boom(m, 2.2f, 0.3f, 0.35f);
-    flash(b, 0xfff0c0, 3.6f, 0.12f);
+    flash(b, 0xfff0c0, 3.6f, 0.12f, "flash", 0.5f);
     sparks(b, 6, 360.0f, 2.4f, 0.9f, 0.4f, 0xffb040, 35);
     flat_glow(b, 0xff8a30, 0.5f, 2.6f, 0.0f, "ring");
     fireball(b, &EXP_FIRE, 4.2f, 0.35f, 0.3f);
@@ -467,19 +471,21 @@ void model_burst_missile(ModelBuilder &m)
 void model_burst_medium(ModelBuilder &m)
 {
     Boom b = boom(m, 4.5f, 0.3f, 0.6f);
-    flash(b, 0xfff4d0, 5.0f, 0.1f);
+    flash(b, 0xfff4d0, 5.0f, 0.1f, "flash", 0.5f);
     shards(b, 6, 5.0f, 0.6f, 0xff9030, 41);
     smoke(b, 2, 2.6f, 1.15f, 3.0f, 0x54545c, 42);
     flat_glow(b, 0xff7020, 1.0f, 4.1f, 0.0f, "ring");
     fireball(b, &EXP_FIRE, 8.2f, 0.3f, 0.3f);
-    fireball(b, &EXP_FIRE, 4.6f, 0.2f, 0.5f, "fire_b");
+    // The second, smaller ball would burn inside the first and add nothing to its white-hot
+    // core: its bone stays, bare.
+    b.m.bone("fire_b", b.root).faces_camera().size(0.2f);
     finish(b);
 }
 
 void model_burst_large(ModelBuilder &m)
 {
     Boom b = boom(m, 7.5f, 0.35f, 0.9f);
-    flash(b, 0xfff8e0, 11.0f, 0.1f);
+    flash(b, 0xfff8e0, 11.0f, 0.1f, "flash", 0.5f);
     shards(b, 9, 9.0f, 0.9f, 0xff8a28, 51);
     smoke(b, 5, 4.5f, 1.6f, 5.0f, 0x4a4a52, 52);
     flat_glow(b, 0xff6a18, 2.0f, 10.0f, 0.0f, "ring");
@@ -492,7 +498,7 @@ void model_burst_large(ModelBuilder &m)
 void model_burst_ship(ModelBuilder &m)
 {
     Boom b = boom(m, 6.0f, 0.3f, 1.0f);
-    flash(b, 0xf0ffff, 10.0f, 0.1f);
+    flash(b, 0xf0ffff, 10.0f, 0.1f, "flash", 0.5f);
     sparks(b, 10, 360.0f, 7.0f, 2.4f, 0.8f, 0x8ae8ff, 61);
     shards(b, 6, 6.0f, 0.7f, 0xb8f0ff, 62);
     flat_glow(b, 0x4ac8ff, 1.5f, 9.0f, 0.0f, "ring");
@@ -522,7 +528,7 @@ void model_ring_submerge(ModelBuilder &m)
 void model_ring_mutate(ModelBuilder &m)
 {
     Boom b = boom(m, 3.5f, 0.4f, 0.45f);
-    flash(b, 0xf0c8ff, 3.6f, 0.2f);
+    flash(b, 0xf0c8ff, 3.6f, 0.2f, "flash", 0.5f);
     flat_glow(b, 0xb050ff, 0.4f, 2.8f, 0.0f, "ring");
     flat_glow(b, 0xff60e0, 2.8f, 0.5f, 0.0f, "ring_in");
     finish(b);
@@ -546,8 +552,9 @@ void model_smoke_puff(ModelBuilder &m)
     finish(b);
 }
 
-// The bomb wave's bands: 16 sides reach at most 2 % past the circle.
-constexpr int BOMB_BAND_SIDES = 16;
+// The bomb wave's bands: 12 sides reach at most 3.5 % past the circle, and their chords
+// stay inside the hole of the ring's picture; the picture is the same for any count.
+constexpr int BOMB_BAND_SIDES = 12;
 // The rings are out at their full reach when their picture goes dark (FADE_DARK of the
 // frames), racing off the screen rather than lingering on it.
 constexpr float BOMB_WAVE_OUT = (float)FADE_DARK / (float)FADE_FRAMES;
@@ -561,9 +568,13 @@ void model_bomb_wave(ModelBuilder &m)
     // drawn, and no wash fills the screen behind them (a full-screen blended layer for a
     // faint tint).
     flash(b, 0xffffff, 15.0f, 0.12f);
-    flat_glow(b, 0xe0f4ff, 2.0f, 140.0f, 0.5f, "wave", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT);
-    flat_glow(b, 0x6aa8ff, 1.0f, 118.0f, 0.4f, "wave_b", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT);
-    flat_glow(b, 0xb060ff, 0.5f, 90.0f, 0.3f, "wave_c", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT);
+    // The bands are gone only from the second key after they reach the screen's corners
+    // (keys of a tenth): a band shrinking away over a frame of its picture that is not yet
+    // dark would sweep back across the whole screen.
+    const float gone = 0.86f;
+    flat_glow(b, 0xe0f4ff, 2.0f, 140.0f, 0.5f, "wave", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT, gone);
+    flat_glow(b, 0x6aa8ff, 1.0f, 118.0f, 0.4f, "wave_b", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT, gone);
+    flat_glow(b, 0xb060ff, 0.5f, 90.0f, 0.3f, "wave_c", true, BOMB_BAND_SIDES, BOMB_WAVE_OUT, gone);
     column(b, 0xc8e0ff, 4.5f, 40.0f, 0.2f);
     finish(b, 10);
 }

@@ -340,7 +340,7 @@ ParticleOut fx_ship_thrust()
     p.direction[1] = 1.0f;
     flat(p.spread, 0.12f);
     motion(p, 0.12f, 0.03f);
-    flat(p.rate, 1.0f);
+    flat(p.rate, 0.75f);
     lifetime(p, 0.18f, 0.06f, 5.0f);
     sizing(p, 1.3f, 0.15f, 0.3f);
     colour_flat(p.colour, {130, 210, 255, 230});
@@ -364,14 +364,16 @@ ParticleOut fx_shield_shimmer()
     return p;
 }
 
-// A shot's trail: a stream of dots left behind, tapering out in a tenth of a second;
-// the players' few fast shots leave them closer together than the many enemy shots.
+// A shot's trail: a stream of dots left behind, tapering out in under a tenth of a second
+// (the faint, shrunken end of a longer life added faces, not a look); the players' few
+// fast shots leave them closer together than the many enemy shots, each dot just
+// overlapping the next.
 ParticleOut fx_trail(Rgba8 colour, float size, float rate)
 {
     ParticleOut p = effect("p_dot.bmp", true, 4.0f);
     flat(p.speed, 0.004f);
     flat(p.rate, rate);
-    lifetime(p, 0.1f, 0.04f, 9.0f);
+    lifetime(p, 0.08f, 0.03f, 11.0f);
     sizing(p, size, 0.1f, 0.2f);
     colour_flat(p.colour, colour);
     colour_flat(p.colour_var, {10, 15, 15, 30});
@@ -400,8 +402,8 @@ ParticleOut fx_missile_smoke()
 {
     ParticleOut p = effect("p_smoke.bmp", false, 4.0f);
     motion(p, 0.02f, 0.01f);
-    flat(p.rate, 0.26f);
-    lifetime(p, 0.7f, 0.3f, 1.3f);
+    flat(p.rate, 0.18f);
+    lifetime(p, 0.5f, 0.15f, 1.8f);
     sizing(p, 1.3f, 0.25f, 1.9f);
     spinning(p, 1.5f, 1.0f);
     colour_flat(p.colour, {185, 185, 190, 185});
@@ -457,8 +459,8 @@ ParticleOut fx_explosion_smoke()
     ParticleOut p = effect("p_smoke.bmp", false, 0.7f);
     times(p, 0.08f, 0.2f, 0.3f, 0.7f);
     p.rate[0] = 0.0f;
-    p.rate[1] = 0.2f;
-    p.rate[2] = 0.35f;
+    p.rate[1] = 0.13f;
+    p.rate[2] = 0.22f;
     p.rate[3] = 0.0f;
     box_flat(p.box, 2.5f, 0.3f, 2.5f);
     motion(p, 0.06f, 0.02f);
@@ -477,8 +479,8 @@ ParticleOut fx_explosion_embers()
     ParticleOut p = effect("p_dot.bmp", true, 0.05f);
     box_flat(p.box, 0.5f, 0.3f, 0.5f);
     motion(p, 0.18f, 0.1f);
-    flat(p.rate, 3.0f);
-    lifetime(p, 0.6f, 0.5f, 1.5f);
+    flat(p.rate, 2.4f);
+    lifetime(p, 0.6f, 0.35f, 1.5f);
     flat(p.size, 1.0f);
     flat(p.size_var, 0.2f);
     p.gravity = 0.015f;
@@ -495,7 +497,7 @@ ParticleOut fx_emerge_dust()
     ParticleOut p = effect("p_smoke.bmp", false, 0.5f);
     box_flat(p.box, 2.5f, 0.0f, 2.5f);
     motion(p, 0.06f, 0.02f);
-    flat(p.rate, 0.24f);
+    flat(p.rate, 0.16f);
     lifetime(p, 0.7f, 0.3f, 1.5f);
     sizing(p, 2.4f, 0.5f, 1.5f);
     spinning(p, 0.8f, 1.0f);
@@ -511,7 +513,7 @@ ParticleOut fx_submerge_dust()
     ParticleOut p = effect("p_smoke.bmp", false, 0.5f);
     box_flat(p.box, 2.2f, 0.0f, 2.2f);
     motion(p, 0.02f, 0.01f);
-    flat(p.rate, 0.21f);
+    flat(p.rate, 0.14f);
     lifetime(p, 0.9f, 0.3f, 1.2f);
     sizing(p, 2.5f, 0.5f, 1.4f);
     spinning(p, 0.5f, 0.8f);
@@ -528,7 +530,7 @@ ParticleOut fx_spawn_burst()
     ParticleOut p = effect("p_spark.bmp", true, 0.6f);
     times(p, 0.0f, 0.6f, 0.6f, 0.6f);
     motion(p, 0.16f, 0.03f);
-    flat(p.rate, 0.95f);
+    flat(p.rate, 0.5f);
     lifetime(p, 0.45f, 0.15f, 2.2f);
     sizing(p, 1.1f, 0.2f, 1.7f);
     flat(p.spin_var, 6.0f);
@@ -543,7 +545,7 @@ ParticleOut fx_powerup_glow()
 {
     ParticleOut p = effect("p_flare.bmp", true, 1.0f);
     times(p, 0.0f, 0.01f, 1.0f, 1.0f);
-    staged(p.rate, 1.0f, 0.07f, 0.07f);
+    staged(p.rate, 1.0f, 0.05f, 0.05f);
     p.life = 0.7f;
     p.fade = 1.6f;
     sizing(p, 3.3f, 0.3f, 1.5f);
@@ -560,7 +562,7 @@ ParticleOut fx_powerup_pickup()
     ParticleOut p = effect("p_spark.bmp", true, 0.03f);
     box_flat(p.box, 0.6f, 0.2f, 0.6f);
     motion(p, 0.15f, 0.08f);
-    flat(p.rate, 8.0f);
+    flat(p.rate, 6.0f);
     lifetime(p, 0.4f, 0.2f, 2.5f);
     sizing(p, 1.2f, 0.25f, 0.15f);
     flat(p.spin_var, 8.0f);
@@ -578,7 +580,7 @@ ParticleOut fx_beam_sparks()
     ParticleOut p = effect("p_spark.bmp", true, 0.5f);
     box_flat(p.box, 0.4f, 0.3f, 0.4f);
     motion(p, 0.1f, 0.04f);
-    flat(p.rate, 0.6f);
+    flat(p.rate, 0.45f);
     lifetime(p, 0.25f, 0.15f, 4.0f);
     flat(p.size, 1.6f);
     flat(p.size_var, 0.3f);
@@ -613,7 +615,7 @@ ParticleOut fx_burning_wreck()
     times(p, 0.0f, 0.6f, 0.6f, 1.2f);
     box_flat(p.box, 0.6f, 0.2f, 0.6f);
     motion(p, 0.015f, 0.01f);
-    staged(p.rate, 0.45f, 0.45f, 0.0f);
+    staged(p.rate, 0.28f, 0.28f, 0.0f);
     lifetime(p, 0.45f, 0.2f, 2.2f);
     sizing(p, 1.8f, 0.3f, 1.7f);
     spinning(p, 1.0f, 2.0f);
@@ -644,8 +646,8 @@ std::vector<ParticleEffect> make_effects()
     return {
         fitted("ship_thrust", fx_ship_thrust()),
         fitted("shield_shimmer", fx_shield_shimmer()),
-        fitted("shot_trail", fx_trail({150, 235, 255, 220}, 1.3f, 1.8f)),
-        fitted("enemy_shot_trail", fx_trail({255, 120, 60, 230}, 1.4f, 1.2f)),
+        fitted("shot_trail", fx_trail({150, 235, 255, 255}, 1.3f, 1.4f)),
+        fitted("enemy_shot_trail", fx_trail({255, 120, 60, 255}, 1.4f, 0.9f)),
         fitted("muzzle_flash", fx_muzzle({220, 245, 255, 255})),
         fitted("enemy_muzzle_flash", fx_muzzle({255, 200, 120, 255})),
         fitted("missile_smoke", fx_missile_smoke()),
