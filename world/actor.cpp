@@ -163,6 +163,15 @@ static int anim_has_health(const Actor *a)
     return a->anim.set && a->anim.set->sphere_count > 0 && a->anim.bone_health;
 }
 
+void actor_set_bone_health(Actor *a, int i, float h)
+{
+    float *slot = &a->anim.bone_health[i];
+    if ((h < 0.0f) != (*slot < 0.0f)) {
+        anim_finish_matrices(&a->anim);   // the build reads whether the bone is destroyed
+    }
+    *slot = h;
+}
+
 float anim_reset_bone_health(Actor *a, float factor)
 {
     if (!anim_has_health(a)) {
@@ -171,7 +180,7 @@ float anim_reset_bone_health(Actor *a, float factor)
     const AnimSet *set = a->anim.set;
     for (int i = 0; i < set->bone_count; i++) {
         float h = set->bone_health[i];
-        a->anim.bone_health[i] = h > 0.0f ? h * factor : h;
+        actor_set_bone_health(a, i, h > 0.0f ? h * factor : h);
     }
     return anim_health_sum(a);
 }
@@ -183,7 +192,7 @@ float anim_scale_bone_health(Actor *a, float factor)
     }
     for (int i = 0; i < a->anim.set->bone_count; i++) {
         if (a->anim.bone_health[i] > 0.0f) {
-            a->anim.bone_health[i] *= factor;
+            actor_set_bone_health(a, i, a->anim.bone_health[i] * factor);
         }
     }
     return anim_health_sum(a);
@@ -201,13 +210,14 @@ float anim_heal_bone_health(Actor *a, float amount, float cap_factor)
     }
     const AnimSet *set = a->anim.set;
     for (int i = 0; i < set->bone_count; i++) {
-        float *h = &a->anim.bone_health[i];
-        if (*h > 0.0f) {
+        float h = a->anim.bone_health[i];
+        if (h > 0.0f) {
             float cap = cap_factor * set->bone_health[i];
-            *h += amount;
-            if (*h > cap) {
-                *h = cap;
+            h += amount;
+            if (h > cap) {
+                h = cap;
             }
+            actor_set_bone_health(a, i, h);
         }
     }
     return anim_health_sum(a);

@@ -185,7 +185,7 @@ static void actor_share_bone_health(Actor *a, int sphere, int b, float h)
     }
     int parent = set->bones[b - 1].parent;
     for (int m = b + 1; m < next && m <= set->bone_count && set->bones[m - 1].parent > parent; m++) {
-        a->anim.bone_health[m - 1] = h;
+        actor_set_bone_health(a, m - 1, h);
     }
 }
 
@@ -234,7 +234,7 @@ uint32_t actor_spheres_damage_test(Actor *target)
                 if (h <= 0.0f) {
                     h = set->bones[b - 1].breakable ? -1.0f : 0.0f;
                 }
-                target->anim.bone_health[b - 1] = h;
+                actor_set_bone_health(target, b - 1, h);
                 target->hit_flash = ACTOR_HIT_FLASH;
                 actor_share_bone_health(target, i, b, h);
             } else if (p < 0.0f) {

@@ -1,5 +1,6 @@
-// actor_draw.cpp -- drawing one actor's model: the view test, the light directions of a
-// lit model, then the mesh drawing with its matrices, hit flash and model mode.
+// actor_draw.cpp -- drawing one actor's model: the bones that waited for the draw, the
+// view test, the light directions of a lit model, then the mesh drawing with its
+// matrices, hit flash and model mode.
 
 #include "world/actor.h"
 
@@ -7,6 +8,7 @@
 
 void actor_draw(Actor *a, int hit)
 {
+    anim_finish_matrices(&a->anim);
     if (!zgl_model_in_view(&a->instance, a->anim.matrices)) {
         zgl_model_skip(&a->instance);
         return;

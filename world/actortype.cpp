@@ -43,19 +43,6 @@ constexpr int ACTORTYPE_MAX_PLAYER_NUMBER = 7;
 static const char *const ACTORTYPE_ANIM_NAMES[ACTORTYPE_NAMED_ANIMS] = {"emerge", "submerge", "mutate", "byebye",
                                                                         "hitbounce"};
 
-int actortype_bone_or_none(const AnimSet *set, const char *name)
-{
-    if (!set || !name || !name[0]) {
-        return -1;
-    }
-    for (int i = 0; i < set->bone_count; i++) {
-        if (strcmp(set->bones[i].name, name) == 0) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 // The hue the model's colours are turned by while the type's model loads.
 static float actortype_load_hue(const ActorParams *p)
 {

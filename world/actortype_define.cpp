@@ -112,7 +112,7 @@ void actortype_add_move_anim(const char *slot, const char *anim, float min, floa
 
 // The event id of an explosion event name, with the bone a "bye_bye<bone>" name carries
 // (matrix index, -1 when none); -1 for an unknown name.
-static int actortype_explosion_event(const char *name, const AnimSet *set, int *bone)
+static int actortype_explosion_event(const char *name, AnimSet *set, int *bone)
 {
     static const struct {
         const char *name;
@@ -214,7 +214,7 @@ void actortype_add_weapon(const char *bullet_type, const char *gun_type, const c
         con_printf("*** weapon not found %s", bullet_type);
         return;
     }
-    const AnimSet *set = g_current_type->set;
+    AnimSet *set = g_current_type->set;
     Weapon *w = &p->weapons[p->weapon_count];
     *w = Weapon{};
     if (actorparams_weapon_seq(w, seq, seq_count) != 0) {
@@ -224,8 +224,8 @@ void actortype_add_weapon(const char *bullet_type, const char *gun_type, const c
     w->flare = explosion_type_find_or_load(flare);
     w->flare_scale = values[0] * 0.01f;
     w->gun_type = actortype_gun_type(gun_type);
-    w->gun_bone = actortype_bone_or_none(set, gun_bone);
-    w->shaft_bone = actortype_bone_or_none(set, shaft_bone);
+    w->gun_bone = anim_find_bone_or_none(set, gun_bone);
+    w->shaft_bone = anim_find_bone_or_none(set, shaft_bone);
     if (w->gun_type == WEAPON_GUN_AROUND || w->gun_type == WEAPON_GUN_AROUND_UPDOWN) {
         for (int i = 0; i < p->weapon_count; i++) {
             if (p->weapons[i].shaft_bone == w->shaft_bone) {
@@ -335,7 +335,7 @@ void actortype_add_spawn(const char *type, const char *anim, const char *bone, f
     if (!actortype_defining()) {
         return;
     }
-    const AnimSet *set = g_current_type->set;
+    AnimSet *set = g_current_type->set;
     int index = anim_find(set, anim, 1);
     if (index < 0) {
         con_printf("*** spawn wrong values");
@@ -354,7 +354,7 @@ void actortype_add_spawn(const char *type, const char *anim, const char *bone, f
     s->scale_min = 1.0f;
     s->scale_range = 1.0f;
     s->spawn_anim = index;
-    s->spawn_bone = actortype_bone_or_none(set, bone) + 1;
+    s->spawn_bone = anim_find_bone_or_none(set, bone) + 1;
     snprintf(s->type_name, sizeof(s->type_name), "%s", type);
 }
 

@@ -12,5 +12,3 @@ extern ActorParams *g_current_block;
 // ACTORTYPE_SECTION_* bits; 0 outside a trigger-state section.
 extern int g_section_bits;
 
-// The bone index of name in set, or -1 when there is no such bone (or no name).
-int actortype_bone_or_none(const AnimSet *set, const char *name);

@@ -113,6 +113,31 @@ static int anim_valid_bone(const AnimState *st, int bone)
     return st->set && st->pose && bone >= 0 && bone < st->set->bone_count;
 }
 
+ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st, int late);
+ANIM_TWO_MAKES static void anim_build_bones(AnimState *st, int late);
+
+// Blends the late bones that wait for their blend of the last update.
+static void anim_finish_blend(AnimState *st)
+{
+    if (st->late_waiting & ANIM_WAITING_BLEND) {
+        st->late_waiting &= ~ANIM_WAITING_BLEND;
+        anim_blend_poses(st, 1);
+    }
+}
+
+// A valid bone about to be read or written directly: whatever waits is done first (a
+// write changes what the build reads), and the set keeps the bone among its tick bones,
+// from the next update on.
+static int anim_reach_bone(AnimState *st, int bone)
+{
+    if (!anim_valid_bone(st, bone)) {
+        return 0;
+    }
+    anim_finish_matrices(st);
+    anim_set_keep_bone(st->set, bone + 1);
+    return 1;
+}
+
 static void pose_from_key(BonePose *out, const float *key)
 {
     memcpy(out->quat, key, sizeof(out->quat));
@@ -156,6 +181,7 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     size_t at_drives = carve(sizeof(AnimDrive) * (size_t)bones);
     size_t at_build = carve(sizeof(AnimBuildMemo) * (size_t)bones);
     size_t at_stale = carve((size_t)bones);
+    size_t at_order = carve((size_t)bones);
     size_t at_health = carve(sizeof(float) * (size_t)bones);
     size_t at_spheres = set->sphere_count > 0 ? carve(sizeof(HitSphere) * (size_t)set->sphere_count) : 0;
     size_t at_light = set->lit_count > 0 ? carve(sizeof(float) * 3 * ((size_t)bones + 1)) : 0;
@@ -167,6 +193,11 @@ void anim_bind_set(AnimState *st, AnimSet *set)
     st->drives_valid = 0;
     st->build_memo = (AnimBuildMemo *)(block + at_build);
     st->build_stale = (uint8_t *)(block + at_stale);
+    st->bone_order = (uint8_t *)(block + at_order);
+    for (int i = 0; i < bones; i++) {
+        st->bone_order[i] = (uint8_t)i;
+    }
+    st->tick_count = bones;
     st->bone_health = (float *)(block + at_health);
     for (int i = 0; i < bones; i++) {
         const AnimBone *b = &set->bones[i];
@@ -251,6 +282,7 @@ void anim_snapshot_pose(AnimState *st, const AnimPlay *play)
     if (!st->set || !st->pose) {
         return;
     }
+    anim_finish_blend(st);
     const int32_t *table = play ? play->track->bone_table : nullptr;
     for (int i = 0; i < st->set->bone_count; i++) {
         if (!table || table[i] >= 0) {
@@ -266,6 +298,7 @@ int anim_play(AnimState *st, int index, float speed, uint32_t flags)
     }
     AnimTrack *track = &st->set->tracks[index];
     int word = anim_root_word(st->set, track);
+    anim_finish_blend(st);   // the list changes: what waits was blended from the old one
     AnimPlay **link = &st->plays;
     for (; *link; link = &(*link)->next) {
         AnimPlay *p = *link;
@@ -313,7 +346,7 @@ int anim_play_by_name(AnimState *st, const char *name, float speed, uint32_t fla
 static void anim_end_play(AnimState *st, AnimPlay **link)
 {
     AnimPlay *p = *link;
-    anim_snapshot_pose(st, p);
+    anim_snapshot_pose(st, p);   // (which blends what waits, from the list as it was)
     *link = p->next;
     anim_play_release(p);
     st->drives_valid = 0;
@@ -360,6 +393,7 @@ int anim_stop_list(AnimState *st, const int32_t *list, int max)
 
 void anim_free_play_list(AnimState *st)
 {
+    anim_finish_blend(st);
     while (AnimPlay *p = st->plays) {
         st->plays = p->next;
         anim_play_release(p);
@@ -423,7 +457,7 @@ float anim_forward_distance(const AnimState *st)
 
 void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
 {
-    if (anim_valid_bone(st, bone)) {
+    if (anim_reach_bone(st, bone)) {
         geom_quat_slerp(st->pose[bone].quat, st->pose[bone].quat, quat, t);
         st->blend_memo[bone].target = -1;
         st->build_stale[bone] = ANIM_STALE_TURNED;
@@ -432,7 +466,7 @@ void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t)
 
 void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
 {
-    if (anim_valid_bone(st, bone)) {
+    if (anim_reach_bone(st, bone)) {
         quat_from_euler(angles, st->pose[bone].quat);
         st->blend_memo[bone].target = -1;
         st->build_stale[bone] = ANIM_STALE_TURNED;
@@ -441,7 +475,7 @@ void anim_set_bone_euler(AnimState *st, float angles[3], int bone)
 
 void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
 {
-    if (!anim_valid_bone(st, bone)) {
+    if (!anim_reach_bone(st, bone)) {
         return;
     }
     for (BonePose *p : {&st->pose[bone], &st->from_pose[bone]}) {
@@ -452,9 +486,9 @@ void anim_set_bone_pose(AnimState *st, const float pose[7], int bone)
     st->build_stale[bone] = ANIM_STALE_TURNED;
 }
 
-void anim_get_bone_pose(const AnimState *st, float pose[7], int bone)
+void anim_get_bone_pose(AnimState *st, float pose[7], int bone)
 {
-    if (!anim_valid_bone(st, bone)) {
+    if (!anim_reach_bone(st, bone)) {
         return;
     }
     memcpy(pose, st->pose[bone].quat, sizeof(st->pose[bone].quat));
@@ -578,10 +612,37 @@ static int anim_advance(AnimPlay *p)
     return 0;
 }
 
+// The set's tick bones as they stand now, for this update and the build after it.
+static void anim_take_tick_bones(AnimState *st)
+{
+    const AnimSet *set = st->set;
+    int n = 0;
+    for (int pass = 1; pass >= 0; pass--) {
+        for (int i = 0; i < set->bone_count; i++) {
+            if (set->tick_bones[i] == pass) {
+                st->bone_order[n++] = (uint8_t)i;
+            }
+        }
+        if (pass == 1) {
+            st->tick_count = n;
+        }
+    }
+    st->tick_epoch = set->tick_epoch;
+}
+
 void anim_update(AnimState *st)
 {
     if (!st->set) {
         return;
+    }
+    if (st->defer_late) {
+        // What waited from the last update and build is not wanted any more: this update
+        // and the build after it make it anew. A set that keeps more bones now keeps them
+        // from this update on.
+        st->late_waiting = 0;
+        if (st->tick_epoch != st->set->tick_epoch) {
+            anim_take_tick_bones(st);
+        }
     }
     g_anim_event_matrices = st->matrices;
     int h = st->set->history_length;
@@ -656,8 +717,9 @@ static void anim_find_drives(AnimState *st)
     st->drives_valid = 1;
 }
 
-// anim_blend's work, in its two makes.
-ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st)
+// anim_blend's work, in its two makes: late 0 blends the tick bones (every bone unless the
+// state defers the late ones) and measures the root motion; late 1 blends the late bones.
+ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st, int late)
 {
     const AnimSet *set = st->set;
     if (!set || !st->pose) {
@@ -666,27 +728,28 @@ ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st)
     if (!st->drives_valid) {
         anim_find_drives(st);
     }
-    float root[3] = {0.0f, 0.0f, 0.0f};
-    int lowest = 1000;
     // Read once, as in anim_build_matrices: the stale marks written below are bytes.
     const AnimBone *bones = set->bones;
-    const int bone_count = set->bone_count;
     const AnimDrive *drives = st->drives;
     AnimBlendMemo *memos = st->blend_memo;
     BonePose *poses = st->pose;
     const BonePose *from_poses = st->from_pose;
     uint8_t *build_stale = st->build_stale;
-    for (int i = 0; i < bone_count; i++) {
+    const uint8_t *order = st->bone_order;
+    const int first = late ? st->tick_count : 0;
+    const int end = late ? set->bone_count : st->tick_count;
+    for (int k = first; k < end; k++) {
+        const int i = order[k];
         const AnimDrive drive = drives[i];
         if (drive.play < 0) {
             continue;
         }
         const AnimPlay *p = &anim_play_pool[drive.play];
         const AnimTrack *t = p->track;
+        float w = p->weight;
         const float *keys = bones[i].key_poses;
         int to = drive.base + t->key_frames[p->to_key];
         const float *target = keys + POSE_FLOATS * to;
-        float w = p->weight;
         AnimBlendMemo *memo = &memos[i];
         if (p->from_key >= 0) {
             int source = drive.base + t->key_frames[p->from_key];
@@ -713,6 +776,22 @@ ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st)
             memo->target = -1;
             build_stale[i] = stale > build_stale[i] ? stale : build_stale[i];
         }
+    }
+    if (late) {
+        return;
+    }
+    // The root motion: bone by bone, each play that drives a bone and is rooted lower than
+    // every play met before adds its offsets (nothing is rooted below -1).
+    float root[3] = {0.0f, 0.0f, 0.0f};
+    int lowest = 1000;
+    for (int i = 0; i < set->bone_count && lowest > -1; i++) {
+        const AnimDrive drive = drives[i];
+        if (drive.play < 0) {
+            continue;
+        }
+        const AnimPlay *p = &anim_play_pool[drive.play];
+        const AnimTrack *t = p->track;
+        float w = p->weight;
         if (t->root_bone < lowest) {
             lowest = t->root_bone;
             for (int c = 1; c < 3; c++) {
@@ -731,7 +810,10 @@ ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st)
 
 void anim_blend(AnimState *st)
 {
-    anim_blend_poses(st);
+    anim_blend_poses(st, 0);
+    if (st->set && st->tick_count < st->set->bone_count) {
+        st->late_waiting |= ANIM_WAITING_BLEND;
+    }
 }
 
 // Bone i's build memo from its pose: the rotation and scale part R x diag(S) (a
@@ -792,8 +874,8 @@ ANIM_FOLDED void anim_bone_times_parent(float *out, const float *parent, const A
     anim_store_column(out + 12, p0 * l[0][3] + p1 * l[1][3] + p2 * l[2][3] + geom_v4_load(parent + 12));
 }
 
-// anim_build_matrices' work, in its two makes.
-ANIM_TWO_MAKES static void anim_build_bones(AnimState *st)
+// anim_build_matrices' work, in its two makes; late as for anim_blend_poses.
+ANIM_TWO_MAKES static void anim_build_bones(AnimState *st, int late)
 {
     const AnimSet *set = st->set;
     float *m = st->matrices;
@@ -801,8 +883,8 @@ ANIM_TWO_MAKES static void anim_build_bones(AnimState *st)
         return;
     }
     int h = st->history ? set->history_length : 0;
-    if (!anim_same_bits(st->sprite_angle, st->build_sprite_angle)) {
-        // A new sprite angle turns every camera-facing bone anew.
+    if (!late && !anim_same_bits(st->sprite_angle, st->build_sprite_angle)) {
+        // A new sprite angle turns every camera-facing bone anew (they are tick bones).
         for (int i = 0; i < set->bone_count; i++) {
             if (set->bones[i].camera_facing) {
                 st->build_stale[i] = ANIM_STALE_TURNED;
@@ -817,7 +899,11 @@ ANIM_TWO_MAKES static void anim_build_bones(AnimState *st)
     const float *health = st->bone_health;
     uint8_t *stale = st->build_stale;
     const AnimBuildMemo *memos = st->build_memo;
-    for (int i = 0; i < bone_count; i++) {
+    const uint8_t *order = st->bone_order;
+    const int first = late ? st->tick_count : 0;
+    const int end = late ? bone_count : st->tick_count;
+    for (int k = first; k < end; k++) {
+        const int i = order[k];
         const AnimBone *bone = &bones[i];
         float *out = m + 16 * (i + 1);
         const float *parent = m + 16 * bone->parent;
@@ -868,7 +954,29 @@ ANIM_TWO_MAKES static void anim_build_bones(AnimState *st)
 
 void anim_build_matrices(AnimState *st)
 {
-    anim_build_bones(st);
+    anim_build_bones(st, 0);
+    if (st->set && st->tick_count < st->set->bone_count) {
+        st->late_waiting |= ANIM_WAITING_BUILD;
+    }
+}
+
+void anim_defer_late_bones(AnimState *st)
+{
+    if (!st->set || !st->bone_order) {
+        return;
+    }
+    anim_take_tick_bones(st);
+    st->defer_late = 1;
+    st->late_waiting = 0;
+}
+
+void anim_finish_matrices(AnimState *st)
+{
+    anim_finish_blend(st);
+    if (st->late_waiting & ANIM_WAITING_BUILD) {
+        st->late_waiting &= ~ANIM_WAITING_BUILD;
+        anim_build_bones(st, 1);
+    }
 }
 
 void anim_build_light_dirs(AnimState *st)

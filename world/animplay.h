@@ -7,7 +7,9 @@
 //   if (st->start_counter) { st->start_counter--; anim_trail_set_position(st, pos); }
 //   anim_update(st);           // advance, fire events, blend, root motion
 //   anim_build_matrices(st);   // one matrix per bone into the matrix array
-// then updates its hit spheres from the matrices.
+// then updates its hit spheres from the matrices. An enemy's state works only its tick
+// bones there, the bones the game's logic reads; its late bones, which only drawing reads,
+// wait for the draw (anim_defer_late_bones, anim_finish_matrices).
 //
 // Animation indexes are the set's (0 .. A-1); bone indexes are 0 .. B-1; matrix indexes
 // are bone + 1 (0 is the actor's own matrix).
@@ -111,7 +113,20 @@ struct AnimState {
     float build_sprite_angle;   // the sprite angle the camera-facing bones' memos hold
     float (*light_dirs)[3];     // B + 1 entries by matrix index, for lit sets: the light
                                 // direction in each lit bone's space; null otherwise
+    int defer_late;             // 1: the late bones wait for the draw
+                                // (anim_defer_late_bones); 0: every bone is blended and
+                                // built in the update
+    uint8_t *bone_order;        // B bone indexes: the tick bones, then the late ones, each
+                                // run in bone order (parents first); the set's tick bones
+                                // as the last update took them
+    int tick_count;             // how many lead bone_order: B unless the state defers
+    uint32_t tick_epoch;        // the set's tick_epoch the order was taken at
+    int late_waiting;           // ANIM_WAITING_* bits: what the late bones wait for
 };
+
+// What the late bones are waiting for (AnimState::late_waiting).
+constexpr int ANIM_WAITING_BLEND = 1;   // their blend of the last update
+constexpr int ANIM_WAITING_BUILD = 2;   // their matrices of the last build
 
 // The matrix array of the actor updated last: start and footprint events are placed on it.
 extern const float *g_anim_event_matrices;
@@ -131,6 +146,17 @@ int anim_set_matrices(AnimState *st, float *matrices);
 // zeroes the state.
 void anim_unbind_set(AnimState *st);
 void anim_reset_root_offset(AnimState *st);
+// From now on the update blends and the build builds only the set's tick bones (see
+// anim_set_keep_bone). The other bones, the late ones, only drawing reads: they wait for
+// the draw's anim_finish_matrices. The owner must build after every update, as an enemy's
+// tick does, so that whatever waits is always the last update's and build's own work.
+// Nothing for a state without a set.
+void anim_defer_late_bones(AnimState *st);
+// Blends and builds the late bones from the same inputs the last update and build had:
+// the same floats as an update and build of every bone. The draw calls it, and so does
+// every change to what they are made from (running animations, poses, bone health)
+// before it is made.
+void anim_finish_matrices(AnimState *st);
 
 // Playing.
 // Starts animation index at speed; flags non-zero silences its events. An animation
@@ -175,6 +201,7 @@ float anim_get_progress(const AnimState *st, int index);
 float anim_forward_distance(const AnimState *st);
 
 // Direct pose access (weapons and enemies aim and steer bones). A bad bone does nothing.
+// A bone reached here becomes one of the set's tick bones.
 // Orientation = slerp of the current one and quat with weight t on the current one.
 void anim_slerp_bone(AnimState *st, const float quat[4], int bone, float t);
 // Orientation from Euler angles in degrees (wrapped into -180..180 in place).
@@ -182,7 +209,7 @@ void anim_set_bone_euler(AnimState *st, float angles[3], int bone);
 // Orientation and position (7 floats) into the current and the blend-from pose.
 void anim_set_bone_pose(AnimState *st, const float pose[7], int bone);
 // Orientation and position (7 floats) of the current pose.
-void anim_get_bone_pose(const AnimState *st, float pose[7], int bone);
+void anim_get_bone_pose(AnimState *st, float pose[7], int bone);
 
 // Per update.
 // Moves the translation of every history matrix to pos (so delayed bones do not trail

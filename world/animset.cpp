@@ -297,6 +297,21 @@ static void anim_derive_history(AnimSet *set)
     set->history_length = h;
 }
 
+// The set's own tick bones (see anim_set_keep_bone).
+static void anim_find_tick_bones(AnimSet *set)
+{
+    anim_set_keep_bone(set, 1);
+    for (int i = 0; i < set->sphere_count; i++) {
+        anim_set_keep_bone(set, set->spheres[i].matrix);
+    }
+    for (int i = 0; i < set->bone_count; i++) {
+        if (set->bones[i].delay < 0 || set->bones[i].camera_facing) {
+            anim_set_keep_bone(set, i + 1);
+        }
+    }
+    set->tick_epoch = 0;
+}
+
 // 1 and the set (filled when the reader has its arena), 0 when refused, -1 when the file
 // holds no set (bone count 0 or less).
 static int anim_read_set(AnimReader *r, AnimSet **out)
@@ -342,6 +357,7 @@ static int anim_read_set(AnimReader *r, AnimSet **out)
         return 0;
     }
     int32_t *lit = (int32_t *)anim_take(r, sizeof(int32_t) * (size_t)bones);
+    uint8_t *tick = (uint8_t *)anim_take(r, (size_t)bones);
     if (set) {
         set->track_count = tracks;
         set->tracks = list;
@@ -349,6 +365,8 @@ static int anim_read_set(AnimReader *r, AnimSet **out)
         set->mesh_flags = mesh_flags;
         set->lit_bones = lit;
         anim_derive_history(set);
+        set->tick_bones = tick;
+        anim_find_tick_bones(set);
     }
     *out = set;
     return 1;
@@ -506,6 +524,7 @@ void anim_add_particle_event(AnimSet *set, int anim, int matrix, int particle)
         }
     }
     t->particles = new AnimParticleEvent{matrix, particle, t->particles};
+    anim_set_keep_bone(set, matrix);
 }
 
 void anim_add_footprint_event(AnimSet *set, int texture, int anim, int matrix, int key, float size, float life)
@@ -520,6 +539,7 @@ void anim_add_footprint_event(AnimSet *set, int texture, int anim, int matrix, i
         }
     }
     t->footprints = new AnimFootprintEvent{texture, matrix, key, size, life, t->footprints};
+    anim_set_keep_bone(set, matrix);
 }
 
 int anim_find(const AnimSet *set, const char *name, int quiet)
@@ -538,18 +558,44 @@ int anim_find(const AnimSet *set, const char *name, int quiet)
     return -1;
 }
 
-int anim_find_bone(const AnimSet *set, const char *name, int quiet)
+int anim_find_bone_or_none(AnimSet *set, const char *name)
 {
     if (!set || !name || !name[0]) {
-        return 0;
+        return -1;
     }
     for (int i = 0; i < set->bone_count; i++) {
         if (strcmp(set->bones[i].name, name) == 0) {
+            anim_set_keep_bone(set, i + 1);
             return i;
         }
     }
-    if (!quiet) {
+    return -1;
+}
+
+int anim_find_bone(AnimSet *set, const char *name, int quiet)
+{
+    int bone = anim_find_bone_or_none(set, name);
+    if (bone >= 0) {
+        return bone;
+    }
+    if (set && name && name[0] && !quiet) {
         con_printf("*** [anim] bone %s doesnt exist", name);
     }
+    if (set) {
+        anim_set_keep_bone(set, 1);   // the miss stands for bone 0
+    }
     return 0;
+}
+
+void anim_set_keep_bone(AnimSet *set, int matrix)
+{
+    if (!set || !set->tick_bones) {
+        return;
+    }
+    // A kept bone's parents are kept already: the walk ends at the first kept one.
+    while (matrix > 0 && matrix <= set->bone_count && !set->tick_bones[matrix - 1]) {
+        set->tick_bones[matrix - 1] = 1;
+        set->tick_epoch++;
+        matrix = set->bones[matrix - 1].parent;
+    }
 }

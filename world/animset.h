@@ -107,6 +107,10 @@ struct AnimSet {
                                    // their normals (the model's bone flags) and do not
                                    // face the camera
     int32_t defaults[ANIM_DEFAULTS];
+    uint8_t *tick_bones;           // B: 1 for a bone whose matrix or pose the game's logic
+                                   // may read (see anim_set_keep_bone), and every parent of
+                                   // one; the others are late: only drawing reads them
+    uint32_t tick_epoch;           // counts the marks made since the set was read
     char name[ANIM_NAME_SIZE];     // the folder path
 };
 
@@ -150,4 +154,14 @@ void anim_add_footprint_event(AnimSet *set, int texture, int anim, int matrix, i
 int anim_find(const AnimSet *set, const char *name, int quiet);
 // Index of the first bone named name; 0 for an empty name or none (logging "*** [anim]
 // bone <name> doesnt exist" unless quiet), so a caller cannot tell a miss from bone 0.
-int anim_find_bone(const AnimSet *set, const char *name, int quiet);
+// A bone found by name is one the game means to read: the set keeps it (and its parents)
+// among its tick bones.
+int anim_find_bone(AnimSet *set, const char *name, int quiet);
+// Index of the bone named name, kept as anim_find_bone keeps it; -1 for an empty name or
+// none, silently.
+int anim_find_bone_or_none(AnimSet *set, const char *name);
+// Marks matrix (1 .. B; 0, the actor's own, and indexes outside are ignored) and every
+// parent of it as tick bones. The set reads its own: the bones of hit spheres, history
+// recorders, camera-facing bones (they face the camera of the moment they are built) and
+// bone 0 (mutations and spawns are placed at it); events and name lookups add theirs.
+void anim_set_keep_bone(AnimSet *set, int matrix);

@@ -257,6 +257,11 @@ int beastie_init(Beastie *b, const char *unique_name, const float position[3], f
     actortype_init_state_values(type, b->state_values);
     g_beasties_active++;
     snprintf(b->unique_name, sizeof(b->unique_name), "%s", unique_name);
+    if (p->actor_type != (int)cat_ground) {
+        // Its tick builds only the bones the logic reads; the rest wait for the draw. (The
+        // ground's enemies, the room among them, settle with updates that do not build.)
+        anim_defer_late_bones(&b->anim);
+    }
     beastie_insert(p->actor_type == (int)cat_ground ? &g_ground_beasties : &g_beasties, b, unique_name[0] != 0);
     return 0;
 }

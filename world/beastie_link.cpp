@@ -106,6 +106,10 @@ static int beastie_link_parent(Beastie *child, Beastie *parent, int bone)
     child->first_parent = child->parent;
     parent->linked_count++;
     child->parent_bone = m;
+    // The child reads the bone every tick from now on: the parent builds it in its tick,
+    // and its matrix of the last build is made now if it waited for the draw.
+    anim_set_keep_bone(parent->anim.set, bone);
+    anim_finish_matrices(&parent->anim);
     return 0;
 }
 

@@ -63,10 +63,22 @@ static const float *fizz_end(const Actor *a, int i)
     return a->matrix_block + 16 * i;
 }
 
+// The beam reads its ends' matrices every tick from now on: each actor builds the bone in
+// its tick, and its matrix of the last build is made now if it waited for the draw.
+static void fizz_keep_end(Actor *a, const float *end, int i)
+{
+    if (end) {
+        anim_set_keep_bone(a->anim.set, i);
+        anim_finish_matrices(&a->anim);
+    }
+}
+
 void fizz_attach(Fizz *f, Actor *a, int i, Actor *b, int j)
 {
     f->matrix_a = fizz_end(a, i);
     f->matrix_b = fizz_end(b, j);
+    fizz_keep_end(a, f->matrix_a, i);
+    fizz_keep_end(b, f->matrix_b, j);
     f->actor_a = a;
     f->actor_b = b;
     f->strength = 0.01f;

@@ -58,7 +58,7 @@ void room_goto(const char *anim)
     g_room_link = beastie_link(room);
     int index = -1;
     if (room && room->anim.set) {
-        const AnimSet *set = room->anim.set;
+        AnimSet *set = room->anim.set;
         for (int i = 1; i <= ROOM_PYLONS; i++) {
             char name[16];
             snprintf(name, sizeof(name), "pylon%d%d", i / 10, i % 10);

@@ -1,8 +1,8 @@
 // The actor base over sets made in memory: hit spheres on their bone matrices, damage
 // bone by bone (scale, breakable bones and the bones that share their health, worn and
 // collapsed bones), the bounce, a ship touching a damaging enemy, the masks that decide
-// who collides, the bone-health sums, the movement-slot animations and the refusal of an
-// actor the pool has no matrix block for.
+// who collides, the bone-health sums, the movement-slot animations, the refusal of an
+// actor the pool has no matrix block for, and the bones that wait for the draw.
 
 #include "world/actor.h"
 
@@ -13,6 +13,7 @@
 #include "world/gamer.h"
 
 #include "tests/support/log_capture.h"
+#include "tests/support/temp_dir.h"
 #include "tests/world/anim_synth.h"
 
 #include <cmath>
@@ -405,5 +406,60 @@ TEST_F(ActorTest, NoMatrixBlockRefusesTheActor)
     EXPECT_EQ(log.count("*** [actor] no skeleton to load"), 1);
     mem_ran_out = 0;
 }
+
+#ifdef GLIMMERFALL_ASSETS
+TEST_F(ActorTest, BonesThatWaitForTheDrawShowWhatAnUpdateOfEveryBoneShows)
+{
+    // The spider of the generated tree, whose legs only drawing reads, as two twins: one
+    // defers those late bones, one blends and builds every bone in its update. Both walk,
+    // turn, start and stop animations after their build, have a leg steered directly, and
+    // lose and regain a leg; whenever a frame draws (every other tick) the deferred twin
+    // shows the other's matrices and spheres bit for bit.
+    std::string path = relative_path(std::string(GLIMMERFALL_ASSETS) + "/styles/beasties/beemspider_1");
+    AnimSet *set = anim_set_find_or_load(path.c_str());
+    ASSERT_NE(set, nullptr);
+    Actor *deferred = enemy(set, 0, 0);
+    Actor *every = enemy(set, 0, 0);
+    anim_defer_late_bones(&deferred->anim);
+    ASSERT_LT(deferred->anim.tick_count, set->bone_count) << "the spider has late bones";
+    int leg = 0;
+    while (set->tick_bones[leg]) {
+        leg++;
+    }
+    int drawn = 0;
+    for (int t = 0; t < 160; t++) {
+        for (Actor *a : {deferred, every}) {
+            anim_update(&a->anim);
+            place(a, 0.05f * (float)t, 0.0f, 1.0f, 2.0f * (float)t);
+            if (t % 9 == 4) {
+                anim_play(&a->anim, (t / 9) % set->track_count, 1.0f, 1);
+            }
+            if (t % 13 == 6 && a->anim.plays) {
+                anim_stop(&a->anim, a->anim.plays->track->index);
+            }
+            if (t == 50 || t == 110) {
+                actor_set_bone_health(a, leg, t == 50 ? -1.0f : 1.0f);
+            }
+        }
+        if (t == 120) {
+            // Steered from now on: the leg becomes a bone the tick builds.
+            float angles[3] = {0.0f, 30.0f, 0.0f};
+            for (Actor *a : {deferred, every}) {
+                anim_set_bone_euler(&a->anim, angles, leg);
+            }
+            EXPECT_EQ(set->tick_bones[leg], 1);
+        }
+        if (t % 2 == 0) {
+            anim_finish_matrices(&deferred->anim);
+            size_t bytes = sizeof(float) * 16 * ((size_t)set->bone_count + 1);
+            EXPECT_EQ(memcmp(deferred->matrix_block, every->matrix_block, bytes), 0) << "tick " << t;
+            EXPECT_EQ(memcmp(deferred->anim.hit_spheres, every->anim.hit_spheres, sizeof(HitSphere) * set->sphere_count), 0)
+                << "tick " << t;
+            drawn++;
+        }
+    }
+    EXPECT_EQ(drawn, 80);
+}
+#endif
 
 }  // namespace

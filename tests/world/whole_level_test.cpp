@@ -13,7 +13,9 @@
 #include "game/lifecycle.h"
 #include "game/menu.h"
 #include "script/script_store.h"
+#include "world/animplay.h"
 #include "world/animset.h"
+#include "world/beastie.h"
 #include "world/trigger.h"
 #include "tests/game/game_folder.h"
 #include "tests/game/headless.h"
@@ -106,6 +108,75 @@ TEST_P(WholeLevel, RunsWithoutLeaksAndReplaysFromItsSeed)
 // The first level, the boss of the third decade, and the level whose waves launch the
 // most enemies.
 INSTANTIATE_TEST_SUITE_P(Levels, WholeLevel, ::testing::Values(101, 129, 181));
+
+// The matrices and hit spheres of every enemy as a frame draws them (the late bones made
+// first), folded into one hash; waiting counts the late bones that had waited.
+uint64_t drawn_matrices_hash(uint64_t h, int *waiting)
+{
+    for (Beastie *b = g_beasties; b; b = b->next) {
+        if (!b->anim.set || !b->matrix_block) {
+            continue;
+        }
+        *waiting += (b->anim.late_waiting & ANIM_WAITING_BUILD) ? b->anim.set->bone_count - b->anim.tick_count : 0;
+        anim_finish_matrices(&b->anim);
+        const unsigned char *c = (const unsigned char *)b->matrix_block;
+        for (size_t i = 0; i < sizeof(float) * 16 * ((size_t)b->anim.set->bone_count + 1); i++) {
+            h = (h ^ c[i]) * 1099511628211ull;
+        }
+        c = (const unsigned char *)b->anim.hit_spheres;
+        for (size_t i = 0; c && i < sizeof(HitSphere) * (size_t)b->anim.set->sphere_count; i++) {
+            h = (h ^ c[i]) * 1099511628211ull;
+        }
+    }
+    return h;
+}
+
+struct Drawn {
+    uint64_t state;
+    uint64_t matrices;
+    int waiting;
+};
+
+// The level played as play() plays it, its enemies' matrices and spheres hashed as a
+// frame every third tick draws them. every_bone: each enemy blends and builds every bone
+// in its tick (none is late).
+Drawn play_drawn(int level, int limit, bool every_bone)
+{
+    mem_init();
+    Drawn d{1469598103934665603ull, 1469598103934665603ull, 0};
+    {
+        LevelRun run(GLIMMERFALL_ASSETS, level, LEVEL_SEED, 3);
+        while (run.ticks() < limit && run.tick()) {
+            if (every_bone) {
+                for (Beastie *b = g_beasties; b; b = b->next) {
+                    anim_finish_matrices(&b->anim);
+                    b->anim.defer_late = 0;
+                }
+            }
+            if (run.ticks() % 3 == 0) {
+                d.matrices = drawn_matrices_hash(d.matrices, &d.waiting);
+            }
+        }
+        d.state = run.hash();
+    }
+    mem_init();
+    return d;
+}
+
+// The tick builds only the bones the logic reads and the draw the late rest: the game
+// plays the same and every frame shows the matrices and spheres a tick of every bone
+// would have made.
+TEST(WholeLevels, FramesDrawWhatATickOfEveryBoneWouldHaveBuilt)
+{
+    for (int level : {129, 181}) {
+        Drawn deferred = play_drawn(level, 6000, false);
+        Drawn every = play_drawn(level, 6000, true);
+        EXPECT_EQ(deferred.state, every.state) << "level " << level;
+        EXPECT_EQ(deferred.matrices, every.matrices) << "level " << level;
+        EXPECT_GT(deferred.waiting, 0) << "level " << level << ": late bones waited";
+        EXPECT_EQ(every.waiting, 0) << "level " << level;
+    }
+}
 
 // ---------------------------------------------------------------------------------------
 // The emerging forms
