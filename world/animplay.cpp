@@ -615,6 +615,7 @@ static int anim_advance(AnimPlay *p)
 // The set's tick bones as they stand now, for this update and the build after it.
 static void anim_take_tick_bones(AnimState *st)
 {
+    static_assert(ANIM_MAX_BONES <= 256, "bone_order holds bone indexes in bytes");
     const AnimSet *set = st->set;
     int n = 0;
     for (int pass = 1; pass >= 0; pass--) {
