@@ -167,7 +167,7 @@ void actor_set_bone_health(Actor *a, int i, float h)
 {
     float *slot = &a->anim.bone_health[i];
     if ((h < 0.0f) != (*slot < 0.0f)) {
-        anim_finish_matrices(&a->anim);   // the build reads whether the bone is destroyed
+        anim_finish_for_bone(&a->anim, i);   // the build reads whether the bone is destroyed
     }
     *slot = h;
 }

@@ -119,9 +119,9 @@ int actor_model_mode(const AnimSet *set);
 // Sphere i: radius = definition radius x scale, centre = its matrix applied to the
 // definition's centre. After anim_build_matrices.
 void anim_update_hit_spheres(Actor *a, int ignored, float scale);
-// Bone i's health = h. Every write of bone health goes through it: when the bone turns
-// destroyed or whole, the bones that waited for the draw are built first, from the health
-// their build was due with.
+// Bone i's health = h. Every write of bone health goes through it: when a late bone turns
+// destroyed or whole, the late bones are built first, from the health their build was
+// due with.
 void actor_set_bone_health(Actor *a, int i, float h);
 // Every bone's health = the set's, times factor where the set's is above 0.
 float anim_reset_bone_health(Actor *a, float factor);

@@ -125,15 +125,25 @@ static void anim_finish_blend(AnimState *st)
     }
 }
 
-// A valid bone about to be read or written directly: whatever waits is done first (a
-// write changes what the build reads), and the set keeps the bone among its tick bones,
-// from the next update on.
+void anim_finish_for_bone(AnimState *st, int bone)
+{
+    // Late for this state unless the set marked it a tick bone before the state took its
+    // order (a mark since then counts as late until the next update takes it).
+    const AnimSet *set = st->set;
+    if (st->late_waiting && set && bone >= 0 && bone < set->bone_count &&
+        !(set->tick_bones[bone] && st->tick_epoch == set->tick_epoch)) {
+        anim_finish_matrices(st);
+    }
+}
+
+// A valid bone about to be read or written directly: if it is late, what waits is done
+// first, and the set keeps the bone among its tick bones from the next update on.
 static int anim_reach_bone(AnimState *st, int bone)
 {
     if (!anim_valid_bone(st, bone)) {
         return 0;
     }
-    anim_finish_matrices(st);
+    anim_finish_for_bone(st, bone);
     anim_set_keep_bone(st->set, bone + 1);
     return 1;
 }

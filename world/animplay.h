@@ -157,6 +157,10 @@ void anim_defer_late_bones(AnimState *st);
 // every change to what they are made from (running animations, poses, bone health)
 // before it is made.
 void anim_finish_matrices(AnimState *st);
+// anim_finish_matrices when bone (an index) is late: before a change to a bone's pose or
+// health. A tick bone's change reaches the late bones only through its matrix, which the
+// next build makes as it always did.
+void anim_finish_for_bone(AnimState *st, int bone);
 
 // Playing.
 // Starts animation index at speed; flags non-zero silences its events. An animation
