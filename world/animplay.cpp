@@ -728,6 +728,23 @@ static void anim_find_drives(AnimState *st)
     st->drives_valid = 1;
 }
 
+// The root motion's part of a play met driving a bone, bone by bone: a play rooted lower
+// than every play met before adds its offsets (nothing is rooted below -1).
+ANIM_FOLDED void anim_root_step(const AnimPlay *p, int *lowest, float root[3])
+{
+    const AnimTrack *t = p->track;
+    if (t->root_bone < *lowest) {
+        *lowest = t->root_bone;
+        float w = p->weight;
+        for (int c = 1; c < 3; c++) {
+            root[c] += w * t->root_offsets[p->to_key][c];
+            if (p->from_key >= 0) {
+                root[c] += (1.0f - w) * t->root_offsets[p->from_key][c];
+            }
+        }
+    }
+}
+
 // anim_blend's work, in its two makes: late 0 blends the tick bones (every bone unless the
 // state defers the late ones) and measures the root motion; late 1 blends the late bones.
 ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st, int late)
@@ -749,13 +766,20 @@ ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st, int late)
     const uint8_t *order = st->bone_order;
     const int first = late ? st->tick_count : 0;
     const int end = late ? set->bone_count : st->tick_count;
-    for (int k = first; k < end; k++) {
-        const int i = order[k];
+    // The root motion is met bone by bone over every bone: along the way when this pass
+    // visits them all, else after it.
+    const int every_bone = !late && end == set->bone_count;
+    float root[3] = {0.0f, 0.0f, 0.0f};
+    int lowest = 1000;
+    auto blend_bone = [&](int i) __attribute__((always_inline)) {
         const AnimDrive drive = drives[i];
         if (drive.play < 0) {
-            continue;
+            return;
         }
         const AnimPlay *p = &anim_play_pool[drive.play];
+        if (every_bone) {
+            anim_root_step(p, &lowest, root);
+        }
         const AnimTrack *t = p->track;
         float w = p->weight;
         const float *keys = bones[i].key_poses;
@@ -787,30 +811,23 @@ ANIM_TWO_MAKES static void anim_blend_poses(AnimState *st, int late)
             memo->target = -1;
             build_stale[i] = stale > build_stale[i] ? stale : build_stale[i];
         }
+    };
+    // A pass over every bone runs in bone order without the order's indirection.
+    if (every_bone) {
+        for (int i = 0; i < end; i++) {
+            blend_bone(i);
+        }
+    } else {
+        for (int k = first; k < end; k++) {
+            blend_bone(order[k]);
+        }
     }
     if (late) {
         return;
     }
-    // The root motion: bone by bone, each play that drives a bone and is rooted lower than
-    // every play met before adds its offsets (nothing is rooted below -1).
-    float root[3] = {0.0f, 0.0f, 0.0f};
-    int lowest = 1000;
-    for (int i = 0; i < set->bone_count && lowest > -1; i++) {
-        const AnimDrive drive = drives[i];
-        if (drive.play < 0) {
-            continue;
-        }
-        const AnimPlay *p = &anim_play_pool[drive.play];
-        const AnimTrack *t = p->track;
-        float w = p->weight;
-        if (t->root_bone < lowest) {
-            lowest = t->root_bone;
-            for (int c = 1; c < 3; c++) {
-                root[c] += w * t->root_offsets[p->to_key][c];
-                if (p->from_key >= 0) {
-                    root[c] += (1.0f - w) * t->root_offsets[p->from_key][c];
-                }
-            }
+    for (int i = 0; !every_bone && i < set->bone_count && lowest > -1; i++) {
+        if (drives[i].play >= 0) {
+            anim_root_step(&anim_play_pool[drives[i].play], &lowest, root);
         }
     }
     for (int c = 0; c < 3; c++) {
@@ -913,8 +930,7 @@ ANIM_TWO_MAKES static void anim_build_bones(AnimState *st, int late)
     const uint8_t *order = st->bone_order;
     const int first = late ? st->tick_count : 0;
     const int end = late ? bone_count : st->tick_count;
-    for (int k = first; k < end; k++) {
-        const int i = order[k];
+    auto build_bone = [&](int i) __attribute__((always_inline)) {
         const AnimBone *bone = &bones[i];
         float *out = m + 16 * (i + 1);
         const float *parent = m + 16 * bone->parent;
@@ -924,7 +940,7 @@ ANIM_TWO_MAKES static void anim_build_bones(AnimState *st, int late)
                 k += h;
             }
             memcpy(out, st->history + 16 * k, sizeof(float) * 16);
-            continue;
+            return;
         }
         if (health && health[i] < 0.0f) {
             for (int e : {0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14}) {
@@ -959,6 +975,16 @@ ANIM_TWO_MAKES static void anim_build_bones(AnimState *st, int late)
         }
         if (bone->delay < 0 && h > 0) {
             memcpy(st->history + 16 * st->history_index, out, sizeof(float) * 16);
+        }
+    };
+    // A pass over every bone runs in bone order without the order's indirection.
+    if (!late && end == bone_count) {
+        for (int i = 0; i < end; i++) {
+            build_bone(i);
+        }
+    } else {
+        for (int k = first; k < end; k++) {
+            build_bone(order[k]);
         }
     }
 }
