@@ -999,7 +999,7 @@ void anim_build_matrices(AnimState *st)
 
 void anim_defer_late_bones(AnimState *st)
 {
-    if (!st->set || !st->bone_order) {
+    if (!st->set || !st->set->tick_bones || !st->bone_order) {
         return;
     }
     anim_take_tick_bones(st);
