@@ -131,6 +131,22 @@ uint64_t drawn_matrices_hash(uint64_t h, int *waiting)
     return h;
 }
 
+// b blends and builds every bone in its tick from now on, as enemies did before their
+// late bones waited for the draw.
+void tick_every_bone(Beastie *b)
+{
+    AnimState *st = &b->anim;
+    if (!st->set) {
+        return;
+    }
+    anim_finish_matrices(st);
+    st->defer_late = 0;
+    for (int i = 0; i < st->set->bone_count; i++) {
+        st->bone_order[i] = (uint8_t)i;
+    }
+    st->tick_count = st->set->bone_count;
+}
+
 struct Drawn {
     uint64_t state;
     uint64_t matrices;
@@ -149,8 +165,7 @@ Drawn play_drawn(int level, int limit, bool every_bone)
         while (run.ticks() < limit && run.tick()) {
             if (every_bone) {
                 for (Beastie *b = g_beasties; b; b = b->next) {
-                    anim_finish_matrices(&b->anim);
-                    b->anim.defer_late = 0;
+                    tick_every_bone(b);
                 }
             }
             if (run.ticks() % 3 == 0) {
