@@ -223,8 +223,9 @@ void beastie_add_candidate(Beastie *b, Beastie *c)
     b->candidates[b->candidate_count++] = c;
 }
 
-// beasties_collide_pair's work, in line in the pair pass.
-inline void beasties_collide_pair_in(Beastie *a, Beastie *b, uint32_t a_bits, float a_reach)
+// beasties_collide_pair's work, in line in the pair pass: 1 when two crystals met (the
+// only case that moves either of them), else 0.
+inline int beasties_collide_pair_in(Beastie *a, Beastie *b, uint32_t a_bits, float a_reach)
 {
     if ((a->category & (int)cat_crystal) && (b->category & (int)cat_crystal)) {
         float wa = a->params->weight, wb = b->params->weight;
@@ -234,16 +235,17 @@ inline void beasties_collide_pair_in(Beastie *a, Beastie *b, uint32_t a_bits, fl
                 e->collide_flags |= BEASTIE_HIT_CRYSTAL;
                 e->hit_flash = 12;
             }
+            return 1;
         }
-        return;
+        return 0;
     }
     if ((beastie_parent(a) && beastie_parent(b)) || (!a_bits && !b->move_bits)) {
-        return;
+        return 0;
     }
     float rb = beastie_reach(b);
     float dx = b->position[0] - a->position[0], dz = b->position[2] - a->position[2];
     if (dx * dx + dz * dz > (rb + a_reach) * (rb + a_reach)) {
-        return;
+        return 0;
     }
     if (a_bits && (a->collide_mask & (uint32_t)b->category)) {
         beastie_add_candidate(a, b);
@@ -251,6 +253,7 @@ inline void beasties_collide_pair_in(Beastie *a, Beastie *b, uint32_t a_bits, fl
     if (b->move_bits && (b->collide_mask & (uint32_t)a->category)) {
         beastie_add_candidate(b, a);
     }
+    return 0;
 }
 
 // a's pairs with every later live enemy within reach.
@@ -279,7 +282,9 @@ void beasties_pair_turn(Beastie *a)
         if (!beastie_live(b)) {
             continue;
         }
-        beasties_collide_pair_in(a, b, bits, ra);
+        if (!beasties_collide_pair_in(a, b, bits, ra)) {
+            continue;
+        }
         int moved = beasties_pair_moved(i);
         moved |= beasties_pair_moved(j);
         if (moved) {
