@@ -23,25 +23,11 @@ anim_event_hook_t g_anim_event_hook;
 
 constexpr int POSE_FLOATS = 10;
 
-// The pose blend and the matrix build are each made twice, for AVX2 processors and for any
-// other, and the loader picks one (ANIM_TWO_MAKES); the helpers they call are folded into
-// both makes (ANIM_FOLDED). AVX2 broadcasts an element and sets a single lane in one
-// instruction each. Both makes do the same multiplies and sums in the same order (nothing
-// is fused), so both give the same floats. Each is a file-local function behind the public
-// one (a function of two makes is named so from its first mention). The sanitizer builds
-// make only the plain one: the loader's pick runs before a sanitizer's runtime is up.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define ANIM_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define ANIM_SANITIZED 1
-#endif
-#endif
-#ifdef ANIM_SANITIZED
-#define ANIM_TWO_MAKES
-#else
-#define ANIM_TWO_MAKES __attribute__((target_clones("avx2", "default")))
-#endif
+// The pose blend and the matrix build are each made twice (GEOM_TWO_MAKES); the helpers
+// they call are folded into both makes (ANIM_FOLDED). AVX2 broadcasts an element and sets
+// a single lane in one instruction each. Each is a file-local function behind the public
+// one (a function of two makes is named so from its first mention).
+#define ANIM_TWO_MAKES GEOM_TWO_MAKES
 #define ANIM_FOLDED __attribute__((always_inline)) static inline
 
 // The pool of running animations; free records are chained through next.

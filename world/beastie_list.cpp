@@ -53,11 +53,11 @@ struct PairSnapshot {
     int slot[BEASTIE_MAX];            // where each entry stands in its cell's run
     uint8_t moved[BEASTIE_MAX];
     int cell_start[PAIR_CELLS + 1];   // the cells' runs of slots
-    int slot_entry[BEASTIE_MAX + 3];  // entries cell by cell, in list order within a cell;
+    int slot_entry[BEASTIE_MAX + 7];  // entries cell by cell, in list order within a cell;
                                       // -1 once the entry left its cell
-    float slot_x[BEASTIE_MAX + 3];    // (3 more: a run is read four at a time)
-    float slot_z[BEASTIE_MAX + 3];
-    float slot_reach[BEASTIE_MAX + 3];
+    float slot_x[BEASTIE_MAX + 7];    // (7 more: a run is read eight at a time)
+    float slot_z[BEASTIE_MAX + 7];
+    float slot_reach[BEASTIE_MAX + 7];
     int moved_list[BEASTIE_MAX];      // entries out of their cells
     uint64_t found_bits[BEASTIE_MAX / 64];   // a turn's finds by entry while it looks;
                                              // all 0 between looks
@@ -132,7 +132,7 @@ bool beasties_pair_near(float ax, float az, float ra, float x, float z, float r)
 }
 
 // The entries after `after` within reach of entry i, in list order; their count.
-int beasties_pairs_near(int i, int after)
+GEOM_TWO_MAKES int beasties_pairs_near(int i, int after)
 {
     PairSnapshot &p = g_pairs;
     float ax = p.x[i], az = p.z[i], ra = p.reach[i];
@@ -140,18 +140,25 @@ int beasties_pairs_near(int i, int after)
     int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
     int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
     for (int cz = z0; cz <= z1; cz++) {
-        // The cells x0 .. x1 of a row are one run of slots, tested four at a time; each
+        // The cells x0 .. x1 of a row are one run of slots, tested eight at a time; each
         // lane is beasties_pair_near's test, float for float, and takes only the entries
         // after `after` that did not move (theirs is -1). The finds are marked by entry.
         int row = cz * PAIR_GRID;
         int end = p.cell_start[row + x1 + 1];
-        for (int s = p.cell_start[row + x0]; s < end; s += 4) {
-            geom_v4 dx = geom_v4_load(p.slot_x + s) - ax, dz = geom_v4_load(p.slot_z + s) - az;
-            geom_v4 d = ra + geom_v4_load(p.slot_reach + s);
-            geom_v4i entry;
+        for (int s = p.cell_start[row + x0]; s < end; s += 8) {
+            geom_v8 x, z, r;
+            geom_v8i entry;
+            memcpy(&x, p.slot_x + s, sizeof(x));
+            memcpy(&z, p.slot_z + s, sizeof(z));
+            memcpy(&r, p.slot_reach + s, sizeof(r));
             memcpy(&entry, p.slot_entry + s, sizeof(entry));
-            int bits = geom_v4_true_bits((dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f) & (entry > after));
-            if (end - s < 4) {
+            geom_v8 dx = x - ax, dz = z - az, d = ra + r;
+            geom_v8i hit = (dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f) & (entry > after);
+            int bits = 0;
+            for (int k = 0; k < 8; k++) {
+                bits |= (hit[k] & 1) << k;
+            }
+            if (end - s < 8) {
                 bits &= (1 << (end - s)) - 1;
             }
             while (bits) {

@@ -113,6 +113,29 @@ inline geom_v4 geom_v4_load(const float *p)
     return v;
 }
 
+// Eight floats at once, lane by lane as geom_v4 (the pair search's runs of slots). Loaded
+// with memcpy where used: a function returning one would change its calling convention
+// between the two makes below.
+typedef float geom_v8 __attribute__((vector_size(32)));
+typedef int geom_v8i __attribute__((vector_size(32)));
+
+// A function made twice, for AVX2 processors and for any other, the loader picking one.
+// Both makes do the same multiplies and sums in the same order (nothing is fused), so both
+// give the same floats. The sanitizer builds make only the plain one: the loader's pick
+// runs before a sanitizer's runtime is up.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define GEOM_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define GEOM_SANITIZED 1
+#endif
+#endif
+#ifdef GEOM_SANITIZED
+#define GEOM_TWO_MAKES
+#else
+#define GEOM_TWO_MAKES __attribute__((target_clones("avx2", "default")))
+#endif
+
 // Bit k set where lane k of a comparison is true.
 inline int geom_v4_true_bits(geom_v4i m)
 {
