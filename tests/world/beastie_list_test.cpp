@@ -62,8 +62,11 @@ TEST_F(Lists, TheCandidatesAreThoseAWalkOfEveryLaterEnemyFinds)
         Beastie *b = new Beastie;
         const float pos[3] = {x, 0.0f, z};
         float size = 0.3f + 0.9f * unit();
-        ASSERT_EQ(beastie_init(b, "", pos, size, 360.0f * unit() - 180.0f, 0.0f, 0.0f, actortype_find(type), nullptr),
-                  0);
+        if (beastie_init(b, "", pos, size, 360.0f * unit() - 180.0f, 0.0f, 0.0f, actortype_find(type), nullptr) != 0) {
+            ADD_FAILURE() << "no enemy of " << type;
+            beastie_destroy(b, 1);
+            return;
+        }
         beastie_start(b, 0, 0);
     };
     for (int i = 0; i < 240; i++) {
