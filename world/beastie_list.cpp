@@ -131,34 +131,37 @@ bool beasties_pair_near(float ax, float az, float ra, float x, float z, float r)
     return dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f;
 }
 
-// The entries after `after` within reach of entry i, in list order; their count.
-GEOM_TWO_MAKES int beasties_pairs_near(int i, int after)
+// beasties_pairs_near's work with a vector of V (floats) and VI (ints) for a run's slots.
+template <class V, class VI> __attribute__((always_inline)) inline int beasties_pairs_near_in(int i, int after)
 {
+    constexpr int LANES = (int)(sizeof(V) / sizeof(float));
     PairSnapshot &p = g_pairs;
     float ax = p.x[i], az = p.z[i], ra = p.reach[i];
     float window = ra + p.max_reach;
     int x0 = beasties_pair_column(ax - window), x1 = beasties_pair_column(ax + window);
     int z0 = beasties_pair_column(az - window), z1 = beasties_pair_column(az + window);
     for (int cz = z0; cz <= z1; cz++) {
-        // The cells x0 .. x1 of a row are one run of slots, tested eight at a time; each
+        // The cells x0 .. x1 of a row are one run of slots, tested LANES at a time; each
         // lane is beasties_pair_near's test, float for float, and takes only the entries
         // after `after` that did not move (theirs is -1). The finds are marked by entry.
         int row = cz * PAIR_GRID;
         int end = p.cell_start[row + x1 + 1];
-        for (int s = p.cell_start[row + x0]; s < end; s += 8) {
-            geom_v8 x, z, r;
-            geom_v8i entry;
+        for (int s = p.cell_start[row + x0]; s < end; s += LANES) {
+            V x, z, r;
+            VI entry;
             memcpy(&x, p.slot_x + s, sizeof(x));
             memcpy(&z, p.slot_z + s, sizeof(z));
             memcpy(&r, p.slot_reach + s, sizeof(r));
             memcpy(&entry, p.slot_entry + s, sizeof(entry));
-            geom_v8 dx = x - ax, dz = z - az, d = ra + r;
-            geom_v8i hit = (dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f) & (entry > after);
-            int bits = 0;
-            for (int k = 0; k < 8; k++) {
-                bits |= (hit[k] & 1) << k;
+            V dx = x - ax, dz = z - az, d = ra + r;
+            VI hit = (dx * dx + dz * dz <= d * d * 1.0001f + 1e-4f) & (entry > after);
+            int bits;
+            if constexpr (LANES == 8) {
+                bits = geom_v8_true_bits(hit);
+            } else {
+                bits = geom_v4_true_bits(hit);
             }
-            if (end - s < 8) {
+            if (end - s < LANES) {
                 bits &= (1 << (end - s)) - 1;
             }
             while (bits) {
@@ -187,6 +190,26 @@ GEOM_TWO_MAKES int beasties_pairs_near(int i, int after)
     }
     return n;
 }
+
+// The entries after `after` within reach of entry i, in list order; their count. Made
+// twice, the loader picking one: eight lanes for AVX2 processors, four for any other (their
+// eight-lane compares would go lane by lane). The sanitizer builds make only the four-lane
+// one (see GEOM_TWO_MAKES).
+#ifdef GEOM_SANITIZED
+int beasties_pairs_near(int i, int after)
+{
+    return beasties_pairs_near_in<geom_v4, geom_v4i>(i, after);
+}
+#else
+__attribute__((target("default"))) int beasties_pairs_near(int i, int after)
+{
+    return beasties_pairs_near_in<geom_v4, geom_v4i>(i, after);
+}
+__attribute__((target("avx2"))) int beasties_pairs_near(int i, int after)
+{
+    return beasties_pairs_near_in<geom_v8, geom_v8i>(i, after);
+}
+#endif
 
 // Writes entry j's position back after a pair test; 1 when a contact moved it (it then
 // leaves its cell for the moved list).

@@ -113,9 +113,9 @@ inline geom_v4 geom_v4_load(const float *p)
     return v;
 }
 
-// Eight floats at once, lane by lane as geom_v4 (the pair search's runs of slots). Loaded
-// with memcpy where used: a function returning one would change its calling convention
-// between the two makes below.
+// Eight floats at once, lane by lane as geom_v4, for code made for AVX2 only (without it,
+// their compares go lane by lane): the pair search's runs of slots. Loaded with memcpy
+// where used: a function returning one would change its calling convention between makes.
 typedef float geom_v8 __attribute__((vector_size(32)));
 typedef int geom_v8i __attribute__((vector_size(32)));
 
@@ -144,6 +144,16 @@ inline int geom_v4_true_bits(geom_v4i m)
 #else
     return (m[0] & 1) | (m[1] & 2) | (m[2] & 4) | (m[3] & 8);
 #endif
+}
+
+// Bit k set where lane k of an eight-lane comparison is true: the two halves' sign bits
+// (a loop over the lanes would take each lane out on its own).
+inline int geom_v8_true_bits(geom_v8i m)
+{
+    geom_v4i lo, hi;
+    memcpy(&lo, &m, sizeof(lo));
+    memcpy(&hi, (const char *)&m + sizeof(lo), sizeof(hi));
+    return geom_v4_true_bits(lo) | geom_v4_true_bits(hi) << 4;
 }
 
 // out[0..2] = v[0..2]; out[3] is kept (two stores, no read of out).
