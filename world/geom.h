@@ -115,7 +115,8 @@ inline geom_v4 geom_v4_load(const float *p)
 
 // Eight floats at once, lane by lane as geom_v4, for code made for AVX2 only (without it,
 // their compares go lane by lane): the pair search's runs of slots. Loaded with memcpy
-// where used: a function returning one would change its calling convention between makes.
+// where used, and passed only to functions folded into their caller: a call taking or
+// returning one would change its calling convention between makes.
 typedef float geom_v8 __attribute__((vector_size(32)));
 typedef int geom_v8i __attribute__((vector_size(32)));
 
@@ -148,7 +149,7 @@ inline int geom_v4_true_bits(geom_v4i m)
 
 // Bit k set where lane k of an eight-lane comparison is true: the two halves' sign bits
 // (a loop over the lanes would take each lane out on its own).
-inline int geom_v8_true_bits(geom_v8i m)
+__attribute__((always_inline)) inline int geom_v8_true_bits(geom_v8i m)
 {
     geom_v4i lo, hi;
     memcpy(&lo, &m, sizeof(lo));
